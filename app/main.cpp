@@ -1,0 +1,26 @@
+// Brunivox: a trading journal for the private investor.
+#include "avvio_programma.h"
+#include "dialogo_file.h"
+#include "messaggi.h"
+#include "stato_applicazione.h"
+
+#include <QApplication>
+#include <QLocale>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Brunivox"));
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+
+    StatoApplicazione stato;
+    MessaggiQt messaggi;
+    DialogoFileQt dialoghi;
+    auto principale = AvviaProgramma(stato, QApplication::applicationDirPath(), messaggi, dialoghi);
+    if (!principale)
+        return 1;
+    messaggi.impostaGenitore(principale.get());
+    dialoghi.impostaGenitore(principale.get());
+    principale->show();
+    return app.exec();
+}

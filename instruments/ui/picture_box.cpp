@@ -1,0 +1,111 @@
+#include "picture_box.h"
+
+#include "colore_long.h"
+
+#include <QPainter>
+#include <QResizeEvent>
+
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    preparaDisegno();
+}
+
+float PictureBox::ScaleWidth() const
+{
+    return float(width());
+}
+
+float PictureBox::ScaleHeight() const
+{
+    return float(height());
+}
+
+void PictureBox::preparaDisegno()
+{
+    const QSize dim = size().expandedTo(QSize(1, 1));
+    if (disegno_.size() == dim)
+        return;
+    QImage nuovo(dim, QImage::Format_ARGB32_Premultiplied);
+    nuovo.fill(Qt::transparent);
+    if (!disegno_.isNull()) {
+        QPainter p(&nuovo);
+        p.drawImage(0, 0, disegno_);
+    }
+    disegno_ = nuovo;
+}
+
+void PictureBox::Cls()
+{
+    disegno_.fill(Qt::transparent);
+    update();
+}
+
+void PictureBox::SetDrawWidth(int larghezza)
+{
+    drawWidth_ = larghezza < 1 ? 1 : larghezza;
+}
+
+void PictureBox::SetBackColor(std::uint32_t colore)
+{
+    backColor_ = colore;
+    update();
+}
+
+void PictureBox::PSet(float x, float y, std::uint32_t colore)
+{
+    QPainter p(&disegno_);
+    p.setRenderHint(QPainter::Antialiasing, drawWidth_ > 1);
+    if (drawWidth_ <= 1) {
+        p.setPen(ColoreDaLong(colore));
+        p.drawPoint(QPointF(x, y));
+    } else {
+        p.setPen(Qt::NoPen);
+        p.setBrush(ColoreDaLong(colore));
+        p.drawEllipse(QPointF(x, y), drawWidth_ / 2.0, drawWidth_ / 2.0);
+    }
+    update();
+}
+
+void PictureBox::Line(float x1, float y1, float x2, float y2, std::uint32_t colore)
+{
+    QPainter p(&disegno_);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(QPen(ColoreDaLong(colore), drawWidth_, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+    update();
+}
+
+void PictureBox::Box(float x1, float y1, float x2, float y2, std::uint32_t colore, bool pieno)
+{
+    QPainter p(&disegno_);
+    const QRectF r = QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized();
+    if (pieno)
+        p.fillRect(r, ColoreDaLong(colore));
+    else {
+        p.setPen(QPen(ColoreDaLong(colore), drawWidth_));
+        p.drawRect(r);
+    }
+    update();
+}
+
+void PictureBox::SetPicture(const QPixmap& immagine)
+{
+    sfondo_ = immagine;
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(rect(), ColoreDaLong(backColor_));
+    if (!sfondo_.isNull())
+        p.drawPixmap(rect(), sfondo_);
+    p.drawImage(0, 0, disegno_);
+}
+
+void PictureBox::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    preparaDisegno();
+}

@@ -1,0 +1,147 @@
+#include "database.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QStringList>
+#include <QUuid>
+
+#include <utility>
+#include <vector>
+
+namespace {
+
+using Tabella = std::pair<QString, QStringList>;
+
+const std::vector<Tabella>& TabelleRichieste(TipoDatabase tipo)
+{
+    static const QStringList colonneEseguiti = {"ID", "Data", "Tipo", "System", "Cod", "Titolo", "Qta",
+                                                "Prezzo", "Importo", "Errore", "PrezzoOttimale"};
+    static const QStringList colonneErrori = {"Cod", "Descrizione", "Note", "Contatore", "Importo"};
+    static const std::vector<Tabella> impostazioni = {
+        {"Settaggi", {"CapitaleIniziale", "CapitalGain", "SLMM", "SLP", "Pwd", "Tip", "Benvenuto", "Clock",
+                      "Menu", "Icone32", "IconeName", "ApriUltimo"}},
+        {"Colori", {"ColoreSfondo", "ColoreTesto", "ClockLancette"}},
+        {"System", {"Cod", "Commissioni", "CommissioniMin"}},
+        {"Errori", colonneErrori},
+        {"ErroriDefault", colonneErrori},
+        {"Consiglio", {"Consiglio"}},
+    };
+    static const std::vector<Tabella> portafoglio = {
+        {"Eseguiti", colonneEseguiti},
+        {"EseguitiTemp", colonneEseguiti},
+        {"EseguitiBackup", colonneEseguiti},
+        {"Portafoglio", {"System", "Cod", "Titolo", "Qta", "PzoCarico", "Importo", "Commissioni"}},
+        {"OperazioniChiuse", {"Data", "giornoDiSettimana", "System", "Cod", "Titolo", "PzoCarico", "Qta",
+                              "Prezzo", "GP", "GPPercentuale", "Commissioni", "Errore", "PrezzoOttimale"}},
+        {"Conto", {"ID", "Data", "Tipo", "Importo", "Descrizione"}},
+    };
+    return tipo == TipoDatabase::Impostazioni ? impostazioni : portafoglio;
+}
+
+QString NonNostro(const QString& nome, TipoDatabase tipo)
+{
+    return tipo == TipoDatabase::Impostazioni
+        ? QStringLiteral("Il file %1 non e' un file di impostazioni di Brunivox.").arg(nome)
+        : QStringLiteral("Il file %1 non e' un portafoglio di Brunivox.").arg(nome);
+}
+
+bool IntestazioneSqlite(const QString& percorso)
+{
+    QFile f(percorso);
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    return f.read(16) == QByteArray("SQLite format 3\0", 16);
+}
+
+int LeggiPragma(QSqlDatabase& db, const QString& pragma, bool* ok)
+{
+    QSqlQuery q(db);
+    *ok = q.exec(QStringLiteral("PRAGMA ") + pragma) && q.next();
+    return *ok ? q.value(0).toInt() : 0;
+}
+
+QString VerificaAperto(QSqlDatabase& db, const QString& nome, TipoDatabase tipo)
+{
+    bool ok = false;
+    const int appId = LeggiPragma(db, QStringLiteral("application_id"), &ok);
+    const int attesa = tipo == TipoDatabase::Impostazioni ? ApplicationIdImpostazioni : ApplicationIdPortafoglio;
+    if (!ok || appId != attesa)
+        return NonNostro(nome, tipo);
+    const int versione = LeggiPragma(db, QStringLiteral("user_version"), &ok);
+    if (!ok || versione < 1)
+        return NonNostro(nome, tipo);
+    if (versione > VersioneSchema)
+        return QStringLiteral("Il file %1 e' stato creato da una versione piu' recente di Brunivox.").arg(nome);
+
+    for (const auto& [tabella, colonne] : TabelleRichieste(tipo)) {
+        const QSqlRecord record = db.record(tabella);
+        if (record.isEmpty())
+            return QStringLiteral("Il file %1 e' danneggiato: manca la tabella %2.").arg(nome, tabella);
+        for (const QString& colonna : colonne)
+            if (record.indexOf(colonna) < 0)
+                return QStringLiteral("Il file %1 e' danneggiato: manca il campo %2 della tabella %3.")
+                    .arg(nome, colonna, tabella);
+    }
+    return QString();
+}
+
+} // namespace
+
+QString VerificaDatabase(const QString& percorso, TipoDatabase tipo)
+{
+    const QFileInfo info(percorso);
+    const QString nome = info.fileName();
+    if (!info.exists() || !info.isFile())
+        return QStringLiteral("Il file %1 non esiste.").arg(percorso);
+    if (!info.isReadable())
+        return QStringLiteral("Il file %1 non puo' essere letto.").arg(percorso);
+    if (!IntestazioneSqlite(percorso))
+        return NonNostro(nome, tipo);
+    if (!info.isWritable())
+        return QStringLiteral("Il file %1 e' di sola lettura: Brunivox ha bisogno di scriverci.").arg(nome);
+
+    const QString connessione = QStringLiteral("verifica-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
+    QString errore;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connessione);
+        db.setDatabaseName(percorso);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        errore = db.open() ? VerificaAperto(db, nome, tipo) : NonNostro(nome, tipo);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(connessione);
+    return errore;
+}
+
+EsitoApertura ApriDatabase(const QString& nomeConnessione, const QString& percorso, TipoDatabase tipo)
+{
+    EsitoApertura esito;
+    esito.errore = VerificaDatabase(percorso, tipo);
+    if (!esito.errore.isEmpty())
+        return esito;
+
+    // The named connection is reused rather than removed, so that every copy of its
+    // handle held elsewhere follows it to the new file.
+    QSqlDatabase db = QSqlDatabase::contains(nomeConnessione)
+        ? QSqlDatabase::database(nomeConnessione, false)
+        : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nomeConnessione);
+    db.close();
+    db.setConnectOptions(QString());
+    db.setDatabaseName(percorso);
+    if (!db.open()) {
+        esito.errore = QStringLiteral("Impossibile aprire il file %1: %2")
+                           .arg(QFileInfo(percorso).fileName(), db.lastError().text());
+        return esito;
+    }
+    esito.db = db;
+    return esito;
+}
+
+void ChiudiDatabase(const QString& nomeConnessione)
+{
+    if (QSqlDatabase::contains(nomeConnessione))
+        QSqlDatabase::database(nomeConnessione, false).close();
+}

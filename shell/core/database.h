@@ -1,0 +1,30 @@
+#pragma once
+// Opening the two kinds of database after checking that a file really is one of ours.
+#include <QSqlDatabase>
+#include <QString>
+
+enum class TipoDatabase { Impostazioni, Portafoglio };
+
+inline constexpr int ApplicationIdImpostazioni = 0x42564453; // "BVDS"
+inline constexpr int ApplicationIdPortafoglio = 0x42565046;  // "BVPF"
+inline constexpr int VersioneSchema = 1;
+
+inline const QString NomeFileDataSet = QStringLiteral("DataSet.gvx");
+inline const QString NomeFileDataExe = QStringLiteral("DataExe.gvx");
+
+// Empty when `percorso` is a database of the given kind that this program can use;
+// otherwise the Italian text that tells the user why not. Nothing is written to the file
+// and no existing connection is touched.
+QString VerificaDatabase(const QString& percorso, TipoDatabase tipo);
+
+struct EsitoApertura {
+    QSqlDatabase db;      // open when errore is empty
+    QString errore;
+};
+
+// Checks the file, then (re)opens it on the named connection. On refusal the named
+// connection is left exactly as it was.
+EsitoApertura ApriDatabase(const QString& nomeConnessione, const QString& percorso, TipoDatabase tipo);
+
+// Closes and forgets a named connection.
+void ChiudiDatabase(const QString& nomeConnessione);

@@ -1,0 +1,106 @@
+#include "numeri.h"
+
+#include <cfenv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace numeri {
+
+double ArrotondaPari(double valore, int decimali)
+{
+    const double scala = std::pow(10.0, decimali);
+    // nearbyint follows the current rounding mode, which is ties-to-even by default.
+    return std::nearbyint(valore * scala) / scala;
+}
+
+double Int(double valore)
+{
+    return std::floor(valore);
+}
+
+long long InteroPari(double valore)
+{
+    return static_cast<long long>(std::nearbyint(valore));
+}
+
+QString TestoNumero(double valore)
+{
+    if (valore == 0.0 || !std::isfinite(valore))
+        return QStringLiteral("0");
+
+    // 15 significant digits: d.dddddddddddddde+XX
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.14e", std::fabs(valore));
+    QString cifre;
+    int esponente = 0;
+    for (const char* p = buffer; *p; ++p) {
+        if (*p >= '0' && *p <= '9')
+            cifre += QLatin1Char(*p);
+        else if (*p == 'e') {
+            esponente = std::atoi(p + 1);
+            break;
+        }
+    }
+    while (cifre.size() > 1 && cifre.endsWith(QLatin1Char('0')))
+        cifre.chop(1);
+
+    QString testo;
+    if (esponente >= 15 || esponente < -4) {
+        testo = cifre.left(1);
+        if (cifre.size() > 1)
+            testo += QLatin1Char(',') + cifre.mid(1);
+        testo += QLatin1String(esponente < 0 ? "E-" : "E+");
+        testo += QString::number(std::abs(esponente)).rightJustified(2, QLatin1Char('0'));
+    } else if (esponente < 0) {
+        testo = QStringLiteral("0,") + QString(-esponente - 1, QLatin1Char('0')) + cifre;
+    } else if (cifre.size() <= esponente + 1) {
+        testo = cifre + QString(esponente + 1 - cifre.size(), QLatin1Char('0'));
+    } else {
+        testo = cifre.left(esponente + 1) + QLatin1Char(',') + cifre.mid(esponente + 1);
+    }
+    if (valore < 0)
+        testo.prepend(QLatin1Char('-'));
+    return testo;
+}
+
+std::optional<double> LeggiNumero(const QString& testo)
+{
+    const QString t = testo.trimmed();
+    int virgole = 0;
+    int cifre = 0;
+    for (QChar c : t) {
+        if (c == QLatin1Char(','))
+            ++virgole;
+        else if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+            ++cifre;
+        else
+            return std::nullopt;
+    }
+    if (cifre == 0 || virgole > 1)
+        return std::nullopt;
+    QString conPunto = t;
+    conPunto.replace(QLatin1Char(','), QLatin1Char('.'));
+    bool ok = false;
+    const double v = conPunto.toDouble(&ok);
+    if (!ok)
+        return std::nullopt;
+    return v;
+}
+
+std::optional<long long> LeggiIntero(const QString& testo)
+{
+    const QString t = testo.trimmed();
+    if (t.isEmpty())
+        return std::nullopt;
+    for (QChar c : t)
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return std::nullopt;
+    bool ok = false;
+    const long long v = t.toLongLong(&ok);
+    if (!ok)
+        return std::nullopt;
+    return v;
+}
+
+} // namespace numeri

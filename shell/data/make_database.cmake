@@ -1,0 +1,12 @@
+# Builds one database file anew from SQL scripts: cmake -DOUT=file -DSCRIPTS="a.sql;b.sql" -DSQLITE=sqlite3 -P make_database.cmake
+file(REMOVE "${OUT}" "${OUT}.tmp")
+set(args)
+foreach(s IN LISTS SCRIPTS)
+  list(APPEND args ".read ${s}")
+endforeach()
+execute_process(COMMAND "${SQLITE}" -bail "${OUT}.tmp" ${args} RESULT_VARIABLE rc ERROR_VARIABLE err)
+if(NOT rc EQUAL 0)
+  file(REMOVE "${OUT}.tmp")
+  message(FATAL_ERROR "database ${OUT}: ${err}")
+endif()
+file(RENAME "${OUT}.tmp" "${OUT}")

@@ -1,0 +1,29 @@
+#pragma once
+// File dialogs go through this interface, so that tests can choose files.
+// Filters are written "descrizione|modello|descrizione|modello" ("*.gvf|*.gvf").
+#include <QString>
+
+class QWidget;
+
+class DialogoFile {
+public:
+    virtual ~DialogoFile() = default;
+    // The chosen full path; empty when the user cancels.
+    virtual QString apri(const QString& titolo, const QString& filtro) = 0;
+    virtual QString salva(const QString& titolo, const QString& filtro) = 0;
+};
+
+// The program's dialogs: Qt's own, non-native, so they look the same everywhere.
+class DialogoFileQt : public DialogoFile {
+public:
+    explicit DialogoFileQt(QWidget* genitore = nullptr) : genitore_(genitore) {}
+    void impostaGenitore(QWidget* genitore) { genitore_ = genitore; }
+    QString apri(const QString& titolo, const QString& filtro) override;
+    QString salva(const QString& titolo, const QString& filtro) override;
+
+    // "*.gvf|*.gvf" -> "*.gvf (*.gvf)"
+    static QString FiltroQt(const QString& filtro);
+
+private:
+    QWidget* genitore_;
+};

@@ -1,0 +1,65 @@
+#include "filtro_tasti.h"
+
+#include "filtri.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+namespace {
+
+// The key code of a key press, as the filters see it; 0 for keys that type nothing
+// (arrows, Delete, function keys), which never reach a filter.
+int CodiceTasto(const QKeyEvent* evento)
+{
+    if (evento->key() == Qt::Key_Backspace)
+        return TastoBackspace;
+    const QString testo = evento->text();
+    return testo.isEmpty() ? 0 : testo.at(0).unicode();
+}
+
+class FiltroTasti : public QObject {
+public:
+    FiltroTasti(QLineEdit* casella, bool numerico, int maxInt, int maxDec)
+        : QObject(casella), casella_(casella), numerico_(numerico), maxInt_(maxInt), maxDec_(maxDec)
+    {
+    }
+
+protected:
+    bool eventFilter(QObject* oggetto, QEvent* evento) override
+    {
+        if (oggetto != casella_ || evento->type() != QEvent::KeyPress)
+            return false;
+        const int codice = CodiceTasto(static_cast<QKeyEvent*>(evento));
+        if (codice == 0)
+            return false;
+        if (numerico_) {
+            const int inizio = casella_->hasSelectedText() ? casella_->selectionStart() : casella_->cursorPosition();
+            return FiltraNumero(casella_->text(), inizio, codice, maxInt_, maxDec_) == 0;
+        }
+        if (FiltraCaratteri(codice) == 0) {
+            QApplication::beep();
+            return true;
+        }
+        return false;
+    }
+
+private:
+    QLineEdit* casella_;
+    bool numerico_;
+    int maxInt_;
+    int maxDec_;
+};
+
+} // namespace
+
+void ApplicaFiltroCaratteri(QLineEdit* casella)
+{
+    casella->installEventFilter(new FiltroTasti(casella, false, 0, 0));
+}
+
+void ApplicaFiltroNumero(QLineEdit* casella, int maxInt, int maxDec)
+{
+    casella->installEventFilter(new FiltroTasti(casella, true, maxInt, maxDec));
+}

@@ -1,0 +1,19 @@
+#pragma once
+// What the windows may ask of the main window, and what every window is built with.
+#include "dialogo_file.h"
+#include "messaggi.h"
+#include "stato_applicazione.h"
+
+class FinestraPrincipale {
+public:
+    virtual ~FinestraPrincipale() = default;
+    // Rebuilds the derived tables, sets menus and toolbar, and recomputes the open windows.
+    virtual void ControlloMenu() = 0;
+};
+
+struct ContestoFinestre {
+    StatoApplicazione& stato;
+    Messaggi& messaggi;
+    DialogoFile& dialoghi;
+    FinestraPrincipale& principale;
+};

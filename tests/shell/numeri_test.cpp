@@ -1,0 +1,65 @@
+#include "date.h"
+#include "numeri.h"
+
+#include <gtest/gtest.h>
+
+using namespace numeri;
+
+TEST(ArrotondaPari, HalvesGoToTheEvenDigit)
+{
+    struct Caso { double valore; int decimali; double atteso; };
+    const Caso casi[] = {
+        {2.125, 2, 2.12}, {2.375, 2, 2.38}, {0.5, 0, 0}, {1.5, 0, 2}, {2.5, 0, 2}, {-2.5, 0, -2},
+        {11.00005, 4, 11.0}, {10.123456, 4, 10.1235}, {34.25, 1, 34.2}, {34.35, 1, 34.4}, {-0.125, 2, -0.12},
+    };
+    for (const Caso& c : casi)
+        EXPECT_DOUBLE_EQ(ArrotondaPari(c.valore, c.decimali), c.atteso) << c.valore << " to " << c.decimali;
+}
+
+TEST(Interi, IntIsFloorAndConversionRoundsHalvesToEven)
+{
+    EXPECT_EQ(Int(-0.5), -1);
+    EXPECT_EQ(Int(112.5), 112);
+    EXPECT_EQ(Int(3.0), 3);
+    EXPECT_EQ(InteroPari(2.5), 2);
+    EXPECT_EQ(InteroPari(3.5), 4);
+    EXPECT_EQ(InteroPari(-1.5), -2);
+    EXPECT_EQ(InteroPari(9999.4), 9999);
+}
+
+TEST(TestoNumero, ItalianPlainForm)
+{
+    struct Caso { double valore; const char* atteso; };
+    const Caso casi[] = {
+        {0, "0"}, {12.5, "12,5"}, {-3.25, "-3,25"}, {1000000, "1000000"}, {0.1 + 0.2, "0,3"},
+        {1e20, "1E+20"}, {1.5e-7, "1,5E-07"}, {123456789012345678.0, "1,23456789012346E+17"},
+        {999999999999999.0, "999999999999999"}, {0.0001, "0,0001"}, {0.00001, "1E-05"}, {2.0 / 3.0, "0,666666666666667"},
+        {-1e15, "-1E+15"},
+    };
+    for (const Caso& c : casi)
+        EXPECT_EQ(TestoNumero(c.valore).toStdString(), c.atteso) << c.valore;
+}
+
+TEST(LeggiNumero, AcceptsOnlyDigitsWithOneComma)
+{
+    EXPECT_EQ(LeggiNumero("12,5"), 12.5);
+    EXPECT_EQ(LeggiNumero("7"), 7.0);
+    EXPECT_EQ(LeggiNumero(",5"), 0.5);
+    EXPECT_EQ(LeggiNumero("5,"), 5.0);
+    for (const char* cattivo : {"", ",", "1,2,3", "1.5", "-3", "abc", "1e5", " , "})
+        EXPECT_FALSE(LeggiNumero(cattivo).has_value()) << cattivo;
+    EXPECT_EQ(LeggiIntero("00120"), 120);
+    EXPECT_FALSE(LeggiIntero("12,0").has_value());
+    EXPECT_FALSE(LeggiIntero("").has_value());
+}
+
+TEST(Date, IsoForStorageAndDayMonthYearForTheUser)
+{
+    const QDate d(2024, 3, 5);
+    EXPECT_EQ(date::DataIso(d), "2024-03-05");
+    EXPECT_EQ(date::DataUtente(d), "05/03/2024");
+    EXPECT_EQ(date::DaIso("2024-03-05"), d);
+    EXPECT_EQ(date::IsoInUtente("2024-12-31"), "31/12/2024");
+    EXPECT_EQ(date::GiornoSettimana(QDate(2024, 3, 3)), 1); // a Sunday
+    EXPECT_EQ(date::GiornoSettimana(QDate(2024, 3, 9)), 7); // a Saturday
+}
