@@ -4,6 +4,10 @@
 #include "messaggi.h"
 #include "stato_applicazione.h"
 
+#include <functional>
+
+class QWidget;
+
 class FinestraPrincipale {
 public:
     virtual ~FinestraPrincipale() = default;
@@ -17,3 +21,6 @@ struct ContestoFinestre {
     DialogoFile& dialoghi;
     FinestraPrincipale& principale;
 };
+
+// Builds a child window or dialog; the main window keeps one factory per window name.
+using FabbricaFinestra = std::function<QWidget*(ContestoFinestre& contesto)>;

@@ -1,0 +1,6 @@
+#include "guadagno_netto.h"
+
+double CalcolaGuadagnoNetto(const StatoApplicazione&)
+{
+    return 0;
+}

@@ -1,0 +1,6 @@
+#include "motore.h"
+
+QString RicalcolaPortafoglio(QSqlDatabase&, QSqlDatabase&)
+{
+    return QString();
+}
