@@ -70,7 +70,9 @@ void PictureBox::PSet(float x, float y, std::uint32_t colore)
 void PictureBox::Line(float x1, float y1, float x2, float y2, std::uint32_t colore)
 {
     QPainter p(&disegno_);
-    p.setRenderHint(QPainter::Antialiasing, true);
+    // One-pixel lines stay crisp (the read-outs are built from them); thicker pens,
+    // as the clock hands use, are smoothed.
+    p.setRenderHint(QPainter::Antialiasing, drawWidth_ > 1);
     p.setPen(QPen(ColoreDaLong(colore), drawWidth_, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(x1, y1), QPointF(x2, y2));
     update();
@@ -79,12 +81,13 @@ void PictureBox::Line(float x1, float y1, float x2, float y2, std::uint32_t colo
 void PictureBox::Box(float x1, float y1, float x2, float y2, std::uint32_t colore, bool pieno)
 {
     QPainter p(&disegno_);
-    const QRectF r = QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized();
-    if (pieno)
+    if (pieno) {
+        // Both corners belong to the box, as they do to its outline.
+        const QRect r = QRect(QPoint(qRound(x1), qRound(y1)), QPoint(qRound(x2), qRound(y2))).normalized();
         p.fillRect(r, ColoreDaLong(colore));
-    else {
+    } else {
         p.setPen(QPen(ColoreDaLong(colore), drawWidth_));
-        p.drawRect(r);
+        p.drawRect(QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized());
     }
     update();
 }
