@@ -5,7 +5,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-charts-dev libqt6svg6-dev libqt6sql6-sqlite qt6-qpa-plugins
   libxlsxwriter-dev libasound2-dev
-  sqlite3 libgtest-dev libgmock-dev libbenchmark-dev
+  sqlite3 libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
 )
 missing=()

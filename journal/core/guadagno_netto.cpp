@@ -1,6 +1,39 @@
 #include "guadagno_netto.h"
 
-double CalcolaGuadagnoNetto(const StatoApplicazione&)
+#include "numeri.h"
+
+#include <QSqlQuery>
+#include <QVariant>
+
+#include <cmath>
+
+double CalcolaGuadagnoNetto(const StatoApplicazione& stato)
 {
-    return 0;
+    if (stato.PercorsoPortafoglio.isEmpty() || !stato.DbPortafoglio.isOpen())
+        return 0;
+
+    QSqlQuery chiuse(stato.DbPortafoglio);
+    chiuse.setForwardOnly(true);
+    if (!chiuse.exec(QStringLiteral("SELECT GP, Commissioni FROM OperazioniChiuse ORDER BY rowid")))
+        return 0;
+    double sommaGP = 0;
+    double sommaComm = 0;
+    bool nessuna = true;
+    while (chiuse.next()) {
+        nessuna = false;
+        sommaGP += chiuse.value(0).toDouble();
+        sommaComm += chiuse.value(1).toDouble();
+    }
+    if (nessuna)
+        return 0;
+
+    double aliquota = 0;
+    QSqlQuery settaggi(stato.DbDataSet);
+    if (settaggi.exec(QStringLiteral("SELECT CapitalGain FROM Settaggi ORDER BY rowid LIMIT 1")) && settaggi.next())
+        aliquota = settaggi.value(0).toDouble();
+
+    // The tax is due when the gross result is a gain, on the size of the net result,
+    // cut down to a whole unit of money.
+    const double tassa = sommaGP > 0 ? numeri::Int(std::fabs((sommaGP - sommaComm) * aliquota / 100)) : 0;
+    return sommaGP - sommaComm - tassa;
 }

@@ -1,0 +1,179 @@
+// Measures the position engine and the holding check on a portfolio file.
+//   bench_motore genera N FILE.gvf
+//   bench_motore ricalcola DATASET.gvx FILE.gvf [RUNS]
+#include "controllo_disponibilita.h"
+#include "database.h"
+#include "motore.h"
+#include "numeri.h"
+#include "stato_applicazione.h"
+#include "storia_sintetica.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QSqlQuery>
+#include <QStringList>
+#include <QTextStream>
+
+#include <algorithm>
+#include <chrono>
+#include <functional>
+#include <vector>
+
+namespace {
+
+QTextStream& Uscita()
+{
+    static QTextStream s(stdout);
+    return s;
+}
+
+QTextStream& Errore()
+{
+    static QTextStream s(stderr);
+    return s;
+}
+
+int Uso()
+{
+    Errore() << "uso: bench_motore genera N FILE.gvf\n"
+                "     bench_motore ricalcola DATASET.gvx FILE.gvf [RUNS]\n";
+    return 2;
+}
+
+QStringList Codici(QSqlDatabase& db, const QString& sql)
+{
+    QStringList codici;
+    QSqlQuery q(db);
+    if (q.exec(sql))
+        while (q.next())
+            codici << q.value(0).toString();
+    return codici;
+}
+
+int Genera(const QString& testoN, const QString& file)
+{
+    bool ok = false;
+    const int n = testoN.toInt(&ok);
+    if (!ok || n < 1) {
+        Errore() << "N deve essere un numero intero maggiore di 0\n";
+        return 2;
+    }
+    // Never overwrite: the target might be somebody's real portfolio.
+    if (QFile::exists(file)) {
+        Errore() << "il file " << file << " esiste gia'\n";
+        return 1;
+    }
+    const QDir programma(QStringLiteral(BRUNIVOX_BIN_DIR));
+    if (!QFile::copy(programma.filePath(NomeFileDataExe), file)) {
+        Errore() << "impossibile creare " << file << " dal portafoglio vuoto " << programma.filePath(NomeFileDataExe) << '\n';
+        return 1;
+    }
+    QFile(file).setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+
+    ParametriStoria parametri;
+    parametri.eseguiti = n;
+    {
+        // The shipped catalogue and systems, read only.
+        QSqlDatabase dataset = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("catalogo"));
+        dataset.setDatabaseName(programma.filePath(NomeFileDataSet));
+        dataset.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        if (dataset.open()) {
+            parametri.sistemi = Codici(dataset, QStringLiteral("SELECT Cod FROM System ORDER BY rowid"));
+            // The no-error code first, then a few others.
+            parametri.errori = Codici(dataset, QStringLiteral("SELECT Cod FROM Errori ORDER BY Cod <> 'NE', rowid LIMIT 5"));
+        }
+        dataset.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("catalogo"));
+    if (parametri.sistemi.isEmpty() || parametri.errori.isEmpty()) {
+        Errore() << "impossibile leggere sistemi ed errori da " << programma.filePath(NomeFileDataSet) << '\n';
+        return 1;
+    }
+
+    const EsitoApertura pf = ApriDatabase(ConnessionePortafoglio, file, TipoDatabase::Portafoglio);
+    if (!pf.errore.isEmpty()) {
+        Errore() << pf.errore << '\n';
+        return 1;
+    }
+    QSqlDatabase db = pf.db;
+    const QString errore = ScriviStoriaSintetica(db, parametri);
+    if (!errore.isEmpty()) {
+        Errore() << "Errore del database: " << errore << '\n';
+        return 1;
+    }
+    Uscita() << "genera: " << n << " eseguiti in " << file << '\n';
+    return 0;
+}
+
+// Median of the times of `volte` calls, in milliseconds.
+double Mediana(int volte, const std::function<void()>& lavoro)
+{
+    std::vector<double> tempi;
+    for (int i = 0; i < volte; ++i) {
+        const auto inizio = std::chrono::steady_clock::now();
+        lavoro();
+        tempi.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - inizio).count());
+    }
+    std::sort(tempi.begin(), tempi.end());
+    const size_t m = tempi.size() / 2;
+    return tempi.size() % 2 ? tempi[m] : (tempi[m - 1] + tempi[m]) / 2;
+}
+
+QString Millisecondi(double ms)
+{
+    return numeri::TestoNumero(numeri::ArrotondaPari(ms, 1)) + QStringLiteral(" ms");
+}
+
+int Ricalcola(const QString& fileDataSet, const QString& file, const QString& testoRuns)
+{
+    int runs = 5;
+    if (!testoRuns.isEmpty()) {
+        bool ok = false;
+        runs = testoRuns.toInt(&ok);
+        if (!ok || runs < 1) {
+            Errore() << "RUNS deve essere un numero intero maggiore di 0\n";
+            return 2;
+        }
+    }
+    StatoApplicazione stato;
+    const EsitoApertura ds = ApriDatabase(ConnessioneDataSet, fileDataSet, TipoDatabase::Impostazioni);
+    if (!ds.errore.isEmpty()) {
+        Errore() << ds.errore << '\n';
+        return 1;
+    }
+    const EsitoApertura pf = ApriDatabase(ConnessionePortafoglio, file, TipoDatabase::Portafoglio);
+    if (!pf.errore.isEmpty()) {
+        Errore() << pf.errore << '\n';
+        return 1;
+    }
+    stato.DbDataSet = ds.db;
+    stato.DbPortafoglio = pf.db;
+    stato.PercorsoPortafoglio = file;
+
+    QString messaggio;
+    const double ricalcolo =
+        Mediana(runs, [&] { messaggio = RicalcolaPortafoglio(stato.DbDataSet, stato.DbPortafoglio); });
+    const double controllo = Mediana(runs, [&] { ControlloDisponibilita(stato); });
+
+    Uscita() << "ricalcola: " << Millisecondi(ricalcolo) << '\n';
+    Uscita() << "controllo: " << Millisecondi(controllo) << '\n';
+    if (!messaggio.isEmpty())
+        Uscita() << messaggio << '\n';
+    if (!stato.MessaggioDisponibilita.isEmpty() && stato.MessaggioDisponibilita != messaggio)
+        Uscita() << stato.MessaggioDisponibilita << '\n';
+    return messaggio.startsWith(QStringLiteral("Errore del database: ")) ? 1 : 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList a = app.arguments();
+    if (a.size() == 4 && a[1] == QLatin1String("genera"))
+        return Genera(a[2], a[3]);
+    if ((a.size() == 4 || a.size() == 5) && a[1] == QLatin1String("ricalcola"))
+        return Ricalcola(a[2], a[3], a.size() == 5 ? a[4] : QString());
+    return Uso();
+}

@@ -1,0 +1,10 @@
+#pragma once
+// What the open portfolio holds, as far as menus and windows care.
+#include <QSqlDatabase>
+#include <optional>
+
+// Number of trades in Eseguiti; no value when the table cannot be read.
+std::optional<long long> ContaEseguiti(const QSqlDatabase& portafoglio);
+
+// Number of closed operations in OperazioniChiuse; no value when the table cannot be read.
+std::optional<long long> ContaOperazioniChiuse(const QSqlDatabase& portafoglio);

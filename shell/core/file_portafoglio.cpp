@@ -1,0 +1,113 @@
+#include "file_portafoglio.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+namespace {
+
+// Rolls the transaction back unless it was committed.
+class Transazione {
+public:
+    explicit Transazione(QSqlDatabase& db) : db_(db), attiva_(db.transaction()) {}
+    ~Transazione()
+    {
+        if (attiva_)
+            db_.rollback();
+    }
+    Transazione(const Transazione&) = delete;
+    Transazione& operator=(const Transazione&) = delete;
+
+    bool attiva() const { return attiva_; }
+    bool conferma()
+    {
+        if (!attiva_ || !db_.commit())
+            return false;
+        attiva_ = false;
+        return true;
+    }
+
+private:
+    QSqlDatabase& db_;
+    bool attiva_;
+};
+
+QString Nome(const QString& percorso)
+{
+    return QFileInfo(percorso).fileName();
+}
+
+} // namespace
+
+QString SvuotaPortafoglio(QSqlDatabase& portafoglio)
+{
+    static const char* const tabelle[] = {"Portafoglio", "OperazioniChiuse", "Eseguiti",
+                                          "EseguitiBackup", "EseguitiTemp", "Conto"};
+    Transazione t(portafoglio);
+    if (!t.attiva())
+        return QStringLiteral("Impossibile svuotare il portafoglio: %1").arg(portafoglio.lastError().text());
+    QSqlQuery q(portafoglio);
+    for (const char* tabella : tabelle) {
+        if (!q.exec(QStringLiteral("DELETE FROM %1").arg(QLatin1String(tabella))))
+            return QStringLiteral("Impossibile svuotare la tabella %1 del portafoglio: %2")
+                .arg(QLatin1String(tabella), q.lastError().text());
+    }
+    if (!t.conferma())
+        return QStringLiteral("Impossibile svuotare il portafoglio: %1").arg(portafoglio.lastError().text());
+    return QString();
+}
+
+QString ScriviFileSicuro(QIODevice& sorgente, const QString& destinazione)
+{
+    // QSaveFile writes beside the target and renames over it on commit; it never falls
+    // back to writing the target in place.
+    QSaveFile uscita(destinazione);
+    if (!uscita.open(QIODevice::WriteOnly))
+        return QStringLiteral("Impossibile scrivere il file %1: %2").arg(destinazione, uscita.errorString());
+    QByteArray blocco(64 * 1024, Qt::Uninitialized);
+    for (;;) {
+        const qint64 letti = sorgente.read(blocco.data(), blocco.size());
+        if (letti < 0) {
+            uscita.cancelWriting();
+            return QStringLiteral("Impossibile leggere il portafoglio da copiare: %1").arg(sorgente.errorString());
+        }
+        if (letti == 0)
+            break;
+        if (uscita.write(blocco.constData(), letti) != letti) {
+            const QString motivo = uscita.errorString();
+            uscita.cancelWriting();
+            return QStringLiteral("Impossibile scrivere il file %1: %2").arg(destinazione, motivo);
+        }
+    }
+    if (!uscita.commit())
+        return QStringLiteral("Impossibile completare il file %1: %2").arg(destinazione, uscita.errorString());
+    return QString();
+}
+
+QString CopiaFileSicura(const QString& da, const QString& a)
+{
+    QFile sorgente(da);
+    if (!sorgente.open(QIODevice::ReadOnly))
+        return QStringLiteral("Impossibile leggere il file %1: %2").arg(Nome(da), sorgente.errorString());
+    return ScriviFileSicuro(sorgente, a);
+}
+
+QString LeggiApriUltimo(const QSqlDatabase& dataset)
+{
+    QSqlQuery q(dataset);
+    if (!dataset.isOpen() || !q.exec(QStringLiteral("SELECT ApriUltimo FROM Settaggi LIMIT 1")) || !q.next())
+        return QStringLiteral("0");
+    const QString valore = q.value(0).toString();
+    return valore.isEmpty() ? QStringLiteral("0") : valore;
+}
+
+bool ScriviApriUltimo(QSqlDatabase& dataset, const QString& percorso)
+{
+    QSqlQuery q(dataset);
+    q.prepare(QStringLiteral("UPDATE Settaggi SET ApriUltimo = ?"));
+    q.addBindValue(percorso);
+    return q.exec();
+}

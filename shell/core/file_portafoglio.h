@@ -1,0 +1,24 @@
+#pragma once
+// Portfolio files: emptying the scratch portfolio, copying a portfolio to another file
+// without ever leaving a half-written one, and the last-file setting.
+#include <QSqlDatabase>
+#include <QString>
+
+class QIODevice;
+
+// Empties Portafoglio, OperazioniChiuse, Eseguiti, EseguitiBackup, EseguitiTemp and Conto,
+// in that order and all or nothing. "" on success, otherwise why nothing was emptied.
+QString SvuotaPortafoglio(QSqlDatabase& portafoglio);
+
+// Writes everything `sorgente` holds to `destinazione` through a temporary file in the
+// target folder, renamed into place only once complete: on any failure the target keeps
+// what it had (or stays absent). "" on success, otherwise the Italian reason.
+QString ScriviFileSicuro(QIODevice& sorgente, const QString& destinazione);
+
+// Byte copy of the file `da` onto `a`, replacing it, with the guarantee above.
+QString CopiaFileSicura(const QString& da, const QString& a);
+
+// ApriUltimo of Settaggi: the full path of the last portfolio opened or saved, "0" for none.
+// An unreadable row reads as "0".
+QString LeggiApriUltimo(const QSqlDatabase& dataset);
+bool ScriviApriUltimo(QSqlDatabase& dataset, const QString& percorso);

@@ -1,0 +1,111 @@
+#include "controllo_disponibilita.h"
+#include "storia_prova.h"
+
+#include <QSqlQuery>
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+Operazione Compra(const char* data, const char* cod, qint64 qta, const char* tipo = "Buy")
+{
+    return {data, tipo, "PCT", cod, "Titolo", qta, 10};
+}
+
+Operazione Vendi(const char* data, const char* cod, qint64 qta, const char* tipo = "Sell")
+{
+    return {data, tipo, "PCT", cod, "Titolo", qta, 11};
+}
+
+class Controllo : public ::testing::Test {
+protected:
+    CartellaProva c;
+    StoriaProva s{c};
+};
+
+TEST_F(Controllo, HistoriesPassOrReportTheFirstUncoveredSell)
+{
+    struct Caso {
+        const char* nome;
+        std::vector<Operazione> storia;   // in the order entered
+        QString messaggio;
+    };
+    const std::vector<Caso> casi = {
+        {"empty history", {}, ""},
+        {"buy then sell on one day", {Compra("2024-03-04", "AAA", 10), Vendi("2024-03-04", "AAA", 10)}, ""},
+        {"sell entered before its buy on one day",
+         {Vendi("2024-03-04", "AAA", 10), Compra("2024-03-04", "AAA", 10)},
+         "AAA non e' in portafoglio in data: 04/03/2024"},
+        {"entered out of date order but covered by date",
+         {Vendi("2024-03-06", "AAA", 4), Compra("2024-03-04", "AAA", 10), Vendi("2024-03-05", "AAA", 6)},
+         ""},
+        {"a sold-out code reports 0 pieces",
+         {Compra("2024-03-04", "AAA", 10), Vendi("2024-03-05", "AAA", 10), Vendi("2024-03-06", "AAA", 1)},
+         "AAA disponibili solo 0 pezzi"},
+        {"oversell", {Compra("2024-03-04", "AAA", 100), Vendi("2024-03-05", "AAA", 101)}, "AAA disponibili solo 100 pezzi"},
+        {"only the first uncovered sell is reported",
+         {Compra("2024-03-04", "AAA", 10), Vendi("2024-03-05", "BBB", 1), Vendi("2024-03-06", "AAA", 50)},
+         "BBB non e' in portafoglio in data: 05/03/2024"},
+        {"only a type that upper-cases to BUY buys",
+         {Compra("2024-03-04", "AAA", 10, "bUy"), Vendi("2024-03-05", "AAA", 5, ""), Vendi("2024-03-06", "AAA", 6, "buy ")},
+         "AAA disponibili solo 5 pezzi"},
+    };
+    for (const Caso& caso : casi) {
+        SCOPED_TRACE(caso.nome);
+        CartellaProva::esegui(s.portafoglio, "DELETE FROM Eseguiti");
+        s.Inserisci(caso.storia);
+        EXPECT_EQ(VerificaDisponibilita(s.portafoglio), caso.messaggio);
+    }
+}
+
+TEST_F(Controllo, ManyDistinctCodesAreTracked)
+{
+    std::vector<Operazione> storia;
+    std::vector<QByteArray> codici;
+    for (int i = 0; i < 250; ++i)
+        codici.push_back(QByteArray("C") + QByteArray::number(i));
+    for (const QByteArray& cod : codici)
+        storia.push_back(Compra("2024-03-04", cod.constData(), 5));
+    for (const QByteArray& cod : codici)
+        storia.push_back(Vendi("2024-03-05", cod.constData(), 5));
+    s.Inserisci(storia);
+    EXPECT_EQ(VerificaDisponibilita(s.portafoglio), "");
+
+    s.Inserisci(Vendi("2024-03-06", "C249", 1));
+    EXPECT_EQ(VerificaDisponibilita(s.portafoglio), "C249 disponibili solo 0 pezzi");
+}
+
+TEST_F(Controllo, SeesUncommittedTradesAndLeavesTheCallersTransactionOpen)
+{
+    s.Inserisci(Compra("2024-03-04", "AAA", 10));
+    ASSERT_TRUE(s.portafoglio.transaction());
+    s.Inserisci(Vendi("2024-03-05", "AAA", 20));
+    EXPECT_EQ(VerificaDisponibilita(s.portafoglio), "AAA disponibili solo 10 pezzi");
+    ASSERT_TRUE(s.portafoglio.rollback());
+    EXPECT_EQ(CartellaProva::valore(s.portafoglio, "SELECT count(*) FROM Eseguiti").toInt(), 1);
+    EXPECT_EQ(VerificaDisponibilita(s.portafoglio), "");
+}
+
+TEST_F(Controllo, MessageIsSetOnlyOnFailure)
+{
+    StatoApplicazione stato;
+    stato.DbPortafoglio = s.portafoglio;
+    stato.MessaggioDisponibilita = "precedente";
+    s.Inserisci(Compra("2024-03-04", "AAA", 10));
+    ControlloDisponibilita(stato);
+    EXPECT_EQ(stato.MessaggioDisponibilita, "precedente");
+
+    stato.MessaggioDisponibilita.clear();
+    s.Inserisci(Vendi("2024-03-03", "AAA", 10));
+    ControlloDisponibilita(stato);
+    EXPECT_EQ(stato.MessaggioDisponibilita, "AAA non e' in portafoglio in data: 03/03/2024");
+}
+
+TEST_F(Controllo, UnreadableHistoryDoesNotPass)
+{
+    CartellaProva::esegui(s.portafoglio, "DROP TABLE Eseguiti");
+    EXPECT_TRUE(VerificaDisponibilita(s.portafoglio).startsWith("Errore del database: "));
+}
+
+} // namespace

@@ -1,0 +1,71 @@
+#include "guadagno_netto.h"
+#include "storia_prova.h"
+
+#include <QSqlQuery>
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+class GuadagnoNetto : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        stato.DbDataSet = s.dataset;
+        stato.DbPortafoglio = s.portafoglio;
+        stato.PercorsoPortafoglio = s.portafoglio.databaseName();
+    }
+
+    void Chiuse(const std::vector<std::pair<double, double>>& gpCommissioni, double capitalGain)
+    {
+        CartellaProva::esegui(s.portafoglio, "DELETE FROM OperazioniChiuse");
+        QSqlQuery q(s.portafoglio);
+        q.prepare("INSERT INTO OperazioniChiuse (Data, Cod, GP, Commissioni) VALUES ('2024-03-04', 'AAA', ?, ?)");
+        for (const auto& [gp, commissioni] : gpCommissioni) {
+            q.addBindValue(gp);
+            q.addBindValue(commissioni);
+            ASSERT_TRUE(q.exec());
+        }
+        QSqlQuery aliquota(s.dataset);
+        aliquota.prepare("UPDATE Settaggi SET CapitalGain = ?");
+        aliquota.addBindValue(capitalGain);
+        ASSERT_TRUE(aliquota.exec());
+    }
+
+    CartellaProva c;
+    StoriaProva s{c};
+    StatoApplicazione stato;
+};
+
+TEST_F(GuadagnoNetto, TaxIsDueOnAGrossGainAndCutToAWholeUnit)
+{
+    struct Caso {
+        std::vector<std::pair<double, double>> chiuse;   // GP, Commissioni
+        double capitalGain;
+        double atteso;
+    };
+    const std::vector<Caso> casi = {
+        {{{1000, 100}}, 12.5, 788},                 // 900 * 12.5% = 112.5 -> 112
+        {{{600, 60}, {400, 40}}, 12.5, 788},
+        {{{50, 80}}, 26, -37},                      // gross gain, net loss: Int(|-30| * 26%) = 7
+        {{{50, 80}}, 0, -30},
+        {{{0, 10}}, 26, -10},                       // no gross gain, no tax
+        {{{-200, 5}, {100, 5}}, 26, -110},
+        {{{100, 0}}, 33.3333, 67},
+    };
+    for (const Caso& caso : casi) {
+        Chiuse(caso.chiuse, caso.capitalGain);
+        EXPECT_EQ(CalcolaGuadagnoNetto(stato), caso.atteso) << caso.chiuse.size() << " rows, rate " << caso.capitalGain;
+    }
+}
+
+TEST_F(GuadagnoNetto, NothingWithoutClosedOperationsOrWithoutAPortfolio)
+{
+    EXPECT_EQ(CalcolaGuadagnoNetto(stato), 0);
+    Chiuse({{1000, 100}}, 12.5);
+    stato.PercorsoPortafoglio.clear();
+    EXPECT_EQ(CalcolaGuadagnoNetto(stato), 0);
+}
+
+} // namespace

@@ -1,0 +1,236 @@
+#include "motore.h"
+#include "storia_prova.h"
+
+#include <QSqlQuery>
+#include <gtest/gtest.h>
+
+#include <map>
+#include <vector>
+
+namespace {
+
+using motore::OperazioneChiusa;
+using motore::PosizioneAperta;
+
+OperazioneChiusa Chiusa(const char* data, int giorno, const char* system, const char* cod, const char* titolo,
+                        double pzoCarico, qint64 qta, double prezzo, double gp, double gpPerc, double commissioni)
+{
+    return {data, giorno, system, cod, titolo, pzoCarico, qta, prezzo, gp, gpPerc, commissioni};
+}
+
+struct Caso {
+    const char* nome;
+    std::vector<Operazione> storia;
+    std::vector<PosizioneAperta> portafoglio;
+    std::vector<OperazioneChiusa> chiuse;
+    QString messaggio;
+    std::map<QString, qint64> contatori;   // every other catalogue code must be 0
+};
+
+// Dates: 2024-03-04 is a Monday (weekday 2), 2024-03-10 a Sunday (weekday 1).
+const std::vector<Caso>& Casi()
+{
+    static const std::vector<Caso> casi = {
+        {"two buys average to one position with both commissions",
+         {{"2024-03-04", "Buy", "PCT", "AAA", "Alfa", 100, 10, "NE"},
+          {"2024-03-05", "Buy", "PCT", "AAA", "Alfa", 100, 12, "EA"}},
+         {{"PCT", "AAA", "Alfa", 200, 11, 2200, 1.0 + 1.2}},
+         {},
+         "",
+         {{"NE", 1}, {"EA", 1}}},
+        {"the amount after a buy uses the unrounded carrying price",
+         {{"2024-03-04", "Buy", "ZZZ", "AAA", "Alfa", 1, 10}, {"2024-03-05", "Buy", "ZZZ", "AAA", "Alfa", 2, 11}},
+         {{"ZZZ", "AAA", "Alfa", 3, 10.6667, 32.0 / 3 * 3, 0}},
+         {},
+         "",
+         {{"NE", 2}}},
+        {"partial sell takes its share of the buy commissions",
+         {{"2024-03-04", "Buy", "FIX", "AAA", "Alfa", 50, 10},
+          {"2024-03-05", "Buy", "FIX", "AAA", "Alfa", 50, 10},
+          {"2024-03-08", "Sell", "FIX", "AAA", "Alfa", 30, 12, "UA"}},
+         {{"FIX", "AAA", "Alfa", 70, 10, 700, 7}},
+         {Chiusa("2024-03-08", 6, "FIX", "AAA", "Alfa", 10, 30, 12, 60, 20, 5 + 3)},
+         "",
+         {{"NE", 2}, {"UA", 1}}},
+        {"system missing from the table costs nothing",
+         {{"2024-03-04", "Buy", "ZZZ", "AAA", "Alfa", 100, 10}},
+         {{"ZZZ", "AAA", "Alfa", 100, 10, 1000, 0}},
+         {},
+         "",
+         {{"NE", 1}}},
+        {"the minimum raises a small commission and a larger one stays unrounded",
+         {{"2024-03-04", "Buy", "MIN", "AAA", "Alfa", 100, 10},
+          {"2024-03-04", "Buy", "WEB", "BBB", "Beta", 333, 10.07}},
+         {{"MIN", "AAA", "Alfa", 100, 10, 1000, 2.5}, {"WEB", "BBB", "Beta", 333, 10.07, 333 * 10.07, 333 * 10.07 * 1.9 / 1000}},
+         {},
+         "",
+         {{"NE", 2}}},
+        {"a sold-out code loses its row and reopens with the new buy's system and name, last",
+         {{"2024-03-04", "Buy", "PCT", "AAA", "Alfa", 100, 10},
+          {"2024-03-05", "Buy", "FIX", "BBB", "Beta", 10, 5},
+          {"2024-03-06", "Sell", "PCT", "AAA", "Alfa", 100, 11},
+          {"2024-03-10", "Buy", "FIX", "AAA", "Alfa nuova", 50, 9}},
+         {{"FIX", "BBB", "Beta", 10, 5, 50, 5}, {"FIX", "AAA", "Alfa nuova", 50, 9, 450, 5}},
+         {Chiusa("2024-03-06", 4, "PCT", "AAA", "Alfa", 10, 100, 11, 100, 10, 1.1 + 1.0)},
+         "",
+         {{"NE", 4}}},
+        {"a sell of a code not held stops the run before its error is counted",
+         {{"2024-03-04", "Buy", "PCT", "AAA", "Alfa", 100, 10},
+          {"2024-03-05", "Sell", "PCT", "BBB", "Beta", 10, 5, "EA"},
+          {"2024-03-06", "Buy", "PCT", "CCC", "Gamma", 10, 1, "ER"}},
+         {{"PCT", "AAA", "Alfa", 100, 10, 1000, 1}},
+         {},
+         "BBB e' stato venduto : 05/03/2024",
+         {{"NE", 1}}},
+        {"an oversell keeps its closed operation and leaves the position as it was",
+         {{"2024-03-04", "Buy", "FIX", "AAA", "Alfa", 100, 10},
+          {"2024-03-05", "Sell", "FIX", "AAA", "Alfa", 150, 12, "UA"},
+          {"2024-03-06", "Buy", "FIX", "AAA", "Alfa", 10, 1}},
+         {{"FIX", "AAA", "Alfa", 100, 10, 1000, 5}},
+         {Chiusa("2024-03-05", 3, "FIX", "AAA", "Alfa", 10, 150, 12, 300, 20, 5 + 7.5)},
+         "AAA disponibili solo 100 pezzi",
+         {{"NE", 1}}},
+        {"an empty history resets everything", {}, {}, {}, "", {}},
+        {"only a type that upper-cases to BUY buys",
+         {{"2024-03-04", "buy", "FIX", "AAA", "Alfa", 10, 10},
+          {"2024-03-04", "BUY", "FIX", "AAA", "Alfa", 10, 10},
+          {"2024-03-06", "", "FIX", "AAA", "Alfa", 5, 10},
+          {"2024-03-07", "Vendi", "FIX", "AAA", "Alfa", 5, 10}},
+         {{"FIX", "AAA", "Alfa", 10, 10, 100, 5}},
+         {Chiusa("2024-03-06", 4, "FIX", "AAA", "Alfa", 10, 5, 10, 0, 0, 7.5),
+          Chiusa("2024-03-07", 5, "FIX", "AAA", "Alfa", 10, 5, 10, 0, 0, 7.5)},
+         "",
+         {{"NE", 4}}},
+        {"trades replay by date, not by the order they were entered",
+         {{"2024-03-05", "Buy", "ZZZ", "AAA", "Alfa", 10, 1}, {"2024-03-04", "Buy", "ZZZ", "BBB", "Beta", 10, 2}},
+         {{"ZZZ", "BBB", "Beta", 10, 2, 20, 0}, {"ZZZ", "AAA", "Alfa", 10, 1, 10, 0}},
+         {},
+         "",
+         {{"NE", 2}}},
+        {"on one day a sell entered before its buy is not covered",
+         {{"2024-03-04", "Sell", "ZZZ", "AAA", "Alfa", 10, 1}, {"2024-03-04", "Buy", "ZZZ", "AAA", "Alfa", 10, 1}},
+         {},
+         {},
+         "AAA e' stato venduto : 04/03/2024",
+         {}},
+        {"quotes in codes and names are stored as they are",
+         {{"2024-03-04", "Buy", "ZZZ", "O'K", "L'Oreal", 10, 2}, {"2024-03-05", "Sell", "ZZZ", "O'K", "L'Oreal", 4, 3}},
+         {{"ZZZ", "O'K", "L'Oreal", 6, 2, 12, 0}},
+         {Chiusa("2024-03-05", 3, "ZZZ", "O'K", "L'Oreal", 2, 4, 3, 4, 50, 0)},
+         "",
+         {{"NE", 2}}},
+        {"prices and results round half to even",
+         {{"2024-03-04", "Buy", "ZZZ", "AAA", "Alfa", 100, 1.23456}, {"2024-03-05", "Sell", "ZZZ", "AAA", "Alfa", 30, 1.56789},
+          {"2024-03-04", "Buy", "ZZZ", "BBB", "Beta", 10, 0.25}, {"2024-03-05", "Sell", "ZZZ", "BBB", "Beta", 5, 0.5}},
+         {{"ZZZ", "AAA", "Alfa", 70, 1.2346, 86.4, 0}, {"ZZZ", "BBB", "Beta", 5, 0.25, 1.2, 0}},
+         {Chiusa("2024-03-05", 3, "ZZZ", "AAA", "Alfa", 1.2346, 30, 1.5679, 9.9987, 27, 0),
+          Chiusa("2024-03-05", 3, "ZZZ", "BBB", "Beta", 0.25, 5, 0.5, 1.25, 100, 0)},
+         "",
+         {{"NE", 4}}},
+        {"a carrying price of 0 gives a per-cent result of 0",
+         {{"2024-03-04", "Buy", "ZZZ", "AAA", "Alfa", 10, 0}, {"2024-03-05", "Sell", "ZZZ", "AAA", "Alfa", 5, 1}},
+         {{"ZZZ", "AAA", "Alfa", 5, 0, 0, 0}},
+         {Chiusa("2024-03-05", 3, "ZZZ", "AAA", "Alfa", 0, 5, 1, 5, 0, 0)},
+         "",
+         {{"NE", 2}}},
+        {"a buy that brings the quantity to 0 gives a carrying price of 0",
+         {{"2024-03-04", "Buy", "ZZZ", "AAA", "Alfa", 10, 10}, {"2024-03-05", "Buy", "ZZZ", "AAA", "Alfa", -10, 10}},
+         {{"ZZZ", "AAA", "Alfa", 0, 0, 0, 0}},
+         {},
+         "",
+         {{"NE", 2}}},
+    };
+    return casi;
+}
+
+class Motore : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        s.SistemiDiProva();
+        // Leftovers of an earlier run that the replay must replace.
+        CartellaProva::esegui(s.dataset, "UPDATE Errori SET Contatore = 7");
+        CartellaProva::esegui(s.portafoglio, "INSERT INTO Portafoglio (Cod, Qta) VALUES ('OLD', 1)");
+        CartellaProva::esegui(s.portafoglio, "INSERT INTO OperazioniChiuse (Cod, Qta) VALUES ('OLD', 1)");
+    }
+
+    CartellaProva c;
+    StoriaProva s{c};
+};
+
+TEST_F(Motore, EdgeCasesGiveTheExactRows)
+{
+    for (const Caso& caso : Casi()) {
+        SCOPED_TRACE(caso.nome);
+        CartellaProva::esegui(s.portafoglio, "DELETE FROM Eseguiti");
+        s.Inserisci(caso.storia);
+
+        EXPECT_EQ(RicalcolaPortafoglio(s.dataset, s.portafoglio), caso.messaggio);
+        EXPECT_EQ(s.Portafoglio(), caso.portafoglio);
+        EXPECT_EQ(s.Chiuse(), caso.chiuse);
+        for (const auto& [cod, contatore] : s.Contatori()) {
+            const auto atteso = caso.contatori.find(cod);
+            EXPECT_EQ(contatore, atteso == caso.contatori.end() ? 0 : atteso->second) << cod.toStdString();
+        }
+    }
+}
+
+TEST_F(Motore, RunAgainGivesTheSameTables)
+{
+    s.Inserisci(Casi()[5].storia);
+    ASSERT_EQ(RicalcolaPortafoglio(s.dataset, s.portafoglio), "");
+    const QStringList prima = s.Risultati();
+    ASSERT_EQ(RicalcolaPortafoglio(s.dataset, s.portafoglio), "");
+    EXPECT_EQ(s.Risultati(), prima);
+}
+
+TEST_F(Motore, DatabaseErrorTakesBackTheWholeRunInBothDatabases)
+{
+    s.Inserisci(Casi()[2].storia);
+    ASSERT_EQ(RicalcolaPortafoglio(s.dataset, s.portafoglio), "");
+    const QStringList prima = s.Risultati();
+
+    // A refused closed operation half-way through a longer history.
+    s.Inserisci({{"2024-03-11", "Buy", "PCT", "BAD", "Guasto", 10, 1, "EA"},
+                 {"2024-03-12", "Sell", "PCT", "AAA", "Alfa", 10, 13, "EA"},
+                 {"2024-03-13", "Sell", "PCT", "BAD", "Guasto", 10, 2, "EA"}});
+    CartellaProva::esegui(s.portafoglio, "CREATE TRIGGER guasto BEFORE INSERT ON OperazioniChiuse WHEN NEW.Cod = 'BAD' "
+                                         "BEGIN SELECT RAISE(ABORT, 'scrittura rifiutata'); END");
+
+    const QString esito = RicalcolaPortafoglio(s.dataset, s.portafoglio);
+    EXPECT_TRUE(esito.startsWith("Errore del database: ")) << esito.toStdString();
+    EXPECT_TRUE(esito.contains("scrittura rifiutata")) << esito.toStdString();
+    EXPECT_EQ(s.Risultati(), prima);
+    // Neither connection is left inside a transaction.
+    for (QSqlDatabase* db : {&s.dataset, &s.portafoglio}) {
+        QSqlQuery q(*db);
+        EXPECT_TRUE(q.exec("BEGIN"));
+        EXPECT_TRUE(q.exec("ROLLBACK"));
+    }
+}
+
+TEST_F(Motore, MissingTableIsReportedAndChangesNothing)
+{
+    s.Inserisci(Casi()[0].storia);
+    ASSERT_EQ(RicalcolaPortafoglio(s.dataset, s.portafoglio), "");
+    const QStringList prima = s.Righe(s.portafoglio, "SELECT * FROM Portafoglio");
+    CartellaProva::esegui(s.portafoglio, "DROP TABLE OperazioniChiuse");
+    CartellaProva::esegui(s.dataset, "UPDATE Errori SET Contatore = 3");
+
+    EXPECT_TRUE(RicalcolaPortafoglio(s.dataset, s.portafoglio).startsWith("Errore del database: "));
+    EXPECT_EQ(s.Righe(s.portafoglio, "SELECT * FROM Portafoglio"), prima);
+    EXPECT_EQ(CartellaProva::valore(s.dataset, "SELECT min(Contatore) FROM Errori").toInt(), 3);
+}
+
+TEST_F(Motore, MissingTextsAreWrittenEmptyAndMatchEachOther)
+{
+    // A history from elsewhere with no code or name: the two trades are one security.
+    CartellaProva::esegui(s.portafoglio, "INSERT INTO Eseguiti (Data, Tipo, System, Cod, Qta, Prezzo, Importo, Errore) "
+                                         "VALUES ('2024-03-04', 'Buy', 'ZZZ', NULL, 10, 1, 10, NULL), "
+                                         "('2024-03-05', 'Buy', 'ZZZ', '', 10, 3, 30, 'NE')");
+    EXPECT_EQ(RicalcolaPortafoglio(s.dataset, s.portafoglio), "");
+    EXPECT_EQ(s.Righe(s.portafoglio, "SELECT Cod, Titolo, Qta, PzoCarico FROM Portafoglio"),
+              QStringList({"QString:|QString:|qlonglong:20|R:2"}));
+}
+
+} // namespace

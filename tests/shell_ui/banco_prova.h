@@ -1,0 +1,126 @@
+#pragma once
+// A main window on a throw-away program folder, with scripted dialogs and stand-in child
+// windows that log their refreshes.
+#include "avvio.h"
+#include "cartella_prova.h"
+#include "mdi_form1.h"
+#include "messaggi_prova.h"
+
+#include <QDialog>
+#include <QSqlQuery>
+#include <QStringList>
+#include <QTimer>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// A data window: its Main writes its name to the shared log.
+class FinestraFinta : public QWidget {
+    Q_OBJECT
+public:
+    FinestraFinta(const QString& nome, QStringList* registro) : registro_(registro) { setObjectName(nome); }
+
+public Q_SLOTS:
+    void Main() { registro_->append(objectName()); }
+
+private:
+    QStringList* registro_;
+};
+
+// A modal window: logs that it was shown, runs `azione`, and closes itself.
+class DialogoFinto : public QDialog {
+    Q_OBJECT
+public:
+    DialogoFinto(const QString& nome, QStringList* registro, std::function<void()> azione = {})
+    {
+        setObjectName(nome);
+        registro->append(nome);
+        QTimer::singleShot(0, this, [this, azione] {
+            if (azione)
+                azione();
+            reject();
+        });
+    }
+};
+
+struct BancoProva {
+    CartellaProva cartella;
+    StatoApplicazione stato;
+    MessaggiProva messaggi;
+    DialogoFileProva dialoghi;
+    std::unique_ptr<MDIForm1> finestra;
+    QStringList aggiornate;  // windows whose Main ran, in order
+    QStringList mostrate;    // modal windows shown, in order
+
+    // `settaggi`: an UPDATE of Settaggi to run before the load step ("" for none).
+    explicit BancoProva(const QString& settaggi = QString(), bool carica = true)
+    {
+        EXPECT_EQ(ApriImpostazioni(stato, cartella.cartella()), QString());
+        if (!settaggi.isEmpty()) {
+            QSqlQuery q(stato.DbDataSet);
+            EXPECT_TRUE(q.exec(settaggi)) << settaggi.toStdString();
+        }
+        finestra = std::make_unique<MDIForm1>(stato, messaggi, dialoghi);
+        if (carica)
+            finestra->Carica();
+    }
+
+    ~BancoProva()
+    {
+        finestra.reset();
+        stato.DbPortafoglio = QSqlDatabase();
+    }
+
+    void registraFinta(const QString& nome)
+    {
+        finestra->registraFinestra(nome, [this, nome](ContestoFinestre&) { return new FinestraFinta(nome, &aggiornate); });
+    }
+
+    void registraDialogo(const QString& nome, std::function<void()> azione = {})
+    {
+        finestra->registraFinestra(nome, [this, nome, azione](ContestoFinestre&) {
+            return new DialogoFinto(nome, &mostrate, azione);
+        });
+    }
+
+    void menu(const char* nome)
+    {
+        QAction* v = finestra->voce(QLatin1String(nome));
+        ASSERT_NE(v, nullptr) << nome;
+        v->trigger();
+    }
+
+    void pulsante(int indice)
+    {
+        QAction* p = finestra->pulsante(indice);
+        ASSERT_NE(p, nullptr) << indice;
+        p->trigger();
+    }
+
+    // Runs a statement on the open portfolio.
+    void portafoglio(const QString& sql)
+    {
+        QSqlQuery q(stato.DbPortafoglio);
+        EXPECT_TRUE(q.exec(sql)) << sql.toStdString();
+    }
+
+    // One trade in the open portfolio.
+    void eseguito(const char* data, const char* tipo, const char* cod, int qta, double prezzo)
+    {
+        QSqlQuery q(stato.DbPortafoglio);
+        q.prepare(QStringLiteral("INSERT INTO Eseguiti (Data, Tipo, System, Cod, Titolo, Qta, Prezzo, Importo, "
+                                 "Errore, PrezzoOttimale) VALUES (?, ?, 'WEB', ?, ?, ?, ?, ?, 'NE', ?)"));
+        for (const QVariant& v : {QVariant(data), QVariant(tipo), QVariant(cod), QVariant(QString("Titolo ") + cod),
+                                  QVariant(qta), QVariant(prezzo), QVariant(qta * prezzo), QVariant(prezzo)})
+            q.addBindValue(v);
+        EXPECT_TRUE(q.exec());
+    }
+
+    long long righe(QSqlDatabase db, const QString& tabella)
+    {
+        return CartellaProva::valore(db, QStringLiteral("SELECT COUNT(*) FROM ") + tabella).toLongLong();
+    }
+
+    QVariant valore(QSqlDatabase db, const QString& sql) { return CartellaProva::valore(db, sql); }
+};

@@ -1,0 +1,149 @@
+#include "cartella_prova.h"
+#include "contenuto_portafoglio.h"
+#include "file_portafoglio.h"
+#include "impostazioni_vista.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace {
+
+const char* const TabellePortafoglio[] = {"Portafoglio", "OperazioniChiuse", "Eseguiti",
+                                          "EseguitiBackup", "EseguitiTemp", "Conto"};
+
+void Scrivi(const QString& percorso, const QByteArray& dati)
+{
+    QFile f(percorso);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(dati);
+}
+
+QByteArray Leggi(const QString& percorso)
+{
+    QFile f(percorso);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Gives `buoni` bytes, then fails: a source that breaks in the middle of a copy.
+class SorgenteGuasta : public QIODevice {
+public:
+    explicit SorgenteGuasta(qint64 buoni) : buoni_(buoni) { open(QIODevice::ReadOnly); }
+
+protected:
+    qint64 readData(char* dati, qint64 massimo) override
+    {
+        if (buoni_ <= 0) {
+            setErrorString(QStringLiteral("disco guasto"));
+            return -1;
+        }
+        const qint64 n = qMin(massimo, buoni_);
+        memset(dati, 'x', size_t(n));
+        buoni_ -= n;
+        return n;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    qint64 buoni_;
+};
+
+} // namespace
+
+TEST(SvuotaPortafoglio, EmptiesTheSixTables)
+{
+    CartellaProva c;
+    QSqlDatabase db = c.apri(c.dataexe());
+    for (const char* t : TabellePortafoglio)
+        CartellaProva::esegui(db, QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(QLatin1String(t)));
+
+    EXPECT_EQ(SvuotaPortafoglio(db), QString());
+
+    for (const char* t : TabellePortafoglio)
+        EXPECT_EQ(CartellaProva::valore(db, QStringLiteral("SELECT COUNT(*) FROM %1").arg(QLatin1String(t))).toInt(), 0)
+            << t;
+}
+
+TEST(SvuotaPortafoglio, AFailureEmptiesNothing)
+{
+    CartellaProva c;
+    QSqlDatabase db = c.apri(c.dataexe());
+    for (const char* t : TabellePortafoglio)
+        CartellaProva::esegui(db, QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(QLatin1String(t)));
+    // The fifth table refuses: the four emptied before it must come back.
+    CartellaProva::esegui(db, "CREATE TRIGGER blocca BEFORE DELETE ON EseguitiTemp "
+                              "BEGIN SELECT RAISE(ABORT, 'bloccato'); END");
+
+    const QString errore = SvuotaPortafoglio(db);
+
+    EXPECT_TRUE(errore.contains("EseguitiTemp")) << errore.toStdString();
+    for (const char* t : TabellePortafoglio)
+        EXPECT_EQ(CartellaProva::valore(db, QStringLiteral("SELECT COUNT(*) FROM %1").arg(QLatin1String(t))).toInt(), 1)
+            << t;
+}
+
+TEST(CopiaFileSicura, CopiesBytesAndReplacesTheTarget)
+{
+    CartellaProva c;
+    const QString a = c.percorso("a.gvf");
+    const QString b = c.percorso("b.gvf");
+    QByteArray dati(200 * 1024 + 7, '\0');
+    for (int i = 0; i < dati.size(); ++i)
+        dati[i] = char(i * 31);
+    Scrivi(a, dati);
+    Scrivi(b, "vecchio contenuto");
+
+    EXPECT_EQ(CopiaFileSicura(a, b), QString());
+    EXPECT_EQ(Leggi(b), dati);
+    EXPECT_EQ(CopiaFileSicura(a, c.percorso("nuovo.gvf")), QString());
+    EXPECT_EQ(Leggi(c.percorso("nuovo.gvf")), dati);
+}
+
+TEST(CopiaFileSicura, AFailureLeavesTheTargetAsItWasAndNoTemporaryFile)
+{
+    CartellaProva c;
+    const QString b = c.percorso("b.gvf");
+    Scrivi(b, "contenuto da non perdere");
+    const QStringList prima = QDir(c.cartella()).entryList(QDir::Files | QDir::Hidden);
+
+    SorgenteGuasta guasta(100 * 1024);
+    const QString errore = ScriviFileSicuro(guasta, b);
+    EXPECT_TRUE(errore.contains("disco guasto")) << errore.toStdString();
+    EXPECT_EQ(Leggi(b), "contenuto da non perdere");
+
+    EXPECT_FALSE(CopiaFileSicura(c.percorso("manca.gvf"), b).isEmpty());
+    EXPECT_EQ(Leggi(b), "contenuto da non perdere");
+    EXPECT_FALSE(CopiaFileSicura(b, c.percorso("manca/b.gvf")).isEmpty());
+
+    EXPECT_EQ(QDir(c.cartella()).entryList(QDir::Files | QDir::Hidden), prima);
+}
+
+TEST(ApriUltimo, IsWrittenAsAValueAndReadBack)
+{
+    CartellaProva c;
+    QSqlDatabase db = c.apri(c.dataset());
+    EXPECT_EQ(LeggiApriUltimo(db), "0");
+    const QString strano = QStringLiteral("/dati/l'anno \"buono\"; DROP TABLE Settaggi.gvf");
+    EXPECT_TRUE(ScriviApriUltimo(db, strano));
+    EXPECT_EQ(LeggiApriUltimo(db), strano);
+    EXPECT_EQ(CartellaProva::valore(db, "SELECT COUNT(*) FROM Settaggi").toInt(), 1);
+    CartellaProva::esegui(db, "UPDATE Settaggi SET ApriUltimo = NULL");
+    EXPECT_EQ(LeggiApriUltimo(db), "0");
+    EXPECT_EQ(LeggiImpostazioniVista(db)->ApriUltimo, "0");
+}
+
+TEST(ContenutoPortafoglio, CountsTradesAndClosedOperationsOnlyOnAReadableFile)
+{
+    CartellaProva c;
+    QSqlDatabase db = c.apri(c.dataexe());
+    EXPECT_EQ(ContaEseguiti(db), 0);
+    CartellaProva::esegui(db, "INSERT INTO Eseguiti (Data) VALUES ('2024-01-02')");
+    CartellaProva::esegui(db, "INSERT INTO OperazioniChiuse (Data) VALUES ('2024-01-02')");
+    CartellaProva::esegui(db, "INSERT INTO OperazioniChiuse (Data) VALUES ('2024-01-03')");
+    EXPECT_EQ(ContaEseguiti(db), 1);
+    EXPECT_EQ(ContaOperazioniChiuse(db), 2);
+    db.close();
+    EXPECT_EQ(ContaEseguiti(db), std::nullopt);
+    EXPECT_EQ(ContaOperazioniChiuse(QSqlDatabase()), std::nullopt);
+}
