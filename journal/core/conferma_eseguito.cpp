@@ -1,0 +1,358 @@
+#include "conferma_eseguito.h"
+
+#include "controllo_disponibilita.h"
+#include "date.h"
+#include "numeri.h"
+#include "punto_salvataggio.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+#include <exception>
+#include <utility>
+
+namespace eseguiti {
+
+namespace {
+
+const QString Colonne = QStringLiteral("ID, Data, Tipo, System, Cod, Titolo, Qta, Prezzo, Importo, Errore, PrezzoOttimale");
+
+// One statement with bound values; on failure `errore` gets the database's text.
+bool Esegui(QSqlQuery& q, const QString& sql, const QVariantList& valori, QString& errore)
+{
+    if (!q.prepare(sql)) {
+        errore = q.lastError().text();
+        return false;
+    }
+    for (const QVariant& v : valori)
+        q.addBindValue(v);
+    if (!q.exec()) {
+        errore = q.lastError().text();
+        return false;
+    }
+    return true;
+}
+
+bool Esegui(const QSqlDatabase& db, const QString& sql, const QVariantList& valori, QString& errore)
+{
+    QSqlQuery q(db);
+    return Esegui(q, sql, valori, errore);
+}
+
+std::optional<long long> Conta(const QSqlDatabase& db, const QString& sql, const QVariantList& valori, QString& errore)
+{
+    QSqlQuery q(db);
+    if (!Esegui(q, sql, valori, errore))
+        return std::nullopt;
+    if (!q.next()) {
+        errore = QStringLiteral("nessun risultato");
+        return std::nullopt;
+    }
+    return q.value(0).toLongLong();
+}
+
+bool CopiaTabella(const QSqlDatabase& db, const QString& da, const QString& a, QString& errore)
+{
+    return Esegui(db, QStringLiteral("DELETE FROM ") + a, {}, errore)
+        && Esegui(db, QStringLiteral("INSERT INTO %1 (%2) SELECT %2 FROM %3").arg(a, Colonne, da), {}, errore);
+}
+
+// The snapshot is the only source of a rollback: it must still be the history the user
+// is looking at, or a restore would write back something else.
+std::optional<bool> FotografiaAllineata(const QSqlDatabase& db, QString& errore)
+{
+    const auto diverse = Conta(db,
+                               QStringLiteral("SELECT (SELECT COUNT(*) FROM (SELECT %1 FROM Eseguiti EXCEPT SELECT %1 FROM EseguitiTemp))"
+                                              " + (SELECT COUNT(*) FROM (SELECT %1 FROM EseguitiTemp EXCEPT SELECT %1 FROM Eseguiti))")
+                                   .arg(Colonne),
+                               {}, errore);
+    if (!diverse)
+        return std::nullopt;
+    return *diverse == 0;
+}
+
+// Position of a trade in the grid's order (date, then key).
+std::optional<long long> RigaDi(const QSqlDatabase& db, const QString& dataIso, qint64 id, QString& errore)
+{
+    return Conta(db, QStringLiteral("SELECT COUNT(*) FROM Eseguiti WHERE Data < ? OR (Data = ? AND ID < ?)"),
+                 {dataIso, dataIso, id}, errore);
+}
+
+bool ContieneApice(const QString& testo)
+{
+    return testo.contains(QLatin1Char('\''));
+}
+
+struct Valori {
+    QString data;
+    long long qta = 0;
+    double prezzo = 0;
+    double importo = 0;
+    double prezzoOttimale = 0;
+};
+
+// Numbers of an already checked panel. A changed trade's prices are rounded to 4 decimals;
+// a new trade keeps them as typed. The amount always uses the typed price.
+Valori Converti(const DatiPannello& d, Modo modo)
+{
+    Valori v;
+    v.data = date::DataIso(d.Data);
+    v.qta = *numeri::LeggiIntero(d.Qta);
+    const double prezzo = *numeri::LeggiNumero(d.Prezzo);
+    const double ottimale = *numeri::LeggiNumero(d.PrezzoOttimale.isEmpty() ? d.Prezzo : d.PrezzoOttimale);
+    const bool arrotonda = modo == Modo::Modifica;
+    v.prezzo = arrotonda ? numeri::ArrotondaPari(prezzo, 4) : prezzo;
+    v.prezzoOttimale = arrotonda ? numeri::ArrotondaPari(ottimale, 4) : ottimale;
+    v.importo = static_cast<double>(v.qta) * prezzo;
+    return v;
+}
+
+QString Prefisso(Modo modo)
+{
+    switch (modo) {
+    case Modo::Nuovo:
+        return QStringLiteral("Impossibile inserire : ");
+    case Modo::Modifica:
+        return QStringLiteral("Impossibile modificare ");
+    case Modo::Elimina:
+        break;
+    }
+    return QStringLiteral("Impossibile eliminare ");
+}
+
+EsitoConferma Fallito(EsitoConferma esito, const QString& causa)
+{
+    esito.stato = EsitoConferma::Stato::Errore;
+    esito.messaggio = QStringLiteral("Operazione non eseguita: %1. Lo storico degli eseguiti non e' stato modificato.")
+                          .arg(causa);
+    return esito;
+}
+
+EsitoConferma ErroreDatabase(EsitoConferma esito, const QString& testo)
+{
+    return Fallito(std::move(esito), QStringLiteral("errore del database (%1)").arg(testo));
+}
+
+QString MessaggioPrezzo(const QString& testo, const QString& nome)
+{
+    const auto valore = numeri::LeggiNumero(testo);
+    if (!valore)
+        return QStringLiteral("%1 \"%2\" non e' un numero valido: scrivere solo cifre, con la virgola per i decimali "
+                              "(per esempio 12,5).")
+            .arg(nome, testo);
+    if (*valore <= 0)
+        return QStringLiteral("%1 deve essere maggiore di zero.").arg(nome);
+    return QString();
+}
+
+} // namespace
+
+QString RicostruisciFotografia(QSqlDatabase& portafoglio)
+{
+    PuntoSalvataggio t(portafoglio, QStringLiteral("fotografia_eseguiti"));
+    QString errore;
+    if (!t.aperto())
+        errore = t.errore();
+    else if (CopiaTabella(portafoglio, QStringLiteral("Eseguiti"), QStringLiteral("EseguitiTemp"), errore) && !t.conferma())
+        errore = t.errore();
+    if (errore.isEmpty())
+        return QString();
+    return QStringLiteral("Impossibile aggiornare l'elenco degli eseguiti: %1").arg(errore);
+}
+
+QList<Posizione> LeggiPosizioni(const QSqlDatabase& portafoglio)
+{
+    QList<Posizione> posizioni;
+    QSqlQuery q(portafoglio);
+    if (!q.exec(QStringLiteral("SELECT Cod, Titolo, Qta FROM Portafoglio ORDER BY rowid")))
+        return posizioni;
+    while (q.next())
+        posizioni.append({q.value(0).toString(), q.value(1).toString(), q.value(2).toLongLong()});
+    return posizioni;
+}
+
+std::optional<long long> QuantitaPosseduta(const QSqlDatabase& portafoglio, const QString& cod)
+{
+    QSqlQuery q(portafoglio);
+    QString errore;
+    if (!Esegui(q, QStringLiteral("SELECT Qta FROM Portafoglio WHERE Cod = ? ORDER BY rowid"), {cod}, errore) || !q.next())
+        return std::nullopt;
+    return q.value(0).toLongLong();
+}
+
+QString VerificaDati(const QSqlDatabase& dataset, const DatiPannello& d)
+{
+    if (!d.Data.isValid())
+        return QStringLiteral("La data dell'eseguito non e' valida.");
+    if (d.Tipo != QLatin1String("Buy") && d.Tipo != QLatin1String("Sell"))
+        return QStringLiteral("Il tipo dell'eseguito deve essere Buy o Sell.");
+    const struct {
+        const QString& testo;
+        const char* nome;
+    } testi[] = {{d.System, "il sistema"}, {d.Cod, "il codice del titolo"}, {d.Titolo, "il nome del titolo"}};
+    for (const auto& t : testi) {
+        if (t.testo.trimmed().isEmpty())
+            return QStringLiteral("Indicare %1.").arg(QLatin1String(t.nome));
+        if (ContieneApice(t.testo))
+            return QStringLiteral("Il testo \"%1\" non puo' contenere apici.").arg(t.testo);
+    }
+    const auto qta = numeri::LeggiIntero(d.Qta);
+    if (!qta || *qta <= 0 || *qta > 99999999)
+        return QStringLiteral("La quantita' deve essere un numero intero da 1 a 99999999.");
+    QString errore = MessaggioPrezzo(d.Prezzo, QStringLiteral("Il prezzo"));
+    if (!errore.isEmpty())
+        return errore;
+    if (!d.PrezzoOttimale.isEmpty()) {
+        errore = MessaggioPrezzo(d.PrezzoOttimale, QStringLiteral("Il prezzo ottimale"));
+        if (!errore.isEmpty())
+            return errore;
+    }
+    if (d.Errore.isEmpty())
+        return QStringLiteral("Indicare il codice errore (NE se l'operazione non ha errori).");
+    if (ContieneApice(d.Errore))
+        return QStringLiteral("Il codice errore non puo' contenere apici.");
+    if (d.Errore.size() > 2)
+        return QStringLiteral("Il codice errore \"%1\" e' troppo lungo: al massimo 2 caratteri.").arg(d.Errore);
+    const auto trovati = Conta(dataset, QStringLiteral("SELECT COUNT(*) FROM Errori WHERE Cod = ?"), {d.Errore}, errore);
+    if (!trovati)
+        return QStringLiteral("Impossibile leggere il catalogo degli errori: %1").arg(errore);
+    if (*trovati == 0)
+        return QStringLiteral("Il codice errore \"%1\" non e' nel catalogo degli errori.").arg(d.Errore);
+    return QString();
+}
+
+EsitoConferma ConfermaEseguito(StatoApplicazione& stato, const RichiestaConferma& richiesta,
+                               const ControlloStoria& controllo)
+{
+    EsitoConferma esito;
+    esito.RigaCorrente = richiesta.riga;
+    QSqlDatabase& db = stato.DbPortafoglio;
+    if (!db.isOpen())
+        return Fallito(esito, QStringLiteral("nessun portafoglio aperto"));
+
+    if (richiesta.modo != Modo::Elimina) {
+        const QString motivo = VerificaDati(stato.DbDataSet, richiesta.dati);
+        if (!motivo.isEmpty()) {
+            esito.stato = EsitoConferma::Stato::DatiNonValidi;
+            esito.messaggio = motivo;
+            return esito;
+        }
+    }
+
+    QString errore;
+    // Changing or deleting needs a trade of the grid; with none there is nothing to do.
+    if (richiesta.modo != Modo::Nuovo && !richiesta.id) {
+        const auto righe = Conta(db, QStringLiteral("SELECT COUNT(*) FROM Eseguiti"), {}, errore);
+        if (!righe)
+            return ErroreDatabase(esito, errore);
+        esito.storicoVuoto = *righe == 0;
+        return esito;
+    }
+
+    // One transaction for the write, the check and the restore: rolled back on any early return.
+    PuntoSalvataggio t(db, QStringLiteral("conferma_eseguito"));
+    if (!t.aperto())
+        return ErroreDatabase(esito, t.errore());
+    const auto allineata = FotografiaAllineata(db, errore);
+    if (!allineata)
+        return ErroreDatabase(esito, errore);
+    if (!*allineata)
+        return Fallito(esito, QStringLiteral("l'elenco mostrato non corrisponde piu' allo storico; "
+                                             "l'elenco e' stato aggiornato, ripetere l'operazione"));
+
+    const DatiPannello& d = richiesta.dati;
+    const Valori v = richiesta.modo == Modo::Elimina ? Valori{} : Converti(d, richiesta.modo);
+    qint64 id = richiesta.id.value_or(0);
+
+    // The write.
+    QSqlQuery q(db);
+    switch (richiesta.modo) {
+    case Modo::Nuovo:
+        if (!Esegui(q,
+                    QStringLiteral("INSERT INTO Eseguiti (Data, Tipo, System, Cod, Titolo, Qta, Prezzo, Importo, Errore, "
+                                   "PrezzoOttimale) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                    {v.data, d.Tipo, d.System, d.Cod, d.Titolo, v.qta, v.prezzo, v.importo, d.Errore, v.prezzoOttimale},
+                    errore))
+            return ErroreDatabase(esito, errore);
+        id = q.lastInsertId().toLongLong();
+        break;
+    case Modo::Modifica: {
+        // A new name is the name of the security: every trade of the code takes it.
+        QSqlQuery prima(db);
+        if (!Esegui(prima, QStringLiteral("SELECT Titolo FROM EseguitiTemp WHERE ID = ?"), {id}, errore))
+            return ErroreDatabase(esito, errore);
+        const bool rinomina = !prima.next() || prima.value(0).toString() != d.Titolo;
+        prima.finish();
+        if (rinomina
+            && !Esegui(db, QStringLiteral("UPDATE Eseguiti SET Titolo = ? WHERE Cod = ?"), {d.Titolo, d.Cod}, errore))
+            return ErroreDatabase(esito, errore);
+        if (!Esegui(q,
+                    QStringLiteral("UPDATE Eseguiti SET Data = ?, Tipo = ?, System = ?, Cod = ?, Titolo = ?, Qta = ?, "
+                                   "Prezzo = ?, Importo = ?, Errore = ?, PrezzoOttimale = ? WHERE ID = ?"),
+                    {v.data, d.Tipo, d.System, d.Cod, d.Titolo, v.qta, v.prezzo, v.importo, d.Errore, v.prezzoOttimale, id},
+                    errore))
+            return ErroreDatabase(esito, errore);
+        if (q.numRowsAffected() != 1)
+            return Fallito(esito, QStringLiteral("l'eseguito da modificare non e' piu' nello storico"));
+        break;
+    }
+    case Modo::Elimina:
+        if (!Esegui(q, QStringLiteral("DELETE FROM Eseguiti WHERE ID = ?"), {id}, errore))
+            return ErroreDatabase(esito, errore);
+        if (q.numRowsAffected() != 1)
+            return Fallito(esito, QStringLiteral("l'eseguito da eliminare non e' piu' nello storico"));
+        break;
+    }
+
+    // The check sees the uncommitted history of this same connection.
+    stato.MessaggioDisponibilita.clear();
+    try {
+        if (controllo)
+            controllo(stato);
+        else
+            ControlloDisponibilita(stato);
+    } catch (const std::exception& e) {
+        stato.MessaggioDisponibilita.clear();
+        return Fallito(esito, QStringLiteral("errore nel controllo della disponibilita' (%1)").arg(QString::fromUtf8(e.what())));
+    } catch (...) {
+        stato.MessaggioDisponibilita.clear();
+        return Fallito(esito, QStringLiteral("errore nel controllo della disponibilita'"));
+    }
+    const QString rifiuto = stato.MessaggioDisponibilita;
+    stato.MessaggioDisponibilita.clear();
+
+    if (!rifiuto.isEmpty()) {
+        // Back to the history the user was looking at, keys included.
+        if (!CopiaTabella(db, QStringLiteral("EseguitiTemp"), QStringLiteral("Eseguiti"), errore))
+            return ErroreDatabase(esito, errore);
+        esito.stato = EsitoConferma::Stato::Rifiutato;
+        esito.messaggio = Prefisso(richiesta.modo) + rifiuto;
+    } else {
+        if (!CopiaTabella(db, QStringLiteral("Eseguiti"), QStringLiteral("EseguitiTemp"), errore))
+            return ErroreDatabase(esito, errore);
+        if (richiesta.modo == Modo::Elimina) {
+            const auto righe = Conta(db, QStringLiteral("SELECT COUNT(*) FROM Eseguiti"), {}, errore);
+            if (!righe)
+                return ErroreDatabase(esito, errore);
+            // The trade that followed the deleted one, or the new last one.
+            if (richiesta.riga + 1 > *righe)
+                esito.RigaCorrente = richiesta.riga - 1;
+        } else {
+            const auto riga = RigaDi(db, v.data, id, errore);
+            if (!riga)
+                return ErroreDatabase(esito, errore);
+            esito.RigaCorrente = static_cast<int>(*riga);
+        }
+    }
+
+    const auto righe = Conta(db, QStringLiteral("SELECT COUNT(*) FROM Eseguiti"), {}, errore);
+    if (!righe)
+        return ErroreDatabase(esito, errore);
+    if (!t.conferma())
+        return ErroreDatabase(esito, t.errore());
+    esito.storicoVuoto = *righe == 0;
+    return esito;
+}
+
+} // namespace eseguiti

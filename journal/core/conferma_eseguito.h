@@ -1,0 +1,90 @@
+#pragma once
+// The data work of the trade window: its snapshot of the history, the reads that fill
+// its panel, and the confirm command that inserts, changes or deletes a trade and
+// takes the change back when the holding check refuses it.
+#include "stato_applicazione.h"
+
+#include <QDate>
+#include <QList>
+#include <QSqlDatabase>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+namespace eseguiti {
+
+// The grid lists the snapshot, never Eseguiti itself: same-day trades in key order.
+inline const QString SqlGriglia = QStringLiteral(
+    "SELECT ID, Data, Tipo, System, Cod, Titolo, Qta, Prezzo, Importo, Errore, PrezzoOttimale "
+    "FROM EseguitiTemp ORDER BY Data, ID");
+// Lists of the system and error combos, in the catalogues' own order.
+inline const QString SqlCodiciSystem = QStringLiteral("SELECT Cod FROM System ORDER BY rowid");
+inline const QString SqlCodiciErrori = QStringLiteral("SELECT Cod FROM Errori ORDER BY rowid");
+
+// Makes EseguitiTemp equal to Eseguiti, keys included, in one transaction.
+// "" on success, otherwise the Italian text of the failure (the snapshot is then unchanged).
+QString RicostruisciFotografia(QSqlDatabase& portafoglio);
+
+struct Posizione {
+    QString Cod;
+    QString Titolo;
+    long long Qta = 0;
+};
+
+// The open positions in the order the engine wrote them.
+QList<Posizione> LeggiPosizioni(const QSqlDatabase& portafoglio);
+
+// The quantity held of a code; no value when no position has it.
+std::optional<long long> QuantitaPosseduta(const QSqlDatabase& portafoglio, const QString& cod);
+
+enum class Modo { Nuovo, Modifica, Elimina };
+
+// The panel's values as the user left them; numbers are the typed texts (decimal comma).
+struct DatiPannello {
+    QDate Data;
+    QString Tipo;
+    QString System;
+    QString Cod;
+    QString Titolo;
+    QString Qta;
+    QString Prezzo;
+    QString Errore;
+    QString PrezzoOttimale;   // empty: the trade takes its own price
+};
+
+struct RichiestaConferma {
+    Modo modo = Modo::Nuovo;
+    DatiPannello dati;
+    std::optional<qint64> id;   // key of the grid's current trade; none when the grid is empty
+    int riga = 0;               // that trade's 0-based row in the grid
+};
+
+struct EsitoConferma {
+    enum class Stato {
+        Accettato,      // written and committed
+        Rifiutato,      // the holding check refused it; the history is as the snapshot had it
+        DatiNonValidi,  // refused before anything was written; the panel should stay as typed
+        Errore          // a database or check error; everything was rolled back
+    };
+    Stato stato = Stato::Accettato;
+    QString messaggio;     // the text to show; empty when accepted
+    int RigaCorrente = 0;  // the grid row to show once the window has refreshed
+    bool storicoVuoto = false;  // no trade left after the command
+};
+
+// Runs the holding check on stato.DbPortafoglio and leaves any failure text in
+// stato.MessaggioDisponibilita. Called inside the command's open transaction.
+using ControlloStoria = std::function<void(StatoApplicazione&)>;
+
+// Applies the mode to Eseguiti. The write, the holding check and, on refusal, the restore
+// of Eseguiti from the snapshot all happen in one transaction of the portfolio connection,
+// so no failure part-way can leave the history damaged. On acceptance the snapshot is
+// brought up to date in the same transaction.
+EsitoConferma ConfermaEseguito(StatoApplicazione& stato, const RichiestaConferma& richiesta,
+                               const ControlloStoria& controllo = {});
+
+// The Italian reason why the panel's values cannot be written; empty when they can.
+QString VerificaDati(const QSqlDatabase& dataset, const DatiPannello& dati);
+
+} // namespace eseguiti

@@ -1,0 +1,97 @@
+#pragma once
+// The trade window: the grid of the history (through its snapshot) and the entry panel
+// that enters, changes or deletes a trade.
+#include "conferma_eseguito.h"
+#include "finestra_principale.h"
+
+#include <QWidget>
+
+class ModelloGriglia;
+class QButtonGroup;
+class QComboBox;
+class QDateEdit;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QSqlQueryModel;
+class QTableView;
+
+class frmEseguiti : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmEseguiti(ContestoFinestre& contesto, QWidget* parent = nullptr);
+
+    // 0-based row of the grid shown after each refresh; a negative one counts as 0,
+    // one past the last row shows the last row.
+    double RigaCorrente = 0;
+
+    // Ids of the mode buttons of Option1 (there is no 2).
+    static constexpr int IdNuovo = 0;
+    static constexpr int IdModifica = 1;
+    static constexpr int IdElimina = 3;
+
+public Q_SLOTS:
+    void Main();
+    void Colore();
+
+protected:
+    void resizeEvent(QResizeEvent* evento) override;
+
+private:
+    void CostruisciGriglia();
+    void CostruisciPannello();
+    void Collega();
+
+    void RegolaDimensioni();
+    void CambioRiga();
+    void RegolaModo();
+    void AggiornaTipo();
+    void RegolaErrore();
+    void ControlloConferma();
+    void AbilitaCampi(bool abilita);
+    void RiempiDaRiga();
+    void MostraCombo(bool combo);
+    void ImportoDaPrezzo();
+    void ImportoDaQuantita();
+    void SceltaCodice();
+    void SceltaTitolo();
+    void ProponiQuantita();
+    void Conferma();
+
+    eseguiti::Modo modo() const;
+    int rigaGriglia() const;
+    QVariant cella(const QString& campo) const;
+    QString testoCella(const QString& campo) const;
+    QString primoCodice(const QSqlQueryModel* modello) const;
+    QString codice() const;
+    QString titolo() const;
+    QString importo() const;
+
+    ContestoFinestre& contesto_;
+
+    ModelloGriglia* modelloEseguiti_;
+    QSqlQueryModel* modelloSystem_;
+    QSqlQueryModel* modelloErrori_;
+
+    QTableView* dbg_Eseguiti_;
+    QGroupBox* Frame1_;
+    QDateEdit* dtp_Data_;
+    QComboBox* cmb_Tipo_;
+    QComboBox* dbc_System_;
+    QLineEdit* txt_Codice_;
+    QLineEdit* txt_Titolo_;
+    QComboBox* cmb_Codice_;
+    QComboBox* cmb_Titolo_;
+    QLineEdit* txtQta_;
+    QLineEdit* txtPrezzo_;
+    QLabel* lab_Importo_;
+    QButtonGroup* Option1_;
+    QLabel* lab_RowSelect_;
+    QLabel* lab_TotaleEseguiti_;
+    QComboBox* dbc_Errore_;
+    QLineEdit* txtPzoOttimale_;
+    QLabel* lab_PzoOttimale_;
+    QPushButton* cmd_Ok_;
+};

@@ -1,0 +1,334 @@
+// The trade window's panel rules: what the mode, the grid row, the type and the error
+// code put into the fields, and when the confirmation is possible.
+#include "frm_eseguiti.h"
+
+#include "date.h"
+#include "modello_griglia.h"
+#include "numeri.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSqlQueryModel>
+#include <QSqlRecord>
+#include <QTableView>
+
+namespace {
+
+const QString Buy = QStringLiteral("Buy");
+const QString Sell = QStringLiteral("Sell");
+const QString NessunErrore = QStringLiteral("NE");
+
+// Puts a text into a combo: the edit text of an editable one, else the matching item,
+// which is added when the list does not hold it.
+void ImpostaTesto(QComboBox* combo, const QString& testo)
+{
+    if (combo->isEditable()) {
+        combo->setEditText(testo);
+        return;
+    }
+    int indice = combo->findText(testo);
+    if (indice < 0 && !testo.isEmpty()) {
+        combo->addItem(testo);
+        indice = combo->count() - 1;
+    }
+    combo->setCurrentIndex(indice);
+}
+
+QString TestoQuantita(std::optional<long long> qta)
+{
+    return qta ? numeri::TestoNumero(static_cast<double>(*qta)) : QString();
+}
+
+} // namespace
+
+eseguiti::Modo frmEseguiti::modo() const
+{
+    switch (Option1_->checkedId()) {
+    case IdElimina:
+        return eseguiti::Modo::Elimina;
+    case IdModifica:
+        return eseguiti::Modo::Modifica;
+    default:
+        return eseguiti::Modo::Nuovo;
+    }
+}
+
+int frmEseguiti::rigaGriglia() const
+{
+    const int riga = dbg_Eseguiti_->currentIndex().row();
+    return riga < modelloEseguiti_->rowCount() ? riga : -1;
+}
+
+QVariant frmEseguiti::cella(const QString& campo) const
+{
+    return modelloEseguiti_->valore(rigaGriglia(), campo);
+}
+
+// A cell as the grid shows it.
+QString frmEseguiti::testoCella(const QString& campo) const
+{
+    const int riga = rigaGriglia();
+    const int colonna = modelloEseguiti_->record().indexOf(campo);
+    if (riga < 0 || colonna < 0)
+        return QString();
+    return modelloEseguiti_->data(modelloEseguiti_->index(riga, colonna)).toString();
+}
+
+QString frmEseguiti::primoCodice(const QSqlQueryModel* modello) const
+{
+    return modello->rowCount() > 0 ? modello->record(0).value(0).toString() : QString();
+}
+
+QString frmEseguiti::codice() const
+{
+    return txt_Codice_->isHidden() ? cmb_Codice_->currentText() : txt_Codice_->text();
+}
+
+QString frmEseguiti::titolo() const
+{
+    return txt_Codice_->isHidden() ? cmb_Titolo_->currentText() : txt_Titolo_->text();
+}
+
+void frmEseguiti::CambioRiga()
+{
+    const int riga = rigaGriglia();
+    lab_RowSelect_->setText(numeri::TestoNumero(riga + 1));
+    RegolaModo();
+}
+
+void frmEseguiti::AbilitaCampi(bool abilita)
+{
+    for (QWidget* w : std::initializer_list<QWidget*>{dtp_Data_, cmb_Tipo_, dbc_System_, txt_Codice_, txt_Titolo_,
+                                                       txtQta_, txtPrezzo_, dbc_Errore_, txtPzoOttimale_})
+        w->setEnabled(abilita);
+}
+
+void frmEseguiti::MostraCombo(bool combo)
+{
+    txt_Codice_->setVisible(!combo);
+    txt_Titolo_->setVisible(!combo);
+    cmb_Codice_->setVisible(combo);
+    cmb_Titolo_->setVisible(combo);
+}
+
+void frmEseguiti::RiempiDaRiga()
+{
+    if (rigaGriglia() < 0)
+        return;
+    dtp_Data_->setDate(date::DaIso(cella(QStringLiteral("Data")).toString()));
+    ImpostaTesto(cmb_Tipo_, testoCella(QStringLiteral("Tipo")));
+    ImpostaTesto(dbc_System_, testoCella(QStringLiteral("System")));
+    const QString cod = testoCella(QStringLiteral("Cod"));
+    const QString tit = testoCella(QStringLiteral("Titolo"));
+    if (txt_Codice_->isHidden()) {
+        ImpostaTesto(cmb_Codice_, cod);
+        ImpostaTesto(cmb_Titolo_, tit);
+    } else {
+        txt_Codice_->setText(cod);
+        txt_Titolo_->setText(tit);
+    }
+    txtQta_->setText(testoCella(QStringLiteral("Qta")));
+    txtPrezzo_->setText(testoCella(QStringLiteral("Prezzo")));
+    const QString errore = testoCella(QStringLiteral("Errore"));
+    if (errore.isEmpty()) {
+        ImpostaTesto(dbc_Errore_, primoCodice(modelloErrori_));
+        txtPzoOttimale_->setText(txtPrezzo_->text());
+    } else {
+        ImpostaTesto(dbc_Errore_, errore);
+        txtPzoOttimale_->setText(testoCella(QStringLiteral("PrezzoOttimale")));
+    }
+}
+
+void frmEseguiti::RegolaModo()
+{
+    const bool righe = rigaGriglia() >= 0;
+    switch (modo()) {
+    case eseguiti::Modo::Elimina:
+        AbilitaCampi(false);
+        cmd_Ok_->setEnabled(true);
+        if (righe) {
+            MostraCombo(false);
+            RiempiDaRiga();
+        }
+        break;
+    case eseguiti::Modo::Modifica:
+        AbilitaCampi(true);
+        if (righe) {
+            if (testoCella(QStringLiteral("Tipo")) == Sell) {
+                if (cmb_Tipo_->count() == 1)
+                    cmb_Tipo_->addItem(Sell);
+                MostraCombo(true);
+                cmb_Codice_->clear();
+                cmb_Titolo_->clear();
+                cmb_Codice_->addItem(testoCella(QStringLiteral("Cod")));
+                cmb_Titolo_->addItem(testoCella(QStringLiteral("Titolo")));
+                cmb_Codice_->setCurrentIndex(0);
+                cmb_Titolo_->setCurrentIndex(0);
+            } else {
+                MostraCombo(false);
+                txt_Codice_->setText(testoCella(QStringLiteral("Cod")));
+                txt_Titolo_->setText(testoCella(QStringLiteral("Titolo")));
+            }
+            RiempiDaRiga();
+        }
+        break;
+    case eseguiti::Modo::Nuovo:
+        AbilitaCampi(true);
+        MostraCombo(false);
+        dtp_Data_->setDate(QDate::currentDate());
+        ImpostaTesto(cmb_Tipo_, Buy);
+        ImpostaTesto(dbc_System_, primoCodice(modelloSystem_));
+        for (QLineEdit* e : {txt_Codice_, txt_Titolo_, txtQta_, txtPrezzo_, txtPzoOttimale_})
+            e->clear();
+        ImpostaTesto(dbc_Errore_, primoCodice(modelloErrori_));
+        break;
+    }
+    AggiornaTipo();
+    RegolaErrore();
+    ControlloConferma();
+}
+
+void frmEseguiti::AggiornaTipo()
+{
+    const auto posizioni = eseguiti::LeggiPosizioni(contesto_.stato.DbPortafoglio);
+    const eseguiti::Modo m = modo();
+    if (!posizioni.isEmpty()) {
+        if (cmb_Tipo_->count() == 1)
+            cmb_Tipo_->addItem(Sell);
+        if (m == eseguiti::Modo::Elimina)
+            return;
+        if (cmb_Tipo_->currentText() == Sell) {
+            // A sell names a held security, so code and name come from the positions.
+            MostraCombo(true);
+            cmb_Codice_->clear();
+            cmb_Titolo_->clear();
+            if (m == eseguiti::Modo::Nuovo) {
+                for (const auto& p : posizioni) {
+                    cmb_Codice_->addItem(p.Cod);
+                    cmb_Titolo_->addItem(p.Titolo);
+                }
+                cmb_Codice_->setCurrentIndex(0);
+                cmb_Titolo_->setCurrentIndex(0);
+                ImpostaTesto(dbc_System_, primoCodice(modelloSystem_));
+                ProponiQuantita();
+            } else {
+                // The trade's own security stays first, even when it is no longer held.
+                cmb_Codice_->addItem(testoCella(QStringLiteral("Cod")));
+                cmb_Titolo_->addItem(testoCella(QStringLiteral("Titolo")));
+                for (const auto& p : posizioni) {
+                    if (p.Cod == cmb_Codice_->itemText(0))
+                        continue;
+                    cmb_Codice_->addItem(p.Cod);
+                    cmb_Titolo_->addItem(p.Titolo);
+                }
+                cmb_Codice_->setCurrentIndex(0);
+                cmb_Titolo_->setCurrentIndex(0);
+                ImpostaTesto(dbc_System_, testoCella(QStringLiteral("System")));
+            }
+        } else {
+            MostraCombo(false);
+            txt_Codice_->setEnabled(true);
+            txt_Titolo_->setEnabled(true);
+            if (m == eseguiti::Modo::Nuovo) {
+                for (QLineEdit* e : {txt_Codice_, txt_Titolo_, txtQta_, txtPrezzo_})
+                    e->clear();
+            } else {
+                ImpostaTesto(dbc_System_, testoCella(QStringLiteral("System")));
+                txt_Codice_->setText(testoCella(QStringLiteral("Cod")));
+                txt_Titolo_->setText(testoCella(QStringLiteral("Titolo")));
+                txtQta_->setText(testoCella(QStringLiteral("Qta")));
+                txtPrezzo_->setText(testoCella(QStringLiteral("Prezzo")));
+            }
+        }
+    } else if (m == eseguiti::Modo::Nuovo) {
+        // With nothing held only a buy can be entered.
+        if (cmb_Tipo_->count() > 1) {
+            const bool eraVendita = cmb_Tipo_->currentText() == Sell;
+            cmb_Tipo_->removeItem(1);
+            cmb_Tipo_->setCurrentIndex(0);
+            if (eraVendita)
+                MostraCombo(false);
+        }
+    } else {
+        cmb_Codice_->clear();
+        cmb_Titolo_->clear();
+        cmb_Codice_->addItem(testoCella(QStringLiteral("Cod")));
+        cmb_Titolo_->addItem(testoCella(QStringLiteral("Titolo")));
+        cmb_Codice_->setCurrentIndex(0);
+        cmb_Titolo_->setCurrentIndex(0);
+    }
+    ControlloConferma();
+}
+
+void frmEseguiti::RegolaErrore()
+{
+    const bool senzaErrore = dbc_Errore_->currentText() == NessunErrore;
+    QPalette p = txtPzoOttimale_->palette();
+    p.setColor(QPalette::Base, QApplication::palette().color(senzaErrore ? QPalette::Button : QPalette::Base));
+    txtPzoOttimale_->setPalette(p);
+    txtPzoOttimale_->setEnabled(!senzaErrore);
+    if (senzaErrore)
+        txtPzoOttimale_->clear();
+    lab_PzoOttimale_->setEnabled(!senzaErrore);
+}
+
+void frmEseguiti::ControlloConferma()
+{
+    if (modo() == eseguiti::Modo::Elimina)
+        return;
+    const QString qta = txtQta_->text();
+    const QString prezzo = txtPrezzo_->text();
+    const QString zero = QStringLiteral("0");
+    cmd_Ok_->setEnabled(!dbc_System_->currentText().isEmpty() && !qta.isEmpty() && qta != zero && !prezzo.isEmpty()
+                        && prezzo != zero && !titolo().isEmpty() && !codice().isEmpty());
+}
+
+QString frmEseguiti::importo() const
+{
+    const auto prezzo = numeri::LeggiNumero(txtPrezzo_->text());
+    const auto qta = numeri::LeggiIntero(txtQta_->text());
+    if (!prezzo || !qta)
+        return QStringLiteral("0");
+    return numeri::TestoNumero(*prezzo * static_cast<double>(*qta));
+}
+
+void frmEseguiti::ImportoDaPrezzo()
+{
+    ControlloConferma();
+    if (!txtQta_->text().isEmpty())
+        lab_Importo_->setText(importo());
+}
+
+void frmEseguiti::ImportoDaQuantita()
+{
+    ControlloConferma();
+    if (!txtPrezzo_->text().isEmpty())
+        lab_Importo_->setText(importo());
+}
+
+void frmEseguiti::ProponiQuantita()
+{
+    if (modo() == eseguiti::Modo::Nuovo)
+        txtQta_->setText(TestoQuantita(eseguiti::QuantitaPosseduta(contesto_.stato.DbPortafoglio,
+                                                                  cmb_Codice_->currentText())));
+}
+
+void frmEseguiti::SceltaCodice()
+{
+    if (cmb_Titolo_->count() > 0 && cmb_Codice_->currentIndex() < cmb_Titolo_->count())
+        cmb_Titolo_->setCurrentIndex(cmb_Codice_->currentIndex());
+    ProponiQuantita();
+}
+
+void frmEseguiti::SceltaTitolo()
+{
+    if (cmb_Codice_->count() > 0 && cmb_Titolo_->currentIndex() < cmb_Codice_->count())
+        cmb_Codice_->setCurrentIndex(cmb_Titolo_->currentIndex());
+    ProponiQuantita();
+}

@@ -1,0 +1,69 @@
+#include "ambiente_portafoglio.h"
+
+#include "avvio.h"
+#include "conferma_eseguito.h"
+#include "database.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <gtest/gtest.h>
+
+AmbientePortafoglio::AmbientePortafoglio()
+{
+    EXPECT_EQ(ApriImpostazioni(stato, cartella.cartella()), QString());
+    const QString percorso = cartella.nuovoPortafoglio(QStringLiteral("prova.gvf"));
+    EsitoApertura esito = ApriDatabase(ConnessionePortafoglio, percorso, TipoDatabase::Portafoglio);
+    EXPECT_EQ(esito.errore, QString());
+    stato.DbPortafoglio = esito.db;
+    stato.PercorsoPortafoglio = percorso;
+}
+
+AmbientePortafoglio::~AmbientePortafoglio()
+{
+    stato.DbPortafoglio = QSqlDatabase();
+    stato.DbDataSet = QSqlDatabase();
+    ChiudiDatabase(ConnessionePortafoglio);
+    ChiudiDatabase(ConnessioneDataSet);
+}
+
+qint64 AmbientePortafoglio::inserisci(const Eseguito& e)
+{
+    QSqlQuery q(stato.DbPortafoglio);
+    q.prepare(QStringLiteral("INSERT INTO Eseguiti (Data, Tipo, System, Cod, Titolo, Qta, Prezzo, Importo, Errore, "
+                             "PrezzoOttimale) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    for (const QVariant& v : QVariantList{e.data, e.tipo, e.system, e.cod, e.titolo, e.qta, e.prezzo,
+                                          static_cast<double>(e.qta) * e.prezzo, e.errore, e.prezzo})
+        q.addBindValue(v);
+    EXPECT_TRUE(q.exec()) << q.lastError().text().toStdString();
+    return q.lastInsertId().toLongLong();
+}
+
+void AmbientePortafoglio::allinea()
+{
+    EXPECT_EQ(eseguiti::RicostruisciFotografia(stato.DbPortafoglio), QString());
+}
+
+QList<QVariantList> AmbientePortafoglio::righe(const QString& tabella)
+{
+    QList<QVariantList> tutte;
+    QSqlQuery q(stato.DbPortafoglio);
+    EXPECT_TRUE(q.exec(QStringLiteral("SELECT * FROM %1 ORDER BY ID").arg(tabella)));
+    while (q.next()) {
+        QVariantList riga;
+        for (int i = 0; i < q.record().count(); ++i)
+            riga << q.value(i);
+        tutte << riga;
+    }
+    return tutte;
+}
+
+QVariant AmbientePortafoglio::valore(const QString& sql)
+{
+    return CartellaProva::valore(stato.DbPortafoglio, sql);
+}
+
+long long AmbientePortafoglio::conta(const QString& tabella)
+{
+    return valore(QStringLiteral("SELECT COUNT(*) FROM ") + tabella).toLongLong();
+}

@@ -1,0 +1,290 @@
+#include "ambiente_portafoglio.h"
+#include "conferma_eseguito.h"
+
+#include <QSqlQuery>
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+using eseguiti::ConfermaEseguito;
+using eseguiti::DatiPannello;
+using eseguiti::EsitoConferma;
+using eseguiti::Modo;
+using eseguiti::RichiestaConferma;
+using Stato = EsitoConferma::Stato;
+
+namespace {
+
+DatiPannello Pannello(const QDate& data, const QString& tipo, const QString& cod, const QString& titolo,
+                      const QString& qta, const QString& prezzo, const QString& errore = QStringLiteral("NE"),
+                      const QString& ottimale = QString())
+{
+    return {data, tipo, QStringLiteral("WEB"), cod, titolo, qta, prezzo, errore, ottimale};
+}
+
+// A check that refuses whatever was written.
+void Rifiuta(StatoApplicazione& s)
+{
+    s.MessaggioDisponibilita = QStringLiteral("ENI disponibili solo 0 pezzi");
+}
+
+class ConfermaEseguitoTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        buy = a.inserisci({"2024-01-10", "Buy", "ENI", "Eni", 100, 12.5});
+        sell = a.inserisci({"2024-02-10", "Sell", "ENI", "Eni", 100, 13});
+        enel = a.inserisci({"2024-03-10", "Buy", "ENEL", "Enel", 50, 6});
+        a.allinea();
+    }
+
+    EsitoConferma conferma(const RichiestaConferma& r, const eseguiti::ControlloStoria& c = {})
+    {
+        return ConfermaEseguito(a.stato, r, c);
+    }
+
+    AmbientePortafoglio a;
+    qint64 buy = 0, sell = 0, enel = 0;
+};
+
+} // namespace
+
+TEST_F(ConfermaEseguitoTest, NewTradeIsWrittenAsTypedAndShownAtItsDate)
+{
+    struct Caso {
+        const char* prezzo;
+        const char* errore;
+        const char* ottimale;
+        double prezzoAtteso;
+        double ottimaleAtteso;
+    };
+    const Caso casi[] = {
+        {"12,5", "NE", "", 12.5, 12.5},            // no error: the optimal price is the price
+        {"0,03125", "EA", "0,09375", 0.03125, 0.09375},  // a new trade's prices are not rounded
+        {"7", "UA", "", 7, 7},
+    };
+    for (const Caso& k : casi) {
+        const auto prima = a.conta();
+        const EsitoConferma esito = conferma({Modo::Nuovo,
+                                              Pannello(QDate(2024, 2, 1), "Buy", "ENI", "Eni", "40", k.prezzo, k.errore,
+                                                       k.ottimale),
+                                              std::nullopt, 2});
+        ASSERT_EQ(esito.stato, Stato::Accettato) << esito.messaggio.toStdString();
+        EXPECT_TRUE(esito.messaggio.isEmpty());
+        EXPECT_EQ(a.conta(), prima + 1);
+        QSqlQuery q(a.stato.DbPortafoglio);
+        ASSERT_TRUE(q.exec("SELECT Data, Tipo, System, Cod, Titolo, Qta, Prezzo, Importo, Errore, PrezzoOttimale, ID "
+                           "FROM Eseguiti ORDER BY ID DESC LIMIT 1") && q.next());
+        EXPECT_EQ(q.value(0).toString(), "2024-02-01");
+        EXPECT_EQ(q.value(1).toString(), "Buy");
+        EXPECT_EQ(q.value(2).toString(), "WEB");
+        EXPECT_EQ(q.value(5).toLongLong(), 40);
+        EXPECT_DOUBLE_EQ(q.value(6).toDouble(), k.prezzoAtteso) << k.prezzo;
+        EXPECT_DOUBLE_EQ(q.value(7).toDouble(), 40 * k.prezzoAtteso);
+        EXPECT_EQ(q.value(8).toString(), k.errore);
+        EXPECT_DOUBLE_EQ(q.value(9).toDouble(), k.ottimaleAtteso);
+        // Between the buy of 10/01 and the sell of 10/02, after any earlier new trade of that day.
+        EXPECT_EQ(esito.RigaCorrente, 1 + (prima - 3));
+        EXPECT_EQ(a.righe("EseguitiTemp"), a.righe());
+    }
+}
+
+TEST_F(ConfermaEseguitoTest, ChangeRoundsPricesToFourDecimalsHalfToEven)
+{
+    const EsitoConferma esito = conferma({Modo::Modifica,
+                                          Pannello(QDate(2024, 3, 20), "Buy", "ENEL", "Enel", "50", "0,03125", "EA",
+                                                   "0,09375"),
+                                          enel, 2});
+    ASSERT_EQ(esito.stato, Stato::Accettato) << esito.messaggio.toStdString();
+    EXPECT_DOUBLE_EQ(a.valore(QString("SELECT Prezzo FROM Eseguiti WHERE ID = %1").arg(enel)).toDouble(), 0.0312);
+    EXPECT_DOUBLE_EQ(a.valore(QString("SELECT PrezzoOttimale FROM Eseguiti WHERE ID = %1").arg(enel)).toDouble(), 0.0938);
+    // The amount is the quantity times the price as typed.
+    EXPECT_DOUBLE_EQ(a.valore(QString("SELECT Importo FROM Eseguiti WHERE ID = %1").arg(enel)).toDouble(), 50 * 0.03125);
+    EXPECT_EQ(a.valore(QString("SELECT Data FROM Eseguiti WHERE ID = %1").arg(enel)).toString(), "2024-03-20");
+    EXPECT_EQ(a.righe("EseguitiTemp"), a.righe());
+}
+
+TEST_F(ConfermaEseguitoTest, ChangedTradeIsShownWhereItsNewDatePutsIt)
+{
+    const EsitoConferma esito =
+        conferma({Modo::Modifica, Pannello(QDate(2023, 12, 1), "Buy", "ENEL", "Enel", "50", "6"), enel, 2});
+    ASSERT_EQ(esito.stato, Stato::Accettato);
+    EXPECT_EQ(esito.RigaCorrente, 0);
+}
+
+TEST_F(ConfermaEseguitoTest, NewNameGoesToEveryTradeOfTheCode)
+{
+    const EsitoConferma esito =
+        conferma({Modo::Modifica, Pannello(QDate(2024, 1, 10), "Buy", "ENI", "Eni spa", "100", "12,5"), buy, 0});
+    ASSERT_EQ(esito.stato, Stato::Accettato) << esito.messaggio.toStdString();
+    EXPECT_EQ(a.valore("SELECT COUNT(*) FROM Eseguiti WHERE Cod = 'ENI' AND Titolo = 'Eni spa'").toInt(), 2);
+    EXPECT_EQ(a.valore("SELECT Titolo FROM Eseguiti WHERE Cod = 'ENEL'").toString(), "Enel");
+}
+
+TEST_F(ConfermaEseguitoTest, RefusedChangeLeavesTheHistoryAsTheSnapshotHadIt)
+{
+    struct Caso {
+        RichiestaConferma richiesta;
+        const char* prefisso;
+    };
+    const Caso casi[] = {
+        {{Modo::Nuovo, Pannello(QDate(2024, 2, 11), "Sell", "ENI", "Eni", "5", "13"), std::nullopt, 1},
+         "Impossibile inserire : "},
+        // A rename of the code's trades is taken back with the change.
+        {{Modo::Modifica, Pannello(QDate(2024, 2, 20), "Buy", "ENI", "Eni spa", "100", "12,5"), buy, 0},
+         "Impossibile modificare "},
+        {{Modo::Elimina, {}, buy, 0}, "Impossibile eliminare "},
+    };
+    const auto prima = a.righe();
+    const auto sequenza = a.valore("SELECT seq FROM sqlite_sequence WHERE name = 'Eseguiti'");
+    for (const Caso& k : casi) {
+        const EsitoConferma esito = conferma(k.richiesta, Rifiuta);
+        EXPECT_EQ(esito.stato, Stato::Rifiutato) << k.prefisso;
+        EXPECT_EQ(esito.messaggio, QString(k.prefisso) + "ENI disponibili solo 0 pezzi");
+        EXPECT_EQ(esito.RigaCorrente, k.richiesta.riga) << k.prefisso;
+        EXPECT_TRUE(a.stato.MessaggioDisponibilita.isEmpty());
+        EXPECT_EQ(a.righe(), prima) << k.prefisso;
+        EXPECT_EQ(a.righe("EseguitiTemp"), prima) << k.prefisso;
+    }
+    // The key a refused new trade took is never given again.
+    EXPECT_GE(a.valore("SELECT seq FROM sqlite_sequence WHERE name = 'Eseguiti'").toLongLong(), sequenza.toLongLong());
+}
+
+TEST_F(ConfermaEseguitoTest, ErrorBetweenTheWriteAndTheCheckLosesNothing)
+{
+    const RichiestaConferma richieste[] = {
+        {Modo::Nuovo, Pannello(QDate(2024, 2, 11), "Buy", "ENI", "Eni", "5", "13"), std::nullopt, 1},
+        {Modo::Modifica, Pannello(QDate(2024, 2, 20), "Buy", "ENI", "Eni spa", "100", "12,5"), buy, 0},
+        {Modo::Elimina, {}, sell, 1},
+    };
+    const auto prima = a.righe();
+    for (const RichiestaConferma& r : richieste) {
+        long long visti = -1;
+        const EsitoConferma esito = conferma(r, [&](StatoApplicazione& s) {
+            // The check runs on the written, not yet committed history...
+            visti = CartellaProva::valore(s.DbPortafoglio, "SELECT COUNT(*) FROM Eseguiti").toLongLong();
+            // ...and fails before it can say anything.
+            throw std::runtime_error("disco pieno");
+        });
+        EXPECT_EQ(visti, r.modo == Modo::Nuovo ? 4 : r.modo == Modo::Elimina ? 2 : 3);
+        EXPECT_EQ(esito.stato, Stato::Errore);
+        EXPECT_TRUE(esito.messaggio.contains("disco pieno")) << esito.messaggio.toStdString();
+        EXPECT_TRUE(esito.messaggio.contains("non e' stato modificato")) << esito.messaggio.toStdString();
+        EXPECT_EQ(a.righe(), prima);
+        EXPECT_EQ(a.righe("EseguitiTemp"), prima);
+        ASSERT_TRUE(a.stato.DbPortafoglio.transaction()) << "a transaction was left open";
+        a.stato.DbPortafoglio.rollback();
+    }
+}
+
+TEST_F(ConfermaEseguitoTest, DatabaseErrorPartWayRollsEverythingBack)
+{
+    const auto prima = a.righe();
+    QSqlDatabase db = a.stato.DbPortafoglio;
+
+    // The rename succeeds, then the change of the trade itself fails: the rename goes too.
+    CartellaProva::esegui(db, "CREATE TEMP TRIGGER blocca_data BEFORE UPDATE OF Data ON Eseguiti "
+                              "BEGIN SELECT RAISE(ABORT, 'scrittura bloccata'); END");
+    EsitoConferma esito =
+        conferma({Modo::Modifica, Pannello(QDate(2024, 1, 11), "Buy", "ENI", "Eni spa", "100", "12,5"), buy, 0});
+    EXPECT_EQ(esito.stato, Stato::Errore);
+    EXPECT_TRUE(esito.messaggio.contains("scrittura bloccata")) << esito.messaggio.toStdString();
+    EXPECT_EQ(a.righe(), prima);
+    CartellaProva::esegui(db, "DROP TRIGGER blocca_data");
+
+    // A refused new trade whose restore breaks after the history was emptied.
+    CartellaProva::esegui(db, "CREATE TEMP TRIGGER blocca_ripristino BEFORE INSERT ON Eseguiti "
+                              "WHEN NEW.ID IN (SELECT ID FROM EseguitiTemp) BEGIN SELECT RAISE(ABORT, 'ripristino'); END");
+    esito = conferma({Modo::Nuovo, Pannello(QDate(2024, 2, 11), "Sell", "ENI", "Eni", "5", "13"), std::nullopt, 1},
+                     Rifiuta);
+    EXPECT_EQ(esito.stato, Stato::Errore);
+    EXPECT_EQ(a.righe(), prima);
+    CartellaProva::esegui(db, "DROP TRIGGER blocca_ripristino");
+}
+
+TEST_F(ConfermaEseguitoTest, DeletionShowsTheFollowingTradeOrTheNewLast)
+{
+    // Rows: 0 buy ENI, 1 sell ENI, 2 buy ENEL.
+    EsitoConferma esito = conferma({Modo::Elimina, {}, enel, 2});
+    ASSERT_EQ(esito.stato, Stato::Accettato);
+    EXPECT_EQ(esito.RigaCorrente, 1);  // the last one went: the new last
+    esito = conferma({Modo::Elimina, {}, sell, 1});
+    ASSERT_EQ(esito.stato, Stato::Accettato);
+    EXPECT_EQ(esito.RigaCorrente, 0);
+    EXPECT_FALSE(esito.storicoVuoto);
+    const qint64 nuovo = a.inserisci({"2024-05-01", "Buy", "A2A", "A2a", 10, 2});
+    a.allinea();
+    esito = conferma({Modo::Elimina, {}, buy, 0});
+    ASSERT_EQ(esito.stato, Stato::Accettato);
+    EXPECT_EQ(esito.RigaCorrente, 0);  // the following trade moved up into row 0
+    esito = conferma({Modo::Elimina, {}, nuovo, 0});
+    ASSERT_EQ(esito.stato, Stato::Accettato);
+    EXPECT_EQ(esito.RigaCorrente, -1);
+    EXPECT_TRUE(esito.storicoVuoto);
+    EXPECT_EQ(a.conta(), 0);
+    EXPECT_EQ(a.conta("EseguitiTemp"), 0);
+}
+
+TEST_F(ConfermaEseguitoTest, BadInputIsRefusedBeforeAnythingIsWritten)
+{
+    struct Caso {
+        DatiPannello dati;
+        const char* frammento;
+    };
+    const QDate d(2024, 4, 1);
+    const Caso casi[] = {
+        {Pannello(d, "Buy", "ENI", "Eni", "10", ","), "non e' un numero valido"},
+        {Pannello(d, "Buy", "ENI", "Eni", "10", "12.5"), "non e' un numero valido"},
+        {Pannello(d, "Buy", "ENI", "Eni", "10", "abc"), "non e' un numero valido"},
+        {Pannello(d, "Buy", "ENI", "Eni", "10", "0,00"), "maggiore di zero"},
+        {Pannello(d, "Buy", "ENI", "Eni", "10", "12", "EA", ","), "prezzo ottimale"},
+        {Pannello(d, "Buy", "ENI", "Eni", "0", "12"), "quantita'"},
+        {Pannello(d, "Buy", "ENI", "Eni", "-5", "12"), "quantita'"},
+        {Pannello(d, "Buy", "ENI", "Eni", "1,5", "12"), "quantita'"},
+        {Pannello(d, "Buy", "ENI", "Eni", "10", "12", "E'"), "apici"},
+        {Pannello(d, "Buy", "ENI", "Eni", "10", "12", "EAX"), "al massimo 2 caratteri"},
+        {Pannello(d, "Buy", "ENI", "Eni", "10", "12", "ZZ"), "non e' nel catalogo"},
+        {Pannello(d, "Buy", "ENI", "Eni", "10", "12", ""), "codice errore"},
+        {Pannello(d, "Buy", "EN'I", "Eni", "10", "12"), "apici"},
+        {Pannello(d, "Buy", "ENI", "  ", "10", "12"), "nome del titolo"},
+        {Pannello(d, "", "ENI", "Eni", "10", "12"), "Buy o Sell"},
+        {Pannello(QDate(), "Buy", "ENI", "Eni", "10", "12"), "data"},
+        {{d, "Buy", "", "ENI", "Eni", "10", "12", "NE", ""}, "sistema"},
+    };
+    const auto prima = a.righe();
+    const auto sequenza = a.valore("SELECT seq FROM sqlite_sequence WHERE name = 'Eseguiti'");
+    for (const Modo modo : {Modo::Nuovo, Modo::Modifica}) {
+        for (const Caso& k : casi) {
+            bool controllato = false;
+            const EsitoConferma esito =
+                conferma({modo, k.dati, buy, 0}, [&](StatoApplicazione&) { controllato = true; });
+            EXPECT_EQ(esito.stato, Stato::DatiNonValidi) << k.frammento;
+            EXPECT_TRUE(esito.messaggio.contains(k.frammento)) << esito.messaggio.toStdString();
+            EXPECT_FALSE(controllato);
+        }
+    }
+    EXPECT_EQ(a.righe(), prima);
+    EXPECT_EQ(a.valore("SELECT seq FROM sqlite_sequence WHERE name = 'Eseguiti'"), sequenza);
+}
+
+TEST_F(ConfermaEseguitoTest, StaleSnapshotIsNeverWrittenBack)
+{
+    // Eseguiti changed behind the window's back (the snapshot was not rebuilt).
+    a.inserisci({"2024-04-01", "Buy", "A2A", "A2a", 10, 2});
+    const auto prima = a.righe();
+    const EsitoConferma esito = conferma(
+        {Modo::Nuovo, Pannello(QDate(2024, 2, 11), "Sell", "ENI", "Eni", "5", "13"), std::nullopt, 1}, Rifiuta);
+    EXPECT_EQ(esito.stato, Stato::Errore);
+    EXPECT_TRUE(esito.messaggio.contains("ripetere")) << esito.messaggio.toStdString();
+    EXPECT_EQ(a.righe(), prima);
+}
+
+TEST_F(ConfermaEseguitoTest, RealCheckRefusesASellOfMoreThanHeld)
+{
+    const auto prima = a.righe();
+    const EsitoConferma esito =
+        conferma({Modo::Nuovo, Pannello(QDate(2024, 3, 11), "Sell", "ENEL", "Enel", "60", "6"), std::nullopt, 2});
+    EXPECT_EQ(esito.stato, Stato::Rifiutato);
+    EXPECT_EQ(esito.messaggio, "Impossibile inserire : ENEL disponibili solo 50 pezzi");
+    EXPECT_EQ(a.righe(), prima);
+}

@@ -1,0 +1,553 @@
+#include "ambiente_portafoglio.h"
+#include "conferma_eseguito.h"
+#include "frm_eseguiti.h"
+#include "messaggi_prova.h"
+#include "motore.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+
+namespace {
+
+// Does for the trade window what the main window's refresh does: rebuilds the derived
+// tables when there are trades, then recomputes the window.
+class PrincipaleProva : public FinestraPrincipale {
+public:
+    explicit PrincipaleProva(StatoApplicazione& s) : stato(s) {}
+
+    void ControlloMenu() override
+    {
+        ++chiamate;
+        if (CartellaProva::valore(stato.DbPortafoglio, "SELECT COUNT(*) FROM Eseguiti").toLongLong() > 0) {
+            EXPECT_EQ(RicalcolaPortafoglio(stato.DbDataSet, stato.DbPortafoglio), QString());
+        }
+        if (finestra)
+            finestra->Main();
+    }
+
+    StatoApplicazione& stato;
+    frmEseguiti* finestra = nullptr;
+    int chiamate = 0;
+};
+
+class FinestraEseguitiTest : public ::testing::Test {
+protected:
+    // Opens the window as the portfolio commands do: after the engine has run.
+    void apri()
+    {
+        if (a.conta() > 0) {
+            ASSERT_EQ(RicalcolaPortafoglio(a.stato.DbDataSet, a.stato.DbPortafoglio), QString());
+        }
+        finestra = std::make_unique<frmEseguiti>(contesto);
+        principale.finestra = finestra.get();
+        finestra->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(finestra.get()));
+    }
+
+    template <typename T>
+    T* w(const char* nome)
+    {
+        T* x = finestra->findChild<T*>(QLatin1String(nome));
+        EXPECT_TRUE(x) << nome;
+        return x;
+    }
+
+    // Replaces a box's text by typing, so that its key filter acts.
+    void scrivi(const char* nome, const QString& testo)
+    {
+        if (auto* combo = finestra->findChild<QComboBox*>(QLatin1String(nome))) {
+            combo->lineEdit()->selectAll();
+            QTest::keyClick(combo, Qt::Key_Backspace);
+            QTest::keyClicks(combo, testo);
+            return;
+        }
+        QLineEdit* e = w<QLineEdit>(nome);
+        e->selectAll();
+        QTest::keyClick(e, Qt::Key_Backspace);
+        QTest::keyClicks(e, testo);
+    }
+
+    // Picks an item of a combo as the user does.
+    void scegli(const char* nome, const QString& testo)
+    {
+        QComboBox* c = w<QComboBox>(nome);
+        const int i = c->findText(testo);
+        ASSERT_GE(i, 0) << nome << " has no " << testo.toStdString();
+        c->setCurrentIndex(i);
+        Q_EMIT c->activated(i);
+    }
+
+    // A radio button answers only on its indicator and caption.
+    void modo(int id)
+    {
+        QAbstractButton* b = w<QButtonGroup>("Option1")->button(id);
+        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2));
+    }
+    bool selezionato(int id) { return w<QButtonGroup>("Option1")->checkedId() == id; }
+    bool abilitato(int id) { return w<QButtonGroup>("Option1")->button(id)->isEnabled(); }
+
+    void riga(int r)
+    {
+        auto* g = w<QTableView>("dbg_Eseguiti");
+        QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualRect(g->model()->index(r, 1)).center());
+        ASSERT_EQ(g->currentIndex().row(), r);
+    }
+
+    int rigaGriglia() { return w<QTableView>("dbg_Eseguiti")->currentIndex().row(); }
+    QString testo(const char* nome)
+    {
+        if (auto* l = finestra->findChild<QLabel*>(QLatin1String(nome)))
+            return l->text();
+        if (auto* c = finestra->findChild<QComboBox*>(QLatin1String(nome)))
+            return c->currentText();
+        return w<QLineEdit>(nome)->text();
+    }
+
+    void conferma()
+    {
+        auto* ok = w<QPushButton>("cmd_Ok");
+        ASSERT_TRUE(ok->isEnabled());
+        QTest::mouseClick(ok, Qt::LeftButton);
+    }
+
+    // A buy typed into the panel in "Nuovo".
+    void scriviAcquisto(const QString& cod, const QString& titolo, const QString& qta, const QString& prezzo)
+    {
+        scrivi("txt_Codice", cod);
+        scrivi("txt_Titolo", titolo);
+        scrivi("txtQta", qta);
+        scrivi("txtPrezzo", prezzo);
+    }
+
+    AmbientePortafoglio a;
+    MessaggiProva messaggi;
+    DialogoFileProva dialoghi;
+    PrincipaleProva principale{a.stato};
+    ContestoFinestre contesto{a.stato, messaggi, dialoghi, principale};
+    std::unique_ptr<frmEseguiti> finestra;
+};
+
+} // namespace
+
+TEST_F(FinestraEseguitiTest, EmptyHistoryOffersOnlyANewBuy)
+{
+    apri();
+    EXPECT_EQ(finestra->objectName(), "frmEseguiti");
+    EXPECT_EQ(finestra->windowTitle(), "Eseguiti");
+    EXPECT_TRUE(selezionato(frmEseguiti::IdNuovo));
+    EXPECT_FALSE(abilitato(frmEseguiti::IdModifica));
+    EXPECT_FALSE(abilitato(frmEseguiti::IdElimina));
+    EXPECT_EQ(testo("lab_TotaleEseguiti"), "0");
+    auto* tipo = w<QComboBox>("cmb_Tipo");
+    ASSERT_EQ(tipo->count(), 1);
+    EXPECT_EQ(tipo->itemText(0), "Buy");
+    EXPECT_EQ(testo("dbc_System"), "WEB");
+    EXPECT_EQ(testo("dbc_Errore"), "NE");
+    EXPECT_EQ(w<QDateEdit>("dtp_Data")->date(), QDate::currentDate());
+    EXPECT_FALSE(w<QPushButton>("cmd_Ok")->isEnabled());
+
+    auto* griglia = w<QTableView>("dbg_Eseguiti");
+    EXPECT_TRUE(griglia->isColumnHidden(0));
+    const QStringList didascalie = {"Data", "Tipo", "Sistema", "Codice", "Titolo", "Quantita'", "Prezzo",
+                                    "Importo", "Errore", "Prezzo Ottimale"};
+    for (int i = 0; i < didascalie.size(); ++i)
+        EXPECT_EQ(griglia->model()->headerData(i + 1, Qt::Horizontal).toString(), didascalie[i]);
+    EXPECT_EQ(griglia->editTriggers(), QAbstractItemView::NoEditTriggers);
+    EXPECT_EQ(griglia->selectionBehavior(), QAbstractItemView::SelectRows);
+}
+
+TEST_F(FinestraEseguitiTest, NewBuyThenSellOfTheHeldQuantity)
+{
+    apri();
+    scriviAcquisto("ENI", "Eni spa", "100", "12,5");
+    EXPECT_EQ(testo("lab_Importo"), "1250");
+    conferma();
+    EXPECT_TRUE(messaggi.mostrati.isEmpty()) << messaggi.testi().join("|").toStdString();
+    ASSERT_EQ(a.conta(), 1);
+    const QString oggi = QDate::currentDate().toString("yyyy-MM-dd");
+    EXPECT_EQ(a.righe().first().mid(1),
+              (QVariantList{oggi, "Buy", "WEB", "ENI", "Eni spa", 100, 12.5, 1250.0, "NE", 12.5}));
+    EXPECT_EQ(testo("lab_TotaleEseguiti"), "1");
+    EXPECT_EQ(principale.chiamate, 1);
+    EXPECT_EQ(rigaGriglia(), 0);
+    // The panel is ready for the next trade.
+    EXPECT_TRUE(testo("txt_Codice").isEmpty());
+
+    // The position now held can be sold: the combos name it and propose its quantity.
+    ASSERT_EQ(w<QComboBox>("cmb_Tipo")->count(), 2);
+    scegli("cmb_Tipo", "Sell");
+    EXPECT_TRUE(w<QComboBox>("cmb_Codice")->isVisible());
+    EXPECT_FALSE(w<QLineEdit>("txt_Codice")->isVisible());
+    EXPECT_EQ(testo("cmb_Codice"), "ENI");
+    EXPECT_EQ(testo("cmb_Titolo"), "Eni spa");
+    EXPECT_EQ(testo("txtQta"), "100");
+    scrivi("txtQta", "40");
+    scrivi("txtPrezzo", "13");
+    conferma();
+    EXPECT_TRUE(messaggi.mostrati.isEmpty()) << messaggi.testi().join("|").toStdString();
+    ASSERT_EQ(a.conta(), 2);
+    EXPECT_EQ(a.righe().last().mid(1), (QVariantList{oggi, "Sell", "WEB", "ENI", "Eni spa", 40, 13.0, 520.0, "NE", 13.0}));
+    EXPECT_EQ(rigaGriglia(), 1);  // the new trade
+    EXPECT_EQ(a.valore("SELECT Qta FROM Portafoglio WHERE Cod = 'ENI'").toLongLong(), 60);
+}
+
+TEST_F(FinestraEseguitiTest, SellingMoreThanHeldIsRefused)
+{
+    a.inserisci({"2024-01-10", "Buy", "ENI", "Eni", 100, 12.5});
+    apri();
+    const auto prima = a.righe();
+    scegli("cmb_Tipo", "Sell");
+    EXPECT_EQ(testo("txtQta"), "100");
+    scrivi("txtQta", "150");
+    scrivi("txtPrezzo", "13");
+    conferma();
+    ASSERT_EQ(messaggi.mostrati.size(), 1);
+    EXPECT_EQ(messaggi.mostrati[0].testo, "Impossibile inserire : ENI disponibili solo 100 pezzi");
+    EXPECT_EQ(messaggi.mostrati[0].icona, Messaggi::Icona::Esclamazione);
+    EXPECT_EQ(messaggi.mostrati[0].titolo, "Brunivox");
+    EXPECT_EQ(a.righe(), prima);
+    EXPECT_EQ(a.righe("EseguitiTemp"), prima);
+    EXPECT_EQ(principale.chiamate, 1);  // refused or not, the windows are refreshed
+}
+
+TEST_F(FinestraEseguitiTest, DeletingABuyThatALaterSellNeedsIsRefused)
+{
+    a.inserisci({"2024-01-10", "Buy", "ENI", "Eni", 100, 12.5});
+    a.inserisci({"2024-02-10", "Sell", "ENI", "Eni", 100, 13});
+    apri();
+    const auto prima = a.righe();
+    riga(1);
+    EXPECT_EQ(testo("lab_RowSelect"), "2");
+    riga(0);
+    modo(frmEseguiti::IdElimina);
+    EXPECT_TRUE(w<QPushButton>("cmd_Ok")->isEnabled());
+    EXPECT_FALSE(w<QLineEdit>("txtQta")->isEnabled());
+    EXPECT_EQ(testo("txtQta"), "100");
+    conferma();
+    ASSERT_EQ(messaggi.mostrati.size(), 1);
+    EXPECT_EQ(messaggi.mostrati[0].testo, "Impossibile eliminare ENI non e' in portafoglio in data: 10/02/2024");
+    EXPECT_EQ(messaggi.mostrati[0].icona, Messaggi::Icona::Esclamazione);
+    EXPECT_EQ(a.righe(), prima);
+    // The same trade is shown again.
+    EXPECT_EQ(rigaGriglia(), 0);
+    EXPECT_EQ(finestra->RigaCorrente, 0);
+    EXPECT_TRUE(selezionato(frmEseguiti::IdElimina));
+    EXPECT_EQ(testo("txt_Codice"), "ENI");
+    EXPECT_EQ(testo("cmb_Tipo"), "Buy");
+}
+
+TEST_F(FinestraEseguitiTest, MovingABuyAfterItsSellIsRefusedAndTheRenameUndone)
+{
+    a.inserisci({"2024-01-10", "Buy", "ENI", "Eni", 100, 12.5});
+    a.inserisci({"2024-02-10", "Sell", "ENI", "Eni", 100, 13});
+    apri();
+    const auto prima = a.righe();
+    riga(0);
+    modo(frmEseguiti::IdModifica);
+    EXPECT_EQ(testo("txt_Titolo"), "Eni");
+    EXPECT_EQ(testo("txtPrezzo"), "12,5");
+    scrivi("txt_Titolo", "Eni spa");
+    w<QDateEdit>("dtp_Data")->setDate(QDate(2024, 3, 1));
+    conferma();
+    ASSERT_EQ(messaggi.mostrati.size(), 1);
+    EXPECT_EQ(messaggi.mostrati[0].testo, "Impossibile modificare ENI non e' in portafoglio in data: 10/02/2024");
+    EXPECT_EQ(a.righe(), prima);
+    EXPECT_EQ(a.valore("SELECT COUNT(*) FROM Eseguiti WHERE Titolo = 'Eni spa'").toInt(), 0);
+}
+
+TEST_F(FinestraEseguitiTest, ChangingOnlyTheNameRenamesEveryTradeOfTheCode)
+{
+    a.inserisci({"2024-01-10", "Buy", "ENI", "Eni", 100, 12.5});
+    const qint64 secondo = a.inserisci({"2024-01-20", "Buy", "ENI", "Eni", 50, 12.75, "EA"});
+    a.inserisci({"2024-01-30", "Buy", "ENEL", "Enel", 10, 6});
+    apri();
+    const auto prima = a.righe();
+    riga(1);
+    modo(frmEseguiti::IdModifica);
+    EXPECT_EQ(testo("dbc_Errore"), "EA");
+    EXPECT_EQ(testo("txtPzoOttimale"), "12,75");
+    scrivi("txt_Titolo", "Eni spa");
+    conferma();
+    EXPECT_TRUE(messaggi.mostrati.isEmpty()) << messaggi.testi().join("|").toStdString();
+    EXPECT_EQ(a.valore("SELECT COUNT(*) FROM Eseguiti WHERE Cod = 'ENI' AND Titolo = 'Eni spa'").toInt(), 2);
+    EXPECT_EQ(a.valore("SELECT Titolo FROM Eseguiti WHERE Cod = 'ENEL'").toString(), "Enel");
+    // Nothing else of the changed trade moved.
+    auto atteso = prima[1];
+    atteso[5] = "Eni spa";
+    EXPECT_EQ(a.righe()[1], atteso);
+    EXPECT_EQ(a.righe()[1][0].toLongLong(), secondo);
+    EXPECT_EQ(rigaGriglia(), 1);
+    EXPECT_TRUE(selezionato(frmEseguiti::IdModifica));
+}
+
+TEST_F(FinestraEseguitiTest, NoErrorMeansNoOptimalPriceOfItsOwn)
+{
+    struct Caso {
+        const char* errore;
+        const char* ottimale;
+        bool abilitato;
+        double memorizzato;
+    };
+    const Caso casi[] = {
+        {"NE", "", false, 12.5},
+        {"EA", "11,75", true, 11.75},
+        {"EA", "", true, 12.5},
+    };
+    apri();
+    auto* ottimale = w<QLineEdit>("txtPzoOttimale");
+    for (const Caso& k : casi) {
+        // Leaving a code with an optimal price for "NE" takes the price away.
+        scegli("dbc_Errore", "UA");
+        scrivi("txtPzoOttimale", "99");
+        scegli("dbc_Errore", k.errore);
+        EXPECT_EQ(ottimale->isEnabled(), k.abilitato) << k.errore;
+        EXPECT_EQ(w<QLabel>("lab_PzoOttimale")->isEnabled(), k.abilitato);
+        EXPECT_EQ(ottimale->text(), k.abilitato ? "99" : "");
+        scrivi("txtPzoOttimale", k.ottimale);
+        if (!k.abilitato) {
+            EXPECT_TRUE(ottimale->text().isEmpty());
+        }
+        scriviAcquisto("ENI", "Eni", "10", "12,5");
+        conferma();
+        EXPECT_TRUE(messaggi.mostrati.isEmpty()) << messaggi.testi().join("|").toStdString();
+        EXPECT_DOUBLE_EQ(a.valore("SELECT PrezzoOttimale FROM Eseguiti ORDER BY ID DESC LIMIT 1").toDouble(),
+                         k.memorizzato)
+            << k.errore << " " << k.ottimale;
+    }
+    // Typing the code works like choosing it.
+    scrivi("dbc_Errore", "UA");
+    EXPECT_TRUE(ottimale->isEnabled());
+    scrivi("dbc_Errore", "NE");
+    EXPECT_FALSE(ottimale->isEnabled());
+}
+
+TEST_F(FinestraEseguitiTest, ConfirmationNeedsSystemCodeNameQuantityAndPrice)
+{
+    struct Caso {
+        const char* system;
+        const char* cod;
+        const char* titolo;
+        const char* qta;
+        const char* prezzo;
+        bool abilitato;
+    };
+    const Caso casi[] = {
+        {"WEB", "ENI", "Eni", "10", "12,5", true},
+        {"WEB", "ENI", "Eni", "10", ",", true},  // passes here, refused on confirmation
+        {"WEB", "ENI", "Eni", "10", "0,5", true},
+        {"", "ENI", "Eni", "10", "12", false},
+        {"WEB", "", "Eni", "10", "12", false},
+        {"WEB", "ENI", "", "10", "12", false},
+        {"WEB", "ENI", "Eni", "", "12", false},
+        {"WEB", "ENI", "Eni", "0", "12", false},
+        {"WEB", "ENI", "Eni", "10", "", false},
+        {"WEB", "ENI", "Eni", "10", "0", false},
+    };
+    a.inserisci({"2024-01-10", "Buy", "ENI", "Eni", 100, 12.5});
+    apri();
+    auto* ok = w<QPushButton>("cmd_Ok");
+    for (const int m : {frmEseguiti::IdNuovo, frmEseguiti::IdModifica}) {
+        modo(m);
+        for (const Caso& k : casi) {
+            scrivi("dbc_System", k.system);
+            scriviAcquisto(k.cod, k.titolo, k.qta, k.prezzo);
+            EXPECT_EQ(ok->isEnabled(), k.abilitato)
+                << m << ": " << k.system << "|" << k.cod << "|" << k.titolo << "|" << k.qta << "|" << k.prezzo;
+        }
+    }
+    // Deleting needs nothing typed.
+    modo(frmEseguiti::IdElimina);
+    EXPECT_TRUE(ok->isEnabled());
+}
+
+TEST_F(FinestraEseguitiTest, DeletingTheOnlyTradeLeavesOnlyNuovo)
+{
+    a.inserisci({"2024-01-10", "Buy", "ENI", "Eni", 100, 12.5});
+    apri();
+    EXPECT_TRUE(abilitato(frmEseguiti::IdElimina));
+    modo(frmEseguiti::IdElimina);
+    conferma();
+    EXPECT_TRUE(messaggi.mostrati.isEmpty()) << messaggi.testi().join("|").toStdString();
+    EXPECT_EQ(a.conta(), 0);
+    EXPECT_EQ(a.conta("EseguitiTemp"), 0);
+    EXPECT_FALSE(w<QPushButton>("cmd_Ok")->isEnabled());
+    EXPECT_TRUE(selezionato(frmEseguiti::IdNuovo));
+    EXPECT_FALSE(abilitato(frmEseguiti::IdModifica));
+    EXPECT_FALSE(abilitato(frmEseguiti::IdElimina));
+    EXPECT_EQ(testo("lab_TotaleEseguiti"), "0");
+}
+
+TEST_F(FinestraEseguitiTest, SellCombosListTheHeldSecuritiesTogether)
+{
+    a.inserisci({"2024-01-10", "Buy", "ENI", "Eni", 100, 12.5});
+    a.inserisci({"2024-01-11", "Buy", "ENEL", "Enel", 50, 6});
+    apri();
+    const auto posizioni = eseguiti::LeggiPosizioni(a.stato.DbPortafoglio);
+    ASSERT_EQ(posizioni.size(), 2);
+    std::map<QString, QString> quantita{{"ENI", "100"}, {"ENEL", "50"}};
+    scegli("cmb_Tipo", "Sell");
+    auto* codici = w<QComboBox>("cmb_Codice");
+    auto* titoli = w<QComboBox>("cmb_Titolo");
+    ASSERT_EQ(codici->count(), 2);
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(codici->itemText(i), posizioni[i].Cod);
+        EXPECT_EQ(titoli->itemText(i), posizioni[i].Titolo);
+    }
+    EXPECT_EQ(codici->currentIndex(), 0);
+    EXPECT_EQ(testo("txtQta"), quantita[codici->currentText()]);
+
+    scegli("cmb_Codice", posizioni[1].Cod);
+    EXPECT_EQ(titoli->currentText(), posizioni[1].Titolo);
+    EXPECT_EQ(testo("txtQta"), quantita[posizioni[1].Cod]);
+    scegli("cmb_Titolo", posizioni[0].Titolo);
+    EXPECT_EQ(codici->currentText(), posizioni[0].Cod);
+    EXPECT_EQ(testo("txtQta"), quantita[posizioni[0].Cod]);
+
+    scegli("cmb_Tipo", "Buy");
+    EXPECT_TRUE(w<QLineEdit>("txt_Codice")->isVisible());
+    EXPECT_FALSE(codici->isVisible());
+    EXPECT_TRUE(testo("txtQta").isEmpty());
+}
+
+TEST_F(FinestraEseguitiTest, ChangedSellKeepsItsOwnSecurityFirst)
+{
+    a.inserisci({"2024-01-10", "Buy", "ENI", "Eni", 100, 12.5});
+    a.inserisci({"2024-01-20", "Sell", "ENI", "Eni", 100, 13});
+    a.inserisci({"2024-01-30", "Buy", "ENEL", "Enel", 10, 6});
+    apri();
+    int altri = 0;
+    for (const auto& p : eseguiti::LeggiPosizioni(a.stato.DbPortafoglio))
+        altri += p.Cod != "ENI";
+    riga(1);
+    modo(frmEseguiti::IdModifica);
+    auto* codici = w<QComboBox>("cmb_Codice");
+    EXPECT_TRUE(codici->isVisible());
+    EXPECT_EQ(testo("cmb_Tipo"), "Sell");
+    ASSERT_EQ(codici->count(), 1 + altri);
+    EXPECT_EQ(codici->itemText(0), "ENI");
+    EXPECT_EQ(codici->currentText(), "ENI");
+    EXPECT_EQ(testo("txtQta"), "100");
+}
+
+TEST_F(FinestraEseguitiTest, InputTheFiltersLetThroughIsRefusedBeforeWriting)
+{
+    struct Caso {
+        const char* nome;
+        std::function<void()> prepara;
+        const char* frammento;
+    };
+    const Caso casi[] = {
+        {"comma alone", [&] { scrivi("txtPrezzo", ","); }, "\",\" non e' un numero valido"},
+        {"pasted point", [&] { w<QLineEdit>("txtPrezzo")->clear(); w<QLineEdit>("txtPrezzo")->insert("12.5"); },
+         "\"12.5\" non e' un numero valido"},
+        {"pasted letters", [&] { w<QLineEdit>("txtQta")->clear(); w<QLineEdit>("txtQta")->insert("1O"); }, "quantita'"},
+        {"quote in error code", [&] { scrivi("dbc_Errore", "E'"); }, "apici"},
+        {"unknown error code", [&] { scrivi("dbc_Errore", "ZZ"); }, "non e' nel catalogo"},
+        {"long error code", [&] { scrivi("dbc_Errore", "EAX"); }, "al massimo 2"},
+        {"optimal comma", [&] { scegli("dbc_Errore", "EA"); scrivi("txtPzoOttimale", ","); }, "prezzo ottimale"},
+    };
+    apri();
+    for (const Caso& k : casi) {
+        messaggi.mostrati.clear();
+        modo(frmEseguiti::IdNuovo);
+        scriviAcquisto("ENI", "Eni", "10", "12");
+        k.prepara();
+        const QString prezzo = testo("txtPrezzo");
+        conferma();
+        ASSERT_EQ(messaggi.mostrati.size(), 1) << k.nome;
+        EXPECT_TRUE(messaggi.mostrati[0].testo.contains(k.frammento)) << messaggi.mostrati[0].testo.toStdString();
+        EXPECT_EQ(messaggi.mostrati[0].icona, Messaggi::Icona::Esclamazione);
+        EXPECT_EQ(a.conta(), 0) << k.nome;
+        EXPECT_EQ(principale.chiamate, 0) << k.nome;
+        // The panel keeps what was typed, to be corrected.
+        EXPECT_EQ(testo("txtPrezzo"), prezzo) << k.nome;
+        EXPECT_EQ(testo("txt_Codice"), "ENI") << k.nome;
+    }
+}
+
+TEST_F(FinestraEseguitiTest, CurrentRowOutsideTheGridShowsTheNearestEnd)
+{
+    a.inserisci({"2024-01-10", "Buy", "ENI", "Eni", 100, 12.5});
+    a.inserisci({"2024-01-20", "Buy", "ENEL", "Enel", 10, 6});
+    a.inserisci({"2024-01-30", "Buy", "A2A", "A2a", 10, 2});
+    apri();
+    struct Caso {
+        double riga;
+        int mostrata;
+    };
+    for (const Caso k : {Caso{-4, 0}, Caso{1, 1}, Caso{2, 2}, Caso{3, 2}, Caso{7, 2}}) {
+        finestra->RigaCorrente = k.riga;
+        finestra->Main();
+        EXPECT_EQ(rigaGriglia(), k.mostrata) << k.riga;
+        EXPECT_EQ(finestra->RigaCorrente, k.mostrata) << k.riga;
+        EXPECT_EQ(testo("lab_RowSelect"), QString::number(k.mostrata + 1)) << k.riga;
+    }
+    EXPECT_EQ(testo("lab_TotaleEseguiti"), "3");
+}
+
+TEST_F(FinestraEseguitiTest, KeyFiltersOfTheFields)
+{
+    apri();
+    struct Caso {
+        const char* nome;
+        const char* battuto;
+        const char* atteso;
+    };
+    const Caso casi[] = {
+        {"txtPrezzo", "123456,789-.", "12345,78"},
+        {"txtPzoOttimale", "1,2,3", "1,23"},
+        {"txtQta", "1,5000000000", "15000000"},
+        {"txt_Codice", "EN'I-1", "ENI1"},
+        {"txt_Titolo", "L'oro (spa)", "Loro spa"},
+        {"dbc_System", "W'E=B", "WEB"},
+    };
+    scegli("dbc_Errore", "EA");
+    for (const Caso& k : casi) {
+        scrivi(k.nome, k.battuto);
+        EXPECT_EQ(testo(k.nome), k.atteso) << k.nome;
+    }
+}
+
+TEST_F(FinestraEseguitiTest, ResizeKeepsThePanelUnderTheGrid)
+{
+    apri();
+    auto* griglia = w<QTableView>("dbg_Eseguiti");
+    auto* pannello = w<QGroupBox>("Frame1");
+    finestra->resize(900, 600);
+    EXPECT_EQ(finestra->width(), 711);
+    EXPECT_EQ(griglia->height(), 600 - 147);
+    EXPECT_EQ(pannello->y(), 600 - 147);
+    EXPECT_EQ(griglia->x(), (711 - griglia->width()) / 2);
+    EXPECT_EQ(pannello->x(), (711 - pannello->width()) / 2);
+    // Too low a window leaves the grid as it was.
+    finestra->resize(711, 140);
+    EXPECT_EQ(griglia->height(), 600 - 147);
+
+    // Inside the MDI area a maximised window keeps the area's width.
+    QMdiArea area;
+    area.resize(1100, 700);
+    QMdiSubWindow* sotto = area.addSubWindow(finestra.get());
+    area.show();
+    finestra->show();
+    sotto->showMaximized();
+    EXPECT_GT(finestra->width(), 711);
+    sotto->showNormal();
+    sotto->resize(1000, 500);
+    EXPECT_EQ(finestra->width(), 711);
+    finestra->setParent(nullptr);
+}
