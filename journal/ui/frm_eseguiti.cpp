@@ -2,7 +2,6 @@
 #include "frm_eseguiti.h"
 
 #include "applica_colori.h"
-#include "filtro_combo.h"
 #include "filtro_tasti.h"
 #include "modello_griglia.h"
 #include "numeri.h"
@@ -32,6 +31,7 @@ namespace {
 constexpr int TwipsPerPixel = 15;
 constexpr int LarghezzaFinestra = 10660;  // twips
 constexpr int AltezzaPannello = 2200;     // twips kept below the grid
+constexpr int AltezzaProgetto = 520;      // pixels, at the first opening
 constexpr int AltezzaMinimaGriglia = 2201;
 
 int Pixel(int twips)
@@ -86,7 +86,7 @@ frmEseguiti::frmEseguiti(ContestoFinestre& contesto, QWidget* parent)
     CostruisciGriglia();
     CostruisciPannello();
     Collega();
-    resize(Pixel(LarghezzaFinestra), 520);
+    resize(sizeHint());
 
     // Load: colours, sizes, first row, refresh.
     Colore();
@@ -231,7 +231,7 @@ void frmEseguiti::CostruisciPannello()
     ApplicaFiltroNumero(txtQta_, 8, 0);
     ApplicaFiltroCaratteri(txt_Codice_);
     ApplicaFiltroCaratteri(txt_Titolo_);
-    ApplicaFiltroCaratteriCombo(dbc_System_);
+    ApplicaFiltroCaratteri(dbc_System_);
 }
 
 void frmEseguiti::Collega()
@@ -254,6 +254,11 @@ void frmEseguiti::Collega()
 void frmEseguiti::Colore()
 {
     ApplicaColori(this, contesto_.stato.DbDataSet);
+}
+
+QSize frmEseguiti::sizeHint() const
+{
+    return QSize(Pixel(LarghezzaFinestra), AltezzaProgetto);
 }
 
 void frmEseguiti::resizeEvent(QResizeEvent* evento)

@@ -36,6 +36,9 @@ public Q_SLOTS:
     void Main();
     void Colore();
 
+    // The design size: the controls are placed by hand, so there is no layout to ask.
+    QSize sizeHint() const override;
+
 protected:
     void resizeEvent(QResizeEvent* evento) override;
 

@@ -1,5 +1,7 @@
 #include "file_portafoglio.h"
 
+#include "punto_salvataggio.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -8,32 +10,6 @@
 #include <QVariant>
 
 namespace {
-
-// Rolls the transaction back unless it was committed.
-class Transazione {
-public:
-    explicit Transazione(QSqlDatabase& db) : db_(db), attiva_(db.transaction()) {}
-    ~Transazione()
-    {
-        if (attiva_)
-            db_.rollback();
-    }
-    Transazione(const Transazione&) = delete;
-    Transazione& operator=(const Transazione&) = delete;
-
-    bool attiva() const { return attiva_; }
-    bool conferma()
-    {
-        if (!attiva_ || !db_.commit())
-            return false;
-        attiva_ = false;
-        return true;
-    }
-
-private:
-    QSqlDatabase& db_;
-    bool attiva_;
-};
 
 QString Nome(const QString& percorso)
 {
@@ -46,9 +22,9 @@ QString SvuotaPortafoglio(QSqlDatabase& portafoglio)
 {
     static const char* const tabelle[] = {"Portafoglio", "OperazioniChiuse", "Eseguiti",
                                           "EseguitiBackup", "EseguitiTemp", "Conto"};
-    Transazione t(portafoglio);
-    if (!t.attiva())
-        return QStringLiteral("Impossibile svuotare il portafoglio: %1").arg(portafoglio.lastError().text());
+    PuntoSalvataggio t(portafoglio, QStringLiteral("svuota_portafoglio"));
+    if (!t.aperto())
+        return QStringLiteral("Impossibile svuotare il portafoglio: %1").arg(t.errore());
     QSqlQuery q(portafoglio);
     for (const char* tabella : tabelle) {
         if (!q.exec(QStringLiteral("DELETE FROM %1").arg(QLatin1String(tabella))))
@@ -56,7 +32,7 @@ QString SvuotaPortafoglio(QSqlDatabase& portafoglio)
                 .arg(QLatin1String(tabella), q.lastError().text());
     }
     if (!t.conferma())
-        return QStringLiteral("Impossibile svuotare il portafoglio: %1").arg(portafoglio.lastError().text());
+        return QStringLiteral("Impossibile svuotare il portafoglio: %1").arg(t.errore());
     return QString();
 }
 

@@ -3,6 +3,7 @@
 #include "filtri.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -22,14 +23,20 @@ int CodiceTasto(const QKeyEvent* evento)
 class FiltroTasti : public QObject {
 public:
     FiltroTasti(QLineEdit* casella, bool numerico, int maxInt, int maxDec)
-        : QObject(casella), casella_(casella), numerico_(numerico), maxInt_(maxInt), maxDec_(maxDec)
+        : FiltroTasti(casella, casella, numerico, maxInt, maxDec)
+    {
+    }
+    // Watches `bersaglio` (the box itself, or the combo that owns it).
+    FiltroTasti(QObject* bersaglio, QLineEdit* casella, bool numerico, int maxInt, int maxDec)
+        : QObject(bersaglio), bersaglio_(bersaglio), casella_(casella), numerico_(numerico), maxInt_(maxInt),
+          maxDec_(maxDec)
     {
     }
 
 protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override
     {
-        if (oggetto != casella_ || evento->type() != QEvent::KeyPress)
+        if (oggetto != bersaglio_ || evento->type() != QEvent::KeyPress)
             return false;
         const int codice = CodiceTasto(static_cast<QKeyEvent*>(evento));
         if (codice == 0)
@@ -46,6 +53,7 @@ protected:
     }
 
 private:
+    QObject* bersaglio_;
     QLineEdit* casella_;
     bool numerico_;
     int maxInt_;
@@ -57,6 +65,14 @@ private:
 void ApplicaFiltroCaratteri(QLineEdit* casella)
 {
     casella->installEventFilter(new FiltroTasti(casella, false, 0, 0));
+}
+
+void ApplicaFiltroCaratteri(QComboBox* combo)
+{
+    if (!combo->lineEdit())
+        return;
+    combo->installEventFilter(new FiltroTasti(combo, combo->lineEdit(), false, 0, 0));
+    ApplicaFiltroCaratteri(combo->lineEdit());
 }
 
 void ApplicaFiltroNumero(QLineEdit* casella, int maxInt, int maxDec)

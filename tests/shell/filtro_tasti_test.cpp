@@ -1,5 +1,6 @@
 #include "filtro_tasti.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -28,4 +29,14 @@ TEST(FiltroTasti, TextBoxSwallowsTheQuote)
     ApplicaFiltroCaratteri(&codice);
     QTest::keyClicks(&codice, "l'oro (A-B) 1.5,2");
     EXPECT_EQ(codice.text(), "loro AB 1.5,2");
+}
+
+TEST(FiltroTasti, EditableComboSwallowsTheQuote)
+{
+    QComboBox sistema;
+    sistema.setEditable(true);
+    ApplicaFiltroCaratteri(&sistema);
+    sistema.show();
+    QTest::keyClicks(&sistema, "W'E-B");
+    EXPECT_EQ(sistema.currentText(), "WEB");
 }
