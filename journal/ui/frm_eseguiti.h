@@ -56,6 +56,8 @@ private:
     void AbilitaCampi(bool abilita);
     void RiempiDaRiga();
     void MostraCombo(bool combo);
+    // The code and name combos hold only the grid row's own security.
+    void CombiDellaRiga();
     void ImportoDaPrezzo();
     void ImportoDaQuantita();
     void SceltaCodice();

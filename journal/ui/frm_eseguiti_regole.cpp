@@ -117,6 +117,16 @@ void frmEseguiti::MostraCombo(bool combo)
     cmb_Titolo_->setVisible(combo);
 }
 
+void frmEseguiti::CombiDellaRiga()
+{
+    cmb_Codice_->clear();
+    cmb_Titolo_->clear();
+    cmb_Codice_->addItem(testoCella(QStringLiteral("Cod")));
+    cmb_Titolo_->addItem(testoCella(QStringLiteral("Titolo")));
+    cmb_Codice_->setCurrentIndex(0);
+    cmb_Titolo_->setCurrentIndex(0);
+}
+
 void frmEseguiti::RiempiDaRiga()
 {
     if (rigaGriglia() < 0)
@@ -164,12 +174,7 @@ void frmEseguiti::RegolaModo()
                 if (cmb_Tipo_->count() == 1)
                     cmb_Tipo_->addItem(Sell);
                 MostraCombo(true);
-                cmb_Codice_->clear();
-                cmb_Titolo_->clear();
-                cmb_Codice_->addItem(testoCella(QStringLiteral("Cod")));
-                cmb_Titolo_->addItem(testoCella(QStringLiteral("Titolo")));
-                cmb_Codice_->setCurrentIndex(0);
-                cmb_Titolo_->setCurrentIndex(0);
+                CombiDellaRiga();
             } else {
                 MostraCombo(false);
                 txt_Codice_->setText(testoCella(QStringLiteral("Cod")));
@@ -256,12 +261,7 @@ void frmEseguiti::AggiornaTipo()
                 MostraCombo(false);
         }
     } else {
-        cmb_Codice_->clear();
-        cmb_Titolo_->clear();
-        cmb_Codice_->addItem(testoCella(QStringLiteral("Cod")));
-        cmb_Titolo_->addItem(testoCella(QStringLiteral("Titolo")));
-        cmb_Codice_->setCurrentIndex(0);
-        cmb_Titolo_->setCurrentIndex(0);
+        CombiDellaRiga();
     }
     ControlloConferma();
 }
