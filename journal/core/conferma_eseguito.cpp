@@ -322,33 +322,30 @@ EsitoConferma ConfermaEseguito(StatoApplicazione& stato, const RichiestaConferma
     const QString rifiuto = stato.MessaggioDisponibilita;
     stato.MessaggioDisponibilita.clear();
 
-    if (!rifiuto.isEmpty()) {
-        // Back to the history the user was looking at, keys included.
-        if (!CopiaTabella(db, QStringLiteral("EseguitiTemp"), QStringLiteral("Eseguiti"), errore))
-            return ErroreDatabase(esito, errore);
-        esito.stato = EsitoConferma::Stato::Rifiutato;
-        esito.messaggio = Prefisso(richiesta.modo) + rifiuto;
-    } else {
-        if (!CopiaTabella(db, QStringLiteral("Eseguiti"), QStringLiteral("EseguitiTemp"), errore))
-            return ErroreDatabase(esito, errore);
-        if (richiesta.modo == Modo::Elimina) {
-            const auto righe = Conta(db, QStringLiteral("SELECT COUNT(*) FROM Eseguiti"), {}, errore);
-            if (!righe)
-                return ErroreDatabase(esito, errore);
-            // The trade that followed the deleted one, or the new last one.
-            if (richiesta.riga + 1 > *righe)
-                esito.RigaCorrente = richiesta.riga - 1;
-        } else {
-            const auto riga = RigaDi(db, v.data, id, errore);
-            if (!riga)
-                return ErroreDatabase(esito, errore);
-            esito.RigaCorrente = static_cast<int>(*riga);
-        }
-    }
-
+    // Refused: back to the history the user was looking at, keys included.
+    // Accepted: the snapshot follows the history.
+    const bool accettato = rifiuto.isEmpty();
+    if (!(accettato ? CopiaTabella(db, QStringLiteral("Eseguiti"), QStringLiteral("EseguitiTemp"), errore)
+                    : CopiaTabella(db, QStringLiteral("EseguitiTemp"), QStringLiteral("Eseguiti"), errore)))
+        return ErroreDatabase(esito, errore);
     const auto righe = Conta(db, QStringLiteral("SELECT COUNT(*) FROM Eseguiti"), {}, errore);
     if (!righe)
         return ErroreDatabase(esito, errore);
+
+    if (!accettato) {
+        esito.stato = EsitoConferma::Stato::Rifiutato;
+        esito.messaggio = Prefisso(richiesta.modo) + rifiuto;
+    } else if (richiesta.modo == Modo::Elimina) {
+        // The trade that followed the deleted one, or the new last one.
+        if (richiesta.riga + 1 > *righe)
+            esito.RigaCorrente = richiesta.riga - 1;
+    } else {
+        const auto riga = RigaDi(db, v.data, id, errore);
+        if (!riga)
+            return ErroreDatabase(esito, errore);
+        esito.RigaCorrente = static_cast<int>(*riga);
+    }
+
     if (!t.conferma())
         return ErroreDatabase(esito, t.errore());
     esito.storicoVuoto = *righe == 0;
