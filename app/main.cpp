@@ -1,9 +1,9 @@
 // Brunivox: a trading journal for the private investor.
 #include "avvio_programma.h"
 #include "dialogo_file.h"
-#include "frm_eseguiti.h"
 #include "messaggi.h"
 #include "stato_applicazione.h"
+#include "tabella_finestre.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -21,8 +21,9 @@ int main(int argc, char** argv)
     if (!principale)
         return 1;
     // Windows are registered before the main window is shown: showing it runs its load step.
-    principale->registraFinestra(QStringLiteral("frmEseguiti"),
-                                 [](ContestoFinestre& contesto) { return new frmEseguiti(contesto); });
+    for (const DescrittoreFinestra& d : FinestreDelProgramma())
+        if (d.fabbrica)
+            principale->registraFinestra(d.nome, d.fabbrica);
     messaggi.impostaGenitore(principale.get());
     dialoghi.impostaGenitore(principale.get());
     principale->show();

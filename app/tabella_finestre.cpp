@@ -1,0 +1,52 @@
+#include "tabella_finestre.h"
+
+#include "frm_eseguiti.h"
+
+namespace {
+
+template <class T>
+FabbricaFinestra Fabbrica()
+{
+    return [](ContestoFinestre& contesto) -> QWidget* { return new T(contesto); };
+}
+
+constexpr auto Figlia = GenereFinestra::Figlia;
+constexpr auto Dialogo = GenereFinestra::Dialogo;
+
+} // namespace
+
+const TabellaFinestre& FinestreDelProgramma()
+{
+    // nome, genere, voce di menu, pulsante, in primo piano dal pulsante, aggiornata, scarico, fabbrica
+    static const TabellaFinestre tabella = {
+        {"frmEseguiti", Figlia, "mnu_Eseguiti", "Eseguiti", true, true, Scarico::Mai, Fabbrica<frmEseguiti>()},
+        {"frmPortafoglio", Figlia, "mnu_Portafoglio", "Portafoglio", true, true, Scarico::SenzaEseguiti, {}},
+        {"frmOperazioniChiuse", Figlia, "mnu_OperazioniChiuse", "Op.Chiuse", true, true,
+         Scarico::SenzaOperazioniChiuse, {}},
+        {"frmContoTitoli", Figlia, "mnu_ContoTitoli", "Conto", true, true, Scarico::Mai, {}},
+        // The calculator is only shown from the toolbar too, and is never recomputed.
+        {"Calcolatore", Figlia, "mnu_Calcolatore", "Calcolatore", false, false, Scarico::Mai, {}},
+        {"frmReport", Figlia, "mnu_Report", "Report", true, true, Scarico::SenzaOperazioniChiuse, {}},
+        {"frmErrori", Figlia, "mnu_Errori", "Errori", true, true, Scarico::SenzaEseguiti, {}},
+        {"frmStGiorno", Figlia, "mnu_StatistichePeriodo", "Periodo", true, true, Scarico::SenzaOperazioniChiuse, {}},
+        {"frmGrOperazioni", Figlia, "mnu_SequenzeOperazioni", "Sequenze", true, true,
+         Scarico::SenzaOperazioniChiuse, {}},
+        {"frmCapitale", Figlia, "mnu_GP", "GP", true, true, Scarico::SenzaOperazioniChiuse, {}},
+        {"frmRisk", Figlia, "mnu_Risk", "Risk", true, true, Scarico::SenzaOperazioniChiuse, {}},
+        {"frmMDD", Figlia, "mnu_MDD", "MDD", true, true, Scarico::SenzaOperazioniChiuse, {}},
+        // The averages are computed once, at load.
+        {"frmMedie", Figlia, "mnu_Medie", "Medie", true, false, Scarico::SenzaEseguiti, {}},
+        {"Importa", Dialogo, "mnu_Importa", "", true, false, Scarico::Mai, {}},
+        {"frmEsporta", Dialogo, "mnu_Esporta", "", true, false, Scarico::Mai, {}},
+        {"Pwd", Dialogo, "mnu_Password", "", true, false, Scarico::Mai, {}},
+        {"frmParametriIniziali", Dialogo, "mnu_ParametriIniziali", "", true, false, Scarico::Mai, {}},
+        {"frmPersonalizzaErrori", Dialogo, "mnu_PersonalizzaErrori", "", true, false, Scarico::Mai, {}},
+        {"OpzioniVista", Dialogo, "mnu_OpzioniVista", "", true, false, Scarico::Mai, {}},
+        {"Tip", Dialogo, "mnu_Tips", "", true, false, Scarico::Mai, {}},
+        {"FrmAbout", Dialogo, "mnu_About", "", true, false, Scarico::Mai, {}},
+        // Opened by the load step and the first activation, not by a command.
+        {"Presentazione", Dialogo, "", "", true, false, Scarico::Mai, {}},
+        {"frmBenvenuto", Dialogo, "", "", true, false, Scarico::Mai, {}},
+    };
+    return tabella;
+}
