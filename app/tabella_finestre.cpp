@@ -1,6 +1,12 @@
 #include "tabella_finestre.h"
 
+#include "frm_capitale.h"
+#include "frm_errori.h"
 #include "frm_eseguiti.h"
+#include "frm_medie.h"
+#include "frm_report.h"
+#include "frm_sequenze.h"
+#include "frm_st_giorno.h"
 
 namespace {
 
@@ -26,16 +32,16 @@ const TabellaFinestre& FinestreDelProgramma()
         {"frmContoTitoli", Figlia, "mnu_ContoTitoli", "Conto", true, true, Scarico::Mai, {}},
         // The calculator is only shown from the toolbar too, and is never recomputed.
         {"Calcolatore", Figlia, "mnu_Calcolatore", "Calcolatore", false, false, Scarico::Mai, {}},
-        {"frmReport", Figlia, "mnu_Report", "Report", true, true, Scarico::SenzaOperazioniChiuse, {}},
-        {"frmErrori", Figlia, "mnu_Errori", "Errori", true, true, Scarico::SenzaEseguiti, {}},
-        {"frmStGiorno", Figlia, "mnu_StatistichePeriodo", "Periodo", true, true, Scarico::SenzaOperazioniChiuse, {}},
+        {"frmReport", Figlia, "mnu_Report", "Report", true, true, Scarico::SenzaOperazioniChiuse, Fabbrica<frmReport>()},
+        {"frmErrori", Figlia, "mnu_Errori", "Errori", true, true, Scarico::SenzaEseguiti, Fabbrica<frmErrori>()},
+        {"frmStGiorno", Figlia, "mnu_StatistichePeriodo", "Periodo", true, true, Scarico::SenzaOperazioniChiuse, Fabbrica<frmStGiorno>()},
         {"frmGrOperazioni", Figlia, "mnu_SequenzeOperazioni", "Sequenze", true, true,
-         Scarico::SenzaOperazioniChiuse, {}},
-        {"frmCapitale", Figlia, "mnu_GP", "GP", true, true, Scarico::SenzaOperazioniChiuse, {}},
-        {"frmRisk", Figlia, "mnu_Risk", "Risk", true, true, Scarico::SenzaOperazioniChiuse, {}},
-        {"frmMDD", Figlia, "mnu_MDD", "MDD", true, true, Scarico::SenzaOperazioniChiuse, {}},
+         Scarico::SenzaOperazioniChiuse, Fabbrica<frmGrOperazioni>()},
+        {"frmCapitale", Figlia, "mnu_GP", "GP", true, true, Scarico::SenzaOperazioniChiuse, Fabbrica<frmCapitale>()},
+        {"frmRisk", Figlia, "mnu_Risk", "Risk", true, true, Scarico::SenzaOperazioniChiuse, Fabbrica<frmRisk>()},
+        {"frmMDD", Figlia, "mnu_MDD", "MDD", true, true, Scarico::SenzaOperazioniChiuse, Fabbrica<frmMDD>()},
         // The averages are computed once, at load.
-        {"frmMedie", Figlia, "mnu_Medie", "Medie", true, false, Scarico::SenzaEseguiti, {}},
+        {"frmMedie", Figlia, "mnu_Medie", "Medie", true, false, Scarico::SenzaEseguiti, Fabbrica<frmMedie>()},
         {"Importa", Dialogo, "mnu_Importa", "", true, false, Scarico::Mai, {}},
         {"frmEsporta", Dialogo, "mnu_Esporta", "", true, false, Scarico::Mai, {}},
         {"Pwd", Dialogo, "mnu_Password", "", true, false, Scarico::Mai, {}},

@@ -4,6 +4,7 @@
 #include "avvio.h"
 #include "cartella_prova.h"
 #include "finestra_dati.h"
+#include "grafico.h"
 #include "mdi_form1.h"
 #include "messaggi_prova.h"
 #include "tabella_finestre.h"
@@ -12,12 +13,14 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPushButton>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -109,13 +112,42 @@ int RigheGriglia(QWidget* finestra, const char* griglia)
     return g && g->model() ? g->model()->rowCount() : -1;
 }
 
-// What each refreshed window must show once the third trade is in: one check per window, so a
+QString Testo(QWidget* finestra, const char* etichetta)
+{
+    auto* l = finestra->findChild<QLabel*>(QLatin1String(etichetta));
+    return l ? l->text() : QStringLiteral("(manca)");
+}
+
+int RigheTabella(QWidget* finestra, const char* griglia)
+{
+    auto* g = finestra->findChild<QTableWidget*>(QLatin1String(griglia));
+    return g ? g->rowCount() : -1;
+}
+
+std::optional<double> Punto(QWidget* finestra, const char* grafico, int riga)
+{
+    auto* g = finestra->findChild<Grafico*>(QLatin1String(grafico));
+    return g ? g->valore(riga, 1) : std::nullopt;
+}
+
+// What each refreshed window must show once the fourth trade is in: one check per window, so a
 // window that joins the refresh joins this test too.
 using Verifica = std::function<void(QWidget* finestra)>;
 const std::map<QString, Verifica>& Verifiche()
 {
     static const std::map<QString, Verifica> verifiche = {
-        {"frmEseguiti", [](QWidget* f) { EXPECT_EQ(RigheGriglia(f, "dbg_Eseguiti"), 3); }},
+        {"frmEseguiti", [](QWidget* f) { EXPECT_EQ(RigheGriglia(f, "dbg_Eseguiti"), 4); }},
+        // Closed operations of 80, 10 and 30, all winning: 20%, 10% and 30%.
+        {"frmReport", [](QWidget* f) { EXPECT_EQ(Testo(f, "lab_NumOperazioni"), "3"); }},
+        {"frmCapitale", [](QWidget* f) { EXPECT_EQ(Punto(f, "msc_Capitale", 3), 120.0); }},
+        {"frmGrOperazioni", [](QWidget* f) { EXPECT_EQ(Punto(f, "msc_GrOperazioni", 3), 30.0); }},
+        {"frmErrori", [](QWidget* f) { EXPECT_EQ(Testo(f, "lab_TotaleErrori"), "0"); }},
+        {"frmStGiorno", [](QWidget* f) { EXPECT_EQ(RigheTabella(f, "MSFlexGrid_StGiorno"), 5); }},
+        {"frmRisk", [](QWidget* f) { EXPECT_EQ(RigheTabella(f, "MSFlexGrid_FP"), 3); }},
+        // One winning run still open: no completed run.
+        {"frmMDD", [](QWidget* f) { EXPECT_EQ(RigheTabella(f, "MSFlexGrid_MDD"), 0); }},
+        // Not refreshed: it keeps the two operations it found when it opened.
+        {"frmMedie", [](QWidget* f) { EXPECT_EQ(Testo(f, "lab_MaxGain"), "80"); }},
     };
     return verifiche;
 }
@@ -127,6 +159,8 @@ TEST(Programma, EveryLandedWindowOpensFromItsMenuAndFollowsATrade)
     ASSERT_NE(p.principale->finestra("frmEseguiti"), nullptr);
     p.eseguito("Buy", "100", "10");
     p.eseguito("Sell", "40", "12");
+    // Two closed operations enable the risk, run and averages windows.
+    p.eseguito("Sell", "10", "11");
 
     QStringList aperte;
     for (const DescrittoreFinestra& d : p.principale->tabella()) {
@@ -160,8 +194,8 @@ TEST(Programma, EveryLandedWindowOpensFromItsMenuAndFollowsATrade)
 
     p.eseguito("Sell", "10", "13");
 
-    EXPECT_EQ(p.conta("SELECT Qta FROM Portafoglio WHERE Cod = 'ENI'"), 50);
-    EXPECT_EQ(p.conta("SELECT COUNT(*) FROM OperazioniChiuse"), 2);
+    EXPECT_EQ(p.conta("SELECT Qta FROM Portafoglio WHERE Cod = 'ENI'"), 40);
+    EXPECT_EQ(p.conta("SELECT COUNT(*) FROM OperazioniChiuse"), 3);
     for (const QString& nome : aperte) {
         SCOPED_TRACE(nome.toStdString());
         QWidget* w = p.principale->finestra(nome);
