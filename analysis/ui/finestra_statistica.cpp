@@ -2,6 +2,7 @@
 
 #include "applica_colori.h"
 #include "grafico.h"
+#include "numeri.h"
 #include "scelta_grafico.h"
 
 #include <QButtonGroup>
@@ -42,6 +43,16 @@ QLabel* Valore(QWidget* genitore, const char* nome)
     l->setMinimumWidth(60);
     l->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return l;
+}
+
+void NumeraRighe(Grafico* grafico)
+{
+    const int righe = grafico->RowCount();
+    for (int r = 1; r <= righe; ++r) {
+        grafico->setRow(r);
+        grafico->setRowLabel(numeri::TestoNumero(r));
+    }
+    grafico->setRow(1);
 }
 
 } // namespace statistiche

@@ -85,4 +85,8 @@ QLabel* Didascalia(QWidget* genitore, const char* nome, const QString& testo, QW
 // A value label: shows a figure as plain text.
 QLabel* Valore(QWidget* genitore, const char* nome);
 
+// Numbers the chart's rows from 1 (operation or run number on the category axis): rows left
+// without a label would all read alike.
+void NumeraRighe(Grafico* grafico);
+
 } // namespace statistiche

@@ -78,6 +78,7 @@ void frmCapitale::Main()
         return;
     }
     msc_Capitale_->setChartData(Colonna(calcolo.figure));
+    NumeraRighe(msc_Capitale_);
 }
 
 void frmCapitale::Form_Resize()
@@ -128,6 +129,7 @@ void frmGrOperazioni::Main()
         tabella.push_back({p.GP, p.stopLoss});
     msc_GrOperazioni_->setColumnCount(2);
     msc_GrOperazioni_->setChartData(tabella);
+    NumeraRighe(msc_GrOperazioni_);
 }
 
 void frmGrOperazioni::Form_Resize()

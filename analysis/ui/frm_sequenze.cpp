@@ -53,6 +53,7 @@ void MostraSerie(Grafico* grafico, const std::vector<Serie>& serie, bool lunghez
         tabella.push_back({lunghezze ? static_cast<double>(s.lunghezza) : s.somma});
     grafico->setColumnCount(1);
     grafico->setChartData(tabella);
+    NumeraRighe(grafico);
     grafico->setChartType(TipoGraficoBarre3D);
 }
 
@@ -65,6 +66,7 @@ void MostraFrequenze(Grafico* grafico, const std::vector<Frequenza>& frequenze)
         tabella.push_back({f.valore, f.percentuale});
     grafico->setColumnCount(2);
     grafico->setChartData(tabella);
+    NumeraRighe(grafico);
     grafico->setChartType(TipoGraficoXY);
 }
 

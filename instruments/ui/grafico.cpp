@@ -61,10 +61,17 @@ private:
 // another row has the same one, so repeated labels get invisible blanks appended.
 QStringList EtichetteUniche(const DatiGrafico& dati)
 {
+    // A repeated label gets its row number in invisible characters: a growing tail per copy
+    // would make long unlabelled histories quadratic.
     QStringList etichette;
     std::set<QString> viste;
     for (int r = 1; r <= dati.righe(); ++r) {
         QString e = dati.etichetta(r);
+        if (viste.count(e)) {
+            for (int n = r; n > 0; n /= 2)
+                e += QChar(n % 2 ? 0x200C : 0x200B);
+            e += QChar(0x200D);
+        }
         while (viste.count(e))
             e += QChar(0x200B);
         viste.insert(e);
@@ -312,29 +319,35 @@ void Grafico::costruisciGrafico2D()
         grafico_->addAxis(categorie, Qt::AlignBottom);
         grafico_->addAxis(valori, Qt::AlignLeft);
         // A cell without value breaks the line: each unbroken stretch is a series of its own.
+        // A stretch gets its points whole before it joins the chart: a point appended to a shown
+        // series reshapes the whole line, which makes long histories quadratic.
         for (int c = 1; c <= colonne; ++c) {
-            QLineSeries* tratto = nullptr;
             bool primoTratto = true;
+            QList<QPointF> punti;
+            auto chiudiTratto = [&] {
+                if (punti.isEmpty())
+                    return;
+                auto* tratto = new QLineSeries;
+                tratto->setName(dati_.etichettaDiColonna(c));
+                tratto->setColor(ProiezioneObliqua::ColoreSerie(c));
+                tratto->append(punti);
+                punti.clear();
+                grafico_->addSeries(tratto);
+                tratto->attachAxis(categorie);
+                tratto->attachAxis(valori);
+                if (!primoTratto)
+                    for (QLegendMarker* m : grafico_->legend()->markers(tratto))
+                        m->setVisible(false);
+                primoTratto = false;
+            };
             for (int r = 1; r <= righe; ++r) {
                 const auto v = dati_.valore(r, c);
-                if (!v) {
-                    tratto = nullptr;
-                    continue;
-                }
-                if (!tratto) {
-                    tratto = new QLineSeries;
-                    tratto->setName(dati_.etichettaDiColonna(c));
-                    tratto->setColor(ProiezioneObliqua::ColoreSerie(c));
-                    grafico_->addSeries(tratto);
-                    tratto->attachAxis(categorie);
-                    tratto->attachAxis(valori);
-                    if (!primoTratto)
-                        for (QLegendMarker* m : grafico_->legend()->markers(tratto))
-                            m->setVisible(false);
-                    primoTratto = false;
-                }
-                tratto->append(r - 1, *v);
+                if (!v)
+                    chiudiTratto();
+                else
+                    punti.append(QPointF(r - 1, *v));
             }
+            chiudiTratto();
         }
         // A lone point would draw nothing without its marker.
         for (QAbstractSeries* s : grafico_->series()) {
