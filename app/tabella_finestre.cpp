@@ -32,12 +32,15 @@ const TabellaFinestre& FinestreDelProgramma()
         {"frmContoTitoli", Figlia, "mnu_ContoTitoli", "Conto", true, true, Scarico::Mai, {}},
         // The calculator is only shown from the toolbar too, and is never recomputed.
         {"Calcolatore", Figlia, "mnu_Calcolatore", "Calcolatore", false, false, Scarico::Mai, {}},
-        {"frmReport", Figlia, "mnu_Report", "Report", true, true, Scarico::SenzaOperazioniChiuse, Fabbrica<frmReport>()},
+        {"frmReport", Figlia, "mnu_Report", "Report", true, true, Scarico::SenzaOperazioniChiuse,
+         Fabbrica<frmReport>()},
         {"frmErrori", Figlia, "mnu_Errori", "Errori", true, true, Scarico::SenzaEseguiti, Fabbrica<frmErrori>()},
-        {"frmStGiorno", Figlia, "mnu_StatistichePeriodo", "Periodo", true, true, Scarico::SenzaOperazioniChiuse, Fabbrica<frmStGiorno>()},
+        {"frmStGiorno", Figlia, "mnu_StatistichePeriodo", "Periodo", true, true, Scarico::SenzaOperazioniChiuse,
+         Fabbrica<frmStGiorno>()},
         {"frmGrOperazioni", Figlia, "mnu_SequenzeOperazioni", "Sequenze", true, true,
          Scarico::SenzaOperazioniChiuse, Fabbrica<frmGrOperazioni>()},
-        {"frmCapitale", Figlia, "mnu_GP", "GP", true, true, Scarico::SenzaOperazioniChiuse, Fabbrica<frmCapitale>()},
+        {"frmCapitale", Figlia, "mnu_GP", "GP", true, true, Scarico::SenzaOperazioniChiuse,
+         Fabbrica<frmCapitale>()},
         {"frmRisk", Figlia, "mnu_Risk", "Risk", true, true, Scarico::SenzaOperazioniChiuse, Fabbrica<frmRisk>()},
         {"frmMDD", Figlia, "mnu_MDD", "MDD", true, true, Scarico::SenzaOperazioniChiuse, Fabbrica<frmMDD>()},
         // The averages are computed once, at load.

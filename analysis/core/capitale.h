@@ -9,7 +9,7 @@ std::vector<double> CurvaCapitale(const std::vector<RigaOperazioneChiusa>& chius
 
 struct PuntoGrOperazioni {
     double GP = 0;
-    double stopLoss = 0;   // minus the money-management stop loss, the same on every row
+    double stopLoss = 0; // minus the money-management stop loss, the same on every row
 
     bool operator==(const PuntoGrOperazioni&) const = default;
 };

@@ -6,7 +6,8 @@ namespace {
 
 // Reads the closed operations and hands them to `calcola`, or carries the reader's error.
 template <class F>
-auto DaChiuse(const QSqlDatabase& portafoglio, F calcola) -> Calcolo<decltype(calcola(std::vector<RigaOperazioneChiusa>{}))>
+auto DaChiuse(const QSqlDatabase& portafoglio, F calcola)
+    -> Calcolo<decltype(calcola(std::vector<RigaOperazioneChiusa>{}))>
 {
     Lettura<RigaOperazioneChiusa> chiuse = LeggiOperazioniChiuse(portafoglio);
     if (!chiuse.ok())

@@ -15,10 +15,9 @@
 #include <optional>
 #include <vector>
 
-template <class T>
-struct [[nodiscard]] Calcolo {
+template <class T> struct [[nodiscard]] Calcolo {
     T figure{};
-    QString errore;   // empty when the tables were read (and written)
+    QString errore; // empty when the tables were read (and written)
 
     bool ok() const { return errore.isEmpty(); }
 };

@@ -20,7 +20,7 @@ std::array<std::optional<double>, 5> TotaliPerGiorno(const std::vector<RigaOpera
         const QDate giorno = QDate::fromString(QStringView(data).left(10), Qt::ISODate);
         if (!giorno.isValid())
             continue;
-        const int settimana = date::GiornoSettimana(giorno);   // Sunday = 1
+        const int settimana = date::GiornoSettimana(giorno); // Sunday = 1
         if (settimana < 2 || settimana > 6)
             continue;
         std::optional<double>& totale = totali[static_cast<size_t>(settimana - 2)];

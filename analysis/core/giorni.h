@@ -10,8 +10,8 @@
 
 // Monday to Friday, without accents, as the grid and chart show them.
 inline const std::array<QString, 5> NomiGiorni = {
-    QStringLiteral("Lunedi"), QStringLiteral("Martedi"), QStringLiteral("Mercoledi"), QStringLiteral("Giovedi"),
-    QStringLiteral("Venerdi"),
+    QStringLiteral("Lunedi"),  QStringLiteral("Martedi"), QStringLiteral("Mercoledi"),
+    QStringLiteral("Giovedi"), QStringLiteral("Venerdi"),
 };
 
 // One total per weekday, Monday first; no value for a day without operations. The weekday

@@ -5,7 +5,7 @@
 #include <vector>
 
 struct Serie {
-    double somma = 0;        // sum of GPPercentuale of its operations
+    double somma = 0; // sum of GPPercentuale of its operations
     long long lunghezza = 0; // operations in it: positive for a winning run, negative for a losing one
 
     bool operator==(const Serie&) const = default;
@@ -28,7 +28,7 @@ std::vector<Ricorrenza> ValoriDistinti(const std::vector<double>& valori);
 
 struct Frequenza {
     double valore = 0;
-    double percentuale = 0;   // occurrences x 100 / total, to 2 decimals (halves to even)
+    double percentuale = 0; // occurrences x 100 / total, to 2 decimals (halves to even)
 
     bool operator==(const Frequenza&) const = default;
 };

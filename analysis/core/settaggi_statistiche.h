@@ -4,9 +4,9 @@
 #include <QString>
 
 struct SettaggiStatistiche {
-    double CapitalGain = 0;   // tax rate, per cent
-    double SLMM = 0;          // money-management stop loss
-    QString errore;           // empty when the row was read
+    double CapitalGain = 0; // tax rate, per cent
+    double SLMM = 0; // money-management stop loss
+    QString errore; // empty when the row was read
 
     bool ok() const { return errore.isEmpty(); }
 };

@@ -15,7 +15,8 @@ double MancatoGuadagno(const RigaEseguito& e)
     return numeri::Int(static_cast<double>(e.Qta) * d);
 }
 
-FigureErrori CalcolaStatisticheErrori(const std::vector<RigaEseguito>& eseguiti, const std::vector<RigaErrore>& catalogo)
+FigureErrori CalcolaStatisticheErrori(const std::vector<RigaEseguito>& eseguiti,
+                                      const std::vector<RigaErrore>& catalogo)
 {
     FigureErrori f;
     f.catalogo = catalogo;
@@ -80,7 +81,8 @@ FigureErrori CalcolaStatisticheErrori(const std::vector<RigaEseguito>& eseguiti,
         const RigaErrore& r = f.catalogo[i];
         if (r.Cod == nessunErrore)
             continue;
-        f.grafico.push_back({r.Descrizione, static_cast<double>(r.Contatore) * 100 / errori, r.Importo * 100 / mancati});
+        f.grafico.push_back(
+            {r.Descrizione, static_cast<double>(r.Contatore) * 100 / errori, r.Importo * 100 / mancati});
     }
     return f;
 }

@@ -16,8 +16,8 @@ Lettura<RigaErrore> LeggiErrori(const QSqlDatabase& dataset)
         return lettura;
     }
     while (q.next())
-        lettura.righe.push_back({q.value(0).toString(), q.value(1).toString(), q.value(2).toLongLong(),
-                                 q.value(3).toDouble()});
+        lettura.righe.push_back(
+            {q.value(0).toString(), q.value(1).toString(), q.value(2).toLongLong(), q.value(3).toDouble()});
     return lettura;
 }
 

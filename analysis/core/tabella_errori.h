@@ -26,5 +26,5 @@ Lettura<RigaErrore> LeggiErrori(const QSqlDatabase& dataset);
 Esito ScriviContatoriErrori(QSqlDatabase& dataset, const std::vector<RigaErrore>& catalogo);
 
 // The grid of the error window: by descending count, ties in catalogue order.
-inline const QString SqlGrigliaErrori = QStringLiteral(
-    "SELECT Cod, Descrizione, Importo, Contatore FROM Errori ORDER BY Contatore DESC, rowid");
+inline const QString SqlGrigliaErrori
+    = QStringLiteral("SELECT Cod, Descrizione, Importo, Contatore FROM Errori ORDER BY Contatore DESC, rowid");

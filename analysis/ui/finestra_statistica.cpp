@@ -6,8 +6,8 @@
 #include "scelta_grafico.h"
 
 #include <QButtonGroup>
-#include <QGroupBox>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QRadioButton>

@@ -32,8 +32,8 @@ protected:
     // Builds the option array `Option1` in the frame `frm_Grafici`, selects `selezionata`
     // and gives its kind to the charts that follow the switch.
     // `colonne` 0 lays the options on one row, otherwise on that many columns.
-    QGroupBox* CostruisciScelta(std::initializer_list<Opzione> opzioni, int selezionata,
-                                std::vector<Grafico*> seguono, int colonne = 0);
+    QGroupBox* CostruisciScelta(std::initializer_list<Opzione> opzioni, int selezionata, std::vector<Grafico*> seguono,
+                                int colonne = 0);
     // The click on an option: its kind goes to every chart that follows; the data stay.
     void Option1_Click(int indice);
 
@@ -72,8 +72,7 @@ constexpr int TwipsPerPixel = 15;
 int Pixel(int twips);
 int Twips(int pixel);
 
-template <typename T>
-T* Crea(QWidget* genitore, const char* nome)
+template <typename T> T* Crea(QWidget* genitore, const char* nome)
 {
     auto* w = new T(genitore);
     w->setObjectName(QLatin1String(nome));

@@ -18,7 +18,7 @@ using numeri::TestoNumero;
 
 namespace {
 
-constexpr int LarghezzaSinistra = 5400;   // twips: the labels and the grid
+constexpr int LarghezzaSinistra = 5400; // twips: the labels and the grid
 constexpr int AltezzaEtichette = 1950;
 constexpr int AltezzaScelta = 400;
 constexpr int AltezzaTitolo = 300;
@@ -44,10 +44,8 @@ frmErrori::frmErrori(ContestoFinestre& contesto, QWidget* parent)
         const char* testo;
         QLabel* valore;
     } righe[] = {
-        {"Label1", "Totale errori", lab_TotaleErrori_},
-        {"Label2", "% errore", lab_PercentualeErrori_},
-        {"Label3", "Mancati guadagni", lab_TotMancatiGuadagni_},
-        {"Label4", "Piu' frequente", lab_PiuFrequente_},
+        {"Label1", "Totale errori", lab_TotaleErrori_},          {"Label2", "% errore", lab_PercentualeErrori_},
+        {"Label3", "Mancati guadagni", lab_TotMancatiGuadagni_}, {"Label4", "Piu' frequente", lab_PiuFrequente_},
         {"Label5", "Piu' pericoloso", lab_PiuPericoloso_},
     };
     int r = 0;

@@ -19,10 +19,10 @@ using numeri::TestoNumero;
 
 namespace {
 
-constexpr int LarghezzaMassima = 9900;   // twips of the normal window
+constexpr int LarghezzaMassima = 9900; // twips of the normal window
 constexpr int LarghezzaRegolata = 9901;
 constexpr int AltezzaMassima = 3400;
-constexpr int LatoStrumento = 66;        // pixels
+constexpr int LatoStrumento = 66; // pixels
 
 } // namespace
 

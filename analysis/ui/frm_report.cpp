@@ -9,13 +9,14 @@
 #include <QLabel>
 
 #include <algorithm>
+#include <cmath>
 
 using namespace statistiche;
 using numeri::TestoNumero;
 
 namespace {
 
-constexpr int AltezzaCornici = 1800;   // twips above the charts
+constexpr int AltezzaCornici = 1800; // twips above the charts
 constexpr int AltezzaScelta = 400;
 
 QGroupBox* Cornice(QWidget* genitore, const char* nome, const char* titolo)
@@ -64,7 +65,8 @@ frmReport::frmReport(ContestoFinestre& contesto, QWidget* parent)
     lab_OpGainP_ = Valore(FrameOperazioni_, "lab_OpGainP");
     lab_OpLoseP_ = Valore(FrameOperazioni_, "lab_OpLoseP");
     lab_OpPariP_ = Valore(FrameOperazioni_, "lab_OpPariP");
-    for (QLabel* l : {lab_OpGain_, lab_OpLose_, lab_OpPari_, lab_NumOperazioni_, lab_OpGainP_, lab_OpLoseP_, lab_OpPariP_})
+    for (QLabel* l :
+         {lab_OpGain_, lab_OpLose_, lab_OpPari_, lab_NumOperazioni_, lab_OpGainP_, lab_OpLoseP_, lab_OpPariP_})
         l->setMinimumWidth(44);
     Riga(FrameOperazioni_, 0, "Label6", "Gain", lab_OpGain_, lab_OpGainP_);
     Riga(FrameOperazioni_, 1, "Label7", "Perdita", lab_OpLose_, lab_OpLoseP_);

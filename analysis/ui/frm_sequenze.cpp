@@ -71,8 +71,8 @@ void MostraFrequenze(Grafico* grafico, const std::vector<Frequenza>& frequenze)
 }
 
 // The run chart's place under the Part's rule, kept inside the window.
-void DisponiSerie(QWidget* testo, QWidget* grafico, int left, int soglia, int width, bool altezzaOk,
-                  int altezzaRegola, int interna, int internaAltezza)
+void DisponiSerie(QWidget* testo, QWidget* grafico, int left, int soglia, int width, bool altezzaOk, int altezzaRegola,
+                  int interna, int internaAltezza)
 {
     int w = grafico->width() * TwipsPerPixel;
     if (width > soglia)
@@ -95,8 +95,8 @@ frmRisk::frmRisk(ContestoFinestre& contesto, QWidget* parent)
     msc_MDD_ = Crea<Grafico>(this, "msc_MDD");
     msc_MDD_->setTitolo(QStringLiteral("Percentuale  di  profitto /perdita raggruppate in serie"));
     lab_TotMDD_ = Valore(this, "lab_TotMDD");
-    Didascalia(this, "Label1", QStringLiteral("Totale serie"), lab_TotMDD_)->setGeometry(Pixel(60), Pixel(30),
-                                                                                         Pixel(1500), Pixel(300));
+    Didascalia(this, "Label1", QStringLiteral("Totale serie"), lab_TotMDD_)
+        ->setGeometry(Pixel(60), Pixel(30), Pixel(1500), Pixel(300));
     MSFlexGrid_FP_ = CreaGrigliaFlex(this, "MSFlexGrid_FP");
     Frame1_ = Cornice(this, "Frame1", QStringLiteral("Tabella :"), MSFlexGrid_FP_);
     msc_FrequenzaPerc_ = Crea<Grafico>(this, "msc_FrequenzaPerc");
@@ -142,8 +142,7 @@ void frmRisk::Main()
 
 void frmRisk::Form_Resize()
 {
-    DisponiSerie(Text1_, msc_MDD_, 3700, 3701, Width(), Height() > 1000, Height() - 290, ScaleWidth(),
-                 ScaleHeight());
+    DisponiSerie(Text1_, msc_MDD_, 3700, 3701, Width(), Height() > 1000, Height() - 290, ScaleWidth(), ScaleHeight());
 }
 
 frmMDD::frmMDD(ContestoFinestre& contesto, QWidget* parent)

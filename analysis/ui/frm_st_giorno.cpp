@@ -14,7 +14,7 @@ using namespace statistiche;
 
 namespace {
 
-constexpr int LarghezzaGriglia = 2340;   // twips, left of the chart
+constexpr int LarghezzaGriglia = 2340; // twips, left of the chart
 constexpr int AltezzaGriglia = 2100;
 constexpr int AltezzaScelta = 1500;
 

@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr double PiGreco = 3.14;   // as the needles are placed
+constexpr double PiGreco = 3.14; // as the needles are placed
 
 // A tick every tenth of the scale, where the needle of that value points.
 void Tacche(QPainter& p, QPointF centro, double raggio, double gradiIniziali, double ampiezza)

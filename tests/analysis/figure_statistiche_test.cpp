@@ -89,7 +89,8 @@ TEST_F(Database, AFailedRewriteLeavesTheCatalogueAsItWas)
     CartellaProva::esegui(dataset, "UPDATE Errori SET Contatore = 5, Importo = 7");
     eseguito("ER", 10, 2, 1);
     CartellaProva::esegui(dataset, "CREATE TEMP TRIGGER guasto BEFORE UPDATE OF Contatore ON main.Errori "
-                                   "WHEN NEW.Cod = 'ER' AND NEW.Contatore > 0 BEGIN SELECT RAISE(ABORT, 'disco pieno'); END");
+                                   "WHEN NEW.Cod = 'ER' AND NEW.Contatore > 0 "
+                                   "BEGIN SELECT RAISE(ABORT, 'disco pieno'); END");
 
     const auto f = RicalcolaStatisticheErrori(dataset, portafoglio);
     EXPECT_FALSE(f.ok());

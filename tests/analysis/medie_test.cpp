@@ -70,7 +70,8 @@ TEST(Medie, EdgeCases)
 
 TEST(Medie, DaysCountDistinctDates)
 {
-    const FigureMedie f = CalcolaMedie(Chiuse({{1, 0, 0, "2026-12-07"}, {2, 0, 0, "2026-12-07"}, {3, 0, 0, "2026-12-07"}}));
+    const FigureMedie f =
+        CalcolaMedie(Chiuse({{1, 0, 0, "2026-12-07"}, {2, 0, 0, "2026-12-07"}, {3, 0, 0, "2026-12-07"}}));
     EXPECT_EQ(f.TotGiorni, 1);
     EXPECT_EQ(f.NumOperazioniGiorno, 3);
     EXPECT_EQ(f.UtileMedioGiorno, 6);

@@ -196,7 +196,8 @@ TEST(FinestreStatistiche, AnUnreadableTableIsShownAsAnErrorAndChangesNothing)
     QMetaObject::invokeMethod(b.finestra("frmReport"), "Main");
     EXPECT_EQ(b.testo("frmReport", "lab_NumOperazioni"), "3");
     ASSERT_EQ(b.messaggi.mostrati.size(), 1);
-    EXPECT_TRUE(b.messaggi.mostrati[0].testo.startsWith("Errore del database")) << b.messaggi.testi().join("|").toStdString();
+    EXPECT_TRUE(b.messaggi.mostrati[0].testo.startsWith("Errore del database"))
+        << b.messaggi.testi().join("|").toStdString();
 }
 
 } // namespace

@@ -21,7 +21,8 @@ void Chiuse(BancoStatistiche& b, std::initializer_list<Chiusa> chiuse)
         QSqlQuery q(b.stato.DbPortafoglio);
         q.prepare(QStringLiteral("INSERT INTO OperazioniChiuse (Data, Cod, Qta, Prezzo, GP, GPPercentuale) "
                                  "VALUES (?, 'ENI', ?, ?, ?, ?)"));
-        for (const QVariant& v : {QVariant(c.data), QVariant(c.qta), QVariant(c.prezzo), QVariant(c.GP), QVariant(c.pct)})
+        for (const QVariant& v :
+             {QVariant(c.data), QVariant(c.qta), QVariant(c.prezzo), QVariant(c.GP), QVariant(c.pct)})
             q.addBindValue(v);
         EXPECT_TRUE(q.exec());
     }
