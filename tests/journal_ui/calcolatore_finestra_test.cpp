@@ -296,9 +296,12 @@ TEST_F(CalcolatoreTest, EsciClosesTheChildWindow)
 TEST_F(CalcolatoreTest, OpensFromTheMenuAndTheToolbarOfTheMainWindow)
 {
     MDIForm1 mdi(a.stato, messaggi, dialoghi);
-    for (const DescrittoreFinestra& d : FinestreDelProgramma())
-        if (d.fabbrica)
-            mdi.registraFinestra(d.nome, d.fabbrica);
+    // The start-up windows wait for the user; only the calculator matters here.
+    TabellaFinestre tabella = FinestreDelProgramma();
+    for (DescrittoreFinestra& d : tabella)
+        if (d.nome != "Calcolatore")
+            d.fabbrica = nullptr;
+    mdi.impostaTabella(std::move(tabella));
     mdi.Carica();
 
     mdi.voce("mnu_Calcolatore")->trigger();
