@@ -19,8 +19,8 @@
 namespace {
 
 // A read-out 25 pixels high has cells 12 pixels wide: a field of eleven, 17 pixels apart.
-constexpr int AltezzaLettura = 25;
-constexpr int LarghezzaLettura = 190;
+constexpr int AltezzaVisore = 25;
+constexpr int LarghezzaVisore = 190;
 
 template <typename T>
 T* Crea(QWidget* genitore, const char* nome)
@@ -53,21 +53,21 @@ Calcolatore::Calcolatore(ContestoFinestre& contesto, QWidget* parent)
         DBCombo_->setCurrentIndex(0);
     else
         DBCombo_->setEditText(QString());
-    for (int l = 0; l < NumeroLetture; ++l)
+    for (int l = 0; l < NumeroVisori; ++l)
         lcd_[l].NewLCD(box_[l]);
-    for (int l = 0; l < NumeroLetture; ++l)
-        mostra(Lettura(l), QString());
+    for (int l = 0; l < NumeroVisori; ++l)
+        mostra(Visore(l), QString());
 
     Collega();
     resize(sizeHint());
 }
 
-PictureBox* Calcolatore::creaLettura(QWidget* genitore, Lettura l, const char* nome)
+PictureBox* Calcolatore::creaVisore(QWidget* genitore, Visore l, const char* nome)
 {
     auto* box = new PictureBox(genitore);
     box->setObjectName(QLatin1String(nome));
     // The cells are fixed from the height when the box is attached: its size is final here.
-    box->setFixedSize(LarghezzaLettura, AltezzaLettura);
+    box->setFixedSize(LarghezzaVisore, AltezzaVisore);
     box_[l] = box;
     return box;
 }
@@ -111,7 +111,7 @@ void Calcolatore::Costruisci()
 
     // The buy side and the sell side, each in its frame.
     struct Riga {
-        Lettura lettura;
+        Visore visore;
         const char* nome;
         const char* etichetta;
         const char* testo;
@@ -121,7 +121,7 @@ void Calcolatore::Costruisci()
         auto* g = new QGridLayout(frame);
         int r = 0;
         for (const Riga& riga : righe) {
-            PictureBox* box = creaLettura(frame, riga.lettura, riga.nome);
+            PictureBox* box = creaVisore(frame, riga.visore, riga.nome);
             g->addWidget(Etichetta(frame, riga.etichetta, QString::fromUtf8(riga.testo), box), r, 0);
             g->addWidget(box, r++, 1);
         }
@@ -173,10 +173,9 @@ void Calcolatore::CambioVendita()
 
 void Calcolatore::LatoAcquisto()
 {
-    const QSqlDatabase& dataset = contesto_.stato.DbDataSet;
+    const calcolatore::Parametri parametri = leggiParametri();
     const auto testi = calcolatore::RicalcolaAcquisto({txtAcqPzo_->text(), txtQta_->text(), txtVndPzo_->text()},
-                                                      calcolatore::LeggiSettaggi(dataset),
-                                                      calcolatore::LeggiSistema(dataset, DBCombo_->currentText()));
+                                                      parametri.settaggi, parametri.sistema);
     if (!testi)
         return;
     lab_AcqImp_->setText(testi->importo);
@@ -187,9 +186,9 @@ void Calcolatore::LatoAcquisto()
 
 void Calcolatore::LatoVendita()
 {
-    const auto testi = calcolatore::RicalcolaVendita(
-        {txtAcqPzo_->text(), txtQta_->text(), txtVndPzo_->text()}, lab_AcqImp_->text(),
-        calcolatore::LeggiSistema(contesto_.stato.DbDataSet, DBCombo_->currentText()));
+    const calcolatore::Parametri parametri = leggiParametri();
+    const auto testi = calcolatore::RicalcolaVendita({txtAcqPzo_->text(), txtQta_->text(), txtVndPzo_->text()},
+                                                     lab_AcqImp_->text(), parametri.sistema);
     if (!testi)
         return;
     lab_VndImp_->setText(testi->importo);
@@ -198,7 +197,17 @@ void Calcolatore::LatoVendita()
     mostra(PercentualeGP, testi->PercentualeGP);
 }
 
-void Calcolatore::mostra(Lettura l, const QString& testo)
+calcolatore::Parametri Calcolatore::leggiParametri()
+{
+    calcolatore::Parametri parametri = calcolatore::LeggiParametri(contesto_.stato.DbDataSet, DBCombo_->currentText());
+    // Every key recomputes: a failure that lasts is told once, not at each key.
+    if (!parametri.errore.isEmpty() && parametri.errore != erroreMostrato_)
+        contesto_.messaggi.mostra(parametri.errore, Messaggi::Icona::Critico);
+    erroreMostrato_ = parametri.errore;
+    return parametri;
+}
+
+void Calcolatore::mostra(Visore l, const QString& testo)
 {
     lcd_[l].Caption(testo);
     // The segments are pixels only: the figure is also there for screen readers.

@@ -2,6 +2,7 @@
 // The trade calculator: buy price, quantity, sell price and system in; amounts, stop-loss
 // prices, break-even, commissions and profit out, on segment read-outs. It stores nothing,
 // is not refreshed and takes no colour scheme.
+#include "calcolatore_dati.h"
 #include "finestra_principale.h"
 #include "mc_lcd.h"
 
@@ -23,17 +24,18 @@ public:
 
 private:
     // The read-outs, in the order they are attached.
-    enum Lettura { PdP, SLMM, SLP, Commissioni, GP, PercentualeGP, NumeroLetture };
+    enum Visore { PdP, SLMM, SLP, Commissioni, GP, PercentualeGP, NumeroVisori };
 
     void Costruisci();
     void Collega();
-    PictureBox* creaLettura(QWidget* genitore, Lettura l, const char* nome);
+    PictureBox* creaVisore(QWidget* genitore, Visore l, const char* nome);
 
     void CambioAcquisto();  // buy price or quantity
     void CambioVendita();   // sell price or system
     void LatoAcquisto();
     void LatoVendita();
-    void mostra(Lettura l, const QString& testo);
+    calcolatore::Parametri leggiParametri();
+    void mostra(Visore l, const QString& testo);
     void Esci();
 
     ContestoFinestre& contesto_;
@@ -46,6 +48,7 @@ private:
     QLabel* lab_AcqImp_;
     QLabel* lab_VndImp_;
     QPushButton* cmd_OK_;
-    std::array<PictureBox*, NumeroLetture> box_{};
-    std::array<mcLCD, NumeroLetture> lcd_;
+    std::array<PictureBox*, NumeroVisori> box_{};
+    std::array<mcLCD, NumeroVisori> lcd_;
+    QString erroreMostrato_;  // the read failure last told, until a read succeeds
 };

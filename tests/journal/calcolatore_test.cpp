@@ -153,18 +153,30 @@ TEST(Calcolatore, ReadsTheChosenSystemAndTheStopLosses)
     CartellaProva::esegui(ds, "INSERT INTO System (Cod, Descrizione, Commissioni, CommissioniMin) "
                               "VALUES ('D''X', 'apice', 2, 5), ('D''X', 'doppio', 9, 9)");
 
-    const auto s = LeggiSistema(ds, "D'X");
-    ASSERT_TRUE(s.has_value()) << "the code is a bound value, quote and all";
-    EXPECT_DOUBLE_EQ(s->Commissioni, 2) << "the first row with the code";
-    EXPECT_DOUBLE_EQ(s->CommissioniMin, 5);
-    EXPECT_FALSE(LeggiSistema(ds, "NOPE").has_value());
-    EXPECT_FALSE(LeggiSistema(ds, "' OR '1'='1").has_value());
-    EXPECT_FALSE(LeggiSistema(ds, "").has_value());
+    const Lettura<Sistema> s = LeggiSistema(ds, "D'X");
+    ASSERT_TRUE(s.ok()) << s.errore.toStdString();
+    ASSERT_EQ(s.righe.size(), 1u) << "the code is a bound value, quote and all";
+    EXPECT_DOUBLE_EQ(s.righe[0].Commissioni, 2) << "the first row with the code";
+    EXPECT_DOUBLE_EQ(s.righe[0].CommissioniMin, 5);
+    for (const char* cod : {"NOPE", "' OR '1'='1", ""}) {
+        const Lettura<Sistema> nessuno = LeggiSistema(ds, cod);
+        EXPECT_TRUE(nessuno.ok() && nessuno.righe.empty()) << cod;
+    }
 
-    const auto st = LeggiSettaggi(ds);
-    ASSERT_TRUE(st.has_value());
-    EXPECT_DOUBLE_EQ(st->SLP, 5);
-    EXPECT_DOUBLE_EQ(st->SLMM, 50);
+    Parametri p = LeggiParametri(ds, "D'X");
+    EXPECT_EQ(p.errore, "");
+    ASSERT_TRUE(p.settaggi && p.sistema);
+    EXPECT_DOUBLE_EQ(p.settaggi->SLP, 5);
+    EXPECT_DOUBLE_EQ(p.settaggi->SLMM, 50);
+    p = LeggiParametri(ds, "NOPE");
+    EXPECT_TRUE(p.errore.isEmpty() && p.settaggi && !p.sistema) << "a missing code is no failure";
+
     CartellaProva::esegui(ds, "DELETE FROM Settaggi");
-    EXPECT_FALSE(LeggiSettaggi(ds).has_value());
+    p = LeggiParametri(ds, "D'X");
+    EXPECT_TRUE(p.errore.isEmpty() && !p.settaggi && p.sistema);
+
+    CartellaProva::esegui(ds, "DROP TABLE System");
+    p = LeggiParametri(ds, "D'X");
+    EXPECT_TRUE(p.errore.startsWith("Errore del database")) << p.errore.toStdString();
+    EXPECT_FALSE(p.sistema.has_value());
 }

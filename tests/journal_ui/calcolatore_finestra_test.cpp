@@ -279,6 +279,20 @@ TEST_F(CalcolatoreTest, UnknownOrMissingSystemLeavesResultsEmpty)
     EXPECT_EQ(vendita(), Vuote);
 }
 
+TEST_F(CalcolatoreTest, AFailedReadIsToldOnceAndShowsNothing)
+{
+    apri();
+    esempio();
+    esegui("DROP TABLE System");
+    scrivi("txtAcqPzo", "12");
+    ASSERT_EQ(messaggi.mostrati.size(), 1) << "once, not at every key";
+    EXPECT_TRUE(messaggi.mostrati[0].testo.startsWith("Errore del database")) << messaggi.testi().join("|").toStdString();
+    EXPECT_EQ(messaggi.mostrati[0].icona, Messaggi::Icona::Critico);
+    EXPECT_EQ(acquisto(), Vuote);
+    EXPECT_EQ(vendita(), Vuote);
+    EXPECT_EQ(w<QLineEdit>("txtAcqPzo")->text(), "12") << "what was typed stays";
+}
+
 TEST_F(CalcolatoreTest, EsciClosesTheChildWindow)
 {
     QMdiArea area;
