@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QSqlError>
 #include <QSqlQueryModel>
 #include <QVBoxLayout>
 
@@ -49,6 +50,10 @@ Calcolatore::Calcolatore(ContestoFinestre& contesto, QWidget* parent)
 
     // Load: the systems, the first one chosen; then each read-out attached and emptied.
     modelloSystem_->setQuery(calcolatore::SqlCodiciSystem, contesto_.stato.DbDataSet);
+    if (modelloSystem_->lastError().isValid()) {
+        erroreMostrato_ = QStringLiteral("Errore del database: ") + modelloSystem_->lastError().text();
+        contesto_.messaggi.mostra(erroreMostrato_, Messaggi::Icona::Critico);
+    }
     if (modelloSystem_->rowCount() > 0)
         DBCombo_->setCurrentIndex(0);
     else

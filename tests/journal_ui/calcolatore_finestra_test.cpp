@@ -291,6 +291,17 @@ TEST_F(CalcolatoreTest, AFailedReadIsToldOnceAndShowsNothing)
     EXPECT_EQ(acquisto(), Vuote);
     EXPECT_EQ(vendita(), Vuote);
     EXPECT_EQ(w<QLineEdit>("txtAcqPzo")->text(), "12") << "what was typed stays";
+
+    // Without the table at all the window still opens, and says why its list is empty.
+    finestra.reset();
+    messaggi.mostrati.clear();
+    apri();
+    ASSERT_EQ(messaggi.mostrati.size(), 1);
+    EXPECT_TRUE(messaggi.mostrati[0].testo.startsWith("Errore del database"));
+    EXPECT_EQ(w<QComboBox>("DBCombo")->count(), 0);
+    esempio();
+    EXPECT_EQ(acquisto(), Vuote);
+    EXPECT_EQ(vendita(), Vuote);
 }
 
 TEST_F(CalcolatoreTest, EsciClosesTheChildWindow)
