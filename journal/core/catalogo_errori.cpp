@@ -9,12 +9,14 @@ namespace catalogo {
 
 Esito RipristinaErroriDefault(QSqlDatabase& dataset)
 {
-    const QString fallito = QStringLiteral("Impossibile ripristinare gli errori di default; il catalogo resta com'era.\n");
+    const QString fallito
+        = QStringLiteral("Impossibile ripristinare gli errori di default; il catalogo resta com'era.\n");
     PuntoSalvataggio punto(dataset, QStringLiteral("ripristino_errori"));
     if (!punto.aperto())
         return Esito::erroreDatabase(fallito + punto.errore());
     QSqlQuery q(dataset);
-    for (const QString& sql : {QStringLiteral("DELETE FROM Errori"), QStringLiteral("INSERT INTO Errori SELECT * FROM ErroriDefault")}) {
+    for (const QString& sql :
+         {QStringLiteral("DELETE FROM Errori"), QStringLiteral("INSERT INTO Errori SELECT * FROM ErroriDefault")}) {
         if (!q.exec(sql))
             return Esito::erroreDatabase(fallito + q.lastError().text());
     }

@@ -24,18 +24,26 @@ std::optional<double> Letto(const QSqlQuery& q, int colonna)
 
 } // namespace
 
-Parametri LeggiParametri(const QSqlDatabase& dataset)
+Lettura<Parametri> LeggiParametri(const QSqlDatabase& dataset)
 {
-    Parametri p;
+    Lettura<Parametri> lettura;
     QSqlQuery q(dataset);
     q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("SELECT CapitaleIniziale, CapitalGain, SLMM, SLP FROM Settaggi LIMIT 1")) || !q.next())
-        return p;
+    if (!q.exec(QStringLiteral("SELECT CapitaleIniziale, CapitalGain, SLMM, SLP FROM Settaggi LIMIT 1"))) {
+        lettura.errore = QStringLiteral("Impossibile leggere i parametri iniziali: ") + q.lastError().text();
+        return lettura;
+    }
+    if (!q.next()) {
+        lettura.errore = QStringLiteral("Impossibile leggere i parametri iniziali: la tabella Settaggi è vuota.");
+        return lettura;
+    }
+    Parametri p;
     p.CapitaleIniziale = Letto(q, 0);
     p.CapitalGain = Letto(q, 1);
     p.SLMM = Letto(q, 2);
     p.SLP = Letto(q, 3);
-    return p;
+    lettura.righe.push_back(p);
+    return lettura;
 }
 
 Esito ScriviParametri(QSqlDatabase& dataset, const Parametri& valori)
@@ -49,8 +57,8 @@ Esito ScriviParametri(QSqlDatabase& dataset, const Parametri& valori)
     q.addBindValue(Valore(valori.SLMM));
     q.addBindValue(Valore(valori.SLP));
     if (!q.exec())
-        return Esito::erroreDatabase(QStringLiteral("Impossibile salvare i parametri iniziali: ") +
-                                     q.lastError().text());
+        return Esito::erroreDatabase(QStringLiteral("Impossibile salvare i parametri iniziali: ")
+                                     + q.lastError().text());
     return Esito::accettato();
 }
 

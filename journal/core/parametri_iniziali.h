@@ -2,6 +2,7 @@
 // The four trading settings of the Settaggi row, and the table of trading systems that
 // the initial-parameters dialog edits in its grid.
 #include "esito.h"
+#include "lettura.h"
 
 #include <QSqlDatabase>
 #include <QString>
@@ -21,8 +22,8 @@ struct Parametri {
     std::optional<double> SLP;
 };
 
-// The first (only) row of Settaggi; every field empty when the row cannot be read.
-Parametri LeggiParametri(const QSqlDatabase& dataset);
+// The first (only) row of Settaggi: one row, or the error.
+Lettura<Parametri> LeggiParametri(const QSqlDatabase& dataset);
 
 // One UPDATE of the Settaggi row; a field without a value keeps what it holds.
 Esito ScriviParametri(QSqlDatabase& dataset, const Parametri& valori);

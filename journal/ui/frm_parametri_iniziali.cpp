@@ -5,8 +5,8 @@
 #include "filtro_tasti.h"
 #include "griglia_modificabile.h"
 #include "modello_tabella.h"
-#include "numero_scritto.h"
 #include "numeri.h"
+#include "numero_scritto.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -32,8 +32,7 @@ QLabel* Etichetta(QWidget* genitore, const char* nome, const QString& testo, QWi
 } // namespace
 
 frmParametriIniziali::frmParametriIniziali(ContestoFinestre& contesto, QWidget* parent)
-    : QDialog(parent),
-      contesto_(contesto),
+    : QDialog(parent), contesto_(contesto),
       modelloSystem_(new ModelloTabella(parametri::TabellaSystem, contesto.stato.DbDataSet, this))
 {
     setObjectName(QStringLiteral("frmParametriIniziali"));
@@ -83,7 +82,8 @@ void frmParametriIniziali::Costruisci()
             casella->setAlignment(Qt::AlignRight);
             ApplicaFiltroNumero(casella, riga.maxInt, riga.maxDec);
             *riga.c = Casella{casella, QString::fromUtf8(riga.testo), std::nullopt, QString()};
-            griglia->addWidget(Etichetta(cornice.cornice, riga.etichetta, QString::fromUtf8(riga.testo), casella), r, 0);
+            griglia->addWidget(Etichetta(cornice.cornice, riga.etichetta, QString::fromUtf8(riga.testo), casella), r,
+                               0);
             griglia->addWidget(casella, r, 1);
             griglia->addWidget(Etichetta(cornice.cornice, riga.unita, QString::fromUtf8(riga.segno)), r, 2);
             ++r;
@@ -128,8 +128,8 @@ void frmParametriIniziali::Costruisci()
     });
     connect(static_cast<DelegatoTesto*>(DBGrid1_->itemDelegate()), &DelegatoTesto::numeroNonValido, this,
             [this](const QString& testo) {
-                contesto_.messaggi.mostra(QStringLiteral("\"") + testo +
-                                              QStringLiteral("\" non è un numero: la cella resta com'era."),
+                contesto_.messaggi.mostra(QStringLiteral("\"") + testo
+                                              + QStringLiteral("\" non è un numero: la cella resta com'era."),
                                           Messaggi::Icona::Esclamazione);
             });
 }
@@ -140,10 +140,15 @@ void frmParametriIniziali::Carica()
     const int ultima = modelloSystem_->columnCount() - 1;
     for (int c = 0; c <= ultima; ++c)
         DBGrid1_->horizontalHeader()->setSectionResizeMode(
-            c, modelloSystem_->record().fieldName(c) == QLatin1String("Descrizione") ? QHeaderView::Stretch
-                                                                                     : QHeaderView::Interactive);
+            c,
+            modelloSystem_->record().fieldName(c) == QLatin1String("Descrizione") ? QHeaderView::Stretch
+                                                                                  : QHeaderView::Interactive);
 
-    const parametri::Parametri p = parametri::LeggiParametri(contesto_.stato.DbDataSet);
+    const Lettura<parametri::Parametri> lettura = parametri::LeggiParametri(contesto_.stato.DbDataSet);
+    if (!lettura.ok())
+        contesto_.messaggi.mostra(lettura.errore, Messaggi::Icona::Critico);
+    // Unread, the boxes stay empty and, untouched, write nothing back.
+    const parametri::Parametri p = lettura.ok() ? lettura.righe.front() : parametri::Parametri{};
     for (auto [c, valore] : {std::pair{&capitale_, p.CapitaleIniziale}, std::pair{&capitalGain_, p.CapitalGain},
                              std::pair{&slmm_, p.SLMM}, std::pair{&slp_, p.SLP}}) {
         c->letto = valore;
@@ -178,12 +183,11 @@ void frmParametriIniziali::done(int risultato)
         if (!esito.ok()) {
             contesto_.messaggi.mostra(esito.messaggio, Messaggi::Icona::Critico);
         } else if (!rifiutate.isEmpty()) {
-            const QString testo =
-                rifiutate.size() == 1
-                    ? QStringLiteral("Il valore di \"%1\" è vuoto o non è un numero: resta quello di prima.")
-                          .arg(rifiutate.first())
-                    : QStringLiteral("Questi valori sono vuoti o non sono numeri e restano quelli di prima:\n") +
-                          rifiutate.join(QLatin1Char('\n'));
+            const QString testo = rifiutate.size() == 1
+                ? QStringLiteral("Il valore di \"%1\" è vuoto o non è un numero: resta quello di prima.")
+                      .arg(rifiutate.first())
+                : QStringLiteral("Questi valori sono vuoti o non sono numeri e restano quelli di prima:\n")
+                    + rifiutate.join(QLatin1Char('\n'));
             contesto_.messaggi.mostra(testo, Messaggi::Icona::Esclamazione);
         }
         // A new row left empty was never written: drop it.

@@ -23,8 +23,8 @@ private:
     struct Casella {
         QLineEdit* casella;
         QString didascalia;
-        std::optional<double> letto;   // value shown at load
-        QString mostrato;               // its text
+        std::optional<double> letto; // value shown at load
+        QString mostrato; // its text
     };
 
     void Costruisci();

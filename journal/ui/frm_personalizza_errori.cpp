@@ -16,8 +16,7 @@
 #include <QVBoxLayout>
 
 frmPersonalizzaErrori::frmPersonalizzaErrori(ContestoFinestre& contesto, QWidget* parent)
-    : QDialog(parent),
-      contesto_(contesto),
+    : QDialog(parent), contesto_(contesto),
       modelloErrori_(new ModelloTabella(catalogo::TabellaErrori, contesto.stato.DbDataSet, this))
 {
     setObjectName(QStringLiteral("frmPersonalizzaErrori"));
@@ -86,10 +85,11 @@ void frmPersonalizzaErrori::Costruisci()
     connect(DBGrid1_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &frmPersonalizzaErrori::SeguiRiga);
     connect(modelloErrori_, &QAbstractItemModel::modelReset, this, &frmPersonalizzaErrori::SeguiRiga);
-    connect(modelloErrori_, &QAbstractItemModel::dataChanged, this, [this](const QModelIndex& da, const QModelIndex& a) {
-        if (rigaNota_ >= da.row() && rigaNota_ <= a.row() && !Text1_->document()->isModified())
-            SeguiRiga();
-    });
+    connect(modelloErrori_, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex& da, const QModelIndex& a) {
+                if (rigaNota_ >= da.row() && rigaNota_ <= a.row() && !Text1_->document()->isModified())
+                    SeguiRiga();
+            });
     connect(modelloErrori_, &ModelloTabella::scritturaRifiutata, this, [this](const QString&) {
         contesto_.messaggi.mostra(QStringLiteral("Massimo 2 caratteri per questo campo"), Messaggi::Icona::Critico);
     });

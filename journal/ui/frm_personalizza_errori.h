@@ -30,12 +30,11 @@ protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
 
 private:
-
     ContestoFinestre& contesto_;
     ModelloTabella* modelloErrori_;
     GrigliaModificabile* DBGrid1_;
     QPlainTextEdit* Text1_;
-    int rigaNota_ = -1;   // the row whose note the box shows
+    int rigaNota_ = -1; // the row whose note the box shows
     QPushButton* cmd_Ripristino_;
     QPushButton* Command2_;
     bool chiuso_ = false;

@@ -10,8 +10,8 @@ std::optional<double> LeggiNumeroMostrato(const QString& testo)
         return v;
     const QString t = testo.trimmed();
     for (QChar c : t) {
-        const bool ammesso = (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char(',') ||
-                             c == QLatin1Char('-') || c == QLatin1Char('+') || c == QLatin1Char('E');
+        const bool ammesso = (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char(',')
+            || c == QLatin1Char('-') || c == QLatin1Char('+') || c == QLatin1Char('E');
         if (!ammesso)
             return std::nullopt;
     }

@@ -15,7 +15,8 @@ QVariantMap ValoriPredefiniti(const QSqlDatabase& db, const QString& tabella)
             continue;
         const QString testo = q.value(1).toString().trimmed();
         if (testo.size() >= 2 && testo.startsWith(QLatin1Char('\'')) && testo.endsWith(QLatin1Char('\''))) {
-            valori.insert(q.value(0).toString(), testo.mid(1, testo.size() - 2).replace(QLatin1String("''"), QLatin1String("'")));
+            valori.insert(q.value(0).toString(),
+                          testo.mid(1, testo.size() - 2).replace(QLatin1String("''"), QLatin1String("'")));
             continue;
         }
         bool intero = false;

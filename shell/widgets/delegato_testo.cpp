@@ -1,8 +1,8 @@
 #include "delegato_testo.h"
 
 #include "modello_tabella.h"
-#include "numero_scritto.h"
 #include "numeri.h"
+#include "numero_scritto.h"
 
 #include <QLineEdit>
 

@@ -8,7 +8,8 @@ class DelegatoTesto : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
-    QWidget* createEditor(QWidget* genitore, const QStyleOptionViewItem& opzioni, const QModelIndex& indice) const override;
+    QWidget* createEditor(QWidget* genitore, const QStyleOptionViewItem& opzioni,
+                          const QModelIndex& indice) const override;
     void setEditorData(QWidget* editor, const QModelIndex& indice) const override;
     void setModelData(QWidget* editor, QAbstractItemModel* modello, const QModelIndex& indice) const override;
     QString displayText(const QVariant& valore, const QLocale& locale) const override;

@@ -12,8 +12,8 @@ GrigliaModificabile::GrigliaModificabile(QWidget* parent) : QTableView(parent)
     setItemDelegate(new DelegatoTesto(this));
     setTabKeyNavigation(true);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
-    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
-                    QAbstractItemView::AnyKeyPressed);
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
+                    | QAbstractItemView::AnyKeyPressed);
     verticalHeader()->setDefaultSectionSize(20);
 }
 

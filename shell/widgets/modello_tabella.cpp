@@ -56,7 +56,6 @@ bool ModelloTabella::setData(const QModelIndex& indice, const QVariant& valore, 
     if (scritto && isDirty(indice))
         scritto = submitAll();
 
-
     if (scritto)
         return true;
     const QString errore = lastError().text();

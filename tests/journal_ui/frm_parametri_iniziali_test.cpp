@@ -3,6 +3,7 @@
 #include "messaggi_prova.h"
 #include "motore.h"
 
+#include <gtest/gtest.h>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,7 +11,6 @@
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
@@ -20,7 +20,7 @@ namespace {
 // The main window's refresh, as far as these dialogs see it: the engine runs when there are trades.
 class PrincipaleMotore : public FinestraPrincipale {
 public:
-    explicit PrincipaleMotore(StatoApplicazione& s) : stato(s) {}
+    explicit PrincipaleMotore(StatoApplicazione& s) : stato(s) { }
     void ControlloMenu() override
     {
         ++chiamate;
@@ -41,8 +41,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(dialogo.get()));
     }
 
-    template <typename T>
-    T* w(const char* nome)
+    template <typename T> T* w(const char* nome)
     {
         T* x = dialogo->findChild<T*>(QLatin1String(nome));
         EXPECT_TRUE(x) << nome;
@@ -179,8 +178,9 @@ TEST_F(ParametriInizialiTest, EveryWayOutWritesTheSettingsAndRefreshesOnce)
 TEST_F(ParametriInizialiTest, UntouchedBoxesWriteBackExactlyWhatTheyShowed)
 {
     // Values the key filter could never produce, and one that its text does not hold exactly.
-    CartellaProva::esegui(a.stato.DbDataSet, "UPDATE Settaggi SET CapitaleIniziale = 1e20, SLMM = -50, "
-                                             "CapitalGain = 0.1 + 0.2, SLP = NULL");
+    CartellaProva::esegui(a.stato.DbDataSet,
+                          "UPDATE Settaggi SET CapitaleIniziale = 1e20, SLMM = -50, "
+                          "CapitalGain = 0.1 + 0.2, SLP = NULL");
     apri();
     EXPECT_EQ(w<QLineEdit>("txtCapitaleIniziale")->text(), "1E+20");
     EXPECT_EQ(w<QLineEdit>("txtSLMM")->text(), "-50");
@@ -209,7 +209,8 @@ TEST_F(ParametriInizialiTest, AnEmptyOrNonNumericBoxKeepsItsOldValueAndTheUserIs
         EXPECT_DOUBLE_EQ(dataset("SELECT CapitalGain FROM Settaggi").toDouble(), 26);
         EXPECT_DOUBLE_EQ(dataset("SELECT SLP FROM Settaggi").toDouble(), slp);
         ASSERT_EQ(messaggi.mostrati.size(), 1);
-        EXPECT_TRUE(messaggi.mostrati[0].testo.contains("\"Capital Gain\"")) << messaggi.mostrati[0].testo.toStdString();
+        EXPECT_TRUE(messaggi.mostrati[0].testo.contains("\"Capital Gain\""))
+            << messaggi.mostrati[0].testo.toStdString();
         EXPECT_EQ(messaggi.mostrati[0].icona, Messaggi::Icona::Esclamazione);
     }
 }
@@ -228,8 +229,8 @@ TEST_F(ParametriInizialiTest, AThreeDecimalRateTypedInTheGridTakesEffectWhenTheD
     EXPECT_FALSE(dialogo->isVisible());
     EXPECT_EQ(principale.chiamate, 1);
     // 10000 and 11000 at 1,875 per mille: 18,75 + 20,625.
-    EXPECT_DOUBLE_EQ(CartellaProva::valore(a.stato.DbPortafoglio, "SELECT Commissioni FROM OperazioniChiuse").toDouble(),
-                     39.375);
+    EXPECT_DOUBLE_EQ(
+        CartellaProva::valore(a.stato.DbPortafoglio, "SELECT Commissioni FROM OperazioniChiuse").toDouble(), 39.375);
 }
 
 TEST_F(ParametriInizialiTest, ACellStillBeingEditedIsWrittenBeforeTheDialogCloses)
@@ -258,7 +259,8 @@ TEST_F(ParametriInizialiTest, RowsAreAddedAndDeletedStraightInTheTable)
     // Deleting the first row leaves the others as they were.
     g->selectRow(0);
     QTest::keyClick(g, Qt::Key_Delete);
-    EXPECT_EQ(dataset("SELECT group_concat(Cod, ',') FROM (SELECT Cod FROM System ORDER BY rowid)").toString(), "FIX,TST");
+    EXPECT_EQ(dataset("SELECT group_concat(Cod, ',') FROM (SELECT Cod FROM System ORDER BY rowid)").toString(),
+              "FIX,TST");
     EXPECT_EQ(g->model()->rowCount(), 2);
 
     // A row added and left empty is not written.
@@ -280,6 +282,32 @@ TEST_F(ParametriInizialiTest, TextThatIsNotANumberInARateCellIsNotWritten)
         ASSERT_EQ(messaggi.mostrati.size(), 1);
         EXPECT_EQ(messaggi.mostrati[0].icona, Messaggi::Icona::Esclamazione);
     }
+}
+
+TEST_F(ParametriInizialiTest, WritesTheDatabaseRefusesAreReportedAndShowNothingUnwritten)
+{
+    CartellaProva::esegui(a.stato.DbDataSet,
+                          "CREATE TEMP TRIGGER no_system BEFORE UPDATE ON System "
+                          "BEGIN SELECT RAISE(ABORT, 'guasto simulato'); END");
+    CartellaProva::esegui(a.stato.DbDataSet,
+                          "CREATE TEMP TRIGGER no_settaggi BEFORE UPDATE ON Settaggi "
+                          "BEGIN SELECT RAISE(ABORT, 'guasto simulato'); END");
+    apri();
+    scriviCella(0, colonna("%."), "2,5");
+    ASSERT_EQ(messaggi.mostrati.size(), 1);
+    EXPECT_EQ(messaggi.mostrati[0].icona, Messaggi::Icona::Critico);
+    // The grid shows what the table holds.
+    EXPECT_EQ(griglia()->model()->index(0, colonna("%.")).data().toDouble(), 1.9);
+
+    scrivi("txtCapitaleIniziale", "500");
+    dialogo->close();
+    ASSERT_EQ(messaggi.mostrati.size(), 2);
+    EXPECT_TRUE(messaggi.mostrati[1].testo.startsWith("Impossibile salvare i parametri iniziali"));
+    EXPECT_EQ(messaggi.mostrati[1].icona, Messaggi::Icona::Critico);
+    EXPECT_EQ(dataset("SELECT CapitaleIniziale FROM Settaggi").toDouble(), 10000);
+    EXPECT_EQ(principale.chiamate, 1);
+    CartellaProva::esegui(a.stato.DbDataSet, "DROP TRIGGER no_system");
+    CartellaProva::esegui(a.stato.DbDataSet, "DROP TRIGGER no_settaggi");
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "frm_personalizza_errori.h"
 #include "messaggi_prova.h"
 
+#include <gtest/gtest.h>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -9,7 +10,6 @@
 #include <QSqlQuery>
 #include <QTableView>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
@@ -31,8 +31,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(dialogo.get()));
     }
 
-    template <typename T>
-    T* w(const char* nome)
+    template <typename T> T* w(const char* nome)
     {
         T* x = dialogo->findChild<T*>(QLatin1String(nome));
         EXPECT_TRUE(x) << nome;
@@ -200,8 +199,9 @@ TEST_F(PersonalizzaErroriTest, AFailedRestoreLeavesTheCatalogueAsItWas)
     scriviCella(0, colonna("Descrizione"), "Cambiata");
     const std::string prima = catalogo();
     // The insert fails after the delete has run.
-    CartellaProva::esegui(a.stato.DbDataSet, "CREATE TEMP TRIGGER guasto BEFORE INSERT ON Errori "
-                                             "BEGIN SELECT RAISE(ABORT, 'guasto simulato'); END");
+    CartellaProva::esegui(a.stato.DbDataSet,
+                          "CREATE TEMP TRIGGER guasto BEFORE INSERT ON Errori "
+                          "BEGIN SELECT RAISE(ABORT, 'guasto simulato'); END");
     QTest::mouseClick(w<QPushButton>("cmd_Ripristino"), Qt::LeftButton);
     EXPECT_EQ(catalogo(), prima);
     EXPECT_EQ(griglia()->model()->rowCount(), 11);
