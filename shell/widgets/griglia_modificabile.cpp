@@ -1,6 +1,7 @@
 #include "griglia_modificabile.h"
 
 #include "delegato_testo.h"
+#include "modello_tabella.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -73,4 +74,25 @@ void GrigliaModificabile::keyPressEvent(QKeyEvent* evento)
             return;
     }
     QTableView::keyPressEvent(evento);
+}
+
+void GrigliaModificabile::currentChanged(const QModelIndex& corrente, const QModelIndex& precedente)
+{
+    // The base class first writes an editor still open on the row being left.
+    QTableView::currentChanged(corrente, precedente);
+    if (!rimozione_ && precedente.isValid() && corrente.row() != precedente.row())
+        if (auto* m = qobject_cast<ModelloTabella*>(model()))
+            m->scartaRigaNuova(precedente.row());
+}
+
+void GrigliaModificabile::setModel(QAbstractItemModel* modello)
+{
+    // Connected before the base class, so the flag is up before the selection moves.
+    if (modello) {
+        connect(modello, &QAbstractItemModel::rowsAboutToBeRemoved, this, [this] { rimozione_ = true; });
+        connect(modello, &QAbstractItemModel::rowsRemoved, this, [this] { rimozione_ = false; });
+        connect(modello, &QAbstractItemModel::modelAboutToBeReset, this, [this] { rimozione_ = true; });
+        connect(modello, &QAbstractItemModel::modelReset, this, [this] { rimozione_ = false; });
+    }
+    QTableView::setModel(modello);
 }

@@ -34,6 +34,14 @@ void ModelloTabella::impostaIntestazione(const QString& campo, const QString& te
     intestazioni_.insert(campo, testo);
 }
 
+void ModelloTabella::scartaRigaNuova(int riga)
+{
+    // Every change of an existing row is written at once (or taken back), so a row still
+    // dirty can only be a new one with nothing in the table yet.
+    if (riga >= 0 && riga < rowCount() && isDirty(index(riga, 0)))
+        revertRow(riga);
+}
+
 bool ModelloTabella::colonnaNumerica(int colonna) const
 {
     return record().field(colonna).metaType().id() == QMetaType::Double;

@@ -13,6 +13,8 @@ public:
 
     // The caption of a field's column, kept across every reload.
     void impostaIntestazione(const QString& campo, const QString& testo);
+    // Drops a row added and never written; while it waits, the base class locks every other row.
+    void scartaRigaNuova(int riga);
     // Whether a column holds decimal numbers, by the table's declared type.
     bool colonnaNumerica(int colonna) const;
 

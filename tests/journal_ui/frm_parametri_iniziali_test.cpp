@@ -263,7 +263,14 @@ TEST_F(ParametriInizialiTest, RowsAreAddedAndDeletedStraightInTheTable)
               "FIX,TST");
     EXPECT_EQ(g->model()->rowCount(), 2);
 
-    // A row added and left empty is not written.
+    // A row added and left empty is dropped when the user moves on, and other rows stay editable.
+    g->setFocus();
+    QTest::keyClick(g, Qt::Key_Insert);
+    EXPECT_EQ(g->model()->rowCount(), 3);
+    scriviCella(0, colonna("%."), "0,25");
+    EXPECT_EQ(g->model()->rowCount(), 2);
+    EXPECT_EQ(dataset("SELECT Commissioni FROM System WHERE Cod = 'FIX'").toDouble(), 0.25);
+    // Or when the dialog closes.
     g->setFocus();
     QTest::keyClick(g, Qt::Key_Insert);
     dialogo->close();
