@@ -117,6 +117,12 @@ TEST_F(PersonalizzaErroriTest, ShowsCodesAndDescriptionsWithTheNoteOfTheCurrentR
     EXPECT_EQ(cella(0, "Cod"), "NE");
     EXPECT_EQ(w<QLabel>("Label1")->text(), "Ripristino settaggio errori di default");
     EXPECT_EQ(w<QPushButton>("Command2")->text(), "Ok");
+    EXPECT_EQ(w<QLabel>("lab_Note")->buddy(), w<QPlainTextEdit>("Text1"));
+    for (QWidget* figlio : dialogo->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (figlio->isVisible()) {
+            EXPECT_TRUE(dialogo->rect().contains(figlio->geometry())) << figlio->objectName().toStdString();
+        }
+    }
 
     QPlainTextEdit* note = w<QPlainTextEdit>("Text1");
     EXPECT_EQ(note->toPlainText(), "Operazione eseguita secondo il piano");
