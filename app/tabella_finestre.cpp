@@ -1,9 +1,12 @@
 #include "tabella_finestre.h"
 
+#include "calcolatore_finestra.h"
 #include "frm_capitale.h"
 #include "frm_errori.h"
 #include "frm_eseguiti.h"
 #include "frm_medie.h"
+#include "frm_parametri_iniziali.h"
+#include "frm_personalizza_errori.h"
 #include "frm_report.h"
 #include "frm_sequenze.h"
 #include "frm_st_giorno.h"
@@ -31,7 +34,8 @@ const TabellaFinestre& FinestreDelProgramma()
          Scarico::SenzaOperazioniChiuse, {}},
         {"frmContoTitoli", Figlia, "mnu_ContoTitoli", "Conto", true, true, Scarico::Mai, {}},
         // The calculator is only shown from the toolbar too, and is never recomputed.
-        {"Calcolatore", Figlia, "mnu_Calcolatore", "Calcolatore", false, false, Scarico::Mai, {}},
+        {"Calcolatore", Figlia, "mnu_Calcolatore", "Calcolatore", false, false, Scarico::Mai,
+         Fabbrica<Calcolatore>()},
         {"frmReport", Figlia, "mnu_Report", "Report", true, true, Scarico::SenzaOperazioniChiuse,
          Fabbrica<frmReport>()},
         {"frmErrori", Figlia, "mnu_Errori", "Errori", true, true, Scarico::SenzaEseguiti, Fabbrica<frmErrori>()},
@@ -48,8 +52,10 @@ const TabellaFinestre& FinestreDelProgramma()
         {"Importa", Dialogo, "mnu_Importa", "", true, false, Scarico::Mai, {}},
         {"frmEsporta", Dialogo, "mnu_Esporta", "", true, false, Scarico::Mai, {}},
         {"Pwd", Dialogo, "mnu_Password", "", true, false, Scarico::Mai, {}},
-        {"frmParametriIniziali", Dialogo, "mnu_ParametriIniziali", "", true, false, Scarico::Mai, {}},
-        {"frmPersonalizzaErrori", Dialogo, "mnu_PersonalizzaErrori", "", true, false, Scarico::Mai, {}},
+        {"frmParametriIniziali", Dialogo, "mnu_ParametriIniziali", "", true, false, Scarico::Mai,
+         Fabbrica<frmParametriIniziali>()},
+        {"frmPersonalizzaErrori", Dialogo, "mnu_PersonalizzaErrori", "", true, false, Scarico::Mai,
+         Fabbrica<frmPersonalizzaErrori>()},
         {"OpzioniVista", Dialogo, "mnu_OpzioniVista", "", true, false, Scarico::Mai, {}},
         {"Tip", Dialogo, "mnu_Tips", "", true, false, Scarico::Mai, {}},
         {"FrmAbout", Dialogo, "mnu_About", "", true, false, Scarico::Mai, {}},
