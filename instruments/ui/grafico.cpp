@@ -80,6 +80,25 @@ QStringList EtichetteUniche(const DatiGrafico& dati)
     return etichette;
 }
 
+// The axis of the rows. Past the rows whose labels fit, the labels are not shown and a plain
+// axis of row positions takes the place of the category axis, whose append checks every new
+// label against all the others (a long history would take seconds).
+QAbstractAxis* AsseRighe(const DatiGrafico& dati)
+{
+    const int righe = dati.righe();
+    if (righe <= MassimoEtichette) {
+        auto* categorie = new QBarCategoryAxis;
+        categorie->append(EtichetteUniche(dati));
+        return categorie;
+    }
+    auto* posizioni = new QValueAxis;
+    posizioni->setRange(-0.5, righe - 0.5);
+    posizioni->setLabelsVisible(false);
+    posizioni->setTickCount(2);
+    posizioni->setGridLineVisible(false);
+    return posizioni;
+}
+
 bool ColonneConNome(const DatiGrafico& dati)
 {
     for (int c = 1; c <= dati.colonne(); ++c)
@@ -243,9 +262,7 @@ void Grafico::costruisciGrafico2D()
     grafico_->legend()->setVisible(ColonneConNome(dati_));
 
     auto assiCategorie = [&](QAbstractSeries* serie, QValueAxis* valori) {
-        auto* categorie = new QBarCategoryAxis;
-        categorie->append(EtichetteUniche(dati_));
-        categorie->setLabelsVisible(righe <= MassimoEtichette);
+        QAbstractAxis* categorie = AsseRighe(dati_);
         grafico_->addAxis(categorie, Qt::AlignBottom);
         grafico_->addAxis(valori, Qt::AlignLeft);
         serie->attachAxis(categorie);
@@ -313,9 +330,7 @@ void Grafico::costruisciGrafico2D()
     }
     case TipoGrafico::Linee: {
         auto* valori = AsseValori(minimo, massimo);
-        auto* categorie = new QBarCategoryAxis;
-        categorie->append(EtichetteUniche(dati_));
-        categorie->setLabelsVisible(righe <= MassimoEtichette);
+        QAbstractAxis* categorie = AsseRighe(dati_);
         grafico_->addAxis(categorie, Qt::AlignBottom);
         grafico_->addAxis(valori, Qt::AlignLeft);
         // A cell without value breaks the line: each unbroken stretch is a series of its own.
@@ -375,9 +390,7 @@ void Grafico::costruisciGrafico2D()
             grafico_->addSeries(area);
         }
         auto* valori = AsseValori(minimo, massimo);
-        auto* categorie = new QBarCategoryAxis;
-        categorie->append(EtichetteUniche(dati_));
-        categorie->setLabelsVisible(righe <= MassimoEtichette);
+        QAbstractAxis* categorie = AsseRighe(dati_);
         grafico_->addAxis(categorie, Qt::AlignBottom);
         grafico_->addAxis(valori, Qt::AlignLeft);
         for (QAbstractSeries* s : grafico_->series()) {
