@@ -12,6 +12,7 @@ struct StatoApplicazione {
     QString MessaggioDisponibilita;      // failure text of the last holding check
     bool PrimaAttivazione = false;
     int SceltaBenvenuto = 0;             // 1 new, 2 open, 3 open last
+    bool AvvioInterrotto = false;        // the splash was closed without the password: the program ends
 
     bool portafoglioAperto() const { return !PercorsoPortafoglio.isEmpty() && DbPortafoglio.isOpen(); }
 };

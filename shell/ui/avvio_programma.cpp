@@ -1,5 +1,6 @@
 #include "avvio_programma.h"
 
+#include "associazione_file.h"
 #include "avvio.h"
 
 std::unique_ptr<MDIForm1> AvviaProgramma(StatoApplicazione& stato, const QString& cartella, Messaggi& messaggi,
@@ -10,5 +11,6 @@ std::unique_ptr<MDIForm1> AvviaProgramma(StatoApplicazione& stato, const QString
         messaggi.mostra(errore, Messaggi::Icona::Critico);
         return nullptr;
     }
+    RegistraAssociazioneFile();
     return std::make_unique<MDIForm1>(stato, messaggi, dialoghi);
 }

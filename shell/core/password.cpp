@@ -1,0 +1,54 @@
+#include "password.h"
+
+#include "cifra_stringa.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+std::optional<QString> LeggiPwd(const QSqlDatabase& dataset)
+{
+    if (!dataset.isOpen())
+        return std::nullopt;
+    QSqlQuery q(dataset);
+    if (!q.exec(QStringLiteral("SELECT Pwd FROM Settaggi LIMIT 1")) || !q.next())
+        return std::nullopt;
+    return q.value(0).toString();
+}
+
+QString PasswordInChiaro(const QString& cifrata)
+{
+    return CifraStringa(QStringLiteral("D"), ChiavePassword, cifrata);
+}
+
+std::optional<QChar> CarattereNonAmmesso(const QString& password)
+{
+    for (QChar c : password)
+        if (c.unicode() > 0xFF || c.category() == QChar::Other_Control)
+            return c;
+    return std::nullopt;
+}
+
+std::optional<QString> CifraPassword(const QString& password)
+{
+    if (CarattereNonAmmesso(password))
+        return std::nullopt;
+    // One character in about 255 (code 255 after a value of 255) comes back as another: a new
+    // random first value moves the chain, so a few tries always find a text that reads back.
+    for (int tentativo = 0; tentativo < 64; ++tentativo) {
+        const QString cifrata = CifraStringa(QStringLiteral("E"), ChiavePassword, password);
+        if (PasswordInChiaro(cifrata) == password)
+            return cifrata;
+    }
+    return std::nullopt;
+}
+
+Esito ScriviPwd(const QSqlDatabase& dataset, const QString& cifrata)
+{
+    QSqlQuery q(dataset);
+    q.prepare(QStringLiteral("UPDATE Settaggi SET Pwd = ?"));
+    q.addBindValue(cifrata);
+    if (!q.exec())
+        return Esito::erroreDatabase(QStringLiteral("Impossibile salvare la password: ") + q.lastError().text());
+    return Esito::accettato();
+}
