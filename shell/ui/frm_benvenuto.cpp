@@ -107,7 +107,8 @@ bool frmBenvenuto::eventFilter(QObject* oggetto, QEvent* evento)
         case QEvent::MouseMove:
         case QEvent::Enter:
             sopra(suArea ? area : -1);
-            break;
+            // An area's move must not reach the picture behind it, which would clear the hint.
+            return suArea && evento->type() == QEvent::MouseMove;
         case QEvent::MouseButtonRelease:
             if (suArea && static_cast<QMouseEvent*>(evento)->button() == Qt::LeftButton) {
                 scegli(area);
