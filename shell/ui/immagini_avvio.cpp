@@ -34,7 +34,7 @@ QPixmap ImmagineProgramma(const QSize& dimensione)
 
     QFont carattere = p.font();
     carattere.setBold(true);
-    carattere.setPixelSize(std::max(12, dimensione.height() / 5));
+    carattere.setPixelSize(std::max(10, std::min(dimensione.height() / 5, dimensione.width() / 6)));
     p.setFont(carattere);
     p.setPen(QColor(235, 240, 250));
     p.drawText(r.adjusted(0, r.height() * 0.55, 0, 0), Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("Brunivox"));
