@@ -38,6 +38,7 @@ public:
     QString Testo(int colonna) const;
     qint64 Intero(int colonna) const;
     double Reale(int colonna) const;
+    bool Nullo(int colonna) const;
 
 private:
     void Fallito();
