@@ -29,5 +29,5 @@ void RegistraAssociazioneFile(const QString& fileRegistro)
         return;
     ScriviAssociazione(archivio);
     if (archivio.modificato())
-        (void)archivio.salva();   // a store we may not write: no association, no message
+        (void)archivio.salva(); // a store we may not write: no association, no message
 }

@@ -6,14 +6,20 @@
 #include <QSqlQuery>
 #include <QVariant>
 
-std::optional<QString> LeggiPwd(const QSqlDatabase& dataset)
+Lettura<QString> LeggiPwd(const QSqlDatabase& dataset)
 {
-    if (!dataset.isOpen())
-        return std::nullopt;
+    Lettura<QString> lettura;
     QSqlQuery q(dataset);
-    if (!q.exec(QStringLiteral("SELECT Pwd FROM Settaggi LIMIT 1")) || !q.next())
-        return std::nullopt;
-    return q.value(0).toString();
+    if (!q.exec(QStringLiteral("SELECT Pwd FROM Settaggi LIMIT 1"))) {
+        lettura.errore = QStringLiteral("Impossibile leggere la password: ") + q.lastError().text();
+        return lettura;
+    }
+    if (!q.next()) {
+        lettura.errore = QStringLiteral("Impossibile leggere la password: la tabella Settaggi è vuota.");
+        return lettura;
+    }
+    lettura.righe.push_back(q.value(0).toString());
+    return lettura;
 }
 
 QString PasswordInChiaro(const QString& cifrata)

@@ -1,14 +1,15 @@
 #pragma once
 // The start-up password of the Settaggi row: read, checked, scrambled and written.
 #include "esito.h"
+#include "lettura.h"
 
 #include <QSqlDatabase>
 #include <QString>
 
 #include <optional>
 
-// The stored (scrambled) text; nothing when the row cannot be read. NULL reads as "".
-std::optional<QString> LeggiPwd(const QSqlDatabase& dataset);
+// The stored (scrambled) text, one row; NULL reads as "". A row that cannot be read is an error.
+Lettura<QString> LeggiPwd(const QSqlDatabase& dataset);
 // The stored text unscrambled; "0" means no password.
 QString PasswordInChiaro(const QString& cifrata);
 // The first character the scrambling cannot keep (outside Latin-1, or a control character),

@@ -164,9 +164,12 @@ bool StessoDato(const ArchivioRegistro::Valore& a, const ArchivioRegistro::Valor
     if (a.tipo != b.tipo)
         return false;
     switch (a.tipo) {
-    case ArchivioRegistro::Tipo::Stringa: return a.testo == b.testo;
-    case ArchivioRegistro::Tipo::Dword: return a.numero == b.numero;
-    case ArchivioRegistro::Tipo::Altro: return a.dati == b.dati;
+    case ArchivioRegistro::Tipo::Stringa:
+        return a.testo == b.testo;
+    case ArchivioRegistro::Tipo::Dword:
+        return a.numero == b.numero;
+    case ArchivioRegistro::Tipo::Altro:
+        return a.dati == b.dati;
     }
     return false;
 }
@@ -211,7 +214,7 @@ bool ArchivioRegistro::leggi(const QByteArray& contenuto)
                 return false;
             const QString percorso = Normalizza(sep < 0 ? QString() : interno.mid(sep + 1));
             if (trova(*radice, percorso))
-                return false;   // a key twice: which one holds is unclear
+                return false; // a key twice: which one holds is unclear
             chiavi_.push_back({*radice, percorso, {}});
             corrente = &chiavi_.back();
             continue;
@@ -258,7 +261,7 @@ bool ArchivioRegistro::salva() const
         testo += QLatin1String("]\n");
         for (const Valore& v : k.valori)
             testo += (v.nome.isEmpty() ? QStringLiteral("@") : Virgolette(v.nome)) + QLatin1Char('=') + TestoDato(v)
-                     + QLatin1Char('\n');
+                + QLatin1Char('\n');
     }
     QSaveFile f(file_);
     if (!f.open(QIODevice::WriteOnly))
@@ -302,7 +305,7 @@ void ArchivioRegistro::imposta(ChiaveRadice radice, const QString& percorso, con
         if (!Uguali(v.nome, valore.nome))
             continue;
         if (!StessoDato(v, valore)) {
-            const QString nome = v.nome;   // the first spelling stays
+            const QString nome = v.nome; // the first spelling stays
             v = valore;
             v.nome = nome;
             modificato_ = true;

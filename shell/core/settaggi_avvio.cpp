@@ -21,26 +21,19 @@ Esito Esegui(const QSqlDatabase& dataset, const QString& sql, const QVariantList
 
 } // namespace
 
-int ContaConsigli(const QSqlDatabase& dataset)
+Lettura<QString> LeggiConsigli(const QSqlDatabase& dataset)
 {
+    Lettura<QString> lettura;
     QSqlQuery q(dataset);
-    q.prepare(QStringLiteral("SELECT COUNT(*) FROM (SELECT 1 FROM Consiglio LIMIT ?)"));
+    q.prepare(QStringLiteral("SELECT Consiglio FROM Consiglio ORDER BY rowid LIMIT ?"));
     q.addBindValue(ConsigliMostrati);
-    if (!q.exec() || !q.next())
-        return 0;
-    return q.value(0).toInt();
-}
-
-QString LeggiConsiglio(const QSqlDatabase& dataset, int indice)
-{
-    if (indice < 0)
-        return QString();
-    QSqlQuery q(dataset);
-    q.prepare(QStringLiteral("SELECT Consiglio FROM Consiglio ORDER BY rowid LIMIT 1 OFFSET ?"));
-    q.addBindValue(indice);
-    if (!q.exec() || !q.next())
-        return QString();
-    return q.value(0).toString();
+    if (!q.exec()) {
+        lettura.errore = QStringLiteral("Impossibile leggere i consigli: ") + q.lastError().text();
+        return lettura;
+    }
+    while (q.next())
+        lettura.righe.push_back(q.value(0).toString());
+    return lettura;
 }
 
 int IndiceConsiglio(double caso, int righe)

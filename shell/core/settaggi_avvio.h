@@ -3,6 +3,7 @@
 // windows and the view options.
 #include "esito.h"
 #include "impostazioni_vista.h"
+#include "lettura.h"
 
 #include <QSqlDatabase>
 #include <QString>
@@ -10,10 +11,8 @@
 // The tips window draws from the first rows only.
 inline constexpr int ConsigliMostrati = 120;
 
-// Number of tips that can be shown: the table's rows, at most ConsigliMostrati.
-int ContaConsigli(const QSqlDatabase& dataset);
-// Row `indice` (0-based, in insertion order) of the tips; "" when there is none.
-QString LeggiConsiglio(const QSqlDatabase& dataset, int indice);
+// The tips that can be shown: the first ConsigliMostrati rows, in insertion order.
+Lettura<QString> LeggiConsigli(const QSqlDatabase& dataset);
 // The row to show for a random number in [0, 1): one of the first 120. With fewer tips the draw
 // covers the rows there are, so a tip is always shown; with none, -1.
 int IndiceConsiglio(double caso, int righe);

@@ -18,8 +18,8 @@ void AvviaInfoSistema(Messaggi& messaggi, const QString& fileRegistro, const Avv
         if (avvia(valore))
             return;
     } else if (LeggiValoreChiave(archivio, HKEY_LOCAL_MACHINE,
-                                 QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location"),
-                                 QStringLiteral("MSINFO"), valore)) {
+                                 QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools Location"), QStringLiteral("MSINFO"),
+                                 valore)) {
         const QString programma = QDir(valore).filePath(QStringLiteral("MSINFO32.EXE"));
         if (QFileInfo(programma).isFile() && avvia(programma))
             return;

@@ -37,10 +37,9 @@ const std::array<const char*, FrmAbout::N + 1> TestiCrediti = {
     "",
 };
 
-const char* AvvisoLegale =
-    "Brunivox è fornito così com'è, senza garanzie di alcun tipo. I risultati e le statistiche "
-    "dipendono dai dati inseriti e non costituiscono consulenza finanziaria. Ogni decisione di "
-    "investimento resta di chi la prende.";
+const char* AvvisoLegale = "Brunivox è fornito così com'è, senza garanzie di alcun tipo. I risultati e le statistiche "
+                           "dipendono dai dati inseriti e non costituiscono consulenza finanziaria. Ogni decisione di "
+                           "investimento resta di chi la prende.";
 
 } // namespace
 

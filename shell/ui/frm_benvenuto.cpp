@@ -70,12 +70,18 @@ void frmBenvenuto::sopra(int area)
     for (int i = 0; i < 3; ++i)
         aree_[i]->setFrameShape(i == area ? QFrame::Box : QFrame::NoFrame);
     switch (area) {
-    case 0: Label2_->setText(QStringLiteral("Apre nuovo protafoglio")); break;
-    case 1: Label2_->setText(QStringLiteral("Apre la finestra di dialogo: apri portafoglio")); break;
+    case 0:
+        Label2_->setText(QStringLiteral("Apre nuovo protafoglio"));
+        break;
+    case 1:
+        Label2_->setText(QStringLiteral("Apre la finestra di dialogo: apri portafoglio"));
+        break;
     case 2:
         Label2_->setText(QStringLiteral("Apre: ") + apriUltimo_ + QStringLiteral(" l'ultimo portafoglio modificato"));
         break;
-    default: Label2_->clear(); break;
+    default:
+        Label2_->clear();
+        break;
     }
 }
 

@@ -69,8 +69,8 @@ QPixmap ImmagineBenvenuto(const QSize& pannello, int spazio)
         const QRect icona(int(r.center().x()) - lato / 2, int(r.top()) + pannello.height() / 6, lato, lato);
         QIcon(QLatin1String(scelte[i].icona)).paint(&p, icona);
         p.setPen(QColor(20, 40, 80));
-        p.drawText(r.adjusted(4, icona.bottom() - r.top() + 8, -4, -4), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
-                   QString::fromUtf8(scelte[i].testo));
+        p.drawText(r.adjusted(4, icona.bottom() - r.top() + 8, -4, -4),
+                   Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, QString::fromUtf8(scelte[i].testo));
     }
     return immagine;
 }

@@ -51,7 +51,14 @@ OpzioniVista::OpzioniVista(ContestoFinestre& contesto, QWidget* parent) : QDialo
 
     // Load.
     ApplicaColori(this, contesto_.stato.DbDataSet);
-    const ImpostazioniVista v = LeggiImpostazioniVista(contesto_.stato.DbDataSet).value_or(ImpostazioniVista{});
+    const auto letti = LeggiImpostazioniVista(contesto_.stato.DbDataSet);
+    if (!letti) {
+        // Storing the boxes would overwrite settings nobody has seen.
+        contesto_.messaggi.mostra(QStringLiteral("Impossibile leggere le impostazioni della vista."),
+                                  Messaggi::Icona::Critico);
+        cmd_Ok->setEnabled(false);
+    }
+    const ImpostazioniVista v = letti.value_or(ImpostazioniVista{});
     chk_Tip_->setChecked(v.Tip != 0);
     chk_Benvenuto_->setChecked(v.Benvenuto != 0);
     chk_Clock_->setChecked(v.Clock != 0);

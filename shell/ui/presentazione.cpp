@@ -58,8 +58,15 @@ Presentazione::Presentazione(ContestoFinestre& contesto, QWidget* parent)
 
     // Load.
     ApplicaColori(this, contesto_.stato.DbDataSet);
-    pwd_ = LeggiPwd(contesto_.stato.DbDataSet).value_or(QString());
-    Picture1_->setVisible(PasswordInChiaro(pwd_) != QLatin1String("0"));
+    const Lettura<QString> pwd = LeggiPwd(contesto_.stato.DbDataSet);
+    if (!pwd.ok()) {
+        // Without the stored password nobody is let in: the message says why, Esc ends.
+        illeggibile_ = true;
+        contesto_.messaggi.mostra(pwd.errore, Messaggi::Icona::Critico);
+    } else {
+        pwd_ = pwd.righe.front();
+    }
+    Picture1_->setVisible(illeggibile_ || PasswordInChiaro(pwd_) != QLatin1String("0"));
 }
 
 void Presentazione::premiOk()
@@ -68,7 +75,7 @@ void Presentazione::premiOk()
         done(Accepted);
         return;
     }
-    if (PasswordInChiaro(pwd_) == txt_Pwd_->text())
+    if (!illeggibile_ && PasswordInChiaro(pwd_) == txt_Pwd_->text())
         done(Accepted);
 }
 

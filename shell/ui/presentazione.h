@@ -35,6 +35,7 @@ protected:
 private:
     ContestoFinestre& contesto_;
     QString pwd_;   // the stored, scrambled text, read at load
+    bool illeggibile_ = false;
     PictureBox* Picture1_;
     QLineEdit* txt_Pwd_;
     QTimer* Timer1_;

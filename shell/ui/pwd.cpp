@@ -71,7 +71,15 @@ Pwd::Pwd(ContestoFinestre& contesto, QWidget* parent) : QDialog(parent), contest
 
     // Load.
     ApplicaColori(this, contesto_.stato.DbDataSet);
-    pwd_ = LeggiPwd(contesto_.stato.DbDataSet).value_or(QString());
+    const Lettura<QString> pwd = LeggiPwd(contesto_.stato.DbDataSet);
+    if (!pwd.ok()) {
+        // Nothing can be checked against it: the dialog can only be cancelled.
+        contesto_.messaggi.mostra(pwd.errore, Messaggi::Icona::Critico);
+        Command1->setEnabled(false);
+        txt_1_->setEnabled(false);
+    } else {
+        pwd_ = pwd.righe.front();
+    }
     if (PasswordInChiaro(pwd_) == NessunaPassword) {
         lab_1_->setText(QStringLiteral("Password"));
         lab_2_->setText(QStringLiteral("Conferma Password"));

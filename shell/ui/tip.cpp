@@ -55,9 +55,15 @@ Tip::Tip(ContestoFinestre& contesto, QWidget* parent) : QDialog(parent), contest
 void Tip::carica()
 {
     ApplicaColori(this, contesto_.stato.DbDataSet);
-    const QSqlDatabase& db = contesto_.stato.DbDataSet;
-    const int indice = IndiceConsiglio(QRandomGenerator::global()->generateDouble(), ContaConsigli(db));
-    txt_Tip_->setPlainText(LeggiConsiglio(db, indice));
+    const Lettura<QString> consigli = LeggiConsigli(contesto_.stato.DbDataSet);
+    if (!consigli.ok()) {
+        txt_Tip_->clear();
+        contesto_.messaggi.mostra(consigli.errore, Messaggi::Icona::Critico);
+        return;
+    }
+    const int n = static_cast<int>(consigli.righe.size());
+    const int indice = IndiceConsiglio(QRandomGenerator::global()->generateDouble(), n);
+    txt_Tip_->setPlainText(indice < 0 ? QString() : consigli.righe.at(indice));
 }
 
 void Tip::chiudi()

@@ -6,8 +6,8 @@
 #include "password.h"
 #include "settaggi_avvio.h"
 
-#include <QSqlQuery>
 #include <gtest/gtest.h>
+#include <QSqlQuery>
 
 TEST(Password, OnlyTextsThatReadBackAreScrambled)
 {
@@ -36,11 +36,18 @@ TEST(Password, ReadAndWrittenInTheSettingsRow)
 {
     CartellaProva c;
     QSqlDatabase db = c.apri(c.dataset());
-    ASSERT_EQ(PasswordInChiaro(LeggiPwd(db).value()), "0");
+    auto letta = [&db] {
+        const Lettura<QString> l = LeggiPwd(db);
+        EXPECT_TRUE(l.ok()) << l.errore.toStdString();
+        return l.ok() && l.righe.size() == 1 ? l.righe.front() : QStringLiteral("?");
+    };
+    ASSERT_EQ(PasswordInChiaro(letta()), "0");
     ASSERT_TRUE(ScriviPwd(db, *CifraPassword("it's")).ok());
-    EXPECT_EQ(PasswordInChiaro(LeggiPwd(db).value()), "it's");
+    EXPECT_EQ(PasswordInChiaro(letta()), "it's");
     CartellaProva::esegui(db, "UPDATE Settaggi SET Pwd = NULL");
-    EXPECT_EQ(LeggiPwd(db), std::optional<QString>(""));
+    EXPECT_EQ(letta(), "");
+    CartellaProva::esegui(db, "DELETE FROM Settaggi");
+    EXPECT_FALSE(LeggiPwd(db).ok());
 }
 
 TEST(Consigli, TheDrawCoversTheFirst120RowsOrTheRowsThereAre)
@@ -50,9 +57,8 @@ TEST(Consigli, TheDrawCoversTheFirst120RowsOrTheRowsThereAre)
         int righe;
         int atteso;
     } casi[] = {
-        {0.0, 130, 0},   {0.5, 130, 60},  {0.9999, 130, 119}, {0.9999, 120, 119},
-        {0.5, 3, 1},     {0.9999, 3, 2},  {0.0, 1, 0},        {0.9999, 1, 0},
-        {0.5, 0, -1},
+        {0.0, 130, 0},  {0.5, 130, 60}, {0.9999, 130, 119}, {0.9999, 120, 119}, {0.5, 3, 1},
+        {0.9999, 3, 2}, {0.0, 1, 0},    {0.9999, 1, 0},     {0.5, 0, -1},
     };
     for (const auto& k : casi) {
         SCOPED_TRACE(testing::Message() << k.caso << " of " << k.righe);
@@ -61,14 +67,18 @@ TEST(Consigli, TheDrawCoversTheFirst120RowsOrTheRowsThereAre)
 
     CartellaProva c;
     QSqlDatabase db = c.apri(c.dataset());
-    EXPECT_EQ(ContaConsigli(db), 120);   // the shipped table holds more
+    const Lettura<QString> tutti = LeggiConsigli(db);
+    ASSERT_TRUE(tutti.ok());
+    EXPECT_EQ(tutti.righe.size(), 120u); // the shipped table holds more
+    EXPECT_EQ(tutti.righe.front(),
+              CartellaProva::valore(db, "SELECT Consiglio FROM Consiglio WHERE rowid = 1").toString());
     CartellaProva::esegui(db, "DELETE FROM Consiglio");
     CartellaProva::esegui(db, "INSERT INTO Consiglio VALUES ('uno'), ('due')");
-    EXPECT_EQ(ContaConsigli(db), 2);
-    EXPECT_EQ(LeggiConsiglio(db, 0), "uno");
-    EXPECT_EQ(LeggiConsiglio(db, 1), "due");
-    EXPECT_EQ(LeggiConsiglio(db, 2), "");
-    EXPECT_EQ(LeggiConsiglio(db, -1), "");
+    EXPECT_EQ(LeggiConsigli(db).righe, (std::vector<QString>{"uno", "due"}));
+    CartellaProva::esegui(db, "DROP TABLE Consiglio");
+    const Lettura<QString> nessuno = LeggiConsigli(db);
+    EXPECT_FALSE(nessuno.ok());
+    EXPECT_TRUE(nessuno.errore.startsWith("Impossibile leggere i consigli"));
 }
 
 TEST(Crediti, TheFadeIsFullAtMidHeightAndBlackAtTheEdges)
@@ -122,7 +132,8 @@ TEST(SettaggiAvvio, FlagsAreWrittenInOneRowAndOnlySwitchedOff)
     EXPECT_EQ(letti.Benvenuto, 0);
 
     // A settings file that cannot be written says so.
-    CartellaProva::esegui(db, "CREATE TEMP TRIGGER blocca BEFORE UPDATE ON Settaggi BEGIN SELECT RAISE(ABORT, 'bloccato'); END");
+    CartellaProva::esegui(
+        db, "CREATE TEMP TRIGGER blocca BEFORE UPDATE ON Settaggi BEGIN SELECT RAISE(ABORT, 'bloccato'); END");
     const Esito e = ScriviImpostazioniVista(db, v);
     EXPECT_TRUE(e.erroreDatabase());
     EXPECT_TRUE(e.messaggio.startsWith("Impossibile salvare le impostazioni"));

@@ -1,10 +1,10 @@
 #include "associazione_file.h"
 #include "registro.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -129,12 +129,8 @@ TEST(Registro, ReadersByType)
         bool ok;
         const char* atteso;
     } casi[] = {
-        {"testo", true, "abc"},
-        {"vuoto", true, ""},
-        {"zero", true, "&h0"},
-        {"grande", true, "&hABCDEF01"},
-        {"binario", true, "prima"},
-        {"manca", false, ""},
+        {"testo", true, "abc"},         {"vuoto", true, ""},        {"zero", true, "&h0"},
+        {"grande", true, "&hABCDEF01"}, {"binario", true, "prima"}, {"manca", false, ""},
     };
     for (const auto& c : casi) {
         SCOPED_TRACE(c.nome);
@@ -174,12 +170,13 @@ TEST(Registro, AValueSetByHandIsRead)
 {
     QTemporaryDir dir;
     const QString file = dir.filePath("registro.reg");
-    Scrivi(file, "; a comment\r\n"
-                 "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Shared Tools\\MSINFO]\r\n"
-                 "  \"PATH\" = \"/usr/bin/prova\"\r\n"
-                 "\n"
-                 "[hkey_local_machine\\SOFTWARE\\Altro]\n"
-                 "\"N\"=dword:1f\n");
+    Scrivi(file,
+           "; a comment\r\n"
+           "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Shared Tools\\MSINFO]\r\n"
+           "  \"PATH\" = \"/usr/bin/prova\"\r\n"
+           "\n"
+           "[hkey_local_machine\\SOFTWARE\\Altro]\n"
+           "\"N\"=dword:1f\n");
     const ArchivioRegistro a(file);
     ASSERT_TRUE(a.leggibile());
     QString valore;

@@ -18,9 +18,9 @@
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -55,12 +55,15 @@ struct Ambiente {
 
     void sql(const QString& testo) { CartellaProva::esegui(stato.DbDataSet, testo); }
     QVariant valore(const QString& testo) { return CartellaProva::valore(stato.DbDataSet, testo); }
-    QString password() { return PasswordInChiaro(LeggiPwd(stato.DbDataSet).value()); }
+    QString password()
+    {
+        const Lettura<QString> l = LeggiPwd(stato.DbDataSet);
+        return l.ok() ? PasswordInChiaro(l.righe.front()) : QStringLiteral("?");
+    }
     void impostaPassword(const QString& p) { ASSERT_TRUE(ScriviPwd(stato.DbDataSet, CifraPassword(p).value()).ok()); }
 };
 
-template <class T>
-T* Trova(QWidget* w, const char* nome)
+template <class T> T* Trova(QWidget* w, const char* nome)
 {
     T* c = w->findChild<T*>(QLatin1String(nome));
     EXPECT_NE(c, nullptr) << nome;
@@ -163,6 +166,31 @@ TEST(Presentazione, EscAndTheFrameButtonEndTheProgramWithoutTheMainWindow)
         b.finestra->Attivazione();
         EXPECT_TRUE(b.mostrate.isEmpty());
         EXPECT_FALSE(b.finestra->isVisible());
+    }
+}
+
+TEST(Presentazione, APasswordThatCannotBeReadLetsNobodyIn)
+{
+    Ambiente a;
+    a.sql("DELETE FROM Settaggi");
+    {
+        Presentazione p(a.contesto);
+        EXPECT_FALSE(Trova<QWidget>(&p, "Picture1")->isHidden());
+        ASSERT_EQ(a.messaggi.mostrati.size(), 1);
+        EXPECT_TRUE(a.messaggi.mostrati.first().testo.startsWith("Impossibile leggere la password"));
+        QSignalSpy chiusa(&p, &QDialog::finished);
+        for (const QString& testo : {QString(""), QString("0")}) {
+            Digita(&p, "txt_Pwd", testo);
+            p.scatto();
+            Trova<QPushButton>(&p, "Command1")->click();
+        }
+        EXPECT_EQ(chiusa.size(), 0);
+    }
+    {
+        Pwd d(a.contesto);
+        EXPECT_EQ(a.messaggi.mostrati.size(), 2);
+        EXPECT_FALSE(Trova<QPushButton>(&d, "Command1")->isEnabled());
+        EXPECT_TRUE(Trova<QPushButton>(&d, "com_Annulla")->isEnabled());
     }
 }
 
@@ -361,6 +389,16 @@ TEST(Tip, WithFewerTipsEveryDrawShowsOne)
     EXPECT_EQ(testo->toPlainText(), "");
 }
 
+TEST(Tip, TipsThatCannotBeReadAreTold)
+{
+    Ambiente a;
+    a.sql("DROP TABLE Consiglio");
+    Tip t(a.contesto);
+    EXPECT_EQ(Trova<QPlainTextEdit>(&t, "txt_Tip")->toPlainText(), "");
+    ASSERT_EQ(a.messaggi.mostrati.size(), 1);
+    EXPECT_TRUE(a.messaggi.mostrati.first().testo.startsWith("Impossibile leggere i consigli"));
+}
+
 TEST(Tip, ChiudiOnlySwitchesTheTipsOff)
 {
     const struct {
@@ -422,7 +460,7 @@ TEST(frmBenvenuto, AClickChoosesAndEveryWayOutEndsTheStart)
 {
     const struct {
         const char* nome;
-        const char* area;   // nullptr: closed with the frame's button
+        const char* area; // nullptr: closed with the frame's button
         bool spuntata;
         int scelta;
         int benvenuto;
@@ -480,6 +518,16 @@ TEST(OpzioniVista, CaptionsAndBoxesFromTheSettings)
     EXPECT_EQ(Trova<QPushButton>(&d, "cmd_Annulla")->text(), "Annulla");
 }
 
+TEST(OpzioniVista, SettingsThatCannotBeReadAreNotOverwritten)
+{
+    Ambiente a;
+    a.sql("DELETE FROM Settaggi");
+    OpzioniVista d(a.contesto);
+    ASSERT_EQ(a.messaggi.mostrati.size(), 1);
+    EXPECT_FALSE(Trova<QPushButton>(&d, "cmd_Ok")->isEnabled());
+    EXPECT_TRUE(Trova<QPushButton>(&d, "cmd_Applica")->isEnabled());
+}
+
 TEST(OpzioniVista, ClickRulesRunOnlyWhenAValueChanges)
 {
     struct Caso {
@@ -513,11 +561,11 @@ TEST(OpzioniVista, ClickRulesRunOnlyWhenAValueChanges)
     auto* nomi = Trova<QCheckBox>(&d, "chk_IconeName");
     icone->click();
     EXPECT_FALSE(nomi->isEnabled());
-    EXPECT_TRUE(nomi->isChecked());   // unavailable, keeps its value
+    EXPECT_TRUE(nomi->isChecked()); // unavailable, keeps its value
     menu->click();
     EXPECT_FALSE(icone->isEnabled());
     EXPECT_FALSE(nomi->isEnabled());
-    icone->click();   // the user cannot change an unavailable box
+    icone->click(); // the user cannot change an unavailable box
     EXPECT_FALSE(icone->isChecked());
     menu->click();
     EXPECT_TRUE(icone->isEnabled());
@@ -546,7 +594,7 @@ TEST(OpzioniVista, ApplyThenCancelStoresNothingAndOkStoresTheSixFlags)
         OpzioniVista d(a.contesto);
         Trova<QCheckBox>(&d, "chk_Tip")->click();
         Trova<QCheckBox>(&d, "chk_Benvenuto")->click();
-        Trova<QCheckBox>(&d, "chk_Icone32")->click();   // IconeName turns unavailable, still ticked
+        Trova<QCheckBox>(&d, "chk_Icone32")->click(); // IconeName turns unavailable, still ticked
         Trova<QCheckBox>(&d, "chk_Menu")->click();
         QSignalSpy chiusa(&d, &QDialog::finished);
         Trova<QPushButton>(&d, "cmd_Ok")->click();
@@ -590,7 +638,7 @@ TEST(FrmAbout, CreditsStandOnBlackOneUnderTheOtherAndFade)
     for (int i = 0; i <= FrmAbout::N; ++i) {
         SCOPED_TRACE(i);
         QLabel* l = w.credito(i);
-        EXPECT_EQ(l->parentWidget(), shape);   // clipped to the credits area
+        EXPECT_EQ(l->parentWidget(), shape); // clipped to the credits area
         EXPECT_FALSE(l->autoFillBackground());
         EXPECT_EQ(w.cima(i), i * FrmAbout::AltezzaRiga);
         EXPECT_EQ(l->x() + l->width() / 2, shape->width() / 2);
@@ -652,7 +700,7 @@ TEST(AvviaInfoSistema, StartsTheToolTheStoreNamesOrSaysItIsUnavailable)
         const char* nome;
         std::function<void(ArchivioRegistro&)> prepara;
         bool avvioRiesce;
-        QString avviato;   // "" when nothing may be started
+        QString avviato; // "" when nothing may be started
     };
     const Caso casi[] = {
         {"nothing in the store", [](ArchivioRegistro&) {}, true, ""},
@@ -662,7 +710,9 @@ TEST(AvviaInfoSistema, StartsTheToolTheStoreNamesOrSaysItIsUnavailable)
          [&](ArchivioRegistro& r) { ScriviStringa(r, HKEY_LOCAL_MACHINE, msinfo, "PATH", "/opt/info"); }, false,
          "/opt/info"},
         {"folder with the tool",
-         [&](ArchivioRegistro& r) { ScriviStringa(r, HKEY_LOCAL_MACHINE, cartella, "MSINFO", dir.filePath("strumenti")); },
+         [&](ArchivioRegistro& r) {
+             ScriviStringa(r, HKEY_LOCAL_MACHINE, cartella, "MSINFO", dir.filePath("strumenti"));
+         },
          true, dir.filePath("strumenti/MSINFO32.EXE")},
         {"folder without the tool",
          [&](ArchivioRegistro& r) { ScriviStringa(r, HKEY_LOCAL_MACHINE, cartella, "MSINFO", dir.path()); }, true, ""},
