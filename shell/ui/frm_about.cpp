@@ -4,6 +4,7 @@
 #include "avvia_info_sistema.h"
 #include "crediti.h"
 #include "immagini_avvio.h"
+#include "picture_box.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -61,9 +62,10 @@ FrmAbout::FrmAbout(ContestoFinestre& contesto, QWidget* parent) : QDialog(parent
         lblCredits_[i] = l;
     }
 
-    auto* Picture1 = new QLabel(this);
+    auto* Picture1 = new PictureBox(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setPixmap(ImmagineProgramma(QSize(120, 90)));
+    Picture1->setFixedSize(120, 90);
+    Picture1->SetPicture(ImmagineProgramma(Picture1->size()));
 
     auto* Frame1 = new QGroupBox(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));

@@ -2,6 +2,7 @@
 
 #include "immagini_avvio.h"
 #include "impostazioni_vista.h"
+#include "picture_box.h"
 #include "settaggi_avvio.h"
 
 #include <QCheckBox>
@@ -24,9 +25,11 @@ frmBenvenuto::frmBenvenuto(ContestoFinestre& contesto, QWidget* parent) : QDialo
     setObjectName(QStringLiteral("frmBenvenuto"));
     setWindowTitle(QStringLiteral("Benvenuti in Brunivox"));
 
-    Picture1_ = new QLabel(this);
+    Picture1_ = new PictureBox(this);
     Picture1_->setObjectName(QStringLiteral("Picture1"));
-    Picture1_->setPixmap(ImmagineBenvenuto(QSize(LatoArea, AltezzaArea), Spazio));
+    const QPixmap immagine = ImmagineBenvenuto(QSize(LatoArea, AltezzaArea), Spazio);
+    Picture1_->setFixedSize(immagine.size());
+    Picture1_->SetPicture(immagine);
     Picture1_->setMouseTracking(true);
     Picture1_->installEventFilter(this);
     for (int i = 0; i < 3; ++i) {

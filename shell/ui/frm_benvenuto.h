@@ -7,6 +7,7 @@
 
 #include <array>
 
+class PictureBox;
 class QCheckBox;
 class QLabel;
 
@@ -29,7 +30,7 @@ protected:
 private:
     ContestoFinestre& contesto_;
     QString apriUltimo_;   // read at load
-    QLabel* Picture1_;
+    PictureBox* Picture1_;
     std::array<QLabel*, 3> aree_{};
     QLabel* Label2_;
     QCheckBox* Check1_;

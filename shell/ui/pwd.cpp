@@ -3,6 +3,7 @@
 #include "applica_colori.h"
 #include "immagini_avvio.h"
 #include "password.h"
+#include "picture_box.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -22,9 +23,10 @@ Pwd::Pwd(ContestoFinestre& contesto, QWidget* parent) : QDialog(parent), contest
 {
     setObjectName(QStringLiteral("Pwd"));
 
-    auto* Picture1 = new QLabel(this);
+    auto* Picture1 = new PictureBox(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setPixmap(ImmagineProgramma(QSize(96, 96)));
+    Picture1->setFixedSize(96, 96);
+    Picture1->SetPicture(ImmagineProgramma(Picture1->size()));
 
     auto* griglia = new QGridLayout;
     auto casella = [&](const char* etichetta, const char* nome, int riga, QLabel*& lab, QLineEdit*& txt) {

@@ -444,7 +444,7 @@ TEST(frmBenvenuto, HoverShowsTheBorderAndTheHint)
             EXPECT_EQ(aree[j]->frameShape(), j == i ? QFrame::Box : QFrame::NoFrame) << j;
         EXPECT_EQ(hint->text(), hints[i]);
     }
-    Muovi(Trova<QLabel>(&w, "Picture1"));
+    Muovi(Trova<QWidget>(&w, "Picture1"));
     for (QLabel* area : aree)
         EXPECT_EQ(area->frameShape(), QFrame::NoFrame);
     EXPECT_EQ(hint->text(), "");
