@@ -1,6 +1,8 @@
 #include "tabella_finestre.h"
 
 #include "frm_eseguiti.h"
+#include "frm_esporta.h"
+#include "importa.h"
 
 namespace {
 
@@ -36,8 +38,8 @@ const TabellaFinestre& FinestreDelProgramma()
         {"frmMDD", Figlia, "mnu_MDD", "MDD", true, true, Scarico::SenzaOperazioniChiuse, {}},
         // The averages are computed once, at load.
         {"frmMedie", Figlia, "mnu_Medie", "Medie", true, false, Scarico::SenzaEseguiti, {}},
-        {"Importa", Dialogo, "mnu_Importa", "", true, false, Scarico::Mai, {}},
-        {"frmEsporta", Dialogo, "mnu_Esporta", "", true, false, Scarico::Mai, {}},
+        {"Importa", Dialogo, "mnu_Importa", "", true, false, Scarico::Mai, Fabbrica<Importa>()},
+        {"frmEsporta", Dialogo, "mnu_Esporta", "", true, false, Scarico::Mai, Fabbrica<frmEsporta>()},
         {"Pwd", Dialogo, "mnu_Password", "", true, false, Scarico::Mai, {}},
         {"frmParametriIniziali", Dialogo, "mnu_ParametriIniziali", "", true, false, Scarico::Mai, {}},
         {"frmPersonalizzaErrori", Dialogo, "mnu_PersonalizzaErrori", "", true, false, Scarico::Mai, {}},

@@ -27,3 +27,13 @@ QString DialogoFileQt::salva(const QString& titolo, const QString& filtro)
     return QFileDialog::getSaveFileName(genitore_, titolo, QString(), FiltroQt(filtro), nullptr,
                                         QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
 }
+
+SceltaFile DialogoFileQt::salvaConFiltro(const QString& titolo, const QString& filtro)
+{
+    const QStringList voci = FiltroQt(filtro).split(QStringLiteral(";;"));
+    QString scelto = voci.value(0);
+    const QString percorso =
+        QFileDialog::getSaveFileName(genitore_, titolo, QString(), voci.join(QStringLiteral(";;")), &scelto,
+                                     QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
+    return {percorso, static_cast<int>(voci.indexOf(scelto)) + 1};
+}
