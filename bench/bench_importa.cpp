@@ -67,7 +67,7 @@ int main(int argc, char** argv)
     }
     QTemporaryDir lavoro;
     // A date in the middle of the synthetic history, so rows go in between its trades.
-    const QString file = QDir(lavoro.path()).filePath(QStringLiteral("realtick20210615.csv"));
+    const QString file = QDir(lavoro.path()).filePath(QStringLiteral("realtick20140616.csv"));
     {
         QFile f(file);
         if (!f.open(QIODevice::WriteOnly) || f.write(FileRealTick(righe)) < 0) {

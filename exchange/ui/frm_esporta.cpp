@@ -56,13 +56,13 @@ frmEsporta::frmEsporta(ContestoFinestre& contesto, QWidget* parent) : QDialog(pa
 {
     setObjectName(QStringLiteral("frmEsporta"));
     setWindowTitle(QStringLiteral("Esporta  "));
-    Costruisci();
+    costruisci();
     Colore();
     ProgressBar1_->hide();
     cmdAvvia_->setEnabled(false);
 }
 
-void frmEsporta::Costruisci()
+void frmEsporta::costruisci()
 {
     auto* Label1 = new QLabel(QStringLiteral("Tabelle da esportare :"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -74,7 +74,7 @@ void frmEsporta::Costruisci()
     auto casella = [this](const QString& testo, const QString& nome) {
         auto* c = new QCheckBox(testo, this);
         c->setObjectName(nome);
-        connect(c, &QCheckBox::clicked, this, &frmEsporta::ControllaScelte);
+        connect(c, &QCheckBox::clicked, this, &frmEsporta::controllaScelte);
         return c;
     };
     chkOperazioniChiuse_ = casella(QStringLiteral("Op.chiuse"), QStringLiteral("chk_OperazioniChiuse"));
@@ -116,7 +116,7 @@ void frmEsporta::Costruisci()
     g->addWidget(ProgressBar1_, 4, 0, 1, 4);
     g->setRowMinimumHeight(4, ProgressBar1_->sizeHint().height());
 
-    connect(cmdAvvia_, &QPushButton::clicked, this, &frmEsporta::Avvia);
+    connect(cmdAvvia_, &QPushButton::clicked, this, &frmEsporta::avvia);
     connect(cmdChiudi_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -130,7 +130,7 @@ TabelleScelte frmEsporta::scelte() const
     return {chkOperazioniChiuse_->isChecked(), chkEseguiti_->isChecked(), chkPortafoglio_->isChecked()};
 }
 
-void frmEsporta::ControllaScelte()
+void frmEsporta::controllaScelte()
 {
     cmdAvvia_->setEnabled(scelte().almenoUna());
 }
@@ -152,14 +152,14 @@ ProgressoEsportazione frmEsporta::progresso()
             [this] { AvanzaProgresso(); }};
 }
 
-void frmEsporta::MostraConteggi(const ConteggiEsportazione& conteggi)
+void frmEsporta::mostraConteggi(const ConteggiEsportazione& conteggi)
 {
     ImpostaConteggio(labOperazionichiuse_, conteggi.OperazioniChiuse);
     ImpostaConteggio(labEseguiti_, conteggi.Eseguiti);
     ImpostaConteggio(labPortafoglio_, conteggi.Portafoglio);
 }
 
-void frmEsporta::Avvia()
+void frmEsporta::avvia()
 {
     const SceltaFile scelta = contesto_.dialoghi.salvaConFiltro(TitoloDialogo, FiltroEsporta);
     if (scelta.percorso.isEmpty()) {
@@ -187,19 +187,19 @@ void frmEsporta::Avvia()
     }
     cmdAvvia_->setEnabled(false);
     cmdChiudi_->setEnabled(false);
-    Esporta(scelta.filtro, scelta.percorso);
+    esporta(scelta.filtro, scelta.percorso);
     cmdAvvia_->setEnabled(scelte().almenoUna());
     cmdChiudi_->setEnabled(true);
 }
 
-void frmEsporta::Esporta(int tipo, const QString& percorso)
+void frmEsporta::esporta(int tipo, const QString& percorso)
 {
     StatoApplicazione& stato = contesto_.stato;
     EsitoEsportazione esito;
     switch (tipo) {
     case TipoAccess:
         esito = EsportaCopiaDatabase(stato.DbPortafoglio, percorso, scelte());
-        MostraConteggi(esito.conteggi);
+        mostraConteggi(esito.conteggi);
         // The copy leaves the open portfolio as it was; the refresh runs whatever happened.
         contesto_.principale.ControlloMenu();
         if (esito.esito.ok())
@@ -211,14 +211,14 @@ void frmEsporta::Esporta(int tipo, const QString& percorso)
         for (QLabel* l : {labOperazionichiuse_, labEseguiti_, labPortafoglio_})
             l->clear();
         esito = EsportaTesto(stato.DbPortafoglio, percorso, scelte(), progresso());
-        MostraConteggi(esito.conteggi);
+        mostraConteggi(esito.conteggi);
         ProgressBar1_->hide();
         break;
     default:
         ProgressBar1_->show();
         esito = EsportaExcel(stato.DbPortafoglio, percorso, scelte(),
                              QDir(stato.CartellaProgramma).filePath(NomeLogoExcel), progresso());
-        MostraConteggi(esito.conteggi);
+        mostraConteggi(esito.conteggi);
         ProgressBar1_->hide();
         break;
     }

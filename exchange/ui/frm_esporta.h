@@ -26,11 +26,11 @@ public Q_SLOTS:
     void Colore();
 
 private:
-    void Costruisci();
-    void ControllaScelte();
-    void Avvia();
-    void Esporta(int tipo, const QString& percorso);
-    void MostraConteggi(const ConteggiEsportazione& conteggi);
+    void costruisci();
+    void controllaScelte();
+    void avvia();
+    void esporta(int tipo, const QString& percorso);
+    void mostraConteggi(const ConteggiEsportazione& conteggi);
     void AvanzaProgresso();
     ProgressoEsportazione progresso();
     TabelleScelte scelte() const;

@@ -47,14 +47,14 @@ Importa::Importa(ContestoFinestre& contesto, QWidget* parent) : QDialog(parent),
 {
     setObjectName(QStringLiteral("Importa"));
     setWindowTitle(QStringLiteral("Importa dati"));
-    Costruisci();
+    costruisci();
 
     // Drive and folder are the process's current ones.
-    ImpostaCartella(QDir::currentPath());
+    impostaCartella(QDir::currentPath());
     ProgressBar1_->hide();
 }
 
-void Importa::Costruisci()
+void Importa::costruisci()
 {
     Frame1_ = new QGroupBox(QStringLiteral("percorso"), this);
     Frame1_->setObjectName(QStringLiteral("Frame1"));
@@ -160,14 +160,14 @@ void Importa::Costruisci()
     tutto->addLayout(sinistra);
     tutto->addLayout(destra, 1);
 
-    connect(Drive1_, &QComboBox::activated, this, &Importa::CambioUnita);
-    connect(Dir1_->selectionModel(), &QItemSelectionModel::currentChanged, this, &Importa::CambioCartella);
-    connect(Combo1_, &QComboBox::activated, this, &Importa::CambioFormato);
+    connect(Drive1_, &QComboBox::activated, this, &Importa::cambioUnita);
+    connect(Dir1_->selectionModel(), &QItemSelectionModel::currentChanged, this, &Importa::cambioCartella);
+    connect(Combo1_, &QComboBox::activated, this, &Importa::cambioFormato);
     // A click previews even when it leaves the selection as it was; a change made with
     // the keyboard previews too, but a mouse press does not preview twice.
-    connect(List1_, &QListWidget::clicked, this, &Importa::Anteprima);
-    connect(List1_, &QListWidget::itemSelectionChanged, this, &Importa::SelezioneCambiata);
-    connect(cmdOk_, &QPushButton::clicked, this, &Importa::Conferma);
+    connect(List1_, &QListWidget::clicked, this, &Importa::anteprima);
+    connect(List1_, &QListWidget::itemSelectionChanged, this, &Importa::selezioneCambiata);
+    connect(cmdOk_, &QPushButton::clicked, this, &Importa::conferma);
     connect(cmdAnnulla_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -176,7 +176,7 @@ const std::vector<RigaImportata>& Importa::righeInAnteprima() const
     return anteprima_->righe();
 }
 
-void Importa::ImpostaCartella(const QString& percorso)
+void Importa::impostaCartella(const QString& percorso)
 {
     const QString radice = QStorageInfo(percorso).rootPath();
     const int unita = Drive1_->findData(radice);
@@ -190,41 +190,41 @@ void Importa::ImpostaCartella(const QString& percorso)
         Dir1_->setCurrentIndex(indice);   // CambioCartella follows
         Dir1_->scrollTo(indice);
     }
-    AggiornaFile();
+    aggiornaFile();
     List1_->clear();
     CaricaListaFile();
 }
 
-void Importa::CambioUnita(int indice)
+void Importa::cambioUnita(int indice)
 {
     const QString radice = Drive1_->itemData(indice).toString();
     if (!radice.isEmpty())
-        ImpostaCartella(radice);
+        impostaCartella(radice);
 }
 
-void Importa::CambioCartella()
+void Importa::cambioCartella()
 {
     const QString percorso = cartelle_->filePath(Dir1_->currentIndex());
     if (percorso.isEmpty() || percorso == cartella_)
         return;
     cartella_ = percorso;
-    AggiornaFile();
+    aggiornaFile();
     List1_->clear();
     CaricaListaFile();
 }
 
-void Importa::CambioFormato(int indice)
+void Importa::cambioFormato(int indice)
 {
     if (indice == 0)
         modello_ = QStringLiteral("*.csv");
     else if (indice == 1)
         modello_ = QStringLiteral("*.xls");
-    AggiornaFile();
+    aggiornaFile();
     List1_->clear();
     CaricaListaFile();
 }
 
-void Importa::AggiornaFile()
+void Importa::aggiornaFile()
 {
     File1_->clear();
     File1_->addItems(QDir(cartella_).entryList({modello_}, QDir::Files, QDir::Name));
@@ -250,33 +250,38 @@ QStringList Importa::fileSelezionati() const
     return file;
 }
 
-std::vector<RigaImportata> Importa::LeggiSelezionati()
+void Importa::ImportaFileRealTick(const QString& percorso, std::vector<RigaImportata>& righe)
+{
+    // The lines read before an invalid one stay.
+    LetturaRealTick lettura = LeggiFileRealTick(percorso);
+    righe.insert(righe.end(), lettura.righe.begin(), lettura.righe.end());
+    if (!lettura.valido)
+        contesto_.messaggi.mostra(MessaggioRealTickNonValido);
+}
+
+std::vector<RigaImportata> Importa::leggiSelezionati()
 {
     std::vector<RigaImportata> righe;
-    for (const QString& file : fileSelezionati()) {
-        LetturaRealTick lettura = LeggiFileRealTick(file);
-        righe.insert(righe.end(), lettura.righe.begin(), lettura.righe.end());
-        if (!lettura.valido)
-            contesto_.messaggi.mostra(MessaggioRealTickNonValido);
-    }
+    for (const QString& file : fileSelezionati())
+        ImportaFileRealTick(file, righe);
     return righe;
 }
 
-void Importa::SelezioneCambiata()
+void Importa::selezioneCambiata()
 {
     // The click that follows the press previews.
     if (QApplication::mouseButtons() != Qt::NoButton)
         return;
-    Anteprima();
+    anteprima();
 }
 
-void Importa::Anteprima()
+void Importa::anteprima()
 {
     labFileSelezionati_->setText(Numero(List1_->selectedItems().size()));
     std::vector<RigaImportata> righe;
     switch (formato()) {
     case 0:
-        righe = LeggiSelezionati();
+        righe = leggiSelezionati();
         break;
     case 1:
         for (const QString& file : fileSelezionati())
@@ -312,11 +317,11 @@ void Importa::AvanzaProgresso()
     }
 }
 
-void Importa::Conferma()
+void Importa::conferma()
 {
     StatoApplicazione& stato = contesto_.stato;
     // Whatever the format shown, the selected files are read as Real Tick III files.
-    const std::vector<RigaImportata> righe = LeggiSelezionati();
+    const std::vector<RigaImportata> righe = leggiSelezionati();
     if (righe.empty() || !stato.portafoglioAperto()) {
         accept();
         return;

@@ -33,22 +33,23 @@ public:
 
 public Q_SLOTS:
     void CaricaListaFile();
-    void ImpostaCartella(const QString& percorso);
+    void impostaCartella(const QString& percorso);
 
 private:
-    void Costruisci();
-    void CambioUnita(int indice);
-    void CambioCartella();
-    void CambioFormato(int indice);
-    void AggiornaFile();
-    void Anteprima();
-    void SelezioneCambiata();
-    void Conferma();
+    void costruisci();
+    void cambioUnita(int indice);
+    void cambioCartella();
+    void cambioFormato(int indice);
+    void aggiornaFile();
+    void anteprima();
+    void selezioneCambiata();
+    void conferma();
     void AvanzaProgresso();
 
     int formato() const;
     QStringList fileSelezionati() const;
-    std::vector<RigaImportata> LeggiSelezionati();
+    std::vector<RigaImportata> leggiSelezionati();
+    void ImportaFileRealTick(const QString& percorso, std::vector<RigaImportata>& righe);
     void ImportaFileXls(const QString& percorso);
 
     ContestoFinestre& contesto_;

@@ -47,7 +47,7 @@ public:
     void apri()
     {
         finestra = std::make_unique<Importa>(contesto);
-        finestra->ImpostaCartella(cartella);
+        finestra->impostaCartella(cartella);
         finestra->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(finestra.get()));
     }
