@@ -2,6 +2,7 @@
 // The holding check on a trade history held in memory: read once, then each new trade
 // is put at its (Data, ID) place and the whole history replayed without a query. The
 // replay and its texts are those of VerificaDisponibilita.
+#include "esito.h"
 #include "tabella_eseguiti.h"
 
 #include <QHash>
@@ -17,8 +18,9 @@ public:
     // Takes out the trade with this key (the one just added, when it was undone).
     void togli(qint64 id);
 
-    // "" when every sell is covered, otherwise the text about the first one that is not.
-    QString verifica() const;
+    // Accepted when every sell is covered, otherwise refused with the text about the first
+    // one that is not (or the first trade that cannot be replayed).
+    Esito verifica() const;
 
     std::size_t numero() const { return eseguiti_.size(); }
 
@@ -29,10 +31,13 @@ private:
         bool acquisto = false;
         int codice = 0;      // index into codici_
         qint64 qta = 0;
+        QString difetto;     // why the trade cannot be replayed; empty when it can
     };
 
+    Voce voce(qint64 id, const QString& dataIso, const QString& tipo, const QString& cod, qint64 qta);
+
     int codice(const QString& cod);
-    static bool Prima(const Voce& a, const Voce& b);
+    static bool prima(const Voce& a, const Voce& b);
 
     std::vector<Voce> eseguiti_;   // in (Data, ID) order
     QHash<QString, int> indici_;

@@ -1,6 +1,7 @@
 #include "file_real_tick.h"
 
 #include "date.h"
+#include "eseguito_valido.h"
 #include "file_utili.h"
 
 #include <QDate>
@@ -8,6 +9,8 @@
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QStringList>
+
+#include <cmath>
 
 namespace {
 
@@ -28,7 +31,7 @@ bool LeggiQuantita(const QString& campo, qint64& qta)
     if (!cifre.match(campo).hasMatch())
         return false;
     qta = campo.toLongLong();
-    return qta > 0;
+    return qta > 0 && qta <= motore::QuantitaMassima;
 }
 
 bool LeggiPrezzo(const QString& campo, double& prezzo)
@@ -38,7 +41,7 @@ bool LeggiPrezzo(const QString& campo, double& prezzo)
         return false;
     bool ok = false;
     prezzo = campo.toDouble(&ok);   // C locale: "." is the decimal point
-    return ok && prezzo > 0;
+    return ok && std::isfinite(prezzo) && prezzo > 0;
 }
 
 } // namespace

@@ -73,8 +73,8 @@ EsitoImportazione ImportaEseguiti(QSqlDatabase& portafoglio, const std::vector<R
         if (passo)
             passo();
 
-        const QString messaggio = disponibilita.verifica();
-        if (!messaggio.isEmpty() && !(domanda && domanda(DomandaDisponibilita(messaggio)))) {
+        const Esito controllo = disponibilita.verifica();
+        if (!controllo.ok() && !(domanda && domanda(DomandaDisponibilita(controllo.messaggio)))) {
             riga.annulla();
             disponibilita.togli(id);
             ++esito.annullati;

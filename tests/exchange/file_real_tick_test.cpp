@@ -53,6 +53,8 @@ TEST(FileRealTick, CasiDiLettura)
         {"quantita' zero", Intestazione + Linea("Buy", "0", "ENI", "4") + "\r\n", nome, {}, false},
         {"quantita' decimale", Intestazione + Linea("Buy", "1.5", "ENI", "4") + "\r\n", nome, {}, false},
         {"quantita' vuota", Intestazione + Linea("Buy", "", "ENI", "4") + "\r\n", nome, {}, false},
+        {"quantita' oltre il massimo", Intestazione + Linea("Buy", "1000000000000000", "ENI", "4") + "\r\n", nome, {}, false},
+        {"prezzo enorme", Intestazione + Linea("Buy", "3", "ENI", QString(400, '9')) + "\r\n", nome, {}, false},
         {"prezzo zero", Intestazione + Linea("Buy", "3", "ENI", "0") + "\r\n", nome, {}, false},
         {"prezzo con lettere", Intestazione + Linea("Buy", "3", "ENI", "4x") + "\r\n", nome, {}, false},
         {"prezzo negativo", Intestazione + Linea("Buy", "3", "ENI", "-4") + "\r\n", nome, {}, false},

@@ -161,6 +161,10 @@ TEST(DisponibilitaInMemoria, ComeIlControlloSullaTabella)
                                          {"2024-01-04", "Sell", "A", "a", 1, 1}}},
         {"stesso giorno: vendita inserita prima dell'acquisto", {{"2024-01-02", "Sell", "A", "a", 5, 1}, {"2024-01-02", "Buy", "A", "a", 5, 1}}},
         {"date fuori ordine di chiave", {{"2024-03-01", "Sell", "A", "a", 5, 1}, {"2024-01-01", "Buy", "A", "a", 3, 1}}},
+        {"data non valida", {{"2024-02-30", "Buy", "A", "a", 3, 1}}},
+        {"quantita' negativa", {{"2024-01-01", "Buy", "A", "a", 3, 1}, {"2024-01-02", "Sell", "A", "a", -2, 1}}},
+        {"posseduta oltre il massimo", {{"2024-01-01", "Buy", "A", "a", 999'999'999'999'999, 1},
+                                        {"2024-01-02", "Buy", "A", "a", 1, 1}}},
         {"tipo in maiuscolo e minuscolo", {{"2024-01-01", "bUy", "A", "a", 3, 1}, {"2024-01-02", "SELL", "A", "a", 2, 1},
                                            {"2024-01-03", "qualsiasi", "A", "a", 2, 1}}},
     };
@@ -171,7 +175,10 @@ TEST(DisponibilitaInMemoria, ComeIlControlloSullaTabella)
             a.inserisci(e);
         const auto storia = LeggiEseguiti(a.stato.DbPortafoglio);
         ASSERT_TRUE(storia.ok());
-        EXPECT_EQ(DisponibilitaInMemoria(storia.righe).verifica(), VerificaDisponibilita(a.stato.DbPortafoglio));
+        const Esito memoria = DisponibilitaInMemoria(storia.righe).verifica();
+        const Esito tabella = VerificaDisponibilita(a.stato.DbPortafoglio);
+        EXPECT_EQ(memoria.tipo, tabella.tipo);
+        EXPECT_EQ(memoria.messaggio, tabella.messaggio);
     }
 }
 
@@ -185,9 +192,9 @@ TEST(DisponibilitaInMemoria, UnaRigaAggiuntaVaAlSuoPostoETolta)
     DisponibilitaInMemoria d(storia.righe);
     // A sell dated before the existing sell takes pieces from it.
     d.aggiungi(3, QStringLiteral("2024-01-03"), QStringLiteral("Sell"), QStringLiteral("A"), 4);
-    EXPECT_EQ(d.verifica(), QStringLiteral("A disponibili solo 6 pezzi"));
+    EXPECT_EQ(d.verifica().messaggio, QStringLiteral("A disponibili solo 6 pezzi"));
     d.togli(3);
-    EXPECT_EQ(d.verifica(), QString());
+    EXPECT_TRUE(d.verifica().ok());
 }
 
 } // namespace
