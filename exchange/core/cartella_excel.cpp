@@ -226,7 +226,7 @@ EsitoEsportazione EsportaExcel(const QSqlDatabase& portafoglio, const QString& p
         const Tabella& t = tabelle[i];
         lxw_worksheet* ws = fogli[i];
         if (worksheet_insert_image(ws, 0, 0, logoLocale.constData()) != LXW_NO_ERROR) {
-            errore = QStringLiteral("l'immagine %1 non e' leggibile.").arg(NomeLogoExcel);
+            errore = QStringLiteral("l'immagine %1 non è leggibile.").arg(NomeLogoExcel);
             break;
         }
         FormattaFoglio(ws, formati, t);

@@ -1,13 +1,11 @@
 #include "copia_database.h"
 
+#include "file_portafoglio.h"
 #include "punto_salvataggio.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QTemporaryFile>
 #include <QVariant>
 
 #include <optional>
@@ -57,22 +55,6 @@ QString LavoraCopia(const QString& file, const TabelleScelte& scelte, ConteggiEs
     return QString();
 }
 
-QString CopiaEPulisci(const QSqlDatabase& portafoglio, const QString& temporaneo, const TabelleScelte& scelte,
-                      ConteggiEsportazione& conteggi)
-{
-    // One consistent snapshot of the open file, taken on its own connection's view.
-    QSqlQuery q(portafoglio);
-    if (!q.prepare(QStringLiteral("VACUUM INTO ?")))
-        return q.lastError().text();
-    q.addBindValue(temporaneo);
-    if (!q.exec())
-        return q.lastError().text();
-    QString errore = LavoraCopia(temporaneo, scelte, conteggi);
-    QSqlDatabase::database(ConnessioneCopia, false).close();
-    QSqlDatabase::removeDatabase(ConnessioneCopia);
-    return errore;
-}
-
 } // namespace
 
 EsitoEsportazione EsportaCopiaDatabase(const QSqlDatabase& portafoglio, const QString& percorso,
@@ -87,21 +69,17 @@ EsitoEsportazione EsportaCopiaDatabase(const QSqlDatabase& portafoglio, const QS
     if (!portafoglio.isOpen())
         return fallito(QStringLiteral("nessun portafoglio aperto."));
 
-    const QFileInfo destinazione(percorso);
-    QTemporaryFile riservato(destinazione.absoluteDir().filePath(QStringLiteral(".%1.XXXXXX").arg(destinazione.fileName())));
-    if (!riservato.open())
-        return fallito(QStringLiteral("impossibile scrivere nella cartella %1 (%2).")
-                           .arg(QDir::toNativeSeparators(destinazione.absolutePath()), riservato.errorString()));
-    const QString temporaneo = riservato.fileName();
-    riservato.close();   // left empty: the copy is written into it
-
-    const QString errore = CopiaEPulisci(portafoglio, temporaneo, scelte, esito.conteggi);
-    if (!errore.isEmpty())
+    // A consistent snapshot of the open file, which stays open and unchanged.
+    QSqlDatabase sorgente = portafoglio;
+    if (const QString errore = CopiaDatabaseSicura(sorgente, percorso); !errore.isEmpty())
         return fallito(errore);
-    if (QFile::exists(percorso) && !QFile::remove(percorso))
-        return fallito(QStringLiteral("impossibile sostituire il file %1.").arg(percorso));
-    if (!QFile::rename(temporaneo, percorso))
-        return fallito(QStringLiteral("impossibile scrivere il file %1.").arg(percorso));
-    riservato.setAutoRemove(false);
+    QString errore = LavoraCopia(percorso, scelte, esito.conteggi);
+    QSqlDatabase::database(ConnessioneCopia, false).close();
+    QSqlDatabase::removeDatabase(ConnessioneCopia);
+    if (!errore.isEmpty()) {
+        // A copy holding tables that were not asked for is no export.
+        QFile::remove(percorso);
+        return fallito(errore);
+    }
     return esito;
 }

@@ -7,7 +7,7 @@
 #include <QSqlDatabase>
 #include <QString>
 
-// The open portfolio is read, never closed or written. The copy is made beside the target
-// and renamed into place only when complete: on failure no file is left at `percorso`.
+// The open portfolio is read, never closed or written. On failure no copy is left at
+// `percorso`.
 EsitoEsportazione EsportaCopiaDatabase(const QSqlDatabase& portafoglio, const QString& percorso,
                                        const TabelleScelte& scelte);

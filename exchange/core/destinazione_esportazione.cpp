@@ -1,43 +1,27 @@
 #include "destinazione_esportazione.h"
 
-#include "database.h"
+#include "blocco_file.h"
+#include "file_del_programma.h"
+#include "file_utili.h"
 
-#include <QDir>
+#include <QFile>
 #include <QFileInfo>
-
-namespace {
-
-// Two spellings of one file (a link, "..", a relative path) are the same file.
-bool StessoFile(const QString& a, const QString& b)
-{
-    if (a.isEmpty() || b.isEmpty())
-        return false;
-    const QFileInfo ia(a), ib(b);
-    if (ia.absoluteFilePath() == ib.absoluteFilePath())
-        return true;
-    const QString ca = ia.canonicalFilePath();
-    return !ca.isEmpty() && ca == ib.canonicalFilePath();
-}
-
-} // namespace
 
 QString VerificaDestinazioneEsportazione(const QString& percorso, const StatoApplicazione& stato)
 {
     const QString nome = QFileInfo(percorso).fileName();
     if (StessoFile(percorso, stato.PercorsoPortafoglio))
-        return QStringLiteral("Impossibile esportare su %1: e' il portafoglio aperto. Scegliere un altro file.").arg(nome);
-    if (!stato.CartellaProgramma.isEmpty()) {
-        const QDir programma(stato.CartellaProgramma);
-        if (StessoFile(percorso, programma.filePath(NomeFileDataSet)))
-            return QStringLiteral("Impossibile esportare su %1: e' il file delle impostazioni del programma. "
-                                  "Scegliere un altro file.")
-                .arg(nome);
-        if (StessoFile(percorso, programma.filePath(NomeFileDataExe)))
-            return QStringLiteral("Impossibile esportare su %1: e' il portafoglio di lavoro del programma. "
-                                  "Scegliere un altro file.")
-                .arg(nome);
-    }
+        return QStringLiteral("Impossibile esportare su %1: è il portafoglio aperto. Scegliere un altro file.").arg(nome);
+    if (const QString rifiuto = FileDelProgrammaRifiutato(percorso, stato.CartellaProgramma); !rifiuto.isEmpty())
+        return rifiuto;
     if (QFileInfo(percorso).isDir())
-        return QStringLiteral("Impossibile esportare su %1: e' una cartella. Scegliere un file.").arg(nome);
+        return QStringLiteral("Impossibile esportare su %1: è una cartella. Scegliere un file.").arg(nome);
+    // Only a file with a lock beside it can be open elsewhere; the lock taken to ask is
+    // let go at once.
+    if (QFile::exists(PercorsoBlocco(percorso))) {
+        const EsitoBlocco blocco = BloccaPortafoglio(percorso);
+        if (!blocco.errore.isEmpty())
+            return blocco.errore;
+    }
     return QString();
 }

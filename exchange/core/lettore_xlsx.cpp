@@ -175,7 +175,7 @@ CartellaXlsx LeggiCartellaXlsx(const QString& percorso)
 {
     CartellaXlsx cartella;
     const QString nome = QFileInfo(percorso).fileName();
-    const QString nonValido = QStringLiteral("Il file %1 non e' una cartella di lavoro Excel leggibile.").arg(nome);
+    const QString nonValido = QStringLiteral("Il file %1 non è una cartella di lavoro Excel leggibile.").arg(nome);
     ArchivioZip zip;
     if (!zip.apri(percorso)) {
         cartella.errore = nonValido;

@@ -136,7 +136,7 @@ TEST(LettoreXlsx, FileCheNonECartella)
     // A portfolio database is not a workbook.
     const CartellaXlsx c = LeggiCartellaXlsx(cartella.dataexe());
     EXPECT_FALSE(c.ok());
-    EXPECT_EQ(c.errore, QStringLiteral("Il file DataExe.gvx non e' una cartella di lavoro Excel leggibile."));
+    EXPECT_EQ(c.errore, QStringLiteral("Il file DataExe.gvx non è una cartella di lavoro Excel leggibile."));
     EXPECT_FALSE(LeggiCartellaXlsx(cartella.percorso("manca.xls")).ok());
 }
 

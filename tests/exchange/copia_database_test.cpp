@@ -1,4 +1,5 @@
 #include "ambiente_portafoglio.h"
+#include "blocco_file.h"
 #include "copia_database.h"
 #include "destinazione_esportazione.h"
 #include "motore.h"
@@ -101,7 +102,26 @@ TEST(DestinazioneEsportazione, MaiUnDatabaseDelProgramma)
         EXPECT_EQ(VerificaDestinazioneEsportazione(c.percorso, a.stato).isEmpty(), c.ammesso);
     }
     EXPECT_EQ(VerificaDestinazioneEsportazione(a.stato.PercorsoPortafoglio, a.stato),
-              QStringLiteral("Impossibile esportare su prova.gvf: e' il portafoglio aperto. Scegliere un altro file."));
+              QStringLiteral("Impossibile esportare su prova.gvf: è il portafoglio aperto. Scegliere un altro file."));
+    // Named like the program's own files, in whatever folder.
+    EXPECT_EQ(VerificaDestinazioneEsportazione(QDir::temp().filePath("dataset.gvx"), a.stato),
+              QStringLiteral("Il file dataset.gvx è un file di Brunivox e non può essere sostituito: "
+                             "scegliere un altro nome."));
+}
+
+TEST(DestinazioneEsportazione, PortafoglioApertoAltrove)
+{
+    AmbientePortafoglio a;
+    const QString altro = a.cartella.nuovoPortafoglio(QStringLiteral("altrove.gvf"));
+    {
+        // Held by this process on another lock object: as another copy holds it.
+        const EsitoBlocco altrove = BloccaPortafoglio(altro);
+        ASSERT_TRUE(altrove.errore.isEmpty());
+        EXPECT_EQ(VerificaDestinazioneEsportazione(altro, a.stato),
+                  QStringLiteral("Il portafoglio altrove.gvf è già aperto in un'altra copia di Brunivox."));
+    }
+    EXPECT_EQ(VerificaDestinazioneEsportazione(altro, a.stato), QString());
+    EXPECT_FALSE(QFile::exists(PercorsoBlocco(altro)));
 }
 
 } // namespace

@@ -150,7 +150,7 @@ TEST_F(EsportaTest, MaiSulPortafoglioAperto)
         esporta(a.stato.PercorsoPortafoglio, filtro);
         ASSERT_EQ(m.mostrati.size(), 1);
         EXPECT_EQ(m.mostrati[0].testo,
-                  "Impossibile esportare su prova.gvf: e' il portafoglio aperto. Scegliere un altro file.");
+                  "Impossibile esportare su prova.gvf: è il portafoglio aperto. Scegliere un altro file.");
         EXPECT_TRUE(finestra->isVisible());
     }
     EXPECT_EQ(contenuto(a.stato.PercorsoPortafoglio), prima);
@@ -159,7 +159,8 @@ TEST_F(EsportaTest, MaiSulPortafoglioAperto)
         m.mostrati.clear();
         esporta(f, frmEsporta::TipoTesto);
         ASSERT_EQ(m.mostrati.size(), 1);
-        EXPECT_TRUE(m.mostrati[0].testo.startsWith("Impossibile esportare su")) << m.mostrati[0].testo.toStdString();
+        EXPECT_TRUE(m.mostrati[0].testo.endsWith("è un file di Brunivox e non può essere sostituito: scegliere un altro nome."))
+            << m.mostrati[0].testo.toStdString();
     }
 }
 

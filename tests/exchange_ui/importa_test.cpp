@@ -183,7 +183,7 @@ TEST_F(ImportaTest, VociFoglioDiCalcolo)
     clicca("finto.xls");
     ASSERT_EQ(m.mostrati.size(), 2);
     EXPECT_EQ(m.mostrati[0].testo, "Data");   // A2 of the active sheet
-    EXPECT_EQ(m.mostrati[1].testo, "Il file finto.xls non e' una cartella di lavoro Excel leggibile.");
+    EXPECT_EQ(m.mostrati[1].testo, "Il file finto.xls non è una cartella di lavoro Excel leggibile.");
     EXPECT_EQ(testo("lab_NumeroEseguiti"), "0");
 
     // Entries 2 and 3 read nothing, whatever the files are.
