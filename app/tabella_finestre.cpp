@@ -1,7 +1,10 @@
 #include "tabella_finestre.h"
 
+#include "calcolatore_finestra.h"
 #include "frm_eseguiti.h"
 #include "frm_esporta.h"
+#include "frm_parametri_iniziali.h"
+#include "frm_personalizza_errori.h"
 #include "importa.h"
 
 namespace {
@@ -27,7 +30,8 @@ const TabellaFinestre& FinestreDelProgramma()
          Scarico::SenzaOperazioniChiuse, {}},
         {"frmContoTitoli", Figlia, "mnu_ContoTitoli", "Conto", true, true, Scarico::Mai, {}},
         // The calculator is only shown from the toolbar too, and is never recomputed.
-        {"Calcolatore", Figlia, "mnu_Calcolatore", "Calcolatore", false, false, Scarico::Mai, {}},
+        {"Calcolatore", Figlia, "mnu_Calcolatore", "Calcolatore", false, false, Scarico::Mai,
+         Fabbrica<Calcolatore>()},
         {"frmReport", Figlia, "mnu_Report", "Report", true, true, Scarico::SenzaOperazioniChiuse, {}},
         {"frmErrori", Figlia, "mnu_Errori", "Errori", true, true, Scarico::SenzaEseguiti, {}},
         {"frmStGiorno", Figlia, "mnu_StatistichePeriodo", "Periodo", true, true, Scarico::SenzaOperazioniChiuse, {}},
@@ -41,8 +45,10 @@ const TabellaFinestre& FinestreDelProgramma()
         {"Importa", Dialogo, "mnu_Importa", "", true, false, Scarico::Mai, Fabbrica<Importa>()},
         {"frmEsporta", Dialogo, "mnu_Esporta", "", true, false, Scarico::Mai, Fabbrica<frmEsporta>()},
         {"Pwd", Dialogo, "mnu_Password", "", true, false, Scarico::Mai, {}},
-        {"frmParametriIniziali", Dialogo, "mnu_ParametriIniziali", "", true, false, Scarico::Mai, {}},
-        {"frmPersonalizzaErrori", Dialogo, "mnu_PersonalizzaErrori", "", true, false, Scarico::Mai, {}},
+        {"frmParametriIniziali", Dialogo, "mnu_ParametriIniziali", "", true, false, Scarico::Mai,
+         Fabbrica<frmParametriIniziali>()},
+        {"frmPersonalizzaErrori", Dialogo, "mnu_PersonalizzaErrori", "", true, false, Scarico::Mai,
+         Fabbrica<frmPersonalizzaErrori>()},
         {"OpzioniVista", Dialogo, "mnu_OpzioniVista", "", true, false, Scarico::Mai, {}},
         {"Tip", Dialogo, "mnu_Tips", "", true, false, Scarico::Mai, {}},
         {"FrmAbout", Dialogo, "mnu_About", "", true, false, Scarico::Mai, {}},

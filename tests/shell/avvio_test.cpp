@@ -1,5 +1,6 @@
 #include "avvio_programma.h"
 #include "cartella_prova.h"
+#include "guasti_file.h"
 #include "messaggi_prova.h"
 
 #include <QApplication>
@@ -36,6 +37,8 @@ TEST(Avvio, MissingOrForeignSettingsStopWithAMessage)
              QFile::remove(c.dataset());
              QFile::copy(c.dataexe(), c.dataset());
          }, "non è un file di impostazioni"},
+        {"damaged data pages", [](const CartellaProva& c) { DanneggiaUltimePagine(c.dataset()); },
+         "è danneggiato e non può essere usato"},
     };
     for (const Caso& k : casi) {
         CartellaProva c;
