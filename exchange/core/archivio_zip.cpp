@@ -27,7 +27,7 @@ std::optional<QByteArray> Decomprimi(const char* dati, quint32 compressa, quint3
 {
     QByteArray uscita(static_cast<qsizetype>(dimensione), Qt::Uninitialized);
     z_stream z{};
-    if (inflateInit2(&z, -MAX_WBITS) != Z_OK)   // raw deflate, no zlib header
+    if (inflateInit2(&z, -MAX_WBITS) != Z_OK) // raw deflate, no zlib header
         return std::nullopt;
     z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(dati));
     z.avail_in = compressa;

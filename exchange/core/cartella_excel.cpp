@@ -45,18 +45,18 @@ constexpr lxw_color_t Indice1 = LXW_COLOR_BLACK;
 constexpr lxw_color_t Indice2 = 0xFFFFFF;
 constexpr lxw_color_t Indice15 = 0xC0C0C0;
 constexpr lxw_color_t Indice16 = 0x808080;
-constexpr int UltimaColonnaFormattata = 11;   // L
+constexpr int UltimaColonnaFormattata = 11; // L
 constexpr double AltezzaPrimaRiga = 27;
 const char* const FormatoData = "dd/mm/yy";
 
 // Formats do not combine in the writer: each cell carries the whole of its look.
 struct Formati {
-    lxw_format* fascia;          // A1:L1: black, locked
-    lxw_format* titolo;          // D1
-    lxw_format* intestazione;    // B2:L2
-    lxw_format* intestazioneA;   // A2, with the date format of column A
-    lxw_format* data;            // column A from row 3
-    lxw_format* cella;           // everything else, unlocked
+    lxw_format* fascia; // A1:L1: black, locked
+    lxw_format* titolo; // D1
+    lxw_format* intestazione; // B2:L2
+    lxw_format* intestazioneA; // A2, with the date format of column A
+    lxw_format* data; // column A from row 3
+    lxw_format* cella; // everything else, unlocked
 
     explicit Formati(lxw_workbook* wb)
     {
@@ -93,9 +93,10 @@ struct Formati {
 
 Tabella TabellaOperazioniChiuse(const std::vector<RigaOperazioneChiusa>& righe)
 {
-    Tabella t{QStringLiteral("OperazioniChiuse"), QStringLiteral("Brunivox Tabella operazioni chiuse"),
-              {"Data", "System", "Cod", "Titolo", "PzoCarico", QStringLiteral("Quantità"), "Prezzo", "Commissioni", "GP",
-               "GPPercentuale", "Errore", "PzoOttimale"},
+    Tabella t{QStringLiteral("OperazioniChiuse"),
+              QStringLiteral("Brunivox Tabella operazioni chiuse"),
+              {"Data", "System", "Cod", "Titolo", "PzoCarico", QStringLiteral("Quantità"), "Prezzo", "Commissioni",
+               "GP", "GPPercentuale", "Errore", "PzoOttimale"},
               {}};
     for (const RigaOperazioneChiusa& r : righe)
         t.righe.push_back({Data{r.Data}, Testo(r.System), Testo(r.Cod), Testo(r.Titolo), r.PzoCarico,
@@ -106,7 +107,8 @@ Tabella TabellaOperazioniChiuse(const std::vector<RigaOperazioneChiusa>& righe)
 
 Tabella TabellaEseguiti(const std::vector<RigaEseguito>& righe)
 {
-    Tabella t{QStringLiteral("Eseguiti"), QStringLiteral("Brunivox Tabella eseguiti"),
+    Tabella t{QStringLiteral("Eseguiti"),
+              QStringLiteral("Brunivox Tabella eseguiti"),
               {"Data", "Tipo", "System", "Codice", "Titolo", QStringLiteral("Quantità"), "Prezzo", "Errore",
                "Prezzo ottimale"},
               {}};
@@ -118,12 +120,13 @@ Tabella TabellaEseguiti(const std::vector<RigaEseguito>& righe)
 
 Tabella TabellaPortafoglio(const std::vector<RigaPortafoglio>& righe)
 {
-    Tabella t{QStringLiteral("Portafoglio"), QStringLiteral("Brunivox Tabella portafoglio"),
+    Tabella t{QStringLiteral("Portafoglio"),
+              QStringLiteral("Brunivox Tabella portafoglio"),
               {"Cod", "System", "Titolo", QStringLiteral("Quantità"), "Pzo carico", "Commis."},
               {}};
     for (const RigaPortafoglio& r : righe)
-        t.righe.push_back({Testo(r.Cod), Testo(r.System), Testo(r.Titolo), static_cast<double>(r.Qta), r.PzoCarico,
-                           r.Commissioni});
+        t.righe.push_back(
+            {Testo(r.Cod), Testo(r.System), Testo(r.Titolo), static_cast<double>(r.Qta), r.PzoCarico, r.Commissioni});
     return t;
 }
 
@@ -251,7 +254,8 @@ EsitoEsportazione EsportaExcel(const QSqlDatabase& portafoglio, const QString& p
 
     const lxw_error chiusura = workbook_close(wb);
     if (errore.isEmpty() && chiusura != LXW_NO_ERROR)
-        errore = QStringLiteral("impossibile scrivere il file %1 (%2).").arg(percorso, QString::fromUtf8(lxw_strerror(chiusura)));
+        errore = QStringLiteral("impossibile scrivere il file %1 (%2).")
+                     .arg(percorso, QString::fromUtf8(lxw_strerror(chiusura)));
     if (!errore.isEmpty()) {
         QFile::remove(percorso);
         return fallito(errore);

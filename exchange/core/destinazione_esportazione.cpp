@@ -11,7 +11,8 @@ QString VerificaDestinazioneEsportazione(const QString& percorso, const StatoApp
 {
     const QString nome = QFileInfo(percorso).fileName();
     if (StessoFile(percorso, stato.PercorsoPortafoglio))
-        return QStringLiteral("Impossibile esportare su %1: è il portafoglio aperto. Scegliere un altro file.").arg(nome);
+        return QStringLiteral("Impossibile esportare su %1: è il portafoglio aperto. Scegliere un altro file.")
+            .arg(nome);
     if (const QString rifiuto = FileDelProgrammaRifiutato(percorso, stato.CartellaProgramma); !rifiuto.isEmpty())
         return rifiuto;
     if (QFileInfo(percorso).isDir())

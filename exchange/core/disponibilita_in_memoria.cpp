@@ -52,8 +52,7 @@ void DisponibilitaInMemoria::aggiungi(qint64 id, const QString& dataIso, const Q
 
 void DisponibilitaInMemoria::togli(qint64 id)
 {
-    const auto trovato =
-        std::find_if(eseguiti_.rbegin(), eseguiti_.rend(), [id](const Voce& v) { return v.id == id; });
+    const auto trovato = std::find_if(eseguiti_.rbegin(), eseguiti_.rend(), [id](const Voce& v) { return v.id == id; });
     if (trovato != eseguiti_.rend())
         eseguiti_.erase(std::next(trovato).base());
 }
@@ -77,7 +76,8 @@ Esito DisponibilitaInMemoria::verifica() const
             continue;
         }
         if (!noti[i])
-            return Esito::rifiutato(cod + QStringLiteral(" non e' in portafoglio in data: ") + date::IsoInUtente(e.data));
+            return Esito::rifiutato(cod + QStringLiteral(" non e' in portafoglio in data: ")
+                                    + date::IsoInUtente(e.data));
         if (e.qta > h)
             return Esito::rifiutato(cod + QStringLiteral(" disponibili solo ")
                                     + numeri::TestoNumero(static_cast<double>(h)) + QStringLiteral(" pezzi"));

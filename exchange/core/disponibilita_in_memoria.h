@@ -29,9 +29,9 @@ private:
         QString data;
         qint64 id = 0;
         bool acquisto = false;
-        int codice = 0;      // index into codici_
+        int codice = 0; // index into codici_
         qint64 qta = 0;
-        QString difetto;     // why the trade cannot be replayed; empty when it can
+        QString difetto; // why the trade cannot be replayed; empty when it can
     };
 
     Voce voce(qint64 id, const QString& dataIso, const QString& tipo, const QString& cod, qint64 qta);
@@ -39,7 +39,7 @@ private:
     int codice(const QString& cod);
     static bool prima(const Voce& a, const Voce& b);
 
-    std::vector<Voce> eseguiti_;   // in (Data, ID) order
+    std::vector<Voce> eseguiti_; // in (Data, ID) order
     QHash<QString, int> indici_;
     std::vector<QString> codici_;
 };

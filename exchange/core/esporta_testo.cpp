@@ -89,8 +89,8 @@ QByteArray TestoEsportazione(const DatiTesto& dati)
         s.intestazione(QStringLiteral("Brunivox - Tabella Portafoglo "),
                        {"System", "Cod", "Titolo", QStringLiteral("Quantità"), "PzoCarico", "Commissioni"});
         for (const RigaPortafoglio& r : *dati.Portafoglio)
-            s.linea({T(r.System), T(r.Cod), T(r.Titolo), N(static_cast<double>(r.Qta)), N(r.PzoCarico),
-                     N(r.Commissioni)});
+            s.linea(
+                {T(r.System), T(r.Cod), T(r.Titolo), N(static_cast<double>(r.Qta)), N(r.PzoCarico), N(r.Commissioni)});
     }
     return TestoWindows1252(s.testo());
 }
@@ -101,7 +101,8 @@ EsitoEsportazione EsportaTesto(const QSqlDatabase& portafoglio, const QString& p
     EsitoEsportazione esito;
     auto fallito = [&](const QString& causa) {
         esito.conteggi = {};
-        esito.esito = Esito::erroreDatabase(QStringLiteral("Esportazione in formato testo non riuscita: %1").arg(causa));
+        esito.esito
+            = Esito::erroreDatabase(QStringLiteral("Esportazione in formato testo non riuscita: %1").arg(causa));
         return esito;
     };
     auto avanza = [&](std::size_t n) {

@@ -18,9 +18,9 @@
 QString NumeroTesto(double valore);
 
 struct DatiTesto {
-    std::optional<std::vector<RigaOperazioneChiusa>> OperazioniChiuse;   // by Data, then storage order
-    std::optional<std::vector<RigaEseguito>> Eseguiti;                   // by Data, then ID
-    std::optional<std::vector<RigaPortafoglio>> Portafoglio;             // storage order
+    std::optional<std::vector<RigaOperazioneChiusa>> OperazioniChiuse; // by Data, then storage order
+    std::optional<std::vector<RigaEseguito>> Eseguiti; // by Data, then ID
+    std::optional<std::vector<RigaPortafoglio>> Portafoglio; // storage order
 };
 
 // The whole file for the tables present in `dati`.

@@ -25,11 +25,11 @@ struct ConteggiEsportazione {
 };
 
 struct ProgressoEsportazione {
-    std::function<void(qint64 record)> inizioTabella;   // called only for a table with records
-    std::function<void()> passo;                        // after each record
+    std::function<void(qint64 record)> inizioTabella; // called only for a table with records
+    std::function<void()> passo; // after each record
 };
 
 struct EsitoEsportazione {
     Esito esito;
-    ConteggiEsportazione conteggi;   // also the tables finished before a failure
+    ConteggiEsportazione conteggi; // also the tables finished before a failure
 };

@@ -40,7 +40,7 @@ bool LeggiPrezzo(const QString& campo, double& prezzo)
     if (!numero.match(campo).hasMatch())
         return false;
     bool ok = false;
-    prezzo = campo.toDouble(&ok);   // C locale: "." is the decimal point
+    prezzo = campo.toDouble(&ok); // C locale: "." is the decimal point
     return ok && std::isfinite(prezzo) && prezzo > 0;
 }
 

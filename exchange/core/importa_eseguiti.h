@@ -18,9 +18,9 @@ using DomandaImportazione = std::function<bool(const QString& testo)>;
 using PassoImportazione = std::function<void()>;
 
 struct EsitoImportazione {
-    Esito esito;          // refused or database error: the rows before the failing one stay
-    int importati = 0;    // rows left in Eseguiti
-    int annullati = 0;    // rows undone at the user's answer
+    Esito esito; // refused or database error: the rows before the failing one stay
+    int importati = 0; // rows left in Eseguiti
+    int annullati = 0; // rows undone at the user's answer
 };
 
 // "Errore nei dati " + message + " importare comunque?"

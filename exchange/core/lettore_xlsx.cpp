@@ -55,7 +55,7 @@ QStringList StringheCondivise(const QByteArray& xml)
 QList<QString> FormatiStili(const QByteArray& xml)
 {
     static const QHash<int, QString> incorporati = {
-        {14, QStringLiteral("mm-dd-yy")}, {15, QStringLiteral("d-mmm-yy")}, {16, QStringLiteral("d-mmm")},
+        {14, QStringLiteral("mm-dd-yy")}, {15, QStringLiteral("d-mmm-yy")},    {16, QStringLiteral("d-mmm")},
         {17, QStringLiteral("mmm-yy")},   {22, QStringLiteral("m/d/yy h:mm")},
     };
     QHash<int, QString> codici;
@@ -100,7 +100,8 @@ bool LeggiFoglio(const QByteArray& xml, const QStringList& stringhe, const QList
             foglio.cellaAttiva = a.value(QLatin1String("activeCell")).toString();
         } else if (x.name() == QLatin1String("row")) {
             if (a.hasAttribute(QLatin1String("ht")))
-                foglio.altezzeRighe.insert(a.value(QLatin1String("r")).toInt(), a.value(QLatin1String("ht")).toDouble());
+                foglio.altezzeRighe.insert(a.value(QLatin1String("r")).toInt(),
+                                           a.value(QLatin1String("ht")).toDouble());
         } else if (x.name() == QLatin1String("c")) {
             const QString rif = a.value(QLatin1String("r")).toString();
             const QString tipo = a.value(QLatin1String("t")).toString();
@@ -188,11 +189,12 @@ CartellaXlsx LeggiCartellaXlsx(const QString& percorso)
         return cartella;
     }
     const QHash<QString, QString> relazioni = Relazioni(*relazioniLibro);
-    const QStringList stringhe = StringheCondivise(Voce(zip, QStringLiteral("xl/sharedStrings.xml")).value_or(QByteArray()));
+    const QStringList stringhe
+        = StringheCondivise(Voce(zip, QStringLiteral("xl/sharedStrings.xml")).value_or(QByteArray()));
     const QList<QString> stili = FormatiStili(Voce(zip, QStringLiteral("xl/styles.xml")).value_or(QByteArray()));
 
     QXmlStreamReader x(*libro);
-    QList<QPair<QString, QString>> fogli;   // name, part
+    QList<QPair<QString, QString>> fogli; // name, part
     while (!x.atEnd()) {
         x.readNext();
         if (!x.isStartElement())

@@ -14,8 +14,16 @@ struct Colore {
     std::uint8_t r, g, b;
 };
 
-void Scrivi16(std::FILE* f, std::uint16_t v) { std::fputc(v & 0xFF, f); std::fputc(v >> 8, f); }
-void Scrivi32(std::FILE* f, std::uint32_t v) { Scrivi16(f, v & 0xFFFF); Scrivi16(f, v >> 16); }
+void Scrivi16(std::FILE* f, std::uint16_t v)
+{
+    std::fputc(v & 0xFF, f);
+    std::fputc(v >> 8, f);
+}
+void Scrivi32(std::FILE* f, std::uint32_t v)
+{
+    Scrivi16(f, v & 0xFFFF);
+    Scrivi16(f, v >> 16);
+}
 
 } // namespace
 
@@ -61,7 +69,7 @@ int main(int argc, char** argv)
     Scrivi16(f, 24);
     Scrivi32(f, 0);
     Scrivi32(f, dati);
-    Scrivi32(f, 3780);   // 96 dpi
+    Scrivi32(f, 3780); // 96 dpi
     Scrivi32(f, 3780);
     Scrivi32(f, 0);
     Scrivi32(f, 0);

@@ -180,7 +180,8 @@ void frmEsporta::avvia()
             return;
         if (!QFile::remove(scelta.percorso)) {
             contesto_.messaggi.mostra(
-                QStringLiteral("Impossibile sostituire il file %1: non è stato possibile eliminarlo.").arg(scelta.percorso),
+                QStringLiteral("Impossibile sostituire il file %1: non è stato possibile eliminarlo.")
+                    .arg(scelta.percorso),
                 Messaggi::Icona::Esclamazione);
             return;
         }

@@ -80,8 +80,9 @@ void Importa::costruisci()
     Combo1_->setObjectName(QStringLiteral("Combo1"));
     Combo1_->setEditable(true);
     Combo1_->setInsertPolicy(QComboBox::NoInsert);
-    Combo1_->addItems({QStringLiteral("Real Tick III               .csv    "), QStringLiteral("Gavrel Op. chiuse   .xls "),
-                       QStringLiteral("Gavrel Eseguiti        .xls"), QStringLiteral("Importazione guidata .xls")});
+    Combo1_->addItems({QStringLiteral("Real Tick III               .csv    "),
+                       QStringLiteral("Gavrel Op. chiuse   .xls "), QStringLiteral("Gavrel Eseguiti        .xls"),
+                       QStringLiteral("Importazione guidata .xls")});
     Combo1_->setCurrentIndex(-1);
     Combo1_->setEditText(QStringLiteral("Real Tick III .cvs"));
     Combo1_->setMinimumContentsLength(26);
@@ -188,7 +189,7 @@ void Importa::impostaCartella(const QString& percorso)
     const QModelIndex indice = cartelle_->index(percorso);
     cartella_ = QDir(percorso).absolutePath();
     if (indice.isValid() && indice != Dir1_->rootIndex()) {
-        Dir1_->setCurrentIndex(indice);   // CambioCartella follows
+        Dir1_->setCurrentIndex(indice); // CambioCartella follows
         Dir1_->scrollTo(indice);
     }
     aggiornaFile();
@@ -336,7 +337,7 @@ void Importa::conferma()
         stato.DbPortafoglio, righe,
         [this](const QString& domanda) {
             return contesto_.messaggi.mostra(domanda, Messaggi::Icona::Esclamazione, Messaggi::Pulsanti::SiNo)
-                   == Messaggi::Risposta::Si;
+                == Messaggi::Risposta::Si;
         },
         [this] { AvanzaProgresso(); });
     if (!esito.esito.ok())

@@ -10,8 +10,10 @@ QString FileDelProgrammaRifiutato(const QString& scelto, const QString& cartella
 {
     const QString nome = QFileInfo(scelto).fileName();
     const QDir programma(cartellaProgramma);
-    if (nome.compare(NomeFileDataSet, Qt::CaseInsensitive) == 0 || nome.compare(NomeFileDataExe, Qt::CaseInsensitive) == 0
-        || StessoFile(scelto, programma.filePath(NomeFileDataSet)) || StessoFile(scelto, programma.filePath(NomeFileDataExe)))
+    if (nome.compare(NomeFileDataSet, Qt::CaseInsensitive) == 0
+        || nome.compare(NomeFileDataExe, Qt::CaseInsensitive) == 0
+        || StessoFile(scelto, programma.filePath(NomeFileDataSet))
+        || StessoFile(scelto, programma.filePath(NomeFileDataExe)))
         return QStringLiteral("Il file %1 è un file di Brunivox e non può essere sostituito: "
                               "scegliere un altro nome.")
             .arg(nome);

@@ -3,9 +3,9 @@
 #include "lettore_xlsx.h"
 #include "motore.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -51,8 +51,8 @@ TEST_F(CartellaExcelTest, SoloEseguitiLettoIndietro)
 
     const FoglioXlsx& f = c.fogli[0];
     EXPECT_EQ(f.cella("D1").valore, "Brunivox Tabella eseguiti");
-    const char* intestazioni[] = {"Data", "Tipo", "System", "Codice", "Titolo", "Quantità", "Prezzo", "Errore",
-                                  "Prezzo ottimale"};
+    const char* intestazioni[]
+        = {"Data", "Tipo", "System", "Codice", "Titolo", "Quantità", "Prezzo", "Errore", "Prezzo ottimale"};
     for (int i = 0; i < 9; ++i) {
         const QString rif = QChar('A' + i) + QStringLiteral("2");
         EXPECT_EQ(f.cella(rif).valore, QString::fromUtf8(intestazioni[i])) << rif.toStdString();
@@ -92,8 +92,8 @@ TEST_F(CartellaExcelTest, OperazioniChiuseEPortafoglio)
     EXPECT_EQ(c.attivo, 0);
     EXPECT_EQ(c.fogli[0].cella("D1").valore, "Brunivox Tabella operazioni chiuse");
     EXPECT_EQ(c.fogli[0].cella("L2").valore, "PzoOttimale");
-    EXPECT_EQ(c.fogli[0].cella("A3").valore, "45366");   // 15 March 2024
-    EXPECT_FALSE(c.fogli[0].celle.value("K3").numero);   // the engine leaves Errore empty
+    EXPECT_EQ(c.fogli[0].cella("A3").valore, "45366"); // 15 March 2024
+    EXPECT_FALSE(c.fogli[0].celle.value("K3").numero); // the engine leaves Errore empty
     EXPECT_EQ(c.fogli[1].cella("D1").valore, "Brunivox Tabella portafoglio");
     EXPECT_EQ(c.fogli[1].cella("A3").valore, "ENI");
     EXPECT_EQ(c.fogli[1].cella("F2").valore, "Commis.");

@@ -4,11 +4,11 @@
 #include "destinazione_esportazione.h"
 #include "motore.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -16,7 +16,8 @@ QStringList Tabelle(QSqlDatabase db)
 {
     QStringList t;
     QSqlQuery q(db);
-    EXPECT_TRUE(q.exec("SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite_%' ORDER BY name"));
+    EXPECT_TRUE(
+        q.exec("SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite_%' ORDER BY name"));
     while (q.next())
         t << q.value(0).toString();
     return t;
@@ -29,8 +30,9 @@ TEST(CopiaDatabase, TieneLeTabelleSceltePiuConto)
     a.inserisci({"2024-03-15", "Sell", "ENI", "Eni", 40, 12.25});
     ASSERT_EQ(RicalcolaPortafoglio(a.stato.DbDataSet, a.stato.DbPortafoglio), QString());
     a.allinea();
-    CartellaProva::esegui(a.stato.DbPortafoglio, "INSERT INTO Conto (Data, Tipo, Importo, Descrizione) "
-                                                 "VALUES ('2024-01-01', 'Versamento', 1000, '.')");
+    CartellaProva::esegui(a.stato.DbPortafoglio,
+                          "INSERT INTO Conto (Data, Tipo, Importo, Descrizione) "
+                          "VALUES ('2024-01-01', 'Versamento', 1000, '.')");
     const QStringList tabellePrima = Tabelle(a.stato.DbPortafoglio);
     const auto eseguitiPrima = a.righe();
     const auto fotografiaPrima = a.righe("EseguitiTemp");
@@ -44,7 +46,10 @@ TEST(CopiaDatabase, TieneLeTabelleSceltePiuConto)
     const Caso casi[] = {
         {"solo Eseguiti", {false, true, false}, {"Conto", "Eseguiti"}, {std::nullopt, 2, std::nullopt}},
         {"tutte", {true, true, true}, {"Conto", "Eseguiti", "OperazioniChiuse", "Portafoglio"}, {1, 2, 1}},
-        {"chiuse e portafoglio", {true, false, true}, {"Conto", "OperazioniChiuse", "Portafoglio"}, {1, std::nullopt, 1}},
+        {"chiuse e portafoglio",
+         {true, false, true},
+         {"Conto", "OperazioniChiuse", "Portafoglio"},
+         {1, std::nullopt, 1}},
     };
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.nome);

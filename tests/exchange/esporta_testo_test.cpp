@@ -2,10 +2,10 @@
 #include "esporta_testo.h"
 #include "testo_windows.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QSqlQuery>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -22,7 +22,7 @@ TEST(EsportaTesto, FileUgualeAlloAtteso)
     oc.Data = "2024-03-15";
     oc.System = "WEB";
     oc.Cod = "ENI";
-    oc.Titolo = "Eni \"Spa\"";   // an inner quote is written as it is
+    oc.Titolo = "Eni \"Spa\""; // an inner quote is written as it is
     oc.PzoCarico = 10.5;
     oc.Qta = 100;
     oc.Prezzo = 12.25;
@@ -46,8 +46,9 @@ TEST(EsportaTesto, BlocchiDelleSoleTabelleScelte)
     DatiTesto soloPortafoglio;
     soloPortafoglio.Portafoglio = std::vector<RigaPortafoglio>{};
     EXPECT_EQ(TestoEsportazione(soloPortafoglio),
-              TestoWindows1252(QStringLiteral("\"Brunivox - Tabella Portafoglo \"\r\n\r\n"
-                                              "\"System\",\"Cod\",\"Titolo\",\"Quantità\",\"PzoCarico\",\"Commissioni\"\r\n")));
+              TestoWindows1252(
+                  QStringLiteral("\"Brunivox - Tabella Portafoglo \"\r\n\r\n"
+                                 "\"System\",\"Cod\",\"Titolo\",\"Quantità\",\"PzoCarico\",\"Commissioni\"\r\n")));
     DatiTesto eseguitiVuoti;
     eseguitiVuoti.Eseguiti = std::vector<RigaEseguito>{};
     EXPECT_TRUE(TestoEsportazione(eseguitiVuoti).endsWith("\"PzoOttimale\"\r\n\r\n\r\n"));
@@ -100,8 +101,8 @@ TEST(EsportaTesto, DalPortafoglioInOrdineDiDataEChiave)
 TEST(EsportaTesto, FileNonScrivibileDettoInItaliano)
 {
     AmbientePortafoglio a;
-    const EsitoEsportazione esito = EsportaTesto(a.stato.DbPortafoglio, a.cartella.percorso("manca/uscita.csv"),
-                                                 {true, true, true});
+    const EsitoEsportazione esito
+        = EsportaTesto(a.stato.DbPortafoglio, a.cartella.percorso("manca/uscita.csv"), {true, true, true});
     EXPECT_FALSE(esito.esito.ok());
     EXPECT_TRUE(esito.esito.messaggio.startsWith(QStringLiteral("Esportazione in formato testo non riuscita")));
     EXPECT_FALSE(QFile::exists(a.cartella.percorso("manca/uscita.csv")));

@@ -1,8 +1,8 @@
 #include "file_real_tick.h"
 
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -39,31 +39,67 @@ TEST(FileRealTick, CasiDiLettura)
         bool valido;
     };
     const Caso casi[] = {
-        {"due righe con CR LF finale", Intestazione + Linea("Buy", "100", "ENI", "12.5") + "\r\n" + Linea("Sell", "40", "ENI", "13") + "\r\n",
-         nome, {Riga(d, "Buy", 100, "ENI", 12.5), Riga(d, "Sell", 40, "ENI", 13)}, true},
-        {"ultima riga senza CR LF non letta", Intestazione + Linea("Buy", "100", "ENI", "12.5") + "\r\n" + Linea("Sell", "40", "ENI", "13"),
-         nome, {Riga(d, "Buy", 100, "ENI", 12.5)}, true},
+        {"due righe con CR LF finale",
+         Intestazione + Linea("Buy", "100", "ENI", "12.5") + "\r\n" + Linea("Sell", "40", "ENI", "13") + "\r\n",
+         nome,
+         {Riga(d, "Buy", 100, "ENI", 12.5), Riga(d, "Sell", 40, "ENI", 13)},
+         true},
+        {"ultima riga senza CR LF non letta",
+         Intestazione + Linea("Buy", "100", "ENI", "12.5") + "\r\n" + Linea("Sell", "40", "ENI", "13"),
+         nome,
+         {Riga(d, "Buy", 100, "ENI", 12.5)},
+         true},
         {"solo LF: una sola riga, l'intestazione", "h\n" + Linea("Buy", "1", "ENI", "1") + "\n", nome, {}, true},
         {"solo intestazione", Intestazione, nome, {}, true},
-        {"10 campi: le righe prima restano", Intestazione + Linea("Buy", "5", "ENI", "2") + "\r\n0,1,2,3,Buy,5,ENI,2,8,WEB\r\n" + Linea("Buy", "7", "ENI", "2") + "\r\n",
-         nome, {Riga(d, "Buy", 5, "ENI", 2)}, false},
-        {"12 campi: gli altri ignorati", Intestazione + Linea("Buy", "5", "ENI", "2") + ",11\r\n", nome, {Riga(d, "Buy", 5, "ENI", 2)}, true},
-        {"prezzo con la virgola sposta i campi", Intestazione + "0,1,2,3,Buy,5,ENI,12,5,8,WEB,10\r\n", nome, {Riga(d, "Buy", 5, "ENI", 12, "8")}, true},
-        {"prezzo intero", Intestazione + Linea("Sell", "3", "FIAT", "4") + "\r\n", nome, {Riga(d, "Sell", 3, "FIAT", 4)}, true},
+        {"10 campi: le righe prima restano",
+         Intestazione + Linea("Buy", "5", "ENI", "2") + "\r\n0,1,2,3,Buy,5,ENI,2,8,WEB\r\n"
+             + Linea("Buy", "7", "ENI", "2") + "\r\n",
+         nome,
+         {Riga(d, "Buy", 5, "ENI", 2)},
+         false},
+        {"12 campi: gli altri ignorati",
+         Intestazione + Linea("Buy", "5", "ENI", "2") + ",11\r\n",
+         nome,
+         {Riga(d, "Buy", 5, "ENI", 2)},
+         true},
+        {"prezzo con la virgola sposta i campi",
+         Intestazione + "0,1,2,3,Buy,5,ENI,12,5,8,WEB,10\r\n",
+         nome,
+         {Riga(d, "Buy", 5, "ENI", 12, "8")},
+         true},
+        {"prezzo intero",
+         Intestazione + Linea("Sell", "3", "FIAT", "4") + "\r\n",
+         nome,
+         {Riga(d, "Sell", 3, "FIAT", 4)},
+         true},
         {"quantita' zero", Intestazione + Linea("Buy", "0", "ENI", "4") + "\r\n", nome, {}, false},
         {"quantita' decimale", Intestazione + Linea("Buy", "1.5", "ENI", "4") + "\r\n", nome, {}, false},
         {"quantita' vuota", Intestazione + Linea("Buy", "", "ENI", "4") + "\r\n", nome, {}, false},
-        {"quantita' oltre il massimo", Intestazione + Linea("Buy", "1000000000000000", "ENI", "4") + "\r\n", nome, {}, false},
+        {"quantita' oltre il massimo",
+         Intestazione + Linea("Buy", "1000000000000000", "ENI", "4") + "\r\n",
+         nome,
+         {},
+         false},
         {"prezzo enorme", Intestazione + Linea("Buy", "3", "ENI", QString(400, '9')) + "\r\n", nome, {}, false},
         {"prezzo zero", Intestazione + Linea("Buy", "3", "ENI", "0") + "\r\n", nome, {}, false},
         {"prezzo con lettere", Intestazione + Linea("Buy", "3", "ENI", "4x") + "\r\n", nome, {}, false},
         {"prezzo negativo", Intestazione + Linea("Buy", "3", "ENI", "-4") + "\r\n", nome, {}, false},
-        {"riga vuota in mezzo", Intestazione + Linea("Buy", "3", "ENI", "4") + "\r\n\r\n" + Linea("Buy", "3", "ENI", "4") + "\r\n", nome,
-         {Riga(d, "Buy", 3, "ENI", 4)}, false},
-        {"apice nel codice resta com'e'", Intestazione + Linea("Buy", "3", "L'OR", "4", "W'B") + "\r\n", nome,
-         {Riga(d, "Buy", 3, "L'OR", 4, "W'B")}, true},
+        {"riga vuota in mezzo",
+         Intestazione + Linea("Buy", "3", "ENI", "4") + "\r\n\r\n" + Linea("Buy", "3", "ENI", "4") + "\r\n",
+         nome,
+         {Riga(d, "Buy", 3, "ENI", 4)},
+         false},
+        {"apice nel codice resta com'e'",
+         Intestazione + Linea("Buy", "3", "L'OR", "4", "W'B") + "\r\n",
+         nome,
+         {Riga(d, "Buy", 3, "L'OR", 4, "W'B")},
+         true},
         {"nome senza data", Intestazione + Linea("Buy", "3", "ENI", "4") + "\r\n", "/dati/trades.csv", {}, false},
-        {"nome con data impossibile", Intestazione + Linea("Buy", "3", "ENI", "4") + "\r\n", "/dati/x20240231.csv", {}, false},
+        {"nome con data impossibile",
+         Intestazione + Linea("Buy", "3", "ENI", "4") + "\r\n",
+         "/dati/x20240231.csv",
+         {},
+         false},
     };
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.nome);

@@ -3,8 +3,8 @@
 #include "disponibilita_in_memoria.h"
 #include "importa_eseguiti.h"
 
-#include <QSqlQuery>
 #include <gtest/gtest.h>
+#include <QSqlQuery>
 
 namespace {
 
@@ -46,9 +46,9 @@ TEST(ImportaEseguiti, SiTieneLaRigaNoLaTogliePerfinoLaChiave)
     Risposte r;
     r.si = {true, false, true};
     const std::vector<RigaImportata> righe = {
-        Riga("2024-01-03", "Sell", 150, "ENI", 11),   // beyond the holding: Yes
-        Riga("2024-01-03", "Sell", 10, "ENI", 11),    // the accepted sell is reported again: No
-        Riga("2024-01-04", "Buy", 5, "TIT", 1),       // and again: Yes
+        Riga("2024-01-03", "Sell", 150, "ENI", 11), // beyond the holding: Yes
+        Riga("2024-01-03", "Sell", 10, "ENI", 11), // the accepted sell is reported again: No
+        Riga("2024-01-04", "Buy", 5, "TIT", 1), // and again: Yes
     };
     const EsitoImportazione esito = ImportaEseguiti(a.stato.DbPortafoglio, righe, r.domanda());
     ASSERT_TRUE(esito.esito.ok()) << esito.esito.messaggio.toStdString();
@@ -78,8 +78,8 @@ TEST(ImportaEseguiti, TuttiNoLasciaEseguitiComePrima)
 
     Risposte r;
     const EsitoImportazione esito = ImportaEseguiti(
-        a.stato.DbPortafoglio,
-        {Riga("2024-01-01", "Sell", 1, "ENI", 11), Riga("2024-01-03", "Sell", 500, "ENI", 11)}, r.domanda());
+        a.stato.DbPortafoglio, {Riga("2024-01-01", "Sell", 1, "ENI", 11), Riga("2024-01-03", "Sell", 500, "ENI", 11)},
+        r.domanda());
     ASSERT_TRUE(esito.esito.ok());
     EXPECT_EQ(r.domande.size(), 2);
     EXPECT_EQ(r.domande.value(0),
@@ -92,10 +92,11 @@ TEST(ImportaEseguiti, ImportoEPrezzoArrotondatiAllaPari)
 {
     AmbientePortafoglio a;
     Risposte r;
-    const EsitoImportazione esito = ImportaEseguiti(a.stato.DbPortafoglio,
-                                                    {Riga("2024-02-01", "Buy", 1, "A", 0.25), Riga("2024-02-01", "Buy", 3, "B", 0.25),
-                                                     Riga("2024-02-01", "Buy", 2, "C", 1.23456)},
-                                                    r.domanda());
+    const EsitoImportazione esito
+        = ImportaEseguiti(a.stato.DbPortafoglio,
+                          {Riga("2024-02-01", "Buy", 1, "A", 0.25), Riga("2024-02-01", "Buy", 3, "B", 0.25),
+                           Riga("2024-02-01", "Buy", 2, "C", 1.23456)},
+                          r.domanda());
     ASSERT_TRUE(esito.esito.ok());
     EXPECT_TRUE(r.domande.isEmpty());
     const auto righe = a.righe();
@@ -122,10 +123,11 @@ TEST(ImportaEseguiti, ErroreDiIstruzioneFermaETieneLeRighePrima)
     ASSERT_TRUE(q.exec(QStringLiteral("CREATE TEMP TRIGGER rifiuta BEFORE INSERT ON Eseguiti WHEN NEW.Cod = 'ROTTO' "
                                       "BEGIN SELECT RAISE(ABORT, 'rifiutato'); END")));
     Risposte r;
-    const EsitoImportazione esito = ImportaEseguiti(
-        a.stato.DbPortafoglio,
-        {Riga("2024-02-01", "Buy", 1, "A", 1), Riga("2024-02-01", "Buy", 1, "ROTTO", 1), Riga("2024-02-01", "Buy", 1, "C", 1)},
-        r.domanda());
+    const EsitoImportazione esito
+        = ImportaEseguiti(a.stato.DbPortafoglio,
+                          {Riga("2024-02-01", "Buy", 1, "A", 1), Riga("2024-02-01", "Buy", 1, "ROTTO", 1),
+                           Riga("2024-02-01", "Buy", 1, "C", 1)},
+                          r.domanda());
     EXPECT_TRUE(esito.esito.erroreDatabase());
     EXPECT_TRUE(esito.esito.messaggio.contains(QStringLiteral("riga 2"))) << esito.esito.messaggio.toStdString();
     EXPECT_EQ(esito.importati, 1);
@@ -157,16 +159,22 @@ TEST(DisponibilitaInMemoria, ComeIlControlloSullaTabella)
         {"vuota", {}},
         {"coperta", {{"2024-01-02", "Buy", "A", "a", 10, 1}, {"2024-01-03", "Sell", "A", "a", 10, 1}}},
         {"mai posseduto", {{"2024-01-02", "Buy", "A", "a", 10, 1}, {"2024-01-03", "Sell", "B", "b", 1, 1}}},
-        {"venduto tutto e poi ancora", {{"2024-01-02", "Buy", "A", "a", 10, 1}, {"2024-01-03", "Sell", "A", "a", 10, 1},
-                                         {"2024-01-04", "Sell", "A", "a", 1, 1}}},
-        {"stesso giorno: vendita inserita prima dell'acquisto", {{"2024-01-02", "Sell", "A", "a", 5, 1}, {"2024-01-02", "Buy", "A", "a", 5, 1}}},
-        {"date fuori ordine di chiave", {{"2024-03-01", "Sell", "A", "a", 5, 1}, {"2024-01-01", "Buy", "A", "a", 3, 1}}},
+        {"venduto tutto e poi ancora",
+         {{"2024-01-02", "Buy", "A", "a", 10, 1},
+          {"2024-01-03", "Sell", "A", "a", 10, 1},
+          {"2024-01-04", "Sell", "A", "a", 1, 1}}},
+        {"stesso giorno: vendita inserita prima dell'acquisto",
+         {{"2024-01-02", "Sell", "A", "a", 5, 1}, {"2024-01-02", "Buy", "A", "a", 5, 1}}},
+        {"date fuori ordine di chiave",
+         {{"2024-03-01", "Sell", "A", "a", 5, 1}, {"2024-01-01", "Buy", "A", "a", 3, 1}}},
         {"data non valida", {{"2024-02-30", "Buy", "A", "a", 3, 1}}},
         {"quantita' negativa", {{"2024-01-01", "Buy", "A", "a", 3, 1}, {"2024-01-02", "Sell", "A", "a", -2, 1}}},
-        {"posseduta oltre il massimo", {{"2024-01-01", "Buy", "A", "a", 999'999'999'999'999, 1},
-                                        {"2024-01-02", "Buy", "A", "a", 1, 1}}},
-        {"tipo in maiuscolo e minuscolo", {{"2024-01-01", "bUy", "A", "a", 3, 1}, {"2024-01-02", "SELL", "A", "a", 2, 1},
-                                           {"2024-01-03", "qualsiasi", "A", "a", 2, 1}}},
+        {"posseduta oltre il massimo",
+         {{"2024-01-01", "Buy", "A", "a", 999'999'999'999'999, 1}, {"2024-01-02", "Buy", "A", "a", 1, 1}}},
+        {"tipo in maiuscolo e minuscolo",
+         {{"2024-01-01", "bUy", "A", "a", 3, 1},
+          {"2024-01-02", "SELL", "A", "a", 2, 1},
+          {"2024-01-03", "qualsiasi", "A", "a", 2, 1}}},
     };
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.nome);

@@ -6,6 +6,7 @@
 #include "motore.h"
 #include "principale_prova.h"
 
+#include <gtest/gtest.h>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
@@ -13,7 +14,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include <memory>
 
@@ -34,8 +34,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(finestra.get()));
     }
 
-    template <typename T>
-    T* w(const char* nome)
+    template <typename T> T* w(const char* nome)
     {
         T* x = finestra->findChild<T*>(QLatin1String(nome));
         EXPECT_TRUE(x) << nome;
@@ -159,7 +158,8 @@ TEST_F(EsportaTest, MaiSulPortafoglioAperto)
         m.mostrati.clear();
         esporta(f, frmEsporta::TipoTesto);
         ASSERT_EQ(m.mostrati.size(), 1);
-        EXPECT_TRUE(m.mostrati[0].testo.endsWith("è un file di Brunivox e non può essere sostituito: scegliere un altro nome."))
+        EXPECT_TRUE(
+            m.mostrati[0].testo.endsWith("è un file di Brunivox e non può essere sostituito: scegliere un altro nome."))
             << m.mostrati[0].testo.toStdString();
     }
 }
@@ -199,12 +199,13 @@ TEST_F(EsportaTest, ErroreDettoEFinestraAperta)
     spunta("chk_Eseguiti");
     esporta(a.cartella.percorso("manca/x.xls"), frmEsporta::TipoExcel);
     ASSERT_EQ(m.mostrati.size(), 1);
-    EXPECT_TRUE(m.mostrati[0].testo.startsWith("Esportazione in Excel non riuscita")) << m.mostrati[0].testo.toStdString();
+    EXPECT_TRUE(m.mostrati[0].testo.startsWith("Esportazione in Excel non riuscita"))
+        << m.mostrati[0].testo.toStdString();
     EXPECT_TRUE(finestra->isVisible());
     esporta(a.cartella.percorso("manca/x.mdb"), frmEsporta::TipoAccess);
     ASSERT_EQ(m.mostrati.size(), 2);
     EXPECT_TRUE(m.mostrati[1].testo.startsWith("Copia del database non riuscita"));
-    EXPECT_EQ(p.chiamate, 1);   // the refresh runs whatever happened
+    EXPECT_EQ(p.chiamate, 1); // the refresh runs whatever happened
 }
 
 } // namespace

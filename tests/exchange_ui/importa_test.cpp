@@ -4,6 +4,7 @@
 #include "messaggi_prova.h"
 #include "principale_prova.h"
 
+#include <gtest/gtest.h>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -16,7 +17,6 @@
 #include <QTableView>
 #include <QTest>
 #include <QTreeView>
-#include <gtest/gtest.h>
 
 #include <memory>
 
@@ -52,8 +52,7 @@ public:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(finestra.get()));
     }
 
-    template <typename T>
-    T* w(const char* nome)
+    template <typename T> T* w(const char* nome)
     {
         T* x = finestra->findChild<T*>(QLatin1String(nome));
         EXPECT_TRUE(x) << nome;
@@ -182,7 +181,7 @@ TEST_F(ImportaTest, VociFoglioDiCalcolo)
     clicca("buono.xls");
     clicca("finto.xls");
     ASSERT_EQ(m.mostrati.size(), 2);
-    EXPECT_EQ(m.mostrati[0].testo, "Data");   // A2 of the active sheet
+    EXPECT_EQ(m.mostrati[0].testo, "Data"); // A2 of the active sheet
     EXPECT_EQ(m.mostrati[1].testo, "Il file finto.xls non è una cartella di lavoro Excel leggibile.");
     EXPECT_EQ(testo("lab_NumeroEseguiti"), "0");
 

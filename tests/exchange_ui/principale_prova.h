@@ -8,7 +8,7 @@
 
 class PrincipaleProva : public FinestraPrincipale {
 public:
-    explicit PrincipaleProva(StatoApplicazione& s) : stato(s) {}
+    explicit PrincipaleProva(StatoApplicazione& s) : stato(s) { }
 
     void ControlloMenu() override
     {

@@ -1,11 +1,11 @@
 #include "dialogo_file.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -38,7 +38,7 @@ TEST(DialogoFileQt, SalvaConFiltroDiceIlTipoScelto)
     QTemporaryDir dir;
     struct Caso {
         const char* nome;
-        int tipo;             // index in the combo; -1 leaves the first
+        int tipo; // index in the combo; -1 leaves the first
         QString digitato;
         int filtro;
         QString file;
