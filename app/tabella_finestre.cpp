@@ -4,12 +4,14 @@
 #include "frm_about.h"
 #include "frm_benvenuto.h"
 #include "frm_eseguiti.h"
+#include "frm_esporta.h"
 #include "frm_parametri_iniziali.h"
 #include "frm_personalizza_errori.h"
 #include "opzioni_vista.h"
 #include "presentazione.h"
 #include "pwd.h"
 #include "tip.h"
+#include "importa.h"
 
 namespace {
 
@@ -46,9 +48,9 @@ const TabellaFinestre& FinestreDelProgramma()
         {"frmMDD", Figlia, "mnu_MDD", "MDD", true, true, Scarico::SenzaOperazioniChiuse, {}},
         // The averages are computed once, at load.
         {"frmMedie", Figlia, "mnu_Medie", "Medie", true, false, Scarico::SenzaEseguiti, {}},
-        {"Importa", Dialogo, "mnu_Importa", "", true, false, Scarico::Mai, {}},
-        {"frmEsporta", Dialogo, "mnu_Esporta", "", true, false, Scarico::Mai, {}},
         {"Pwd", Dialogo, "mnu_Password", "", true, false, Scarico::Mai, Fabbrica<Pwd>()},
+        {"Importa", Dialogo, "mnu_Importa", "", true, false, Scarico::Mai, Fabbrica<Importa>()},
+        {"frmEsporta", Dialogo, "mnu_Esporta", "", true, false, Scarico::Mai, Fabbrica<frmEsporta>()},
         {"frmParametriIniziali", Dialogo, "mnu_ParametriIniziali", "", true, false, Scarico::Mai,
          Fabbrica<frmParametriIniziali>()},
         {"frmPersonalizzaErrori", Dialogo, "mnu_PersonalizzaErrori", "", true, false, Scarico::Mai,

@@ -20,7 +20,7 @@ sqlite3* ManigliaSqlite(const QSqlDatabase& db)
 IstruzioneSqlite::IstruzioneSqlite(sqlite3* db, const char* sql) : db_(db)
 {
     if (!db_) {
-        errore_ = QStringLiteral("la connessione non e' un database SQLite aperto");
+        errore_ = QStringLiteral("la connessione non è un database SQLite aperto");
         return;
     }
     ok_ = sqlite3_prepare_v2(db_, sql, -1, &stmt_, nullptr) == SQLITE_OK;

@@ -452,12 +452,13 @@ TEST_F(FinestraEseguitiTest, InputTheFiltersLetThroughIsRefusedBeforeWriting)
         const char* frammento;
     };
     const Caso casi[] = {
-        {"comma alone", [&] { scrivi("txtPrezzo", ","); }, "\",\" non e' un numero valido"},
+        {"comma alone", [&] { scrivi("txtPrezzo", ","); }, "\",\" non è un numero valido"},
         {"pasted point", [&] { w<QLineEdit>("txtPrezzo")->clear(); w<QLineEdit>("txtPrezzo")->insert("12.5"); },
-         "\"12.5\" non e' un numero valido"},
-        {"pasted letters", [&] { w<QLineEdit>("txtQta")->clear(); w<QLineEdit>("txtQta")->insert("1O"); }, "quantita'"},
+         "\"12.5\" non è un numero valido"},
+        {"pasted letters", [&] { w<QLineEdit>("txtQta")->clear(); w<QLineEdit>("txtQta")->insert("1O"); }, "quantità"},
+        {"pasted huge quantity", [&] { w<QLineEdit>("txtQta")->clear(); w<QLineEdit>("txtQta")->insert("1E+20"); },
+         "quantità"},
         {"quote in error code", [&] { scrivi("dbc_Errore", "E'"); }, "apici"},
-        {"unknown error code", [&] { scrivi("dbc_Errore", "ZZ"); }, "non e' nel catalogo"},
         {"long error code", [&] { scrivi("dbc_Errore", "EAX"); }, "al massimo 2"},
         {"optimal comma", [&] { scegli("dbc_Errore", "EA"); scrivi("txtPzoOttimale", ","); }, "prezzo ottimale"},
     };
@@ -470,7 +471,8 @@ TEST_F(FinestraEseguitiTest, InputTheFiltersLetThroughIsRefusedBeforeWriting)
         const QString prezzo = testo("txtPrezzo");
         conferma();
         ASSERT_EQ(messaggi.mostrati.size(), 1) << k.nome;
-        EXPECT_TRUE(messaggi.mostrati[0].testo.contains(k.frammento)) << messaggi.mostrati[0].testo.toStdString();
+        EXPECT_TRUE(messaggi.mostrati[0].testo.contains(QString::fromUtf8(k.frammento)))
+            << messaggi.mostrati[0].testo.toStdString();
         EXPECT_EQ(messaggi.mostrati[0].icona, Messaggi::Icona::Esclamazione);
         EXPECT_EQ(a.conta(), 0) << k.nome;
         EXPECT_EQ(principale.chiamate, 0) << k.nome;
