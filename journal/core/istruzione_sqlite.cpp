@@ -119,3 +119,8 @@ double IstruzioneSqlite::Reale(int colonna) const
 {
     return sqlite3_column_double(stmt_, colonna);
 }
+
+bool IstruzioneSqlite::Nullo(int colonna) const
+{
+    return sqlite3_column_type(stmt_, colonna) == SQLITE_NULL;
+}

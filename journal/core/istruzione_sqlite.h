@@ -41,6 +41,7 @@ public:
     QByteArrayView Byte(int colonna) const;
     qint64 Intero(int colonna) const;
     double Reale(int colonna) const;
+    bool Nullo(int colonna) const;
 
 private:
     void Fallito();

@@ -1,0 +1,32 @@
+#include "tabella_eseguiti.h"
+
+#include "lettura_righe.h"
+
+#include <QStringList>
+
+Lettura<RigaEseguito> LeggiEseguiti(const QSqlDatabase& portafoglio, OrdineEseguiti ordine, const QString& tabella)
+{
+    // The table name cannot be bound: only the three trade tables are accepted.
+    static const QStringList ammesse = {"Eseguiti", "EseguitiTemp", "EseguitiBackup"};
+    if (!ammesse.contains(tabella))
+        return {{}, QStringLiteral("Errore del database: tabella %1 sconosciuta.").arg(tabella)};
+    const QString sql = QStringLiteral("SELECT %1 FROM %2 ORDER BY %3")
+                            .arg(SqlColonneEseguiti, tabella,
+                                 ordine == OrdineEseguiti::PerDataEId ? QStringLiteral("Data, ID") : QStringLiteral("ID"));
+    return LeggiRighe<RigaEseguito>(portafoglio, sql, [](const IstruzioneSqlite& s) {
+        RigaEseguito r;
+        r.ID = s.Intero(ColEseguiti::ID);
+        r.Data = s.Testo(ColEseguiti::Data);
+        r.Tipo = s.Testo(ColEseguiti::Tipo);
+        r.System = s.Testo(ColEseguiti::System);
+        r.Cod = s.Testo(ColEseguiti::Cod);
+        r.Titolo = s.Testo(ColEseguiti::Titolo);
+        r.Qta = s.Intero(ColEseguiti::Qta);
+        r.Prezzo = s.Reale(ColEseguiti::Prezzo);
+        r.Importo = s.Reale(ColEseguiti::Importo);
+        r.Errore = s.Testo(ColEseguiti::Errore);
+        if (!s.Nullo(ColEseguiti::PrezzoOttimale))
+            r.PrezzoOttimale = s.Reale(ColEseguiti::PrezzoOttimale);
+        return r;
+    });
+}

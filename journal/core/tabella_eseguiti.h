@@ -1,0 +1,42 @@
+#pragma once
+// The one owner of the trade tables' SQL: Eseguiti, and its copies EseguitiTemp and
+// EseguitiBackup, which have the same columns in the same order.
+#include "lettura.h"
+
+#include <QSqlDatabase>
+#include <QString>
+
+#include <optional>
+
+// Column positions, in table order; the grid models use them too.
+struct ColEseguiti {
+    enum : int { ID, Data, Tipo, System, Cod, Titolo, Qta, Prezzo, Importo, Errore, PrezzoOttimale, Numero };
+};
+
+inline const QString SqlColonneEseguiti =
+    QStringLiteral("ID, Data, Tipo, System, Cod, Titolo, Qta, Prezzo, Importo, Errore, PrezzoOttimale");
+
+struct RigaEseguito {
+    qint64 ID = 0;
+    QString Data;      // ISO text as stored
+    QString Tipo;
+    QString System;
+    QString Cod;
+    QString Titolo;
+    qint64 Qta = 0;
+    double Prezzo = 0;
+    double Importo = 0;
+    QString Errore;
+    std::optional<double> PrezzoOttimale;   // none when the cell is empty (staged imports)
+
+    bool operator==(const RigaEseguito&) const = default;
+};
+
+enum class OrdineEseguiti {
+    PerDataEId,   // the replay order: same-day trades in key order
+    PerId         // the order of insertion
+};
+
+// Every row of `tabella` ("Eseguiti", "EseguitiTemp" or "EseguitiBackup").
+Lettura<RigaEseguito> LeggiEseguiti(const QSqlDatabase& portafoglio, OrdineEseguiti ordine = OrdineEseguiti::PerDataEId,
+                                    const QString& tabella = QStringLiteral("Eseguiti"));

@@ -1,0 +1,27 @@
+#pragma once
+// The one owner of Portafoglio's SQL: the open positions the engine wrote.
+#include "lettura.h"
+
+#include <QSqlDatabase>
+#include <QString>
+
+struct ColPortafoglio {
+    enum : int { System, Cod, Titolo, Qta, PzoCarico, Importo, Commissioni, Numero };
+};
+
+inline const QString SqlColonnePortafoglio = QStringLiteral("System, Cod, Titolo, Qta, PzoCarico, Importo, Commissioni");
+
+struct RigaPortafoglio {
+    QString System;
+    QString Cod;
+    QString Titolo;
+    qint64 Qta = 0;
+    double PzoCarico = 0;
+    double Importo = 0;
+    double Commissioni = 0;
+
+    bool operator==(const RigaPortafoglio&) const = default;
+};
+
+// The positions in the order the engine wrote them (rowid).
+Lettura<RigaPortafoglio> LeggiPortafoglio(const QSqlDatabase& portafoglio);

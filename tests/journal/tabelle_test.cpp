@@ -1,0 +1,101 @@
+// The table readers: every column lands in its field, empty cells stay empty, rows come in
+// the order each reader promises, and a failed read says so instead of giving no rows.
+#include "cartella_prova.h"
+#include "tabella_conto.h"
+#include "tabella_eseguiti.h"
+#include "tabella_operazioni_chiuse.h"
+#include "tabella_portafoglio.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Portafoglio : ::testing::Test {
+    CartellaProva cartella;
+    QSqlDatabase db = cartella.apri(cartella.nuovoPortafoglio(QStringLiteral("letture.gvf")));
+};
+
+TEST_F(Portafoglio, EseguitiInReplayOrderAndByKey)
+{
+    CartellaProva::esegui(db, "INSERT INTO Eseguiti (Data, Tipo, System, Cod, Titolo, Qta, Prezzo, Importo, Errore, "
+                              "PrezzoOttimale) VALUES ('2024-03-02', 'Sell', 'WEB', 'ENI', 'Eni', 5, 12.5, 62.5, 'E1', 12)");
+    CartellaProva::esegui(db, "INSERT INTO Eseguiti (Data, Tipo, System, Cod, Titolo, Qta, Prezzo, Importo, Errore) "
+                              "VALUES ('2024-03-01', 'Buy', 'WEB', 'ENI', 'Eni', 10, 10, 100, 'NE')");
+
+    const auto perData = LeggiEseguiti(db);
+    ASSERT_TRUE(perData.ok()) << perData.errore.toStdString();
+    ASSERT_EQ(perData.righe.size(), 2u);
+    EXPECT_EQ(perData.righe[0].ID, 2);
+    EXPECT_EQ(perData.righe[0].Data, "2024-03-01");
+    EXPECT_FALSE(perData.righe[0].PrezzoOttimale.has_value());
+    const RigaEseguito atteso{1, "2024-03-02", "Sell", "WEB", "ENI", "Eni", 5, 12.5, 62.5, "E1", 12.0};
+    EXPECT_EQ(perData.righe[1], atteso);
+
+    const auto perId = LeggiEseguiti(db, OrdineEseguiti::PerId);
+    ASSERT_EQ(perId.righe.size(), 2u);
+    EXPECT_EQ(perId.righe[0].ID, 1);
+}
+
+TEST_F(Portafoglio, SnapshotTablesOnlyByName)
+{
+    CartellaProva::esegui(db, "INSERT INTO EseguitiTemp (ID, Data, Qta) VALUES (7, '2024-01-01', 3)");
+    const auto temp = LeggiEseguiti(db, OrdineEseguiti::PerId, QStringLiteral("EseguitiTemp"));
+    ASSERT_EQ(temp.righe.size(), 1u);
+    EXPECT_EQ(temp.righe[0].ID, 7);
+    EXPECT_EQ(temp.righe[0].Tipo, "");
+
+    const auto altra = LeggiEseguiti(db, OrdineEseguiti::PerId, QStringLiteral("Conto; DROP TABLE Conto"));
+    EXPECT_FALSE(altra.ok());
+    EXPECT_EQ(CartellaProva::valore(db, "SELECT COUNT(*) FROM sqlite_master WHERE name = 'Conto'").toInt(), 1);
+}
+
+TEST_F(Portafoglio, DerivedTablesInInsertionOrder)
+{
+    CartellaProva::esegui(db, "INSERT INTO Portafoglio VALUES ('WEB', 'ZZ', 'Ultimo', 1, 2.5, 2.5, 2.95)");
+    CartellaProva::esegui(db, "INSERT INTO Portafoglio VALUES ('FIX', 'AA', 'Primo', 4, 1, 4, 9)");
+    CartellaProva::esegui(db, "INSERT INTO OperazioniChiuse (Data, giornoDiSettimana, System, Cod, Titolo, PzoCarico, "
+                              "Qta, Prezzo, GP, GPPercentuale, Commissioni) "
+                              "VALUES ('2024-03-08', 6, 'WEB', 'ZZ', 'Z', 10, 5, 11, 5, 10, 5.9)");
+    CartellaProva::esegui(db, "INSERT INTO OperazioniChiuse (Data, Cod) VALUES ('2024-03-01', 'AA')");
+
+    const auto posizioni = LeggiPortafoglio(db);
+    ASSERT_EQ(posizioni.righe.size(), 2u);
+    EXPECT_EQ(posizioni.righe[0], (RigaPortafoglio{"WEB", "ZZ", "Ultimo", 1, 2.5, 2.5, 2.95}));
+    EXPECT_EQ(posizioni.righe[1].Cod, "AA");
+
+    const auto chiuse = LeggiOperazioniChiuse(db);
+    ASSERT_EQ(chiuse.righe.size(), 2u);
+    EXPECT_EQ(chiuse.righe[0].giornoDiSettimana, 6);
+    EXPECT_DOUBLE_EQ(chiuse.righe[0].Commissioni, 5.9);
+    EXPECT_EQ(chiuse.righe[1].Cod, "AA");
+    EXPECT_FALSE(chiuse.righe[1].giornoDiSettimana.has_value());
+    EXPECT_FALSE(chiuse.righe[1].PrezzoOttimale.has_value());
+}
+
+TEST_F(Portafoglio, ContoByKeyOrByDate)
+{
+    CartellaProva::esegui(db, "INSERT INTO Conto (Data, Tipo, Importo, Descrizione) VALUES ('2024-05-01', 'Prelievo', 20, '.')");
+    CartellaProva::esegui(db, "INSERT INTO Conto (Data, Tipo, Importo, Descrizione) VALUES ('2024-01-01', 'Versamento', 100, 'x')");
+    EXPECT_EQ(LeggiConto(db).righe.at(0).Tipo, "Prelievo");
+    const auto perData = LeggiConto(db, OrdineConto::PerDataEId);
+    ASSERT_EQ(perData.righe.size(), 2u);
+    EXPECT_EQ(perData.righe[0], (RigaConto{2, "2024-01-01", "Versamento", 100, "x"}));
+}
+
+TEST(Letture, AClosedConnectionIsAnError)
+{
+    const QSqlDatabase chiuso;
+    for (const QString& errore : {LeggiEseguiti(chiuso).errore, LeggiPortafoglio(chiuso).errore,
+                                  LeggiOperazioniChiuse(chiuso).errore, LeggiConto(chiuso).errore})
+        EXPECT_TRUE(errore.startsWith("Errore del database")) << errore.toStdString();
+}
+
+TEST_F(Portafoglio, AMissingTableIsAnErrorNotAnEmptyList)
+{
+    CartellaProva::esegui(db, "DROP TABLE OperazioniChiuse");
+    const auto chiuse = LeggiOperazioniChiuse(db);
+    EXPECT_FALSE(chiuse.ok());
+    EXPECT_TRUE(chiuse.righe.empty());
+}
+
+} // namespace
