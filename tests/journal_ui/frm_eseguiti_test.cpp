@@ -581,10 +581,12 @@ TEST_F(FinestraEseguitiTest, EveryControlShowsWholeAtTheDefaultSize)
             EXPECT_GE(c->height(), minimo.height()) << nome.toStdString();
             const QRect inPannello(c->mapTo(pannello, QPoint(0, 0)), c->size());
             EXPECT_TRUE(pannello->rect().contains(inPannello)) << nome.toStdString();
-            for (QWidget* altro : controlli)
-                if (altro != c && altro->parentWidget() == c->parentWidget())
+            for (QWidget* altro : controlli) {
+                if (altro != c && altro->parentWidget() == c->parentWidget()) {
                     EXPECT_FALSE(c->geometry().intersects(altro->geometry()))
                         << nome.toStdString() << " covers " << altro->objectName().toStdString();
+                }
+            }
         }
     }
     QHeaderView* colonne = w<QTableView>("dbg_Eseguiti")->horizontalHeader();
