@@ -330,8 +330,11 @@ EsitoConferma ConfermaEseguito(StatoApplicazione& stato, const RichiestaConferma
     stato.MessaggioDisponibilita.clear();
     // A check that could not read the history has refused nothing: the change is taken back
     // and the user told that the database failed.
-    if (verifica.erroreDatabase())
-        return ErroreDatabase(esito, verifica.messaggio);
+    if (verifica.erroreDatabase()) {
+        esito.stato = EsitoConferma::Stato::Errore;
+        esito.messaggio = verifica.messaggio + QStringLiteral(". Lo storico degli eseguiti non è stato modificato.");
+        return esito;
+    }
     const QString rifiuto = verifica.ok() ? QString() : verifica.messaggio;
 
     // Refused: back to the history the user was looking at, keys included.
@@ -364,9 +367,13 @@ EsitoConferma ConfermaEseguito(StatoApplicazione& stato, const RichiestaConferma
         impostazioni.emplace(db, stato.DbDataSet);
         if (!impostazioni->ok())
             return ErroreDatabase(esito, impostazioni->errore());
+        // An empty history stops at nothing: any text is the database's.
         const QString messaggio = RicalcolaPortafoglio(stato.DbDataSet, db);
-        if (!messaggio.isEmpty())
-            return ErroreDatabase(esito, messaggio);
+        if (!messaggio.isEmpty()) {
+            esito.stato = EsitoConferma::Stato::Errore;
+            esito.messaggio = messaggio + QStringLiteral(". Lo storico degli eseguiti non è stato modificato.");
+            return esito;
+        }
     }
 
     if (!t.conferma())
