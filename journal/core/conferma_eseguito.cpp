@@ -6,6 +6,7 @@
 #include "impostazioni_allegate.h"
 #include "motore.h"
 #include "numeri.h"
+#include "numero_scritto.h"
 #include "punto_salvataggio.h"
 
 #include <QSqlError>
@@ -102,9 +103,9 @@ Valori Converti(const DatiPannello& d, Modo modo)
 {
     Valori v;
     v.data = date::DataIso(d.Data);
-    v.qta = *motore::QuantitaValida(*numeri::LeggiNumero(d.Qta));
-    const double prezzo = *numeri::LeggiNumero(d.Prezzo);
-    const double ottimale = *numeri::LeggiNumero(d.PrezzoOttimale.isEmpty() ? d.Prezzo : d.PrezzoOttimale);
+    v.qta = *motore::QuantitaValida(*numeri::LeggiNumeroMostrato(d.Qta));
+    const double prezzo = *numeri::LeggiNumeroMostrato(d.Prezzo);
+    const double ottimale = *numeri::LeggiNumeroMostrato(d.PrezzoOttimale.isEmpty() ? d.Prezzo : d.PrezzoOttimale);
     const bool arrotonda = modo == Modo::Modifica;
     v.prezzo = arrotonda ? numeri::ArrotondaPari(prezzo, 4) : prezzo;
     v.prezzoOttimale = arrotonda ? numeri::ArrotondaPari(ottimale, 4) : ottimale;
@@ -140,7 +141,8 @@ EsitoConferma ErroreDatabase(EsitoConferma esito, const QString& testo)
 
 QString MessaggioPrezzo(const QString& testo, const QString& nome)
 {
-    const auto valore = numeri::LeggiNumero(testo);
+    // A stored trade comes back in the panel as the program wrote it ("3E+20").
+    const auto valore = numeri::LeggiNumeroMostrato(testo);
     if (!valore)
         return QStringLiteral("%1 \"%2\" non è un numero valido: scrivere solo cifre, con la virgola per i decimali "
                               "(per esempio 12,5).")
@@ -205,14 +207,14 @@ QString VerificaDati(const DatiPannello& d)
     }
     // The limit is the engine's: any quantity the panel shows for a stored trade that the
     // engine takes is taken back.
-    const auto qta = numeri::LeggiNumero(d.Qta);
+    const auto qta = numeri::LeggiNumeroMostrato(d.Qta);
     if (!qta || *qta < 1 || *qta != std::floor(*qta) || !motore::QuantitaValida(*qta))
         return QStringLiteral("La quantità deve essere un numero intero da 1 a %1.")
             .arg(numeri::TestoNumero(static_cast<double>(motore::QuantitaMassima)));
     QString errore = MessaggioPrezzo(d.Prezzo, QStringLiteral("Il prezzo"));
     if (!errore.isEmpty())
         return errore;
-    if (!std::isfinite(*qta * *numeri::LeggiNumero(d.Prezzo)))
+    if (!std::isfinite(*qta * *numeri::LeggiNumeroMostrato(d.Prezzo)))
         return QStringLiteral("L'importo (quantità per prezzo) è troppo grande.");
     if (!d.PrezzoOttimale.isEmpty()) {
         errore = MessaggioPrezzo(d.PrezzoOttimale, QStringLiteral("Il prezzo ottimale"));
@@ -330,8 +332,11 @@ EsitoConferma ConfermaEseguito(StatoApplicazione& stato, const RichiestaConferma
     stato.MessaggioDisponibilita.clear();
     // A check that could not read the history has refused nothing: the change is taken back
     // and the user told that the database failed.
-    if (verifica.erroreDatabase())
-        return ErroreDatabase(esito, verifica.messaggio);
+    if (verifica.erroreDatabase()) {
+        esito.stato = EsitoConferma::Stato::Errore;
+        esito.messaggio = verifica.messaggio + QStringLiteral(". Lo storico degli eseguiti non è stato modificato.");
+        return esito;
+    }
     const QString rifiuto = verifica.ok() ? QString() : verifica.messaggio;
 
     // Refused: back to the history the user was looking at, keys included.
@@ -364,9 +369,13 @@ EsitoConferma ConfermaEseguito(StatoApplicazione& stato, const RichiestaConferma
         impostazioni.emplace(db, stato.DbDataSet);
         if (!impostazioni->ok())
             return ErroreDatabase(esito, impostazioni->errore());
+        // An empty history stops at nothing: any text is the database's.
         const QString messaggio = RicalcolaPortafoglio(stato.DbDataSet, db);
-        if (!messaggio.isEmpty())
-            return ErroreDatabase(esito, messaggio);
+        if (!messaggio.isEmpty()) {
+            esito.stato = EsitoConferma::Stato::Errore;
+            esito.messaggio = messaggio + QStringLiteral(". Lo storico degli eseguiti non è stato modificato.");
+            return esito;
+        }
     }
 
     if (!t.conferma())

@@ -88,7 +88,7 @@ EsitoConferma ConfermaEseguito(StatoApplicazione& stato, const RichiestaConferma
                                const ControlloStoria& controllo = {});
 
 // The Italian reason why the panel's values cannot be written; empty when they can.
-// Numbers are read in every form the panel itself writes them ("12,5", "3E+20").
+// Numbers are read as typed and in every form the panel itself writes them ("3E+20").
 QString VerificaDati(const DatiPannello& dati);
 
 } // namespace eseguiti

@@ -17,33 +17,33 @@ Esito VerificaDisponibilita(const QSqlDatabase& portafoglio)
     // A sold-out code keeps its entry at 0, so a later sell reports what is left.
     QHash<QString, qint64> possedute;
     // Trades come by date: the last date read is nearly always the next one.
-    QString ultimaData;
+    QByteArray ultimaData;
     bool ultimaValida = false;
     bool primaRiga = true;
     while (q.Riga()) {
-        const QString data = q.Testo(0);
         const QString cod = q.Testo(2);
-        if (primaRiga || data != ultimaData) {
-            ultimaData = data;
-            ultimaValida = date::DaIso(data).isValid();
+        if (primaRiga || q.Byte(0) != ultimaData) {
+            ultimaData = q.Byte(0).toByteArray();
+            ultimaValida = date::DaIso(q.Testo(0)).isValid();
             primaRiga = false;
         }
         if (!ultimaValida)
-            return Esito::rifiutato(motore::EseguitoNonValido(data, cod, motore::DifettoData()));
+            return Esito::rifiutato(motore::EseguitoNonValido(q.Testo(0), cod, motore::DifettoData()));
         const double letta = q.Reale(3);
         const std::optional<qint64> qta = motore::QuantitaValida(letta);
         if (!qta)
-            return Esito::rifiutato(motore::EseguitoNonValido(data, cod, motore::DifettoQuantita(letta)));
+            return Esito::rifiutato(motore::EseguitoNonValido(q.Testo(0), cod, motore::DifettoQuantita(letta)));
         if (motore::EAcquisto(q.Testo(1))) {
             qint64& h = possedute[cod];
             if (h > motore::QuantitaMassima - *qta)
-                return Esito::rifiutato(motore::EseguitoNonValido(data, cod, motore::DifettoPosseduta()));
+                return Esito::rifiutato(motore::EseguitoNonValido(q.Testo(0), cod, motore::DifettoPosseduta()));
             h += *qta;
             continue;
         }
         const auto h = possedute.find(cod);
         if (h == possedute.end())
-            return Esito::rifiutato(cod + QStringLiteral(" non e' in portafoglio in data: ") + date::IsoInUtente(data));
+            return Esito::rifiutato(cod + QStringLiteral(" non e' in portafoglio in data: ") +
+                                    date::IsoInUtente(q.Testo(0)));
         if (*qta > *h)
             return Esito::rifiutato(cod + QStringLiteral(" disponibili solo ") +
                                     numeri::TestoNumero(static_cast<double>(*h)) + QStringLiteral(" pezzi"));

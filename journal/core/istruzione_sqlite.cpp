@@ -100,6 +100,14 @@ QString IstruzioneSqlite::Testo(int colonna) const
     return QString::fromUtf8(reinterpret_cast<const char*>(testo), sqlite3_column_bytes(stmt_, colonna));
 }
 
+QByteArrayView IstruzioneSqlite::Byte(int colonna) const
+{
+    const unsigned char* testo = sqlite3_column_text(stmt_, colonna);
+    if (!testo)
+        return QByteArrayView();
+    return QByteArrayView(reinterpret_cast<const char*>(testo), sqlite3_column_bytes(stmt_, colonna));
+}
+
 qint64 IstruzioneSqlite::Intero(int colonna) const
 {
     if (sqlite3_column_type(stmt_, colonna) == SQLITE_FLOAT)

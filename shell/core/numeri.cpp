@@ -67,12 +67,9 @@ QString TestoNumero(double valore)
 std::optional<double> LeggiNumero(const QString& testo)
 {
     const QString t = testo.trimmed();
-    // The exponent form that TestoNumero writes for very large or small values.
-    const qsizetype e = t.indexOf(QLatin1Char('E'));
-    const QString mantissa = e < 0 ? t : t.left(e);
     int virgole = 0;
     int cifre = 0;
-    for (QChar c : mantissa) {
+    for (QChar c : t) {
         if (c == QLatin1Char(','))
             ++virgole;
         else if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
@@ -82,23 +79,11 @@ std::optional<double> LeggiNumero(const QString& testo)
     }
     if (cifre == 0 || virgole > 1)
         return std::nullopt;
-    if (e >= 0) {
-        // Always signed, as written: "E+20", "E-07".
-        QString esponente = t.mid(e + 1);
-        if (!esponente.startsWith(QLatin1Char('+')) && !esponente.startsWith(QLatin1Char('-')))
-            return std::nullopt;
-        esponente.remove(0, 1);
-        if (esponente.isEmpty())
-            return std::nullopt;
-        for (QChar c : esponente)
-            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-                return std::nullopt;
-    }
     QString conPunto = t;
     conPunto.replace(QLatin1Char(','), QLatin1Char('.'));
     bool ok = false;
     const double v = conPunto.toDouble(&ok);
-    if (!ok || !std::isfinite(v))
+    if (!ok)
         return std::nullopt;
     // An exponent is never typed: only the very text TestoNumero writes reads back
     // ("1,50E+20" is refused).

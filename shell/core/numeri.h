@@ -19,8 +19,7 @@ long long InteroPari(double valore);
 // up to 15 significant digits, exponent form ("1E+20", "1,5E-07") for very large or small values.
 QString TestoNumero(double valore);
 
-// Reads a number typed by the user with the decimal comma ("12,5", "7", ",5"), and the
-// exponent form TestoNumero writes ("3E+20", "1,5E-07"), so any number shown reads back.
+// Reads a number typed by the user with the decimal comma ("12,5", "7", ",5").
 // Anything else (empty, a comma alone, a point, letters, signs) gives no value.
 std::optional<double> LeggiNumero(const QString& testo);
 

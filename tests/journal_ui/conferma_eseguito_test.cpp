@@ -348,7 +348,8 @@ TEST_F(ConfermaEseguitoTest, DatabaseErrorOfTheCheckIsNotARefusal)
         const EsitoConferma esito = conferma(r, illeggibile);
         EXPECT_EQ(esito.stato, Stato::Errore);
         EXPECT_FALSE(esito.messaggio.startsWith("Impossibile")) << esito.messaggio.toStdString();
-        EXPECT_TRUE(esito.messaggio.contains("errore del database")) << esito.messaggio.toStdString();
+        EXPECT_TRUE(esito.messaggio.startsWith("Errore del database: ")) << esito.messaggio.toStdString();
+        EXPECT_TRUE(esito.messaggio.contains("non è stato modificato")) << esito.messaggio.toStdString();
         EXPECT_TRUE(a.stato.MessaggioDisponibilita.isEmpty());
         EXPECT_EQ(a.righe(), prima);
         EXPECT_EQ(a.righe("EseguitiTemp"), prima);
