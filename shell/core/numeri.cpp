@@ -85,10 +85,6 @@ std::optional<double> LeggiNumero(const QString& testo)
     const double v = conPunto.toDouble(&ok);
     if (!ok)
         return std::nullopt;
-    // An exponent is never typed: only the very text TestoNumero writes reads back
-    // ("1,50E+20" is refused).
-    if (e >= 0 && TestoNumero(v) != t)
-        return std::nullopt;
     return v;
 }
 
