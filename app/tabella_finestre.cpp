@@ -1,6 +1,9 @@
 #include "tabella_finestre.h"
 
+#include "frm_conto_titoli.h"
 #include "frm_eseguiti.h"
+#include "frm_operazioni_chiuse.h"
+#include "frm_portafoglio.h"
 
 namespace {
 
@@ -20,10 +23,11 @@ const TabellaFinestre& FinestreDelProgramma()
     // nome, genere, voce di menu, pulsante, in primo piano dal pulsante, aggiornata, scarico, fabbrica
     static const TabellaFinestre tabella = {
         {"frmEseguiti", Figlia, "mnu_Eseguiti", "Eseguiti", true, true, Scarico::Mai, Fabbrica<frmEseguiti>()},
-        {"frmPortafoglio", Figlia, "mnu_Portafoglio", "Portafoglio", true, true, Scarico::SenzaEseguiti, {}},
+        {"frmPortafoglio", Figlia, "mnu_Portafoglio", "Portafoglio", true, true, Scarico::SenzaEseguiti,
+         Fabbrica<frmPortafoglio>()},
         {"frmOperazioniChiuse", Figlia, "mnu_OperazioniChiuse", "Op.Chiuse", true, true,
-         Scarico::SenzaOperazioniChiuse, {}},
-        {"frmContoTitoli", Figlia, "mnu_ContoTitoli", "Conto", true, true, Scarico::Mai, {}},
+         Scarico::SenzaOperazioniChiuse, Fabbrica<frmOperazioniChiuse>()},
+        {"frmContoTitoli", Figlia, "mnu_ContoTitoli", "Conto", true, true, Scarico::Mai, Fabbrica<frmContoTitoli>()},
         // The calculator is only shown from the toolbar too, and is never recomputed.
         {"Calcolatore", Figlia, "mnu_Calcolatore", "Calcolatore", false, false, Scarico::Mai, {}},
         {"frmReport", Figlia, "mnu_Report", "Report", true, true, Scarico::SenzaOperazioniChiuse, {}},

@@ -106,7 +106,6 @@ Grafico::Grafico(QWidget* parent) : QWidget(parent)
     tela3D_ = new Tela3D(dati_, titolo_, this);
     pagine_->addWidget(vista_);
     pagine_->addWidget(tela3D_);
-    setMinimumSize(120, 90);
 }
 
 void Grafico::setChartType(int tipo)

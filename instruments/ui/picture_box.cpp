@@ -21,6 +21,8 @@ float PictureBox::ScaleHeight() const
     return float(height());
 }
 
+// A hidden box gets its resize event only when shown; drawing before that must already
+// land on a bitmap of the box's size.
 void PictureBox::preparaDisegno()
 {
     const QSize dim = size().expandedTo(QSize(1, 1));
@@ -37,6 +39,7 @@ void PictureBox::preparaDisegno()
 
 void PictureBox::Cls()
 {
+    preparaDisegno();
     disegno_.fill(Qt::transparent);
     update();
 }
@@ -54,6 +57,7 @@ void PictureBox::SetBackColor(std::uint32_t colore)
 
 void PictureBox::PSet(float x, float y, std::uint32_t colore)
 {
+    preparaDisegno();
     QPainter p(&disegno_);
     p.setRenderHint(QPainter::Antialiasing, drawWidth_ > 1);
     if (drawWidth_ <= 1) {
@@ -69,6 +73,7 @@ void PictureBox::PSet(float x, float y, std::uint32_t colore)
 
 void PictureBox::Line(float x1, float y1, float x2, float y2, std::uint32_t colore)
 {
+    preparaDisegno();
     QPainter p(&disegno_);
     // One-pixel lines stay crisp (the read-outs are built from them); thicker pens,
     // as the clock hands use, are smoothed.
@@ -80,6 +85,7 @@ void PictureBox::Line(float x1, float y1, float x2, float y2, std::uint32_t colo
 
 void PictureBox::Box(float x1, float y1, float x2, float y2, std::uint32_t colore, bool pieno)
 {
+    preparaDisegno();
     QPainter p(&disegno_);
     if (pieno) {
         // Both corners belong to the box, as they do to its outline.

@@ -21,6 +21,10 @@ struct RigaConto {
     bool operator==(const RigaConto&) const = default;
 };
 
+// The account window's grid: by date, same-day movements in key order, so positions are stable.
+inline const QString SqlGrigliaConto =
+    QStringLiteral("SELECT ") + SqlColonneConto + QStringLiteral(" FROM Conto ORDER BY Data, ID");
+
 enum class OrdineConto {
     PerId,        // the order of insertion
     PerDataEId    // the account window's order: by date, same-day movements in key order

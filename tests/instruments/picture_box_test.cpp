@@ -61,3 +61,15 @@ TEST_F(PictureBoxTest, OnePixelShapesAreCrispAndBoxesIncludeBothCorners)
     EXPECT_EQ(d.pixelColor(8, 23).alpha(), 0);
     EXPECT_EQ(d.pixelColor(4, 19).alpha(), 0);
 }
+
+TEST(PictureBox, DrawingBeforeTheBoxIsShownKeepsItsSize)
+{
+    QWidget finestra;
+    auto* box = new PictureBox(&finestra);
+    box->setGeometry(0, 0, 160, 100);   // hidden: its resize event waits for the show
+    box->SetForeColor(Rosso);
+    box->Line(150, 90, 150, 95);
+    EXPECT_EQ(box->disegno().size(), QSize(160, 100));
+    finestra.show();
+    EXPECT_EQ(box->disegno().pixelColor(150, 92), QColor(255, 0, 0));
+}
