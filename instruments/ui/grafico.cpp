@@ -5,6 +5,7 @@
 
 #include <QAreaSeries>
 #include <QBarCategoryAxis>
+#include <QFontMetrics>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
@@ -220,6 +221,35 @@ void Grafico::ricostruisci()
     pagine_->setCurrentWidget(vista_);
 }
 
+// Labels too wide for their category are turned, so they show whole.
+QBarCategoryAxis* Grafico::asseCategorie()
+{
+    auto* asse = new QBarCategoryAxis;
+    const QStringList etichette = EtichetteUniche(dati_);
+    asse->append(etichette);
+    const int righe = dati_.righe();
+    asse->setLabelsVisible(righe <= MassimoEtichette);
+    asse->setTruncateLabels(false);
+    if (righe > 0) {
+        const QFontMetrics metrica(asse->labelsFont());
+        int larga = 0;
+        for (const QString& e : etichette)
+            larga = std::max(larga, metrica.horizontalAdvance(e));
+        const double spazio = std::max(1.0, (width() - 90.0) / righe);
+        if (larga + 6 > spazio)
+            asse->setLabelsAngle(-90);
+    }
+    return asse;
+}
+
+void Grafico::resizeEvent(QResizeEvent* evento)
+{
+    QWidget::resizeEvent(evento);
+    // The turn of the category labels depends on the width.
+    if (!disegnatoInProiezione())
+        cambiato();
+}
+
 void Grafico::costruisciGrafico2D()
 {
     grafico_->removeAllSeries();
@@ -235,9 +265,7 @@ void Grafico::costruisciGrafico2D()
     grafico_->legend()->setVisible(ColonneConNome(dati_));
 
     auto assiCategorie = [&](QAbstractSeries* serie, QValueAxis* valori) {
-        auto* categorie = new QBarCategoryAxis;
-        categorie->append(EtichetteUniche(dati_));
-        categorie->setLabelsVisible(righe <= MassimoEtichette);
+        auto* categorie = asseCategorie();
         grafico_->addAxis(categorie, Qt::AlignBottom);
         grafico_->addAxis(valori, Qt::AlignLeft);
         serie->attachAxis(categorie);
@@ -305,9 +333,7 @@ void Grafico::costruisciGrafico2D()
     }
     case TipoGrafico::Linee: {
         auto* valori = AsseValori(minimo, massimo);
-        auto* categorie = new QBarCategoryAxis;
-        categorie->append(EtichetteUniche(dati_));
-        categorie->setLabelsVisible(righe <= MassimoEtichette);
+        auto* categorie = asseCategorie();
         grafico_->addAxis(categorie, Qt::AlignBottom);
         grafico_->addAxis(valori, Qt::AlignLeft);
         // A cell without value breaks the line: each unbroken stretch is a series of its own.
@@ -361,9 +387,7 @@ void Grafico::costruisciGrafico2D()
             grafico_->addSeries(area);
         }
         auto* valori = AsseValori(minimo, massimo);
-        auto* categorie = new QBarCategoryAxis;
-        categorie->append(EtichetteUniche(dati_));
-        categorie->setLabelsVisible(righe <= MassimoEtichette);
+        auto* categorie = asseCategorie();
         grafico_->addAxis(categorie, Qt::AlignBottom);
         grafico_->addAxis(valori, Qt::AlignLeft);
         for (QAbstractSeries* s : grafico_->series()) {

@@ -59,7 +59,8 @@ frmContoTitoli::frmContoTitoli(ContestoFinestre& contesto, QWidget* parent)
     Costruisci();
     resize(sizeHint());
 
-    // Load: colours, then the first refresh.
+    // Load: "Nuovo" as first shown, colours, then the first refresh.
+    RegolaModo();
     Colore();
     Main();
 }

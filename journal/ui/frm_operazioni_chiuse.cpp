@@ -7,6 +7,7 @@
 
 #include <QHeaderView>
 #include <QMdiSubWindow>
+#include <QScrollBar>
 #include <QTableView>
 
 #include <algorithm>
@@ -23,19 +24,19 @@ struct Colonna {
     int larghezza;
 };
 const Colonna Colonne[] = {
-    {ColOperazioniChiuse::Data, "Data", 72},
-    {ColOperazioniChiuse::System, "System", 50},
-    {ColOperazioniChiuse::Cod, "Codice", 56},
-    {ColOperazioniChiuse::Titolo, "Titolo", 104},
-    {ColOperazioniChiuse::PzoCarico, "P.zo di Carico", 76},
-    {ColOperazioniChiuse::Qta, "Quantita'", 60},
-    {ColOperazioniChiuse::Prezzo, "Prezzo di vendita", 88},
-    {ColOperazioniChiuse::Commissioni, "Comm", 48},
-    {ColOperazioniChiuse::GP, "Ricavo", 60},
-    {ColOperazioniChiuse::GPPercentuale, "% ", 44},
+    {ColOperazioniChiuse::Data, "Data", 70},
+    {ColOperazioniChiuse::System, "System", 52},
+    {ColOperazioniChiuse::Cod, "Codice", 52},
+    {ColOperazioniChiuse::Titolo, "Titolo", 76},
+    {ColOperazioniChiuse::PzoCarico, "P.zo di Carico", 88},
+    {ColOperazioniChiuse::Qta, "Quantita'", 62},
+    {ColOperazioniChiuse::Prezzo, "Prezzo di vendita", 104},
+    {ColOperazioniChiuse::Commissioni, "Comm", 44},
+    {ColOperazioniChiuse::GP, "Ricavo", 54},
+    {ColOperazioniChiuse::GPPercentuale, "% ", 36},
 };
 
-int LarghezzaGriglia()
+int LarghezzaProgetto()
 {
     int w = 0;
     for (const Colonna& c : Colonne)
@@ -68,7 +69,7 @@ frmOperazioniChiuse::frmOperazioniChiuse(ContestoFinestre& contesto, QWidget* pa
     dbg_OperazioniChiuse_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     dbg_OperazioniChiuse_->verticalHeader()->setVisible(false);
     dbg_OperazioniChiuse_->verticalHeader()->setDefaultSectionSize(20);
-    dbg_OperazioniChiuse_->setGeometry(0, 0, LarghezzaGriglia(), 300);
+    dbg_OperazioniChiuse_->setGeometry(0, 0, LarghezzaProgetto(), 300);
 
     Colore();
     Main();
@@ -77,7 +78,7 @@ frmOperazioniChiuse::frmOperazioniChiuse(ContestoFinestre& contesto, QWidget* pa
 
 QSize frmOperazioniChiuse::sizeHint() const
 {
-    return {LarghezzaGriglia() + 8, 360};
+    return {twips::Pixel(LarghezzaFinestra) - 8, 360};
 }
 
 void frmOperazioniChiuse::Colore()
@@ -101,9 +102,20 @@ void frmOperazioniChiuse::Main()
     int posto = 0;
     for (const Colonna& c : Colonne) {
         dbg_OperazioniChiuse_->setColumnHidden(c.campo, false);
-        dbg_OperazioniChiuse_->setColumnWidth(c.campo, c.larghezza);
+        // A caption is never cut, whatever the font.
+        const int testo = testata->fontMetrics().horizontalAdvance(QString::fromUtf8(c.titolo)) + 8;
+        dbg_OperazioniChiuse_->setColumnWidth(c.campo, std::max(c.larghezza, testo));
         testata->moveSection(testata->visualIndex(c.campo), posto++);
     }
+    RegolaDimensioni();
+}
+
+int frmOperazioniChiuse::larghezzaGriglia() const
+{
+    int w = dbg_OperazioniChiuse_->verticalScrollBar()->sizeHint().width() + 2 * dbg_OperazioniChiuse_->frameWidth();
+    for (const Colonna& c : Colonne)
+        w += dbg_OperazioniChiuse_->columnWidth(c.campo);
+    return w;
 }
 
 void frmOperazioniChiuse::resizeEvent(QResizeEvent* evento)
@@ -119,7 +131,7 @@ void frmOperazioniChiuse::RegolaDimensioni()
     inRegolazione_ = true;
     const QSize esterna = twips::DimensioneEsterna(this);
     QRect g = dbg_OperazioniChiuse_->geometry();
-    g.setWidth(std::min(LarghezzaGriglia(), width()));
+    g.setWidth(std::min(larghezzaGriglia(), width()));
     g.moveLeft(std::max(0, (width() - g.width()) / 2));
     if (esterna.height() > 1000)
         g.setHeight(std::min(twips::Pixel(esterna.height() - 370), height()));

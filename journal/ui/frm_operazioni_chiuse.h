@@ -24,6 +24,7 @@ protected:
 
 private:
     void RegolaDimensioni();
+    int larghezzaGriglia() const;
 
     ContestoFinestre& contesto_;
     ModelloGriglia* modello_;

@@ -132,9 +132,17 @@ void frmPortafoglio::Main()
     if (!stato.portafoglioAperto())
         return;
     const QString erroreGriglia = modello_->carica(SqlGrigliaPortafoglio, stato.DbPortafoglio);
+    const std::pair<int, int> colonne[] = {
+        {ColPortafoglio::Cod, 50}, {ColPortafoglio::Qta, 56}, {ColPortafoglio::PzoCarico, 66}, {ColPortafoglio::Importo, 56}};
     for (int c = 0; c < ColPortafoglio::Numero; ++c)
-        DBGrid2_->setColumnHidden(c, c != ColPortafoglio::Cod && c != ColPortafoglio::Qta
-                                         && c != ColPortafoglio::PzoCarico && c != ColPortafoglio::Importo);
+        DBGrid2_->setColumnHidden(c, true);
+    const QFontMetrics metrica = DBGrid2_->horizontalHeader()->fontMetrics();
+    for (const auto& [c, larghezza] : colonne) {
+        DBGrid2_->setColumnHidden(c, false);
+        // A caption is never cut, whatever the font.
+        const int testo = metrica.horizontalAdvance(modello_->headerData(c, Qt::Horizontal).toString()) + 8;
+        DBGrid2_->setColumnWidth(c, std::max(larghezza, testo));
+    }
 
     const LetturaLiquidita lettura = LeggiLiquidita(stato);
     const QString errore = !lettura.errore.isEmpty() ? lettura.errore : erroreGriglia;

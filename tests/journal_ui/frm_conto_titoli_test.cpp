@@ -289,6 +289,10 @@ TEST_F(FinestraContoTest, RowsSortByDateThenKeyAndTheRememberedRowStaysInside)
     EXPECT_EQ(g->model()->index(1, ColConto::Tipo).data().toString(), "Versamento");
     EXPECT_EQ(g->model()->index(2, ColConto::Tipo).data().toString(), "Prelievo");
     EXPECT_TRUE(g->isColumnHidden(ColConto::ID));
+    // The panel opens in "Nuovo" with rows too.
+    EXPECT_EQ(w<QLineEdit>("txt_Descrizione")->text(), ".");
+    EXPECT_FALSE(w<QLineEdit>("txt_Descrizione")->isEnabled());
+    EXPECT_FALSE(confermaAbilitata());
 
     // Another portfolio with fewer movements: its last row is current.
     finestra->RigaCorrente = 7;
