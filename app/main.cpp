@@ -20,10 +20,8 @@ int main(int argc, char** argv)
     auto principale = AvviaProgramma(stato, QApplication::applicationDirPath(), messaggi, dialoghi);
     if (!principale)
         return 1;
-    // Windows are registered before the main window is shown: showing it runs its load step.
-    for (const DescrittoreFinestra& d : FinestreDelProgramma())
-        if (d.fabbrica)
-            principale->registraFinestra(d.nome, d.fabbrica);
+    // Before the main window is shown: showing it runs its load step, which opens windows.
+    principale->impostaTabella(FinestreDelProgramma());
     messaggi.impostaGenitore(principale.get());
     dialoghi.impostaGenitore(principale.get());
     principale->show();

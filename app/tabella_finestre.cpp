@@ -1,5 +1,6 @@
 #include "tabella_finestre.h"
 
+#include "calcolatore_finestra.h"
 #include "frm_conto_titoli.h"
 #include "frm_eseguiti.h"
 #include "frm_operazioni_chiuse.h"
@@ -29,7 +30,8 @@ const TabellaFinestre& FinestreDelProgramma()
          Scarico::SenzaOperazioniChiuse, Fabbrica<frmOperazioniChiuse>()},
         {"frmContoTitoli", Figlia, "mnu_ContoTitoli", "Conto", true, true, Scarico::Mai, Fabbrica<frmContoTitoli>()},
         // The calculator is only shown from the toolbar too, and is never recomputed.
-        {"Calcolatore", Figlia, "mnu_Calcolatore", "Calcolatore", false, false, Scarico::Mai, {}},
+        {"Calcolatore", Figlia, "mnu_Calcolatore", "Calcolatore", false, false, Scarico::Mai,
+         Fabbrica<Calcolatore>()},
         {"frmReport", Figlia, "mnu_Report", "Report", true, true, Scarico::SenzaOperazioniChiuse, {}},
         {"frmErrori", Figlia, "mnu_Errori", "Errori", true, true, Scarico::SenzaEseguiti, {}},
         {"frmStGiorno", Figlia, "mnu_StatistichePeriodo", "Periodo", true, true, Scarico::SenzaOperazioniChiuse, {}},

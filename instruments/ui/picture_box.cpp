@@ -21,8 +21,8 @@ float PictureBox::ScaleHeight() const
     return float(height());
 }
 
-// A hidden box gets its resize event only when shown; drawing before that must already
-// land on a bitmap of the box's size.
+// A hidden box gets its resize event only when shown, so drawing asks for the size itself:
+// what is drawn before the first show must not be cut to the default size.
 void PictureBox::preparaDisegno()
 {
     const QSize dim = size().expandedTo(QSize(1, 1));

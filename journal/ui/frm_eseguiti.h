@@ -2,6 +2,7 @@
 // The trade window: the grid of the history (through its snapshot) and the entry panel
 // that enters, changes or deletes a trade.
 #include "conferma_eseguito.h"
+#include "finestra_dati.h"
 #include "finestra_principale.h"
 
 #include <QWidget>
@@ -18,7 +19,7 @@ class QRadioButton;
 class QSqlQueryModel;
 class QTableView;
 
-class frmEseguiti : public QWidget {
+class frmEseguiti : public QWidget, public FinestraDati {
     Q_OBJECT
 public:
     explicit frmEseguiti(ContestoFinestre& contesto, QWidget* parent = nullptr);
@@ -33,8 +34,8 @@ public:
     static constexpr int IdElimina = 3;
 
 public Q_SLOTS:
-    void Main();
-    void Colore();
+    void Main() override;
+    void Colore() override;
 
     // The design size: the controls are placed by hand, so there is no layout to ask.
     QSize sizeHint() const override;

@@ -2,30 +2,18 @@
 #include "mdi_form1.h"
 
 #include "contenuto_portafoglio.h"
+#include "finestra_dati.h"
 #include "finestra_figlia.h"
 #include "motore.h"
 
 #include <QMdiArea>
-#include <QMetaObject>
 
-namespace {
-
-// The data windows recomputed by a refresh; the averages and the calculator are not.
-const QStringList& FinestreAggiornate()
+void MDIForm1::scaricaFinestre(bool senzaEseguiti)
 {
-    static const QStringList nomi = {
-        "frmEseguiti", "frmOperazioniChiuse", "frmCapitale", "frmErrori", "frmMDD", "frmStGiorno",
-        "frmPortafoglio", "frmReport", "frmGrOperazioni", "frmRisk", "frmContoTitoli",
-    };
-    return nomi;
+    for (const DescrittoreFinestra& d : tabella_)
+        if (d.scarico == Scarico::SenzaOperazioniChiuse || (senzaEseguiti && d.scarico == Scarico::SenzaEseguiti))
+            scaricaFinestra(d.nome);
 }
-
-bool HaMain(QObject* o)
-{
-    return o->metaObject()->indexOfMethod("Main()") >= 0;
-}
-
-} // namespace
 
 void MDIForm1::ControlloMenu()
 {
@@ -38,9 +26,7 @@ void MDIForm1::ControlloMenu()
 
     if (*eseguiti < 1) {
         // The engine does not run: Portafoglio and OperazioniChiuse keep what the last run left.
-        for (const char* nome : {"frmOperazioniChiuse", "frmGrOperazioni", "frmCapitale", "frmStGiorno", "frmErrori",
-                                 "frmPortafoglio", "frmReport", "frmRisk", "frmMDD", "frmMedie"})
-            scaricaFinestra(QLatin1String(nome));
+        scaricaFinestre(true);
         abilitaVoci({"mnu_Portafoglio", "mnu_Errori", "mnu_OperazioniChiuse", "mnu_SequenzeOperazioni", "mnu_Esporta",
                      "mnu_GP", "mnu_StatistichePeriodo", "mnu_Report", "mnu_Risk", "mnu_MDD", "mnu_Medie"},
                     false);
@@ -62,9 +48,7 @@ void MDIForm1::ControlloMenu()
             }
         } else {
             // Export keeps the state it had; error statistics stay reachable from the menu.
-            for (const char* nome : {"frmOperazioniChiuse", "frmGrOperazioni", "frmCapitale", "frmStGiorno",
-                                     "frmReport", "frmMDD", "frmRisk"})
-                scaricaFinestra(QLatin1String(nome));
+            scaricaFinestre(false);
             abilitaVoci({"mnu_OperazioniChiuse", "mnu_SequenzeOperazioni", "mnu_GP", "mnu_StatistichePeriodo",
                          "mnu_Report", "mnu_Risk", "mnu_MDD", "mnu_Medie"},
                         false);
@@ -84,7 +68,12 @@ void MDIForm1::ControlloMenu()
         if (!figlia || figlia->chiusa())
             continue;
         QWidget* w = figlia->widget();
-        if (w && FinestreAggiornate().contains(w->objectName()) && HaMain(w))
-            QMetaObject::invokeMethod(w, "Main");
+        const DescrittoreFinestra* d = w ? descrittore(w->objectName()) : nullptr;
+        if (!d || !d->aggiornata)
+            continue;
+        if (auto* dati = dynamic_cast<FinestraDati*>(w))
+            dati->Main();
+        else
+            qWarning("La finestra %s non si aggiorna: manca Main.", qPrintable(d->nome));
     }
 }

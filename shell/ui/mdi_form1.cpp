@@ -90,46 +90,47 @@ void MDIForm1::costruisciMenu()
         const char* titolo;
         std::vector<Voce> voci;
     };
-    auto apri = [this](const char* finestra) { return [this, finestra] { apriFinestra(QLatin1String(finestra)); }; };
+    // Entries without a command of their own open the window the table gives them.
+    const Comando dallaTabella;
 
     const std::vector<Menu> menu = {
         {"mnu_File", "File", {
             {"mnu_NuovoPortafoglio", "Nuovo Portafoglio", [this] { NuovoPortafoglio(); }},
             {"mnu_Apri", "Apri", [this] { ApriPortafoglio(); }},
             {"mnu_Salva", "Salva con nome", [this] { SalvaConNome(); }},
-            {"mnu_Importa", "Importa", apri("Importa")},
-            {"mnu_Esporta", "Esporta", apri("frmEsporta")},
+            {"mnu_Importa", "Importa", dallaTabella},
+            {"mnu_Esporta", "Esporta", dallaTabella},
             {"mnu_Exit", "Chiudi", [this] { close(); }},
             {"mnu_ApriUltimo", "", [this] { ApriUltimoPortafoglio(); }},
         }},
         {"mnu_Strumenti", "Strumenti", {
-            {"mnu_Password", "Password", apri("Pwd")},
-            {"mnu_ParametriIniziali", "Parametri Iniziali", apri("frmParametriIniziali")},
-            {"mnu_PersonalizzaErrori", "Personalizza Errori", apri("frmPersonalizzaErrori")},
+            {"mnu_Password", "Password", dallaTabella},
+            {"mnu_ParametriIniziali", "Parametri Iniziali", dallaTabella},
+            {"mnu_PersonalizzaErrori", "Personalizza Errori", dallaTabella},
         }},
         {"mnu_Opzioni", "Opzioni", {
-            {"mnu_OpzioniVista", "Vista", apri("OpzioniVista")},
+            {"mnu_OpzioniVista", "Vista", dallaTabella},
             {"mnu_Menu", "Menu", [this] { personalizzaMenu(); }},
         }},
         {"mnu_view", "Visualizza", {
-            {"mnu_Calcolatore", "Calcolatore finanziario", apri("Calcolatore")},
-            {"mnu_ContoTitoli", "Gestione Conto Titoli", apri("frmContoTitoli")},
-            {"mnu_Eseguiti", "Tabella Eseguiti", apri("frmEseguiti")},
-            {"mnu_Portafoglio", "Tabella portafoglio titoli", apri("frmPortafoglio")},
-            {"mnu_OperazioniChiuse", "Tabella operazioni chiuse", apri("frmOperazioniChiuse")},
-            {"mnu_Report", "Report", apri("frmReport")},
-            {"mnu_StatistichePeriodo", "Statistiche giorno", apri("frmStGiorno")},
-            {"mnu_Errori", "Statistiche errori", apri("frmErrori")},
-            {"mnu_SequenzeOperazioni", "Grafico operazioni", apri("frmGrOperazioni")},
-            {"mnu_GP", "Grafico capitale", apri("frmCapitale")},
-            {"mnu_Risk", "Risk", apri("frmRisk")},
-            {"mnu_MDD", "Massimo Draw Down (MDD)", apri("frmMDD")},
-            {"mnu_Medie", "Medie", apri("frmMedie")},
+            {"mnu_Calcolatore", "Calcolatore finanziario", dallaTabella},
+            {"mnu_ContoTitoli", "Gestione Conto Titoli", dallaTabella},
+            {"mnu_Eseguiti", "Tabella Eseguiti", dallaTabella},
+            {"mnu_Portafoglio", "Tabella portafoglio titoli", dallaTabella},
+            {"mnu_OperazioniChiuse", "Tabella operazioni chiuse", dallaTabella},
+            {"mnu_Report", "Report", dallaTabella},
+            {"mnu_StatistichePeriodo", "Statistiche giorno", dallaTabella},
+            {"mnu_Errori", "Statistiche errori", dallaTabella},
+            {"mnu_SequenzeOperazioni", "Grafico operazioni", dallaTabella},
+            {"mnu_GP", "Grafico capitale", dallaTabella},
+            {"mnu_Risk", "Risk", dallaTabella},
+            {"mnu_MDD", "Massimo Draw Down (MDD)", dallaTabella},
+            {"mnu_Medie", "Medie", dallaTabella},
         }},
         {"mnu_HelpIndex", "?", {
             {"mnu_Help", "Help", [this] { apriGuida(); }},
-            {"mnu_Tips", "Consigli", apri("Tip")},
-            {"mnu_About", "About", apri("FrmAbout")},
+            {"mnu_Tips", "Consigli", dallaTabella},
+            {"mnu_About", "About", dallaTabella},
         }},
     };
 
@@ -139,7 +140,10 @@ void MDIForm1::costruisciMenu()
         tendina->menuAction()->setObjectName(QLatin1String(m.nome));
         for (const Voce& v : m.voci) {
             QAction* azione = aggiungiVoce(tendina, QLatin1String(v.nome), QString::fromUtf8(v.testo));
-            connect(azione, &QAction::triggered, this, v.comando);
+            if (v.comando)
+                connect(azione, &QAction::triggered, this, v.comando);
+            else
+                connect(azione, &QAction::triggered, this, [this, voce = QString::fromLatin1(v.nome)] { apriDaVoce(voce); });
         }
     }
 }
@@ -302,9 +306,37 @@ void MDIForm1::AggiornaOrologi()
     }
 }
 
-void MDIForm1::registraFinestra(const QString& nome, FabbricaFinestra fabbrica)
+void MDIForm1::impostaTabella(TabellaFinestre tabella)
 {
-    fabbriche_[nome] = std::move(fabbrica);
+    tabella_ = std::move(tabella);
+}
+
+const DescrittoreFinestra* MDIForm1::descrittore(const QString& nome) const
+{
+    for (const DescrittoreFinestra& d : tabella_)
+        if (d.nome == nome)
+            return &d;
+    return nullptr;
+}
+
+bool MDIForm1::registraFinestra(const QString& nome, FabbricaFinestra fabbrica)
+{
+    for (DescrittoreFinestra& d : tabella_)
+        if (d.nome == nome) {
+            d.fabbrica = std::move(fabbrica);
+            return true;
+        }
+    qWarning("Finestra sconosciuta: %s", qPrintable(nome));
+    return false;
+}
+
+void MDIForm1::apriDaVoce(const QString& voce)
+{
+    for (const DescrittoreFinestra& d : tabella_)
+        if (d.voceMenu == voce) {
+            apriFinestra(d.nome);
+            return;
+        }
 }
 
 FinestraFiglia* MDIForm1::sottofinestra(const QString& nome) const
@@ -327,15 +359,19 @@ QWidget* MDIForm1::apriFinestra(const QString& nome, bool inPrimoPiano)
 {
     FinestraFiglia* figlia = sottofinestra(nome);
     if (!figlia) {
-        const auto trovata = fabbriche_.find(nome);
-        if (trovata == fabbriche_.end() || !trovata->second)
+        const DescrittoreFinestra* d = descrittore(nome);
+        if (!d) {
+            qWarning("Finestra sconosciuta: %s", qPrintable(nome));
             return nullptr;
-        QWidget* w = trovata->second(contesto_);
+        }
+        if (!d->fabbrica)
+            return nullptr;
+        QWidget* w = d->fabbrica(contesto_);
         if (!w)
             return nullptr;
         if (w->objectName().isEmpty())
             w->setObjectName(nome);
-        if (auto* dialogo = qobject_cast<QDialog*>(w)) {
+        if (auto* dialogo = qobject_cast<QDialog*>(w); dialogo && d->genere == GenereFinestra::Dialogo) {
             QPointer<QDialog> guardia(dialogo);
             if (!dialogo->parent())
                 dialogo->setParent(this, dialogo->windowFlags() | Qt::Dialog);
@@ -377,10 +413,9 @@ void MDIForm1::cliccaPulsante(QAction* premuto)
         ApriPortafoglio();
         return;
     }
-    for (const PulsanteToolbar& riga : PulsantiToolbar())
-        if (riga.chiave == chiave) {
-            // The calculator is only shown, as from the menu.
-            apriFinestra(riga.finestra, chiave != QLatin1String("Calcolatore"));
+    for (const DescrittoreFinestra& d : tabella_)
+        if (d.chiaveToolbar == chiave) {
+            apriFinestra(d.nome, d.inPrimoPianoDaToolbar);
             return;
         }
 }

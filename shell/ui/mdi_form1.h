@@ -2,6 +2,7 @@
 // The main window: menus, the icon toolbar, the clock bar, the status bar and the MDI area
 // every child window lives in. It opens the portfolio files and keeps menus, buttons and
 // open windows in step with the data.
+#include "descrittore_finestra.h"
 #include "finestra_principale.h"
 #include "impostazioni_vista.h"
 
@@ -9,7 +10,6 @@
 #include <QMainWindow>
 #include <QPointer>
 
-#include <map>
 #include <memory>
 
 class BarraOrologi;
@@ -32,9 +32,13 @@ public:
     QMdiArea* area() const { return area_; }
     ContestoFinestre& contesto() { return contesto_; }
 
-    // One factory per window name. A name without a factory opens nothing, so commands
-    // whose window is not built yet simply do nothing.
-    void registraFinestra(const QString& nome, FabbricaFinestra fabbrica);
+    // The table of windows: what each menu entry and toolbar button opens, and what the
+    // refresh recomputes and closes. A window whose factory is empty opens nothing.
+    void impostaTabella(TabellaFinestre tabella);
+    const TabellaFinestre& tabella() const { return tabella_; }
+    const DescrittoreFinestra* descrittore(const QString& nome) const;
+    // Replaces the factory of a window of the table; false for a name the table lacks.
+    bool registraFinestra(const QString& nome, FabbricaFinestra fabbrica);
     // Shows the named window. A dialog is run modally and deleted; any other widget lives in
     // a child window, one per name, reused while it is open. With `inPrimoPiano` a minimised
     // child is restored and brought to the front (the toolbar); otherwise it is only shown
@@ -83,6 +87,9 @@ private:
     void abilitaPulsanti(std::initializer_list<int> indici, bool abilitati);
     void statoSenzaPortafoglio();
     void cliccaPulsante(QAction* pulsante);
+    void apriDaVoce(const QString& voce);
+    // Closes the windows the refresh closes: with no trades, or with no closed operation.
+    void scaricaFinestre(bool senzaEseguiti);
     void apriGuida();
     void personalizzaMenu();
 
@@ -106,7 +113,7 @@ private:
     QTimer* timer2_ = nullptr;
     QHash<QString, QAction*> voci_;
     QList<QAction*> pulsanti_;   // index 0 is button 1
-    std::map<QString, FabbricaFinestra> fabbriche_;
+    TabellaFinestre tabella_;
     std::unique_ptr<clClock> orologio_;
     ImpostazioniVista settaggi_;
     QPointer<FinestraGuida> guida_;

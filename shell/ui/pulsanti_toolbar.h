@@ -1,6 +1,6 @@
 #pragma once
-// The buttons of the main toolbar: index (from 1; 3 and 9 are separators), key, the window
-// each opens, its image number and its 32-pixel tooltip and caption.
+// The buttons of the main toolbar: index (from 1; 3 and 9 are separators), key, image number
+// and its 32-pixel tooltip and caption. The table of windows says which window a key opens.
 #include <QIcon>
 #include <QString>
 
@@ -9,7 +9,6 @@
 struct PulsanteToolbar {
     int indice;
     QString chiave;
-    QString finestra;   // empty for the two portfolio commands
     int immagine;       // 1..15
     QString tooltip;
     QString didascalia;

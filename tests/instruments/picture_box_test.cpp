@@ -62,14 +62,14 @@ TEST_F(PictureBoxTest, OnePixelShapesAreCrispAndBoxesIncludeBothCorners)
     EXPECT_EQ(d.pixelColor(4, 19).alpha(), 0);
 }
 
-TEST(PictureBox, DrawingBeforeTheBoxIsShownKeepsItsSize)
+TEST(PictureBox, DrawingBeforeTheFirstShowUsesTheSizeGiven)
 {
     QWidget finestra;
     auto* box = new PictureBox(&finestra);
-    box->setGeometry(0, 0, 160, 100);   // hidden: its resize event waits for the show
-    box->SetForeColor(Rosso);
-    box->Line(150, 90, 150, 95);
-    EXPECT_EQ(box->disegno().size(), QSize(160, 100));
+    box->setFixedSize(190, 25);  // a child is 100 x 30 until it is laid out and shown
+    box->Line(150, 20, 180, 20, Rosso);
+    EXPECT_EQ(box->disegno().size(), QSize(190, 25));
+    EXPECT_EQ(box->disegno().pixelColor(170, 20), QColor(255, 0, 0));
     finestra.show();
-    EXPECT_EQ(box->disegno().pixelColor(150, 92), QColor(255, 0, 0));
+    EXPECT_EQ(box->disegno().pixelColor(170, 20), QColor(255, 0, 0)) << "showing keeps the drawing";
 }

@@ -1,6 +1,7 @@
 #pragma once
 // A drawing surface that only records what is asked of it, in order, with the pen width
-// in force and the colour passed (if any), so tests can check end points and colours.
+// and the foreground colour in force and the colour passed (if any), so tests can check
+// end points and colours.
 #include "superficie.h"
 
 #include <optional>
@@ -11,6 +12,7 @@ struct Chiamata {
     float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     std::optional<std::uint32_t> colore; // only when the caller passed one
     int larghezza = 0;                   // pen width at the time of the call (the new one for SetDrawWidth)
+    std::uint32_t primoPiano = 0;        // foreground colour at the time of the call
 };
 
 class SuperficieRegistro : public Superficie {
@@ -57,7 +59,7 @@ private:
     void registra(Chiamata::Tipo tipo, float x1 = 0, float y1 = 0, float x2 = 0, float y2 = 0,
                   std::optional<std::uint32_t> colore = std::nullopt)
     {
-        chiamate.push_back(Chiamata{tipo, x1, y1, x2, y2, colore, drawWidth_});
+        chiamate.push_back(Chiamata{tipo, x1, y1, x2, y2, colore, drawWidth_, foreColor_});
     }
 
     int drawWidth_ = 1;

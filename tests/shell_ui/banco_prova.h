@@ -3,8 +3,10 @@
 // windows that log their refreshes.
 #include "avvio.h"
 #include "cartella_prova.h"
+#include "finestra_dati.h"
 #include "mdi_form1.h"
 #include "messaggi_prova.h"
+#include "tabella_finestre.h"
 
 #include <QDialog>
 #include <QSqlQuery>
@@ -16,13 +18,13 @@
 #include <memory>
 
 // A data window: its Main writes its name to the shared log.
-class FinestraFinta : public QWidget {
+class FinestraFinta : public QWidget, public FinestraDati {
     Q_OBJECT
 public:
     FinestraFinta(const QString& nome, QStringList* registro) : registro_(registro) { setObjectName(nome); }
 
-public Q_SLOTS:
-    void Main() { registro_->append(objectName()); }
+    void Main() override { registro_->append(objectName()); }
+    void Colore() override {}
 
 private:
     QStringList* registro_;
@@ -62,6 +64,11 @@ struct BancoProva {
             EXPECT_TRUE(q.exec(settaggi)) << settaggi.toStdString();
         }
         finestra = std::make_unique<MDIForm1>(stato, messaggi, dialoghi);
+        // The program's table with no window available: each test registers the stand-ins it needs.
+        TabellaFinestre tabella = FinestreDelProgramma();
+        for (DescrittoreFinestra& d : tabella)
+            d.fabbrica = nullptr;
+        finestra->impostaTabella(std::move(tabella));
         if (carica)
             finestra->Carica();
     }
@@ -74,14 +81,16 @@ struct BancoProva {
 
     void registraFinta(const QString& nome)
     {
-        finestra->registraFinestra(nome, [this, nome](ContestoFinestre&) { return new FinestraFinta(nome, &aggiornate); });
+        EXPECT_TRUE(finestra->registraFinestra(
+            nome, [this, nome](ContestoFinestre&) { return new FinestraFinta(nome, &aggiornate); }))
+            << nome.toStdString();
     }
 
     void registraDialogo(const QString& nome, std::function<void()> azione = {})
     {
-        finestra->registraFinestra(nome, [this, nome, azione](ContestoFinestre&) {
+        EXPECT_TRUE(finestra->registraFinestra(nome, [this, nome, azione](ContestoFinestre&) {
             return new DialogoFinto(nome, &mostrate, azione);
-        });
+        })) << nome.toStdString();
     }
 
     void menu(const char* nome)

@@ -1,0 +1,262 @@
+// The real main window with the real table of windows: every window that has landed is
+// opened through its menu entry, a trade is confirmed in the real trade window, and every
+// open window must show the new state.
+#include "avvio.h"
+#include "cartella_prova.h"
+#include "finestra_dati.h"
+#include "grafico.h"
+#include "guadagno_netto.h"
+#include "liquidita.h"
+#include "mdi_form1.h"
+#include "messaggi_prova.h"
+#include "numeri.h"
+#include "tabella_finestre.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <memory>
+
+namespace {
+
+struct Programma {
+    CartellaProva cartella;
+    StatoApplicazione stato;
+    MessaggiProva messaggi;
+    DialogoFileProva dialoghi;
+    std::unique_ptr<MDIForm1> principale;
+
+    Programma()
+    {
+        EXPECT_EQ(ApriImpostazioni(stato, cartella.cartella()), QString());
+        principale = std::make_unique<MDIForm1>(stato, messaggi, dialoghi);
+        // The start-up windows wait for the user; their own tests cover them.
+        TabellaFinestre tabella = FinestreDelProgramma();
+        for (DescrittoreFinestra& d : tabella)
+            if (d.nome == "Presentazione" || d.nome == "Tip" || d.nome == "frmBenvenuto")
+                d.fabbrica = nullptr;
+        principale->impostaTabella(std::move(tabella));
+        principale->Carica();
+        stato.PrimaAttivazione = false;
+    }
+
+    ~Programma()
+    {
+        principale.reset();
+        stato.DbPortafoglio = QSqlDatabase();
+    }
+
+    void menu(const QString& nome)
+    {
+        QAction* v = principale->voce(nome);
+        ASSERT_NE(v, nullptr) << nome.toStdString();
+        ASSERT_TRUE(v->isEnabled()) << nome.toStdString();
+        v->trigger();
+    }
+
+    template <typename T>
+    T* in(const QString& finestra, const char* nome)
+    {
+        QWidget* w = principale->finestra(finestra);
+        T* x = w ? w->findChild<T*>(QLatin1String(nome)) : nullptr;
+        EXPECT_NE(x, nullptr) << finestra.toStdString() << "." << nome;
+        return x;
+    }
+
+    void scrivi(const char* nome, const QString& testo)
+    {
+        QLineEdit* e = in<QLineEdit>("frmEseguiti", nome);
+        e->selectAll();
+        QTest::keyClick(e, Qt::Key_Backspace);
+        QTest::keyClicks(e, testo);
+    }
+
+    // A trade typed into the trade window's panel in "Nuovo" and confirmed.
+    void eseguito(const QString& tipo, const QString& qta, const QString& prezzo)
+    {
+        auto* cmbTipo = in<QComboBox>("frmEseguiti", "cmb_Tipo");
+        const int i = cmbTipo->findText(tipo);
+        ASSERT_GE(i, 0);
+        cmbTipo->setCurrentIndex(i);
+        Q_EMIT cmbTipo->activated(i);
+        if (tipo == "Buy") {
+            scrivi("txt_Codice", "ENI");
+            scrivi("txt_Titolo", "Eni spa");
+        }
+        scrivi("txtQta", qta);
+        scrivi("txtPrezzo", prezzo);
+        auto* ok = in<QPushButton>("frmEseguiti", "cmd_Ok");
+        ASSERT_TRUE(ok->isEnabled());
+        QTest::mouseClick(ok, Qt::LeftButton);
+        EXPECT_TRUE(messaggi.mostrati.isEmpty()) << messaggi.testi().join("|").toStdString();
+    }
+
+    long long conta(const QString& sql) { return CartellaProva::valore(stato.DbPortafoglio, sql).toLongLong(); }
+};
+
+// The program's two connections, as the windows see them.
+StatoApplicazione StatoAperto()
+{
+    StatoApplicazione s;
+    s.DbDataSet = QSqlDatabase::database(ConnessioneDataSet);
+    s.DbPortafoglio = QSqlDatabase::database(ConnessionePortafoglio);
+    s.PercorsoPortafoglio = s.DbPortafoglio.databaseName();
+    return s;
+}
+
+int RigheGriglia(QWidget* finestra, const char* griglia)
+{
+    auto* g = finestra->findChild<QTableView*>(QLatin1String(griglia));
+    return g && g->model() ? g->model()->rowCount() : -1;
+}
+
+// What each refreshed window must show once the third trade is in: one check per window, so a
+// window that joins the refresh joins this test too.
+using Verifica = std::function<void(QWidget* finestra)>;
+const std::map<QString, Verifica>& Verifiche()
+{
+    static const std::map<QString, Verifica> verifiche = {
+        {"frmEseguiti", [](QWidget* f) { EXPECT_EQ(RigheGriglia(f, "dbg_Eseguiti"), 3); }},
+        {"frmPortafoglio",
+         [](QWidget* f) {
+             EXPECT_EQ(RigheGriglia(f, "DBGrid2"), 1);
+             const LetturaLiquidita attesa = LeggiLiquidita(StatoAperto());
+             EXPECT_EQ(f->findChild<QLabel*>("lab_ValorePortafoglio")->text(),
+                       numeri::TestoNumero(attesa.figure.valorePortafoglio));
+             EXPECT_EQ(f->findChild<QLabel*>("lab_Liquidita")->text(),
+                       numeri::TestoNumero(attesa.figure.liquiditaArrotondata));
+             EXPECT_EQ(f->findChild<Grafico*>("msc_Portafoglio")->valore(1, 1), attesa.figure.valorePortafoglio);
+         }},
+        {"frmOperazioniChiuse", [](QWidget* f) { EXPECT_EQ(RigheGriglia(f, "dbg_OperazioniChiuse"), 2); }},
+        {"frmContoTitoli",
+         [](QWidget* f) {
+             // The net result of the two sells reaches the last bar and the balance.
+             const double netto = CalcolaGuadagnoNetto(StatoAperto());
+             EXPECT_EQ(f->findChild<Grafico*>("msc_ContoTitoli")->valore(5, 1), netto);
+             const double capitale = LeggiCapitaleIniziale(QSqlDatabase::database(ConnessioneDataSet));
+             EXPECT_EQ(f->findChild<QLabel*>("lab_Saldo")->text(), numeri::TestoNumero(capitale + netto));
+         }},
+    };
+    return verifiche;
+}
+
+TEST(Programma, EveryLandedWindowOpensFromItsMenuAndFollowsATrade)
+{
+    Programma p;
+    p.menu("mnu_NuovoPortafoglio");
+    ASSERT_NE(p.principale->finestra("frmEseguiti"), nullptr);
+    p.eseguito("Buy", "100", "10");
+    p.eseguito("Sell", "40", "12");
+
+    QStringList aperte;
+    for (const DescrittoreFinestra& d : p.principale->tabella()) {
+        if (!d.fabbrica || d.voceMenu.isEmpty())
+            continue;
+        SCOPED_TRACE(d.nome.toStdString());
+        bool eraDialogo = false;
+        // A modal window runs its own loop: close it from inside, as the user would.
+        QTimer::singleShot(0, [&eraDialogo] {
+            if (auto* modale = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                eraDialogo = true;
+                modale->reject();
+            }
+        });
+        p.menu(d.voceMenu);
+        if (d.genere == GenereFinestra::Dialogo) {
+            QTest::qWait(0);
+            EXPECT_TRUE(eraDialogo);
+            EXPECT_EQ(p.principale->finestra(d.nome), nullptr);
+            continue;
+        }
+        QWidget* w = p.principale->finestra(d.nome);
+        ASSERT_NE(w, nullptr);
+        EXPECT_EQ(w->objectName(), d.nome);
+        if (d.aggiornata) {
+            EXPECT_NE(dynamic_cast<FinestraDati*>(w), nullptr) << "a refreshed window implements Main";
+        }
+        aperte << d.nome;
+    }
+    p.messaggi.mostrati.clear();
+
+    p.eseguito("Sell", "10", "13");
+
+    EXPECT_EQ(p.conta("SELECT Qta FROM Portafoglio WHERE Cod = 'ENI'"), 50);
+    EXPECT_EQ(p.conta("SELECT COUNT(*) FROM OperazioniChiuse"), 2);
+    for (const QString& nome : aperte) {
+        SCOPED_TRACE(nome.toStdString());
+        QWidget* w = p.principale->finestra(nome);
+        ASSERT_NE(w, nullptr) << "still open";
+        const DescrittoreFinestra* d = p.principale->descrittore(nome);
+        const auto verifica = Verifiche().find(nome);
+        if (verifica != Verifiche().end()) {
+            verifica->second(w);
+        } else if (d->aggiornata) {
+            ADD_FAILURE() << "no check of what the window shows after a refresh";
+        }
+    }
+}
+
+// Every command that opens a window names one the table has, and the table names only
+// commands that exist, each once.
+TEST(Programma, MenusToolbarAndTableAgree)
+{
+    Programma p;
+    const TabellaFinestre& tabella = p.principale->tabella();
+    QStringList nomi, voci, chiavi;
+    for (const DescrittoreFinestra& d : tabella) {
+        SCOPED_TRACE(d.nome.toStdString());
+        EXPECT_FALSE(nomi.contains(d.nome));
+        nomi << d.nome;
+        if (!d.voceMenu.isEmpty()) {
+            EXPECT_NE(p.principale->voce(d.voceMenu), nullptr);
+            EXPECT_FALSE(voci.contains(d.voceMenu));
+            voci << d.voceMenu;
+        }
+        if (!d.chiaveToolbar.isEmpty()) {
+            EXPECT_FALSE(chiavi.contains(d.chiaveToolbar));
+            chiavi << d.chiaveToolbar;
+        }
+        if (d.aggiornata || d.scarico != Scarico::Mai) {
+            EXPECT_EQ(d.genere, GenereFinestra::Figlia);
+        }
+    }
+    // The windows the load step and the first activation open by name.
+    for (const char* nome : {"Presentazione", "Tip", "frmBenvenuto"})
+        EXPECT_TRUE(nomi.contains(QLatin1String(nome))) << nome;
+
+    // Every toolbar button but the two portfolio commands opens a window of the table.
+    for (int i = 1; i <= 17; ++i) {
+        QAction* b = p.principale->pulsante(i);
+        if (!b || b->isSeparator())
+            continue;
+        const QString chiave = b->data().toString();
+        if (chiave != "Nuovo" && chiave != "Apri") {
+            EXPECT_TRUE(chiavi.contains(chiave)) << chiave.toStdString();
+        }
+    }
+    // A menu entry with no command of its own is one of the table's.
+    const QStringList comandi = {"mnu_NuovoPortafoglio", "mnu_Apri", "mnu_Salva", "mnu_Exit", "mnu_ApriUltimo",
+                                 "mnu_Menu", "mnu_Help"};
+    for (QAction* a : p.principale->findChildren<QAction*>()) {
+        const QString nome = a->objectName();
+        if (nome.startsWith("mnu_") && !a->menu() && !comandi.contains(nome)) {
+            EXPECT_TRUE(voci.contains(nome)) << nome.toStdString();
+        }
+    }
+}
+
+} // namespace
