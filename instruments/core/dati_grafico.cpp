@@ -11,7 +11,14 @@ namespace TipoGrafico {
 bool Valido(int tipo)
 {
     switch (tipo) {
-    case Barre3D: case Barre: case Linee3D: case Linee: case Area3D: case Area: case Torta: case XY:
+    case Barre3D:
+    case Barre:
+    case Linee3D:
+    case Linee:
+    case Area3D:
+    case Area:
+    case Torta:
+    case XY:
         return true;
     default:
         return false;

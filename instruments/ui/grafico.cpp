@@ -5,14 +5,14 @@
 
 #include <QAreaSeries>
 #include <QBarCategoryAxis>
-#include <QFontMetrics>
 #include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QFontMetrics>
 #include <QLegendMarker>
-#include <QLocale>
 #include <QLineSeries>
+#include <QLocale>
 #include <QPainter>
 #include <QPieSeries>
 #include <QPieSlice>

@@ -5,15 +5,16 @@
 #include "stato_applicazione.h"
 #include "tabella_portafoglio.h"
 
+#include <optional>
 #include <vector>
 
 struct Liquidita {
-    double valorePortafoglio = 0;   // sum of PzoCarico x Qta, not rounded
+    double valorePortafoglio = 0; // sum of PzoCarico x Qta, not rounded
     double capitaleIniziale = 0;
-    double guadagnoNetto = 0;       // the net result of the closed operations
+    double guadagnoNetto = 0; // the net result of the closed operations
     SommeConto movimenti;
-    double liquidita = 0;           // not rounded
-    double liquiditaArrotondata = 0;    // to 2 decimals, halves to even
+    double liquidita = 0; // not rounded
+    double liquiditaArrotondata = 0; // to 2 decimals, halves to even
     // The gauge: the liquidity in per mille of the capital the account would hold with no
     // open position; 0 when the liquidity is not above 0 or the share is no whole short.
     short indicatore = 0;
@@ -23,14 +24,15 @@ struct Liquidita {
 Liquidita CalcolaLiquidita(const std::vector<RigaPortafoglio>& posizioni, const std::vector<RigaConto>& movimenti,
                            double capitaleIniziale, double guadagnoNetto);
 
-// CapitaleIniziale of the settings row; 0 when the row cannot be read.
-double LeggiCapitaleIniziale(const QSqlDatabase& dataSet);
+// CapitaleIniziale of the settings row; no value when the row cannot be read.
+std::optional<double> LeggiCapitaleIniziale(const QSqlDatabase& dataSet);
 
 struct LetturaLiquidita {
-    std::vector<RigaPortafoglio> posizioni;   // in the engine's order, for the grid and the chart
+    std::vector<RigaPortafoglio> posizioni; // in the engine's order, for the grid and the chart
     Liquidita figure;
-    QString errore;                           // empty when every table was read
+    QString errore; // empty when every table was read
 };
 
 // Reads Portafoglio, Conto, the initial capital and the net result of the open portfolio.
+// A table that cannot be read counts as empty (a capital that cannot be read as 0) and is told.
 LetturaLiquidita LeggiLiquidita(const StatoApplicazione& stato);

@@ -24,10 +24,10 @@ inline const QString MessaggioTipoSconosciuto = QStringLiteral("Errore nel modul
 struct SommeConto {
     double dividendi = 0;
     double versamenti = 0;
-    double prelievi = 0;    // zero or negative
-    double costi = 0;       // zero or negative
+    double prelievi = 0; // zero or negative
+    double costi = 0; // zero or negative
     double netto = 0;
-    int sconosciuti = 0;    // movements of a kind that is none of the four
+    int sconosciuti = 0; // movements of a kind that is none of the four
 };
 
 SommeConto SommaMovimenti(const std::vector<RigaConto>& movimenti);

@@ -1,6 +1,9 @@
 #pragma once
 // The one owner of Conto's SQL: the movements of the securities cash account.
+#include "esito.h"
 #include "lettura.h"
+
+#include <QDate>
 
 #include <QSqlDatabase>
 #include <QString>
@@ -31,3 +34,17 @@ enum class OrdineConto {
 };
 
 Lettura<RigaConto> LeggiConto(const QSqlDatabase& portafoglio, OrdineConto ordine = OrdineConto::PerId);
+
+// The writes of the account window: one movement inserted, changed or deleted.
+struct MovimentoConto {
+    QDate Data;
+    QString Tipo;          // one of the four kinds
+    double Importo = 0;    // positive; the kind gives the direction
+    QString Descrizione;   // "." when the user gave none
+};
+
+// A kind outside the four, a negative or non-finite amount or an invalid date is refused;
+// an empty description is stored as ".". `id`, when given, receives the new key.
+Esito InserisciMovimento(QSqlDatabase& portafoglio, const MovimentoConto& m, qint64* id = nullptr);
+Esito ModificaMovimento(QSqlDatabase& portafoglio, qint64 id, const MovimentoConto& m);
+Esito EliminaMovimento(QSqlDatabase& portafoglio, qint64 id);

@@ -7,7 +7,7 @@
 #include "liquidita.h"
 #include "modello_griglia.h"
 #include "numeri.h"
-#include "scrittura_conto.h"
+#include "tabella_conto.h"
 #include "twips.h"
 
 #include <QButtonGroup>
@@ -30,10 +30,9 @@ namespace {
 
 // The chart starts at 6360 twips; grid and panel lie on its left.
 constexpr int SinistraGrafico = 6360;
-constexpr int LarghezzaSinistra = 420;   // pixels
+constexpr int LarghezzaSinistra = 420; // pixels
 
-template <typename T>
-T* Crea(QWidget* genitore, const char* nome)
+template <typename T> T* Crea(QWidget* genitore, const char* nome)
 {
     auto* w = new T(genitore);
     w->setObjectName(QLatin1String(nome));
@@ -100,7 +99,8 @@ void frmContoTitoli::Costruisci()
     Option1_ = new QButtonGroup(this);
     Option1_->setObjectName(QStringLiteral("Option1"));
     auto* modi = new QVBoxLayout;
-    const std::pair<int, const char*> bottoni[] = {{IdNuovo, "Nuovo"}, {IdModifica, "Modifica"}, {IdElimina, "Elimina"}};
+    const std::pair<int, const char*> bottoni[]
+        = {{IdNuovo, "Nuovo"}, {IdModifica, "Modifica"}, {IdElimina, "Elimina"}};
     for (const auto& [id, testo] : bottoni) {
         auto* b = new QRadioButton(QString::fromUtf8(testo), pannello);
         b->setObjectName(QStringLiteral("Option1_%1").arg(id));
@@ -212,14 +212,19 @@ void frmContoTitoli::vaiARiga(int riga)
     DBGrid1_->scrollTo(modello_->index(riga, ColConto::Data));
 }
 
+void frmContoTitoli::ricaricaGriglia()
+{
+    const QString errore = modello_->carica(SqlGrigliaConto, contesto_.stato.DbPortafoglio);
+    if (!errore.isEmpty())
+        contesto_.messaggi.mostra(errore, Messaggi::Icona::Esclamazione);
+}
+
 void frmContoTitoli::Main()
 {
     const StatoApplicazione& stato = contesto_.stato;
     if (!stato.portafoglioAperto())
         return;
-    const QString errore = modello_->carica(SqlGrigliaConto, stato.DbPortafoglio);
-    if (!errore.isEmpty())
-        contesto_.messaggi.mostra(errore, Messaggi::Icona::Esclamazione);
+    ricaricaGriglia();
     DBGrid1_->setColumnHidden(ColConto::ID, true);
     if (modello_->rowCount() >= 1) {
         Option1_->button(IdModifica)->setEnabled(true);
@@ -288,7 +293,8 @@ void frmContoTitoli::RegolaModo()
         for (QWidget* w : std::initializer_list<QWidget*>{dtp_Data_, cmb_Tipo_, txtImporto_, txt_Descrizione_})
             w->setEnabled(false);
         cmd_Ok_->setEnabled(modello_->rowCount() > 0);
-        const bool vuota = modello_->valore(rigaGriglia(), QStringLiteral("Descrizione")).toString() == QLatin1String(".");
+        const bool vuota
+            = modello_->valore(rigaGriglia(), QStringLiteral("Descrizione")).toString() == QLatin1String(".");
         coloreDescrizione(vuota ? QPalette::Midlight : QPalette::Base);
         RiempiDaRiga();
         break;
@@ -351,7 +357,7 @@ void frmContoTitoli::Conferma()
         RigaCorrente = riga;
         esito = EliminaMovimento(stato.DbPortafoglio, modello_->valore(riga, QStringLiteral("ID")).toLongLong());
         if (esito.ok()) {
-            modello_->carica(SqlGrigliaConto, stato.DbPortafoglio);
+            ricaricaGriglia();
             const int rimaste = modello_->rowCount();
             // The following row takes the deleted one's place; after the last, the previous one.
             if (RigaCorrente + 1 > rimaste)
@@ -362,8 +368,9 @@ void frmContoTitoli::Conferma()
     } else {
         const auto importo = numeri::LeggiNumero(txtImporto_->text());
         if (!importo) {
-            contesto_.messaggi.mostra(QStringLiteral("Importo non valido: scrivere un numero, con la virgola per i decimali."),
-                                      Messaggi::Icona::Esclamazione);
+            contesto_.messaggi.mostra(
+                QStringLiteral("Importo non valido: scrivere un numero, con la virgola per i decimali."),
+                Messaggi::Icona::Esclamazione);
             return;
         }
         if (txt_Descrizione_->text().isEmpty())
@@ -373,7 +380,7 @@ void frmContoTitoli::Conferma()
             qint64 nuovo = 0;
             esito = InserisciMovimento(stato.DbPortafoglio, movimento, &nuovo);
             if (esito.ok()) {
-                modello_->carica(SqlGrigliaConto, stato.DbPortafoglio);
+                ricaricaGriglia();
                 for (int r = 0; r < modello_->rowCount(); ++r)
                     if (modello_->valore(r, QStringLiteral("ID")).toLongLong() == nuovo)
                         RigaCorrente = r;
@@ -386,7 +393,7 @@ void frmContoTitoli::Conferma()
             esito = ModificaMovimento(stato.DbPortafoglio, modello_->valore(riga, QStringLiteral("ID")).toLongLong(),
                                       movimento);
             if (esito.ok())
-                modello_->carica(SqlGrigliaConto, stato.DbPortafoglio);
+                ricaricaGriglia();
         }
     }
     if (!esito.ok()) {

@@ -53,6 +53,7 @@ private:
     void RegolaDimensioni();
     void Esci();
 
+    void ricaricaGriglia();
     int modo() const;
     int rigaGriglia() const;
     void vaiARiga(int riga);

@@ -15,7 +15,7 @@
 namespace {
 
 // In a normal state the window keeps this width, its frame included.
-constexpr int LarghezzaFinestra = 10420;   // twips
+constexpr int LarghezzaFinestra = 10420; // twips
 
 // The ten columns shown, in their order, with their widths in pixels.
 struct Colonna {
@@ -41,7 +41,7 @@ int LarghezzaProgetto()
     int w = 0;
     for (const Colonna& c : Colonne)
         w += c.larghezza;
-    return w + 20;   // frame and vertical scroll bar
+    return w + 20; // frame and vertical scroll bar
 }
 
 } // namespace

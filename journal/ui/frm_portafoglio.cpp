@@ -25,11 +25,10 @@ namespace {
 
 // The chart starts at 4000 twips; the panel on its left holds everything else.
 constexpr int SinistraGrafico = 4000;
-constexpr int LarghezzaPannello = 262;   // pixels
+constexpr int LarghezzaPannello = 262; // pixels
 constexpr QSize DimensioneGauge(160, 100);
 
-template <typename T>
-T* Crea(QWidget* genitore, const char* nome)
+template <typename T> T* Crea(QWidget* genitore, const char* nome)
 {
     auto* w = new T(genitore);
     w->setObjectName(QLatin1String(nome));
@@ -132,8 +131,10 @@ void frmPortafoglio::Main()
     if (!stato.portafoglioAperto())
         return;
     const QString erroreGriglia = modello_->carica(SqlGrigliaPortafoglio, stato.DbPortafoglio);
-    const std::pair<int, int> colonne[] = {
-        {ColPortafoglio::Cod, 50}, {ColPortafoglio::Qta, 56}, {ColPortafoglio::PzoCarico, 66}, {ColPortafoglio::Importo, 56}};
+    const std::pair<int, int> colonne[] = {{ColPortafoglio::Cod, 50},
+                                           {ColPortafoglio::Qta, 56},
+                                           {ColPortafoglio::PzoCarico, 66},
+                                           {ColPortafoglio::Importo, 56}};
     for (int c = 0; c < ColPortafoglio::Numero; ++c)
         DBGrid2_->setColumnHidden(c, true);
     const QFontMetrics metrica = DBGrid2_->horizontalHeader()->fontMetrics();

@@ -1,8 +1,8 @@
 #include "grafico.h"
 #include "proiezione_obliqua.h"
 
-#include <QImage>
 #include <gtest/gtest.h>
+#include <QImage>
 
 #include <cmath>
 
@@ -148,8 +148,8 @@ TEST(GraficoTest, EveryKindRendersItsSeries)
         bool proiezione;
     };
     const Caso casi[] = {
-        {"2D bar", 1, false}, {"3D bar", 0, true}, {"pie", 14, false}, {"area", 5, false},
-        {"3D area", 4, true}, {"line", 3, false}, {"3D line", 2, true}, {"XY", 16, false},
+        {"2D bar", 1, false}, {"3D bar", 0, true}, {"pie", 14, false},   {"area", 5, false},
+        {"3D area", 4, true}, {"line", 3, false},  {"3D line", 2, true}, {"XY", 16, false},
     };
     const std::vector<std::vector<Cella>> tabella = {
         {1.0, 10.0}, {2.0, std::nullopt}, {3.0, -20.0}, {4.0, 35.5}, {5.0, 12.0}, {6.0, 18.0},

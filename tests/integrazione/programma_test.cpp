@@ -147,7 +147,7 @@ const std::map<QString, Verifica>& Verifiche()
              // The net result of the two sells reaches the last bar and the balance.
              const double netto = CalcolaGuadagnoNetto(StatoAperto());
              EXPECT_EQ(f->findChild<Grafico*>("msc_ContoTitoli")->valore(5, 1), netto);
-             const double capitale = LeggiCapitaleIniziale(QSqlDatabase::database(ConnessioneDataSet));
+             const double capitale = LeggiCapitaleIniziale(QSqlDatabase::database(ConnessioneDataSet)).value_or(-1);
              EXPECT_EQ(f->findChild<QLabel*>("lab_Saldo")->text(), numeri::TestoNumero(capitale + netto));
          }},
     };

@@ -1,7 +1,7 @@
 // The cash account's sums and writes, and the liquidity both position windows show.
 #include "cartella_prova.h"
 #include "liquidita.h"
-#include "scrittura_conto.h"
+#include "tabella_conto.h"
 
 #include <gtest/gtest.h>
 
@@ -35,7 +35,7 @@ TEST(SommaMovimenti, KindsAddOrSubtractAndUnknownKindsCountNowhere)
 {
     std::vector<RigaConto> movimenti = Esempio;
     movimenti.push_back(Movimento("Bonus", 1000));
-    movimenti.push_back(Movimento("dividendi", 1000));   // the words are compared exactly
+    movimenti.push_back(Movimento("dividendi", 1000)); // the words are compared exactly
     const SommeConto s = SommaMovimenti(movimenti);
     EXPECT_DOUBLE_EQ(s.dividendi, 10);
     EXPECT_DOUBLE_EQ(s.versamenti, 100);

@@ -6,6 +6,7 @@
 #include "messaggi_prova.h"
 #include "tabella_conto.h"
 
+#include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QComboBox>
@@ -15,7 +16,6 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include <memory>
 
@@ -51,15 +51,15 @@ protected:
 
     void movimento(const char* data, const char* tipo, double importo, const char* descrizione = ".")
     {
-        CartellaProva::esegui(a.stato.DbPortafoglio,
-                              QStringLiteral("INSERT INTO Conto (Data, Tipo, Importo, Descrizione) VALUES ('%1', '%2', %3, '%4')")
-                                  .arg(QString::fromUtf8(data), QString::fromUtf8(tipo))
-                                  .arg(importo)
-                                  .arg(QString::fromUtf8(descrizione)));
+        CartellaProva::esegui(
+            a.stato.DbPortafoglio,
+            QStringLiteral("INSERT INTO Conto (Data, Tipo, Importo, Descrizione) VALUES ('%1', '%2', %3, '%4')")
+                .arg(QString::fromUtf8(data), QString::fromUtf8(tipo))
+                .arg(importo)
+                .arg(QString::fromUtf8(descrizione)));
     }
 
-    template <typename T>
-    T* w(const char* nome)
+    template <typename T> T* w(const char* nome)
     {
         T* x = finestra->findChild<T*>(QLatin1String(nome));
         EXPECT_TRUE(x) << nome;
@@ -83,7 +83,8 @@ protected:
     void riga(int r)
     {
         auto* g = w<QTableView>("DBGrid1");
-        QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualRect(g->model()->index(r, ColConto::Tipo)).center());
+        QTest::mouseClick(g->viewport(), Qt::LeftButton, {},
+                          g->visualRect(g->model()->index(r, ColConto::Tipo)).center());
         ASSERT_EQ(g->currentIndex().row(), r);
     }
     int rigaGriglia() { return w<QTableView>("DBGrid1")->currentIndex().row(); }
@@ -144,8 +145,8 @@ TEST_F(FinestraContoTest, EmptyAccountShowsCapitalFiveBarsAndOnlyNuovo)
         EXPECT_EQ(grafico->valore(r, 1), 0.0) << r;
 
     // Every input has its caption.
-    const std::pair<const char*, const char*> didascalie[] = {
-        {"Label35", "dtp_Data"}, {"Label39", "cmb_Tipo"}, {"Label1", "txtImporto"}, {"Label2", "txt_Descrizione"}};
+    const std::pair<const char*, const char*> didascalie[]
+        = {{"Label35", "dtp_Data"}, {"Label39", "cmb_Tipo"}, {"Label1", "txtImporto"}, {"Label2", "txt_Descrizione"}};
     for (const auto& [etichetta, campo] : didascalie)
         EXPECT_EQ(w<QLabel>(etichetta)->buddy(), finestra->findChild<QWidget*>(QLatin1String(campo))) << campo;
 }
@@ -269,7 +270,7 @@ TEST_F(FinestraContoTest, ARefreshRefillsThePanelFromTheCurrentRow)
     riga(1);
     ASSERT_EQ(w<QComboBox>("cmb_Tipo")->currentText(), "Prelievo");
 
-    finestra->Main();   // a change elsewhere
+    finestra->Main(); // a change elsewhere
     EXPECT_EQ(w<QComboBox>("cmb_Tipo")->currentText(), "Prelievo");
     EXPECT_EQ(rigaGriglia(), 1);
     conferma();

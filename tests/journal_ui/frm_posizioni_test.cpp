@@ -8,13 +8,13 @@
 #include "motore.h"
 #include "picture_box.h"
 
+#include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableView>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include <cmath>
 #include <memory>
@@ -23,7 +23,7 @@ namespace {
 
 class PrincipaleNulla : public FinestraPrincipale {
 public:
-    void ControlloMenu() override {}
+    void ControlloMenu() override { }
 };
 
 // The captions of the visible columns, in the order they are shown.
@@ -66,8 +66,9 @@ protected:
 
     void capitale(double valore)
     {
-        CartellaProva::esegui(a.stato.DbDataSet, QStringLiteral("UPDATE Settaggi SET CapitaleIniziale = %1, CapitalGain = 0")
-                                                     .arg(valore, 0, 'g', 17));
+        CartellaProva::esegui(
+            a.stato.DbDataSet,
+            QStringLiteral("UPDATE Settaggi SET CapitaleIniziale = %1, CapitalGain = 0").arg(valore, 0, 'g', 17));
     }
     void movimento(const char* tipo, double importo)
     {
@@ -81,12 +82,13 @@ protected:
     // Positions written as the engine would, so the figures do not depend on its commissions.
     void posizione(const char* cod, long long qta, double pzoCarico)
     {
-        CartellaProva::esegui(a.stato.DbPortafoglio, QStringLiteral("INSERT INTO Portafoglio VALUES ('WEB', '%1', 'x', %2, "
-                                                                    "%3, %4, 0)")
-                                                         .arg(QString::fromUtf8(cod))
-                                                         .arg(qta)
-                                                         .arg(pzoCarico)
-                                                         .arg(double(qta) * pzoCarico));
+        CartellaProva::esegui(a.stato.DbPortafoglio,
+                              QStringLiteral("INSERT INTO Portafoglio VALUES ('WEB', '%1', 'x', %2, "
+                                             "%3, %4, 0)")
+                                  .arg(QString::fromUtf8(cod))
+                                  .arg(qta)
+                                  .arg(pzoCarico)
+                                  .arg(double(qta) * pzoCarico));
     }
 
     frmPortafoglio* apriPortafoglio()
@@ -97,8 +99,7 @@ protected:
         return portafoglio.get();
     }
 
-    template <typename T>
-    T* w(QWidget* f, const char* nome)
+    template <typename T> T* w(QWidget* f, const char* nome)
     {
         T* x = f->findChild<T*>(QLatin1String(nome));
         EXPECT_TRUE(x) << nome;
@@ -154,7 +155,8 @@ TEST_F(FinestrePosizioniTest, MovementsEnterTheLiquidityAndAnUnknownKindIsReport
     frmPortafoglio* f = apriPortafoglio();
 
     EXPECT_EQ(etichetta(f, "lab_Liquidita"), "9085");
-    EXPECT_EQ(messaggi.testi(), (QStringList{"Errore nel modulo controllo record", "Errore nel modulo controllo record"}));
+    EXPECT_EQ(messaggi.testi(),
+              (QStringList{"Errore nel modulo controllo record", "Errore nel modulo controllo record"}));
 }
 
 TEST_F(FinestrePosizioniTest, LiquidityRoundsHalvesToEvenAndTheGaugeFollowsIt)
@@ -236,8 +238,9 @@ TEST_F(FinestrePosizioniTest, ClosedOperationsShowTenColumnsInSellOrder)
 
     EXPECT_EQ(f.windowTitle(), "Operazioni Chiuse");
     auto* griglia = w<QTableView>(&f, "dbg_OperazioniChiuse");
-    EXPECT_EQ(Intestazioni(griglia), (QStringList{"Data", "System", "Codice", "Titolo", "P.zo di Carico", "Quantita'",
-                                                  "Prezzo di vendita", "Comm", "Ricavo", "% "}));
+    EXPECT_EQ(Intestazioni(griglia),
+              (QStringList{"Data", "System", "Codice", "Titolo", "P.zo di Carico", "Quantita'", "Prezzo di vendita",
+                           "Comm", "Ricavo", "% "}));
     ASSERT_EQ(griglia->model()->rowCount(), 2);
     const QStringList prima = Riga(griglia, 0);
     EXPECT_EQ(prima.mid(0, 7), (QStringList{"04/03/2024", "WEB", "ENI", "Eni", "10", "60", "9"}));
