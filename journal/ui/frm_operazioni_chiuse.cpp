@@ -128,23 +128,25 @@ void frmOperazioniChiuse::RegolaDimensioni()
 {
     if (inRegolazione_)
         return;
-    inRegolazione_ = true;
+    // In its normal state the window keeps its designed width; the resize this causes comes
+    // back here while the guard is up, so the grid is placed below, on the final size.
+    auto* cornice = qobject_cast<QMdiSubWindow*>(parentWidget());
+    if (cornice && !(cornice->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized))) {
+        const int larghezza = twips::Pixel(LarghezzaFinestra);
+        if (cornice->width() != larghezza) {
+            inRegolazione_ = true;
+            cornice->resize(larghezza, cornice->height());
+            inRegolazione_ = false;
+        }
+    }
+
+    // The grid is centred; its height follows the window's.
     const QSize esterna = twips::DimensioneEsterna(this);
     QRect g = dbg_OperazioniChiuse_->geometry();
     g.setWidth(std::min(larghezzaGriglia(), width()));
     g.moveLeft(std::max(0, (width() - g.width()) / 2));
     if (esterna.height() > 1000)
-        g.setHeight(std::min(twips::Pixel(esterna.height() - 370), height()));
+        g.setHeight(twips::Pixel(esterna.height() - 370));
     g.setHeight(std::clamp(g.height(), 1, std::max(1, height())));
     dbg_OperazioniChiuse_->setGeometry(g);
-
-    // In its normal state the window keeps its designed width.
-    QWidget* cornice = qobject_cast<QMdiSubWindow*>(parentWidget());
-    QWidget* finestra = cornice ? cornice : this;
-    if (!(finestra->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized))) {
-        const int larghezza = twips::Pixel(LarghezzaFinestra);
-        if (cornice && cornice->width() != larghezza)
-            cornice->resize(larghezza, cornice->height());
-    }
-    inRegolazione_ = false;
 }

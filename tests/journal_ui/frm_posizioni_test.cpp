@@ -13,6 +13,8 @@
 #include <QButtonGroup>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QTableView>
 #include <QTest>
 
@@ -251,4 +253,28 @@ TEST_F(FinestrePosizioniTest, ClosedOperationsShowTenColumnsInSellOrder)
     f.Main();
     EXPECT_EQ(Intestazioni(griglia).at(7), "Comm");
     EXPECT_EQ(griglia->model()->rowCount(), 2);
+}
+
+TEST_F(FinestrePosizioniTest, ClosedOperationsKeepTheirWidthInTheMdiArea)
+{
+    QMdiArea area;
+    area.resize(1000, 700);
+    auto* f = new frmOperazioniChiuse(contesto);
+    QMdiSubWindow* cornice = area.addSubWindow(f);
+    area.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&area));
+    auto* griglia = w<QTableView>(f, "dbg_OperazioniChiuse");
+    for (const QSize s : {QSize(900, 500), QSize(500, 300)}) {
+        SCOPED_TRACE(s.width());
+        cornice->resize(s);
+        QApplication::processEvents();
+        EXPECT_EQ(cornice->width(), 695) << "10420 twips";
+        EXPECT_EQ(cornice->height(), s.height());
+        EXPECT_TRUE(f->rect().contains(griglia->geometry()));
+        EXPECT_LE(std::abs(griglia->x() - (f->width() - griglia->x() - griglia->width())), 1) << "centred";
+    }
+    // Maximised, it takes the area's width.
+    cornice->showMaximized();
+    QApplication::processEvents();
+    EXPECT_GT(cornice->width(), 695);
 }
