@@ -5,6 +5,7 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <cmath>
 
 namespace TipoGrafico {
 
@@ -75,8 +76,19 @@ void DatiGrafico::impostaColonna(int c)
     limitaCursore();
 }
 
+namespace {
+
+// A value that is not finite cannot be drawn on any axis: it is a cell without value.
+DatiGrafico::Cella Disegnabile(DatiGrafico::Cella v)
+{
+    return v && std::isfinite(*v) ? v : std::nullopt;
+}
+
+} // namespace
+
 void DatiGrafico::impostaDato(Cella v)
 {
+    v = Disegnabile(v);
     if (righe() == 0)
         return;
     celle_[std::size_t(riga_ - 1)][std::size_t(colonna_ - 1)] = v;
@@ -138,8 +150,11 @@ void DatiGrafico::caricaTabella(const std::vector<std::vector<Cella>>& tabella)
         larghezza = std::max(larghezza, riga.size());
     colonne_ = int(larghezza);
     celle_ = tabella;
-    for (auto& riga : celle_)
+    for (auto& riga : celle_) {
         riga.resize(larghezza);
+        for (auto& c : riga)
+            c = Disegnabile(c);
+    }
     etichette_.assign(celle_.size(), QString());
     etichetteColonne_.assign(larghezza, QString());
     riga_ = 1;

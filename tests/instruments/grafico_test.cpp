@@ -84,6 +84,7 @@ TEST(GraficoTest, DataTextIsReadWithTheItalianLocale)
         {"grouping is not ours", "1.000", std::nullopt, ""},
         {"letters", "abc", std::nullopt, ""},
         {"empty", "", std::nullopt, ""},
+        {"infinity", "inf", std::nullopt, ""},
     };
     Grafico g;
     g.setRowCount(1);
@@ -126,6 +127,17 @@ TEST(GraficoTest, WholeDataAndKindAreIndependentAndResizingKeepsCells)
     g.setColumnCount(1);
     EXPECT_FALSE(g.valore(2, 2));
     EXPECT_EQ(g.valore(3, 1), Cella(5));
+}
+
+TEST(GraficoTest, ValuesThatAreNotFiniteAreCellsWithoutValue)
+{
+    Grafico g;
+    g.setChartData(std::vector<std::vector<Cella>>{{std::nan(""), 1.0}});
+    EXPECT_FALSE(g.valore(1, 1));
+    g.setData(HUGE_VAL);
+    EXPECT_FALSE(g.valore(1, 1));
+    EXPECT_EQ(g.Data(), "");
+    EXPECT_FALSE(g.immagine(QSize(200, 150)).isNull());
 }
 
 TEST(GraficoTest, RowsAreNotLimitedToSixteenBits)
