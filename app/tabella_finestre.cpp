@@ -4,6 +4,8 @@
 #include "frm_conto_titoli.h"
 #include "frm_eseguiti.h"
 #include "frm_operazioni_chiuse.h"
+#include "frm_parametri_iniziali.h"
+#include "frm_personalizza_errori.h"
 #include "frm_portafoglio.h"
 
 namespace {
@@ -45,8 +47,10 @@ const TabellaFinestre& FinestreDelProgramma()
         {"Importa", Dialogo, "mnu_Importa", "", true, false, Scarico::Mai, {}},
         {"frmEsporta", Dialogo, "mnu_Esporta", "", true, false, Scarico::Mai, {}},
         {"Pwd", Dialogo, "mnu_Password", "", true, false, Scarico::Mai, {}},
-        {"frmParametriIniziali", Dialogo, "mnu_ParametriIniziali", "", true, false, Scarico::Mai, {}},
-        {"frmPersonalizzaErrori", Dialogo, "mnu_PersonalizzaErrori", "", true, false, Scarico::Mai, {}},
+        {"frmParametriIniziali", Dialogo, "mnu_ParametriIniziali", "", true, false, Scarico::Mai,
+         Fabbrica<frmParametriIniziali>()},
+        {"frmPersonalizzaErrori", Dialogo, "mnu_PersonalizzaErrori", "", true, false, Scarico::Mai,
+         Fabbrica<frmPersonalizzaErrori>()},
         {"OpzioniVista", Dialogo, "mnu_OpzioniVista", "", true, false, Scarico::Mai, {}},
         {"Tip", Dialogo, "mnu_Tips", "", true, false, Scarico::Mai, {}},
         {"FrmAbout", Dialogo, "mnu_About", "", true, false, Scarico::Mai, {}},

@@ -6,6 +6,7 @@ packages=(
   qt6-base-dev qt6-charts-dev libqt6svg6-dev libqt6sql6-sqlite qt6-qpa-plugins
   libxlsxwriter-dev libasound2-dev
   sqlite3 libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-translations-l10n
   xvfb xauth
 )
 missing=()

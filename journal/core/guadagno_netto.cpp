@@ -2,20 +2,26 @@
 
 #include "numeri.h"
 
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
 
 #include <cmath>
 
-double CalcolaGuadagnoNetto(const StatoApplicazione& stato)
+double CalcolaGuadagnoNetto(const StatoApplicazione& stato, QString* errore)
 {
+    auto guasto = [errore](const QSqlQuery& q) {
+        if (errore)
+            *errore = QStringLiteral("Errore del database: %1").arg(q.lastError().text());
+        return 0.0;
+    };
     if (stato.PercorsoPortafoglio.isEmpty() || !stato.DbPortafoglio.isOpen())
         return 0;
 
     QSqlQuery chiuse(stato.DbPortafoglio);
     chiuse.setForwardOnly(true);
     if (!chiuse.exec(QStringLiteral("SELECT GP, Commissioni FROM OperazioniChiuse ORDER BY rowid")))
-        return 0;
+        return guasto(chiuse);
     double sommaGP = 0;
     double sommaComm = 0;
     bool nessuna = true;
@@ -24,12 +30,17 @@ double CalcolaGuadagnoNetto(const StatoApplicazione& stato)
         sommaGP += chiuse.value(0).toDouble();
         sommaComm += chiuse.value(1).toDouble();
     }
+    // A page that cannot be read ends the walk early: a partial sum is no result.
+    if (chiuse.lastError().isValid())
+        return guasto(chiuse);
     if (nessuna)
         return 0;
 
     double aliquota = 0;
     QSqlQuery settaggi(stato.DbDataSet);
-    if (settaggi.exec(QStringLiteral("SELECT CapitalGain FROM Settaggi ORDER BY rowid LIMIT 1")) && settaggi.next())
+    if (!settaggi.exec(QStringLiteral("SELECT CapitalGain FROM Settaggi ORDER BY rowid LIMIT 1")))
+        return guasto(settaggi);
+    if (settaggi.next())
         aliquota = settaggi.value(0).toDouble();
 
     // The tax is due when the gross result is a gain, on the size of the net result,

@@ -2,9 +2,7 @@
 
 #include "guadagno_netto.h"
 #include "numeri.h"
-
-#include <QSqlQuery>
-#include <QVariant>
+#include "parametri_iniziali.h"
 
 #include <cmath>
 #include <limits>
@@ -31,25 +29,17 @@ Liquidita CalcolaLiquidita(const std::vector<RigaPortafoglio>& posizioni, const 
     return l;
 }
 
-std::optional<double> LeggiCapitaleIniziale(const QSqlDatabase& dataSet)
-{
-    QSqlQuery q(dataSet);
-    if (q.exec(QStringLiteral("SELECT CapitaleIniziale FROM Settaggi ORDER BY rowid LIMIT 1")) && q.next())
-        return q.value(0).toDouble();
-    return std::nullopt;
-}
-
 LetturaLiquidita LeggiLiquidita(const StatoApplicazione& stato)
 {
     LetturaLiquidita lettura;
     auto posizioni = LeggiPortafoglio(stato.DbPortafoglio);
     auto movimenti = LeggiConto(stato.DbPortafoglio);
-    const auto capitale = LeggiCapitaleIniziale(stato.DbDataSet);
-    lettura.errore = !posizioni.ok() ? posizioni.errore : movimenti.errore;
-    if (lettura.errore.isEmpty() && !capitale)
-        lettura.errore = QStringLiteral("Errore del database: non si legge il capitale iniziale dalle impostazioni.");
+    const auto impostazioni = parametri::LeggiParametri(stato.DbDataSet);
+    double capitale = 0;
+    if (impostazioni.ok() && !impostazioni.righe.empty())
+        capitale = impostazioni.righe.front().CapitaleIniziale.value_or(0);
+    lettura.errore = !posizioni.ok() ? posizioni.errore : !movimenti.ok() ? movimenti.errore : impostazioni.errore;
     lettura.posizioni = std::move(posizioni.righe);
-    lettura.figure
-        = CalcolaLiquidita(lettura.posizioni, movimenti.righe, capitale.value_or(0), CalcolaGuadagnoNetto(stato));
+    lettura.figure = CalcolaLiquidita(lettura.posizioni, movimenti.righe, capitale, CalcolaGuadagnoNetto(stato));
     return lettura;
 }

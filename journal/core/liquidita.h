@@ -5,7 +5,6 @@
 #include "stato_applicazione.h"
 #include "tabella_portafoglio.h"
 
-#include <optional>
 #include <vector>
 
 struct Liquidita {
@@ -24,9 +23,6 @@ struct Liquidita {
 Liquidita CalcolaLiquidita(const std::vector<RigaPortafoglio>& posizioni, const std::vector<RigaConto>& movimenti,
                            double capitaleIniziale, double guadagnoNetto);
 
-// CapitaleIniziale of the settings row; no value when the row cannot be read.
-std::optional<double> LeggiCapitaleIniziale(const QSqlDatabase& dataSet);
-
 struct LetturaLiquidita {
     std::vector<RigaPortafoglio> posizioni; // in the engine's order, for the grid and the chart
     Liquidita figure;
@@ -34,5 +30,6 @@ struct LetturaLiquidita {
 };
 
 // Reads Portafoglio, Conto, the initial capital and the net result of the open portfolio.
-// A table that cannot be read counts as empty (a capital that cannot be read as 0) and is told.
+// A table that cannot be read counts as empty (an initial capital that cannot be read, or
+// is empty, as 0), and the failure is told.
 LetturaLiquidita LeggiLiquidita(const StatoApplicazione& stato);

@@ -299,7 +299,12 @@ void frmEseguiti::Main()
     if (!errore.isEmpty())
         contesto_.messaggi.mostra(errore, Messaggi::Icona::Critico);
 
-    modelloEseguiti_->carica(eseguiti::SqlGriglia, stato.DbPortafoglio);
+    // A grid that cannot be read has no columns to lay out: say so and stop here.
+    if (const QString erroreGriglia = modelloEseguiti_->carica(eseguiti::SqlGriglia, stato.DbPortafoglio);
+        !erroreGriglia.isEmpty()) {
+        contesto_.messaggi.mostra(QStringLiteral("Errore del database: ") + erroreGriglia, Messaggi::Icona::Critico);
+        return;
+    }
     // The catalogues may have changed since the last refresh; what the user typed stays.
     const QString system = dbc_System_->currentText();
     const QString errorePannello = dbc_Errore_->currentText();

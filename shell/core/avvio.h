@@ -3,5 +3,6 @@
 
 // Opens DataSet.gvx of the program folder `cartella` into stato.DbDataSet.
 // Empty on success; otherwise the Italian text that explains why the program cannot start.
-// A missing file is never created.
+// A missing file is never created. The program folder is locked for this run: a second
+// start in the same folder is refused with "Brunivox è già in esecuzione.".
 QString ApriImpostazioni(StatoApplicazione& stato, const QString& cartella);

@@ -1,5 +1,6 @@
 #include "database.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
@@ -44,8 +45,8 @@ const std::vector<Tabella>& TabelleRichieste(TipoDatabase tipo)
 QString NonNostro(const QString& nome, TipoDatabase tipo)
 {
     return tipo == TipoDatabase::Impostazioni
-        ? QStringLiteral("Il file %1 non e' un file di impostazioni di Brunivox.").arg(nome)
-        : QStringLiteral("Il file %1 non e' un portafoglio di Brunivox.").arg(nome);
+        ? QStringLiteral("Il file %1 non è un file di impostazioni di Brunivox.").arg(nome)
+        : QStringLiteral("Il file %1 non è un portafoglio di Brunivox.").arg(nome);
 }
 
 bool IntestazioneSqlite(const QString& percorso)
@@ -74,21 +75,51 @@ QString VerificaAperto(QSqlDatabase& db, const QString& nome, TipoDatabase tipo)
     if (!ok || versione < 1)
         return NonNostro(nome, tipo);
     if (versione > VersioneSchema)
-        return QStringLiteral("Il file %1 e' stato creato da una versione piu' recente di Brunivox.").arg(nome);
+        return QStringLiteral("Il file %1 è stato creato da una versione più recente di Brunivox.").arg(nome);
 
     for (const auto& [tabella, colonne] : TabelleRichieste(tipo)) {
         const QSqlRecord record = db.record(tabella);
         if (record.isEmpty())
-            return QStringLiteral("Il file %1 e' danneggiato: manca la tabella %2.").arg(nome, tabella);
+            return QStringLiteral("Il file %1 è danneggiato: manca la tabella %2.").arg(nome, tabella);
         for (const QString& colonna : colonne)
             if (record.indexOf(colonna) < 0)
-                return QStringLiteral("Il file %1 e' danneggiato: manca il campo %2 della tabella %3.")
+                return QStringLiteral("Il file %1 è danneggiato: manca il campo %2 della tabella %3.")
                     .arg(nome, colonna, tabella);
     }
+
+    // The schema can be intact while data pages are not; such a file is refused before
+    // anything reads it.
+    QSqlQuery controllo(db);
+    if (!controllo.exec(QStringLiteral("PRAGMA quick_check")) || !controllo.next()
+        || controllo.value(0).toString() != QLatin1String("ok"))
+        return QStringLiteral("Il file %1 è danneggiato e non può essere usato.").arg(nome);
     return QString();
 }
 
+// Root may write whatever the permissions say: the owner's write bit tells what the user meant.
+bool Scrivibile(const QFileInfo& info)
+{
+    return info.isWritable() && (info.permissions() & QFileDevice::WriteOwner);
+}
+
 } // namespace
+
+QString VerificaScrivibile(const QString& percorso)
+{
+    const QFileInfo info(percorso);
+    const QString cartella = info.absolutePath();
+    const QFileInfo infoCartella(cartella);
+    if (!infoCartella.isDir())
+        return QStringLiteral("La cartella %1 non esiste.").arg(QDir::toNativeSeparators(cartella));
+    // SQLite writes its journal beside the file: the folder must take new files too.
+    if (!Scrivibile(infoCartella))
+        return QStringLiteral("La cartella %1 è di sola lettura: Brunivox ha bisogno di scriverci.")
+            .arg(QDir::toNativeSeparators(cartella));
+    if (info.exists() && !Scrivibile(info))
+        return QStringLiteral("Il file %1 è di sola lettura: Brunivox ha bisogno di scriverci.")
+            .arg(QDir::toNativeSeparators(info.absoluteFilePath()));
+    return QString();
+}
 
 QString VerificaDatabase(const QString& percorso, TipoDatabase tipo)
 {
@@ -97,18 +128,19 @@ QString VerificaDatabase(const QString& percorso, TipoDatabase tipo)
     if (!info.exists() || !info.isFile())
         return QStringLiteral("Il file %1 non esiste.").arg(percorso);
     if (!info.isReadable())
-        return QStringLiteral("Il file %1 non puo' essere letto.").arg(percorso);
+        return QStringLiteral("Il file %1 non può essere letto.").arg(percorso);
     if (!IntestazioneSqlite(percorso))
         return NonNostro(nome, tipo);
-    if (!info.isWritable())
-        return QStringLiteral("Il file %1 e' di sola lettura: Brunivox ha bisogno di scriverci.").arg(nome);
+    if (const QString errore = VerificaScrivibile(percorso); !errore.isEmpty())
+        return errore;
 
     const QString connessione = QStringLiteral("verifica-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
     QString errore;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connessione);
         db.setDatabaseName(percorso);
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        // Read-write, so that SQLite rolls back the journal a crashed writer left behind;
+        // a read-only connection cannot, and would take a sound file for a foreign one.
         errore = db.open() ? VerificaAperto(db, nome, tipo) : NonNostro(nome, tipo);
         db.close();
     }

@@ -12,9 +12,13 @@ inline constexpr int VersioneSchema = 1;
 inline const QString NomeFileDataSet = QStringLiteral("DataSet.gvx");
 inline const QString NomeFileDataExe = QStringLiteral("DataExe.gvx");
 
+// Empty when the file (if it exists) and its folder can be written; otherwise the Italian
+// text naming the read-only one.
+QString VerificaScrivibile(const QString& percorso);
+
 // Empty when `percorso` is a database of the given kind that this program can use;
-// otherwise the Italian text that tells the user why not. Nothing is written to the file
-// and no existing connection is touched.
+// otherwise the Italian text that tells the user why not. No existing connection is
+// touched; the only write is SQLite's own rollback of a journal left by a crash.
 QString VerificaDatabase(const QString& percorso, TipoDatabase tipo);
 
 struct EsitoApertura {

@@ -7,7 +7,11 @@
 #include <QSaveFile>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QTemporaryFile>
 #include <QVariant>
+
+#include <cstdio>
+#include <unistd.h>
 
 namespace {
 
@@ -69,6 +73,39 @@ QString CopiaFileSicura(const QString& da, const QString& a)
     if (!sorgente.open(QIODevice::ReadOnly))
         return QStringLiteral("Impossibile leggere il file %1: %2").arg(Nome(da), sorgente.errorString());
     return ScriviFileSicuro(sorgente, a);
+}
+
+QString CopiaDatabaseSicura(QSqlDatabase& sorgente, const QString& destinazione)
+{
+    const QFileInfo info(destinazione);
+    // VACUUM INTO wants a file that is absent or empty: the temporary file is made empty
+    // beside the target, so that the final rename stays on one file system.
+    QTemporaryFile temporaneo(info.absolutePath() + QStringLiteral("/.") + info.fileName()
+                              + QStringLiteral(".XXXXXX"));
+    if (!temporaneo.open())
+        return QStringLiteral("Impossibile scrivere nella cartella di %1: %2").arg(Nome(destinazione),
+                                                                                 temporaneo.errorString());
+    const QString percorsoTemporaneo = temporaneo.fileName();
+    temporaneo.close();
+
+    QSqlQuery q(sorgente);
+    q.prepare(QStringLiteral("VACUUM INTO ?"));
+    q.addBindValue(percorsoTemporaneo);
+    if (!q.exec())
+        return QStringLiteral("Impossibile copiare il portafoglio in %1: %2").arg(Nome(destinazione),
+                                                                                q.lastError().text());
+    q.finish();
+
+    // On disk before it takes the target's name, so that a power loss leaves one whole file.
+    QFile copia(percorsoTemporaneo);
+    if (!copia.open(QIODevice::ReadWrite) || ::fsync(copia.handle()) != 0)
+        return QStringLiteral("Impossibile completare il file %1.").arg(Nome(destinazione));
+    copia.close();
+    if (std::rename(QFile::encodeName(percorsoTemporaneo).constData(),
+                    QFile::encodeName(info.absoluteFilePath()).constData())
+        != 0)
+        return QStringLiteral("Impossibile sostituire il file %1.").arg(Nome(destinazione));
+    return QString();
 }
 
 QString LeggiApriUltimo(const QSqlDatabase& dataset)

@@ -15,8 +15,15 @@ QString SvuotaPortafoglio(QSqlDatabase& portafoglio);
 // what it had (or stays absent). "" on success, otherwise the Italian reason.
 QString ScriviFileSicuro(QIODevice& sorgente, const QString& destinazione);
 
-// Byte copy of the file `da` onto `a`, replacing it, with the guarantee above.
+// Byte copy of the file `da` onto `a`, replacing it, with the guarantee above. Not for a
+// database that may be in use: a copy taken while it is written is torn.
 QString CopiaFileSicura(const QString& da, const QString& a);
+
+// Copies the database open on `sorgente` to `destinazione` as one consistent snapshot
+// (SQLite's VACUUM INTO), written to a temporary file of the target folder, flushed, and
+// renamed into place: on any failure the target keeps what it had (or stays absent).
+// "" on success, otherwise the Italian reason.
+QString CopiaDatabaseSicura(QSqlDatabase& sorgente, const QString& destinazione);
 
 // ApriUltimo of Settaggi: the full path of the last portfolio opened or saved, "0" for none.
 // An unreadable row reads as "0".

@@ -4,12 +4,19 @@
 #include <QSqlDatabase>
 #include <QString>
 
+#include <memory>
+
+class QLockFile;
+
 struct StatoApplicazione {
     QString CartellaProgramma;           // the executable's folder
     QSqlDatabase DbDataSet;              // settings, open for the whole run
     QSqlDatabase DbPortafoglio;          // invalid until the first new or open command
     QString PercorsoPortafoglio;         // empty until the first new or open command
     QString MessaggioDisponibilita;      // failure text of the last holding check
+    // Held for as long as this run uses the program folder and the open portfolio.
+    std::shared_ptr<QLockFile> BloccoProgramma;
+    std::shared_ptr<QLockFile> BloccoPortafoglio;
     bool PrimaAttivazione = false;
     int SceltaBenvenuto = 0;             // 1 new, 2 open, 3 open last
 

@@ -1,6 +1,7 @@
 // New, open, open last and save as: which portfolio file is open.
 #include "mdi_form1.h"
 
+#include "blocco_file.h"
 #include "contenuto_portafoglio.h"
 #include "database.h"
 #include "file_portafoglio.h"
@@ -10,6 +11,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QMdiArea>
 
 namespace {
@@ -17,6 +19,7 @@ namespace {
 const QString Titolo = QStringLiteral("Brunivox");
 const QString PrefissoTitolo = QStringLiteral("Brunivox - ");
 const QString FiltroPortafogli = QStringLiteral("*.gvf|*.gvf");
+const QString PrefissoErroreDatabase = QStringLiteral("Errore del database: ");
 
 // Two spellings of one file (a link, "..") are the same file.
 bool StessoFile(const QString& a, const QString& b)
@@ -55,9 +58,26 @@ bool MDIForm1::apriFilePortafoglio(const QString& percorso)
 {
     StatoApplicazione& stato = contesto_.stato;
     const QString precedente = stato.PercorsoPortafoglio;
+    // The file already open keeps its lock; any other is locked before it is touched, so
+    // that a portfolio open in another copy of the program is refused.
+    std::shared_ptr<QLockFile> blocco = stato.BloccoPortafoglio;
+    if (precedente.isEmpty() || !blocco || !StessoFile(percorso, precedente)) {
+        QString errore = VerificaScrivibile(percorso);
+        EsitoBlocco nuovo;
+        if (errore.isEmpty()) {
+            nuovo = BloccaPortafoglio(percorso);
+            errore = nuovo.errore;
+        }
+        if (!errore.isEmpty()) {
+            contesto_.messaggi.mostra(errore, Messaggi::Icona::Esclamazione);
+            return false;
+        }
+        blocco = nuovo.blocco;
+    }
     EsitoApertura esito = ApriDatabase(ConnessionePortafoglio, percorso, TipoDatabase::Portafoglio);
     if (esito.errore.isEmpty()) {
         stato.DbPortafoglio = esito.db;
+        stato.BloccoPortafoglio = std::move(blocco);
         return true;
     }
     if (!precedente.isEmpty() && !stato.DbPortafoglio.isOpen())
@@ -82,12 +102,36 @@ void MDIForm1::ripristinaPortafoglio(const QString& precedente, const QString& m
     // Nothing can be opened: back to the state before the first portfolio command.
     stato.DbPortafoglio = QSqlDatabase();
     stato.PercorsoPortafoglio.clear();
+    stato.BloccoPortafoglio.reset();
     area_->closeAllSubWindows();
     statoSenzaPortafoglio();
     setWindowTitle(Titolo);
-    contesto_.messaggi.mostra(QStringLiteral("%1\r\nNon e' stato possibile riaprire il portafoglio %2: %3")
+    contesto_.messaggi.mostra(QStringLiteral("%1\r\nNon è stato possibile riaprire il portafoglio %2: %3")
                                   .arg(motivo, QFileInfo(precedente).fileName(), esito.errore),
                               Messaggi::Icona::Critico);
+}
+
+// The engine's run on opening. A database error refuses the file: the previous portfolio
+// (and its lock) is back, or none is open when there was none.
+bool MDIForm1::ricalcolaAllApertura(const QString& precedente, std::shared_ptr<QLockFile> bloccoPrecedente)
+{
+    StatoApplicazione& stato = contesto_.stato;
+    // Any other message of this run would come again from the refresh's own run, which
+    // follows whenever there are trades; it is shown once, there.
+    const QString messaggio = RicalcolaPortafoglio(stato.DbDataSet, stato.DbPortafoglio);
+    if (!messaggio.startsWith(PrefissoErroreDatabase))
+        return true;
+    const QString motivo = QStringLiteral("Impossibile aprire il portafoglio. %1").arg(messaggio);
+    stato.BloccoPortafoglio = std::move(bloccoPrecedente);
+    if (!precedente.isEmpty()) {
+        ripristinaPortafoglio(precedente, motivo);
+    } else {
+        ChiudiDatabase(ConnessionePortafoglio);
+        stato.DbPortafoglio = QSqlDatabase();
+        stato.BloccoPortafoglio.reset();
+        contesto_.messaggi.mostra(motivo, Messaggi::Icona::Critico);
+    }
+    return false;
 }
 
 void MDIForm1::NuovoPortafoglio()
@@ -122,15 +166,14 @@ void MDIForm1::ApriPortafoglio()
         contesto_.messaggi.mostra(QStringLiteral("non esiste"));
         return;
     }
-    if (!apriFilePortafoglio(scelto))
+    const QString precedente = stato.PercorsoPortafoglio;
+    std::shared_ptr<QLockFile> bloccoPrecedente = stato.BloccoPortafoglio;
+    if (!apriFilePortafoglio(scelto) || !ricalcolaAllApertura(precedente, bloccoPrecedente))
         return;
     abilitaComandiPortafoglio();
     stato.PercorsoPortafoglio = scelto;
     setWindowTitle(PrefissoTitolo + QFileInfo(scelto).fileName());
     ScriviApriUltimo(stato.DbDataSet, scelto);
-    // A message of this run would come again from the refresh's own run, which follows
-    // whenever there are trades; it is shown once, there.
-    RicalcolaPortafoglio(stato.DbDataSet, stato.DbPortafoglio);
     ControlloMenu();
     apriFinestra(QStringLiteral("frmEseguiti"));
 }
@@ -147,12 +190,13 @@ void MDIForm1::ApriUltimoPortafoglio()
         contesto_.messaggi.mostra(QStringLiteral("il file: ") + ultimo + QStringLiteral("non esiste"));
         return;
     }
-    if (!apriFilePortafoglio(ultimo))
+    const QString precedente = stato.PercorsoPortafoglio;
+    std::shared_ptr<QLockFile> bloccoPrecedente = stato.BloccoPortafoglio;
+    if (!apriFilePortafoglio(ultimo) || !ricalcolaAllApertura(precedente, bloccoPrecedente))
         return;
     abilitaComandiPortafoglio();
     stato.PercorsoPortafoglio = ultimo;
     setWindowTitle(PrefissoTitolo + ultimo);
-    RicalcolaPortafoglio(stato.DbDataSet, stato.DbPortafoglio);
     ControlloMenu();
     apriFinestra(QStringLiteral("frmEseguiti"));
 }
@@ -163,21 +207,35 @@ bool MDIForm1::copiaEContinua(const QString& destinazione)
 {
     StatoApplicazione& stato = contesto_.stato;
     const QString precedente = stato.PercorsoPortafoglio;
-    // Closed first, so that the file on disk is complete and nothing writes to it meanwhile.
-    stato.DbPortafoglio.close();
-    QString errore = CopiaFileSicura(precedente, destinazione);
-    if (errore.isEmpty()) {
-        EsitoApertura esito = ApriDatabase(ConnessionePortafoglio, destinazione, TipoDatabase::Portafoglio);
-        if (esito.errore.isEmpty())
-            stato.DbPortafoglio = esito.db;
-        else
-            errore = esito.errore;
-    }
+    // A snapshot through SQLite: a copy of the bytes taken while the file is written is torn.
+    const QString errore = CopiaDatabaseSicura(stato.DbPortafoglio, destinazione);
     if (!errore.isEmpty()) {
-        ripristinaPortafoglio(precedente, QStringLiteral("Salvataggio non riuscito. ") + errore);
+        contesto_.messaggi.mostra(QStringLiteral("Salvataggio non riuscito. ") + errore, Messaggi::Icona::Esclamazione);
         return false;
     }
+    EsitoApertura esito = ApriDatabase(ConnessionePortafoglio, destinazione, TipoDatabase::Portafoglio);
+    if (!esito.errore.isEmpty()) {
+        ripristinaPortafoglio(precedente, QStringLiteral("Salvataggio non riuscito. ") + esito.errore);
+        return false;
+    }
+    stato.DbPortafoglio = esito.db;
     return true;
+}
+
+// The settings file and the scratch portfolio are the program's own: saving over them would
+// lose the settings or the untitled work, wherever the folder.
+QString MDIForm1::destinazioneRifiutata(const QString& scelto) const
+{
+    const StatoApplicazione& stato = contesto_.stato;
+    const QString nome = QFileInfo(scelto).fileName();
+    if (nome.compare(NomeFileDataSet, Qt::CaseInsensitive) == 0
+        || nome.compare(NomeFileDataExe, Qt::CaseInsensitive) == 0
+        || StessoFile(scelto, QDir(stato.CartellaProgramma).filePath(NomeFileDataSet))
+        || StessoFile(scelto, percorsoScratch()))
+        return QStringLiteral("Il file %1 è un file di Brunivox e non può essere sostituito: "
+                              "scegliere un altro nome.")
+            .arg(nome);
+    return QString();
 }
 
 void MDIForm1::SalvaConNome()
@@ -185,18 +243,42 @@ void MDIForm1::SalvaConNome()
     StatoApplicazione& stato = contesto_.stato;
     if (!stato.portafoglioAperto())
         return;
-    const QString scelto = contesto_.dialoghi.salva(QStringLiteral("Salva con nome"), FiltroPortafogli);
+    QString scelto = contesto_.dialoghi.salva(QStringLiteral("Salva con nome"), FiltroPortafogli);
     if (scelto.isEmpty())
         return;
+    // Without an extension the Open dialog, which shows *.gvf, would not find the file.
+    if (QFileInfo(scelto).suffix().isEmpty())
+        scelto += QStringLiteral(".gvf");
+    if (const QString rifiuto = destinazioneRifiutata(scelto); !rifiuto.isEmpty()) {
+        contesto_.messaggi.mostra(rifiuto, Messaggi::Icona::Esclamazione);
+        return;
+    }
+    const bool stesso = StessoFile(scelto, stato.PercorsoPortafoglio);
+    EsitoBlocco blocco;
+    if (!stesso) {
+        // A file open in another copy of the program is refused by its lock, before the
+        // overwrite question, which would offer what cannot be done.
+        QString errore = VerificaScrivibile(scelto);
+        if (errore.isEmpty()) {
+            blocco = BloccaPortafoglio(scelto);
+            errore = blocco.errore;
+        }
+        if (!errore.isEmpty()) {
+            contesto_.messaggi.mostra(QStringLiteral("Salvataggio non riuscito. ") + errore,
+                                      Messaggi::Icona::Esclamazione);
+            return;
+        }
+    }
     if (EsisteFile(scelto)
         && contesto_.messaggi.mostra(QStringLiteral("Il file ") + scelto + QStringLiteral("  esiste già!\r\n")
                                          + QStringLiteral("sostituire il file?"),
                                      Messaggi::Icona::Informazione, Messaggi::Pulsanti::SiNo)
                == Messaggi::Risposta::No)
         return;
-    if (!StessoFile(scelto, stato.PercorsoPortafoglio)) {
+    if (!stesso) {
         if (!copiaEContinua(scelto))
             return;
+        stato.BloccoPortafoglio = std::move(blocco.blocco);
         stato.PercorsoPortafoglio = scelto;
         setWindowTitle(PrefissoTitolo + QFileInfo(scelto).fileName());
         ScriviApriUltimo(stato.DbDataSet, scelto);

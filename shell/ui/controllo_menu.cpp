@@ -20,9 +20,12 @@ void MDIForm1::ControlloMenu()
     StatoApplicazione& stato = contesto_.stato;
     if (stato.PercorsoPortafoglio.isEmpty() || !stato.DbPortafoglio.isOpen())
         return;
-    const auto eseguiti = ContaEseguiti(stato.DbPortafoglio);
-    if (!eseguiti)
+    QString errore;
+    const auto eseguiti = ContaEseguiti(stato.DbPortafoglio, &errore);
+    if (!eseguiti) {
+        contesto_.messaggi.mostra(errore, Messaggi::Icona::Critico);
         return;
+    }
 
     if (*eseguiti < 1) {
         // The engine does not run: Portafoglio and OperazioniChiuse keep what the last run left.

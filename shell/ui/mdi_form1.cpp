@@ -207,8 +207,8 @@ void MDIForm1::ToolbarMenu(int Icone32, int IconeName)
     toolbar1_->setToolButtonStyle(didascalie ? Qt::ToolButtonTextUnderIcon : Qt::ToolButtonIconOnly);
     for (const PulsanteToolbar& riga : PulsantiToolbar()) {
         QAction* p = pulsante(riga.indice);
-        if (grandi)
-            p->setToolTip(riga.tooltip);
+        // Icon-only buttons need their tooltip at either size.
+        p->setToolTip(riga.tooltip);
         p->setText(didascalie ? riga.didascalia : QString());
         p->setIcon(ImmagineToolbar(riga.immagine));
         p->setProperty("immagine", riga.immagine);

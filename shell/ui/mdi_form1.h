@@ -18,6 +18,7 @@ class clClock;
 class FinestraFiglia;
 class FinestraGuida;
 class QAction;
+class QLockFile;
 class QMdiArea;
 class QMenu;
 class QTimer;
@@ -102,6 +103,8 @@ private:
     bool scratchAperto() const;
     bool apriFilePortafoglio(const QString& percorso);
     bool copiaEContinua(const QString& destinazione);
+    QString destinazioneRifiutata(const QString& scelto) const;
+    bool ricalcolaAllApertura(const QString& precedente, std::shared_ptr<QLockFile> bloccoPrecedente);
     void ripristinaPortafoglio(const QString& precedente, const QString& motivo);
     void abilitaComandiPortafoglio();
 

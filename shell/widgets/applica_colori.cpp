@@ -6,6 +6,7 @@
 
 #include <QGroupBox>
 #include <QLabel>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QRadioButton>
 
@@ -32,6 +33,9 @@ void Controlli(QWidget* contenitore, const SchemaColori& schema)
             etichetta->setPalette(p);
         } else if (qobject_cast<QGroupBox*>(w) || qobject_cast<QRadioButton*>(w)) {
             Sfondo(w, ColoreDaLong(schema.ColoreSfondo));
+        } else if (auto* area = qobject_cast<QMdiArea*>(w)) {
+            // The area paints its own background, whatever the palette says.
+            area->setBackground(ColoreDaLong(schema.ColoreSfondo));
         } else if (auto* box = qobject_cast<PictureBox*>(w)) {
             box->SetForeColor(schema.ClockLancette);
         }

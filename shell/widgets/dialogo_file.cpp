@@ -15,6 +15,17 @@ QString DialogoFileQt::FiltroQt(const QString& filtro)
     return voci.join(QStringLiteral(";;"));
 }
 
+QString DialogoFileQt::SuffissoPredefinito(const QString& filtro)
+{
+    const QStringList parti = filtro.split(QLatin1Char('|'));
+    if (parti.size() < 2)
+        return QString();
+    const QString modello = parti.at(1).split(QLatin1Char(';')).first().trimmed();
+    const int punto = modello.lastIndexOf(QLatin1Char('.'));
+    const QString suffisso = punto < 0 ? QString() : modello.mid(punto + 1);
+    return suffisso.contains(QLatin1Char('*')) || suffisso.contains(QLatin1Char('?')) ? QString() : suffisso;
+}
+
 QString DialogoFileQt::apri(const QString& titolo, const QString& filtro)
 {
     return QFileDialog::getOpenFileName(genitore_, titolo, QString(), FiltroQt(filtro), nullptr,
@@ -23,7 +34,14 @@ QString DialogoFileQt::apri(const QString& titolo, const QString& filtro)
 
 QString DialogoFileQt::salva(const QString& titolo, const QString& filtro)
 {
+    QFileDialog dialogo(genitore_, titolo, QString(), FiltroQt(filtro));
+    dialogo.setAcceptMode(QFileDialog::AcceptSave);
+    dialogo.setFileMode(QFileDialog::AnyFile);
     // The overwrite question is the caller's own.
-    return QFileDialog::getSaveFileName(genitore_, titolo, QString(), FiltroQt(filtro), nullptr,
-                                        QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
+    dialogo.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
+    // A name typed without extension gets the filter's, so that the Open filter finds it.
+    dialogo.setDefaultSuffix(SuffissoPredefinito(filtro));
+    if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
+        return QString();
+    return dialogo.selectedFiles().first();
 }

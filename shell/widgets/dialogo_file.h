@@ -23,6 +23,8 @@ public:
 
     // "*.gvf|*.gvf" -> "*.gvf (*.gvf)"
     static QString FiltroQt(const QString& filtro);
+    // The extension of the filter's first pattern ("*.gvf|*.gvf" -> "gvf"); "" for "*.*".
+    static QString SuffissoPredefinito(const QString& filtro);
 
 private:
     QWidget* genitore_;

@@ -10,6 +10,7 @@
 #include "mdi_form1.h"
 #include "messaggi_prova.h"
 #include "numeri.h"
+#include "parametri_iniziali.h"
 #include "tabella_finestre.h"
 
 #include <QAction>
@@ -147,7 +148,9 @@ const std::map<QString, Verifica>& Verifiche()
              // The net result of the two sells reaches the last bar and the balance.
              const double netto = CalcolaGuadagnoNetto(StatoAperto());
              EXPECT_EQ(f->findChild<Grafico*>("msc_ContoTitoli")->valore(5, 1), netto);
-             const double capitale = LeggiCapitaleIniziale(QSqlDatabase::database(ConnessioneDataSet)).value_or(-1);
+             const auto impostazioni = parametri::LeggiParametri(QSqlDatabase::database(ConnessioneDataSet));
+             ASSERT_EQ(impostazioni.righe.size(), 1u);
+             const double capitale = impostazioni.righe.front().CapitaleIniziale.value_or(0);
              EXPECT_EQ(f->findChild<QLabel*>("lab_Saldo")->text(), numeri::TestoNumero(capitale + netto));
          }},
     };

@@ -69,3 +69,26 @@ TEST_F(GuadagnoNetto, NothingWithoutClosedOperationsOrWithoutAPortfolio)
 }
 
 } // namespace
+
+TEST_F(GuadagnoNetto, ATableThatCannotBeReadIsReportedNotTakenForZero)
+{
+    Chiuse({{1000, 100}}, 12.5);
+    QString errore;
+    EXPECT_EQ(CalcolaGuadagnoNetto(stato, &errore), 788);
+    EXPECT_EQ(errore, "");
+
+    struct Caso { const char* nome; QSqlDatabase db; const char* tabella; };
+    const Caso casi[] = {
+        {"closed operations", s.portafoglio, "OperazioniChiuse"},
+        {"settings", s.dataset, "Settaggi"},
+    };
+    for (const Caso& k : casi) {
+        SCOPED_TRACE(k.nome);
+        QSqlDatabase db = k.db;
+        CartellaProva::esegui(db, QStringLiteral("ALTER TABLE %1 RENAME TO Sparita").arg(k.tabella));
+        errore.clear();
+        EXPECT_EQ(CalcolaGuadagnoNetto(stato, &errore), 0);
+        EXPECT_TRUE(errore.startsWith("Errore del database: ")) << errore.toStdString();
+        CartellaProva::esegui(db, QStringLiteral("ALTER TABLE Sparita RENAME TO %1").arg(k.tabella));
+    }
+}

@@ -1,7 +1,9 @@
 #include "avvio_programma.h"
 #include "cartella_prova.h"
+#include "guasti_file.h"
 #include "messaggi_prova.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
@@ -30,11 +32,13 @@ TEST(Avvio, MissingOrForeignSettingsStopWithAMessage)
              QFile f(c.dataset());
              ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
              f.write("nessun database");
-         }, "non e' un file di impostazioni"},
+         }, "non è un file di impostazioni"},
         {"a portfolio", [](const CartellaProva& c) {
              QFile::remove(c.dataset());
              QFile::copy(c.dataexe(), c.dataset());
-         }, "non e' un file di impostazioni"},
+         }, "non è un file di impostazioni"},
+        {"damaged data pages", [](const CartellaProva& c) { DanneggiaUltimePagine(c.dataset()); },
+         "è danneggiato e non può essere usato"},
     };
     for (const Caso& k : casi) {
         CartellaProva c;
@@ -50,4 +54,57 @@ TEST(Avvio, MissingOrForeignSettingsStopWithAMessage)
         EXPECT_EQ(prima, dopo) << k.nome;
         EXPECT_EQ(QFile::exists(c.dataset()), !prima.isEmpty()) << k.nome;  // nothing created
     }
+}
+
+TEST(Avvio, ASecondStartInTheSameFolderIsRefusedAndTheFirstKeepsItsFiles)
+{
+    CartellaProva c;
+    StatoApplicazione stato;
+    MessaggiProva messaggi;
+    DialogoFileProva dialoghi;
+    auto prima = AvviaProgramma(stato, c.cartella(), messaggi, dialoghi);
+    ASSERT_TRUE(prima);
+
+    StatoApplicazione altro;
+    MessaggiProva altriMessaggi;
+    EXPECT_FALSE(AvviaProgramma(altro, c.cartella(), altriMessaggi, dialoghi));
+    ASSERT_EQ(altriMessaggi.mostrati.size(), 1);
+    EXPECT_EQ(altriMessaggi.mostrati.first().testo, "Brunivox è già in esecuzione.");
+    EXPECT_TRUE(stato.DbDataSet.isOpen());
+    EXPECT_FALSE(altro.DbDataSet.isValid());
+}
+
+TEST(Avvio, AReadOnlyProgramFolderOrSettingsFileIsRefusedByName)
+{
+    struct Caso { const char* nome; bool cartella; };
+    for (const Caso k : {Caso{"folder", true}, Caso{"settings file", false}}) {
+        SCOPED_TRACE(k.nome);
+        CartellaProva c;
+        const QString chiuso = k.cartella ? c.cartella() : c.dataset();
+        const auto permessi = QFile::permissions(chiuso);
+        QFile::setPermissions(chiuso, k.cartella ? QFile::ReadOwner | QFile::ExeOwner : QFile::ReadOwner);
+        StatoApplicazione stato;
+        MessaggiProva messaggi;
+        DialogoFileProva dialoghi;
+        EXPECT_FALSE(AvviaProgramma(stato, c.cartella(), messaggi, dialoghi));
+        QFile::setPermissions(chiuso, permessi);
+        ASSERT_EQ(messaggi.mostrati.size(), 1);
+        const QString testo = messaggi.mostrati.first().testo;
+        EXPECT_TRUE(testo.contains(QDir::toNativeSeparators(chiuso) + " è di sola lettura")) << testo.toStdString();
+        EXPECT_FALSE(QFile::exists(c.dataset() + ".lock"));
+    }
+}
+
+TEST(Avvio, QtsOwnTextsAreItalianAndWindowsCarryTheProgramsIcon)
+{
+    CartellaProva c;
+    StatoApplicazione stato;
+    MessaggiProva messaggi;
+    DialogoFileProva dialoghi;
+    auto finestra = AvviaProgramma(stato, c.cartella(), messaggi, dialoghi);
+    ASSERT_TRUE(finestra);
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Annulla");
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "File &name:"), "&Nome del file:");
+    EXPECT_FALSE(QApplication::windowIcon().isNull());
+    EXPECT_EQ(finestra->windowIcon().cacheKey(), QApplication::windowIcon().cacheKey());
 }

@@ -106,12 +106,12 @@ TEST(VerificaDatabase, RefusesFilesThatAreNotOurs)
     struct Caso { QString percorso; TipoDatabase tipo; const char* frammento; };
     const Caso casi[] = {
         {c.percorso("manca.gvf"), TipoDatabase::Portafoglio, "non esiste"},
-        {testo, TipoDatabase::Portafoglio, "non e' un portafoglio di Brunivox"},
-        {estraneo, TipoDatabase::Portafoglio, "non e' un portafoglio di Brunivox"},
-        {c.dataset(), TipoDatabase::Portafoglio, "non e' un portafoglio di Brunivox"},
-        {c.dataexe(), TipoDatabase::Impostazioni, "non e' un file di impostazioni"},
+        {testo, TipoDatabase::Portafoglio, "non è un portafoglio di Brunivox"},
+        {estraneo, TipoDatabase::Portafoglio, "non è un portafoglio di Brunivox"},
+        {c.dataset(), TipoDatabase::Portafoglio, "non è un portafoglio di Brunivox"},
+        {c.dataexe(), TipoDatabase::Impostazioni, "non è un file di impostazioni"},
         {monco, TipoDatabase::Portafoglio, "manca il campo Descrizione della tabella Conto"},
-        {futuro, TipoDatabase::Portafoglio, "versione piu' recente"},
+        {futuro, TipoDatabase::Portafoglio, "versione più recente"},
     };
     for (const Caso& k : casi) {
         const QString errore = VerificaDatabase(k.percorso, k.tipo);

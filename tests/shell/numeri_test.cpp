@@ -1,5 +1,6 @@
 #include "date.h"
 #include "numeri.h"
+#include "numero_scritto.h"
 
 #include <gtest/gtest.h>
 
@@ -51,6 +52,21 @@ TEST(LeggiNumero, AcceptsOnlyDigitsWithOneComma)
     EXPECT_EQ(LeggiIntero("00120"), 120);
     EXPECT_FALSE(LeggiIntero("12,0").has_value());
     EXPECT_FALSE(LeggiIntero("").has_value());
+}
+
+TEST(LeggiNumeroMostrato, TakesTypedNumbersAndTheProgramsOwnTextOnly)
+{
+    struct Caso { const char* testo; double atteso; };
+    const Caso buoni[] = {{"12,5", 12.5}, {",5", 0.5}, {"-50", -50}, {"1E+20", 1e20}, {"1,5E-07", 1.5e-7},
+                          {"-3,25", -3.25}, {"0,666666666666667", 0.666666666666667}};
+    for (const Caso& c : buoni) {
+        SCOPED_TRACE(c.testo);
+        ASSERT_TRUE(LeggiNumeroMostrato(c.testo).has_value());
+        EXPECT_DOUBLE_EQ(*LeggiNumeroMostrato(c.testo), c.atteso);
+    }
+    // Texts the program never writes: a typed sign or exponent is still refused.
+    for (const char* cattivo : {"", ",", "-", "1e+20", "1E20", "+5", "1.5", "-0", "1,50E+20", "--5", "5-"})
+        EXPECT_FALSE(LeggiNumeroMostrato(cattivo).has_value()) << cattivo;
 }
 
 TEST(Date, IsoForStorageAndDayMonthYearForTheUser)

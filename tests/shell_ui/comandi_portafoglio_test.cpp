@@ -277,7 +277,7 @@ TEST(ApriUltimoPortafoglio, AMissingOrForeignLastFileIsReportedAndNothingOpens)
     };
     const Caso casi[] = {
         {mancante, "il file: " + mancante + "non esiste"},
-        {estraneo, "Il file testo.gvf non e' un portafoglio di Brunivox."},
+        {estraneo, "Il file testo.gvf non è un portafoglio di Brunivox."},
     };
     for (const Caso& k : casi) {
         SCOPED_TRACE(k.percorso.toStdString());

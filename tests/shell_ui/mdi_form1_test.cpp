@@ -160,11 +160,11 @@ TEST(MDIForm1, ToolbarMenuSetsIconSizeTooltipsAndCaptions)
         bool didascalie;
     };
     const Caso casi[] = {
-        {0, 0, 16, false, false},
-        {0, 1, 16, false, false},  // captions need the large icons
+        {0, 0, 16, true, false},   // icon-only buttons keep their tooltips
+        {0, 1, 16, true, false},   // captions need the large icons
         {1, 0, 32, true, false},
         {1, 1, 32, true, true},
-        {2, 1, 16, false, false},  // only 1 means on
+        {2, 1, 16, true, false},   // only 1 means on
     };
     for (const Caso& k : casi) {
         SCOPED_TRACE(testing::Message() << k.icone32 << "," << k.iconeName);

@@ -1,0 +1,134 @@
+// Files left by a crash, damaged on disk, read-only, or in use by another copy of the program.
+#include "blocco_file.h"
+#include "cartella_prova.h"
+#include "database.h"
+#include "guasti_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLockFile>
+#include <QSqlQuery>
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+const QString InserisciEseguito = QStringLiteral(
+    "INSERT INTO Eseguiti (Data, Tipo, System, Cod, Titolo, Qta, Prezzo, Importo, Errore, PrezzoOttimale) "
+    "VALUES ('2024-03-01', 'Buy', 'WEB', 'ENI', printf('%.200c', 'x'), 10, 1, 10, 'NE', 1)");
+const QString InserisciConsiglio =
+    QStringLiteral("INSERT INTO Consiglio (Consiglio) VALUES (printf('%.300c', 'y'))");
+
+} // namespace
+
+TEST(FileLasciatoDaUnCrash, IsRecoveredAndAccepted)
+{
+    struct Caso {
+        const char* nome;
+        QString (*file)(const CartellaProva&);
+        TipoDatabase tipo;
+        const QString& istruzione;
+        const char* tabella;
+    };
+    const Caso casi[] = {
+        {"portfolio", [](const CartellaProva& c) { return c.nuovoPortafoglio("crash.gvf"); }, TipoDatabase::Portafoglio,
+         InserisciEseguito, "Eseguiti"},
+        {"settings", [](const CartellaProva& c) { return c.dataset(); }, TipoDatabase::Impostazioni,
+         InserisciConsiglio, "Consiglio"},
+    };
+    for (const Caso& k : casi) {
+        SCOPED_TRACE(k.nome);
+        CartellaProva c;
+        const QString percorso = k.file(c);
+        const long long prima = LeggiStatoFile(percorso, QLatin1String(k.tabella)).righe;
+        ScrittoreUcciso(percorso, k.istruzione);
+
+        EXPECT_EQ(VerificaDatabase(percorso, k.tipo), QString());
+
+        // The killed transaction is gone whole; the journal with it.
+        EXPECT_FALSE(QFile::exists(percorso + "-journal"));
+        const StatoFile dopo = LeggiStatoFile(percorso, QLatin1String(k.tabella));
+        EXPECT_EQ(dopo.integrita, "ok");
+        EXPECT_EQ(dopo.righe, prima);
+    }
+}
+
+TEST(FileDanneggiato, DamagedDataPagesAreRefusedThoughTheSchemaReads)
+{
+    CartellaProva c;
+    const QString percorso = c.nuovoPortafoglio("rotto.gvf");
+    {
+        QSqlDatabase db = c.apri(percorso);
+        CartellaProva::esegui(db, "BEGIN");
+        for (int i = 0; i < 400; ++i)
+            CartellaProva::esegui(db, InserisciEseguito);
+        CartellaProva::esegui(db, "COMMIT");
+        db.close();
+    }
+    ASSERT_EQ(VerificaDatabase(percorso, TipoDatabase::Portafoglio), QString());
+    DanneggiaUltimePagine(percorso);
+
+    const QString errore = VerificaDatabase(percorso, TipoDatabase::Portafoglio);
+    EXPECT_EQ(errore, "Il file rotto.gvf è danneggiato e non può essere usato.");
+}
+
+TEST(FileDiSolaLettura, AReadOnlyFileOrFolderIsRefusedByName)
+{
+    CartellaProva c;
+    QDir(c.cartella()).mkdir("chiusa");
+    const QString inChiusa = c.nuovoPortafoglio("chiusa/p.gvf");
+    const QString soloLettura = c.nuovoPortafoglio("sola.gvf");
+    QFile::setPermissions(soloLettura, QFile::ReadOwner | QFile::ReadGroup);
+    QFile::setPermissions(c.percorso("chiusa"), QFile::ReadOwner | QFile::ExeOwner);
+
+    struct Caso { QString percorso; QString atteso; };
+    const Caso casi[] = {
+        {soloLettura, "Il file " + QDir::toNativeSeparators(soloLettura)
+                          + " è di sola lettura: Brunivox ha bisogno di scriverci."},
+        {inChiusa, "La cartella " + QDir::toNativeSeparators(c.percorso("chiusa"))
+                       + " è di sola lettura: Brunivox ha bisogno di scriverci."},
+    };
+    for (const Caso& k : casi) {
+        SCOPED_TRACE(k.percorso.toStdString());
+        EXPECT_EQ(VerificaScrivibile(k.percorso), k.atteso);
+        EXPECT_EQ(VerificaDatabase(k.percorso, TipoDatabase::Portafoglio), k.atteso);
+    }
+    EXPECT_EQ(VerificaScrivibile(c.nuovoPortafoglio("libero.gvf")), QString());
+    QFile::setPermissions(c.percorso("chiusa"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+TEST(BloccoFile, OneHolderAtATimeAndAStaleLockIsTakenOver)
+{
+    CartellaProva c;
+    EsitoBlocco primo = BloccaCartellaProgramma(c.cartella());
+    ASSERT_TRUE(primo.blocco) << primo.errore.toStdString();
+    EXPECT_TRUE(QFile::exists(c.dataset() + ".lock"));
+
+    EsitoBlocco secondo = BloccaCartellaProgramma(c.cartella());
+    EXPECT_FALSE(secondo.blocco);
+    EXPECT_EQ(secondo.errore, "Brunivox è già in esecuzione.");
+
+    const QString p = c.nuovoPortafoglio("p.gvf");
+    EsitoBlocco portafoglio = BloccaPortafoglio(p);
+    ASSERT_TRUE(portafoglio.blocco);
+    EXPECT_EQ(BloccaPortafoglio(p).errore, "Il portafoglio p.gvf è già aperto in un'altra copia di Brunivox.");
+
+    primo.blocco.reset();
+    EXPECT_FALSE(QFile::exists(c.dataset() + ".lock"));
+    EXPECT_TRUE(BloccaCartellaProgramma(c.cartella()).blocco);
+
+    // A process that dies holding the lock leaves its file behind.
+    const pid_t figlio = fork();
+    ASSERT_GE(figlio, 0);
+    if (figlio == 0) {
+        QLockFile blocco(PercorsoBlocco(c.dataset()));
+        _exit(blocco.tryLock(0) ? 0 : 1);
+    }
+    int stato = 0;
+    waitpid(figlio, &stato, 0);
+    ASSERT_TRUE(WIFEXITED(stato) && WEXITSTATUS(stato) == 0);
+    ASSERT_TRUE(QFile::exists(c.dataset() + ".lock"));
+    EXPECT_TRUE(BloccaCartellaProgramma(c.cartella()).blocco);
+}

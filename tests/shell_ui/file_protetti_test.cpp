@@ -1,0 +1,287 @@
+// Portfolio commands against files they must not lose: damaged, left by a crash, read-only,
+// open in another copy of the program, or the program's own.
+#include "banco_prova.h"
+#include "blocco_file.h"
+#include "colore_long.h"
+#include "colori.h"
+#include "dialogo_file.h"
+#include "finestra_figlia.h"
+#include "guasti_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QMdiArea>
+#include <QToolBar>
+
+namespace {
+
+const QString InserisciEseguito = QStringLiteral(
+    "INSERT INTO Eseguiti (Data, Tipo, System, Cod, Titolo, Qta, Prezzo, Importo, Errore, PrezzoOttimale) "
+    "VALUES ('2024-03-01', 'Buy', 'WEB', 'ENI', printf('%.200c', 'x'), 10, 1, 10, 'NE', 1)");
+
+QByteArray Contenuto(const QString& percorso)
+{
+    QFile f(percorso);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QString ApriUltimo(BancoProva& b)
+{
+    return b.valore(b.stato.DbDataSet, QStringLiteral("SELECT ApriUltimo FROM Settaggi")).toString();
+}
+
+// A portfolio of the test folder holding `righe` trades, closed.
+QString PortafoglioCon(BancoProva& b, const QString& nome, int righe)
+{
+    const QString p = b.cartella.nuovoPortafoglio(nome);
+    QSqlDatabase db = b.cartella.apri(p);
+    CartellaProva::esegui(db, "BEGIN");
+    for (int i = 0; i < righe; ++i)
+        CartellaProva::esegui(db, InserisciEseguito);
+    CartellaProva::esegui(db, "COMMIT");
+    db.close();
+    return p;
+}
+
+// The untitled portfolio open with one trade: what must survive a refused command.
+void ScratchConUnEseguito(BancoProva& b)
+{
+    b.menu("mnu_NuovoPortafoglio");
+    b.eseguito("2024-03-01", "Buy", "ENI", 100, 12.5);
+    b.messaggi.mostrati.clear();
+}
+
+void ExpectScratchAncoraAperto(BancoProva& b)
+{
+    EXPECT_EQ(b.stato.PercorsoPortafoglio, b.cartella.dataexe());
+    ASSERT_TRUE(b.stato.DbPortafoglio.isOpen());
+    EXPECT_EQ(b.stato.DbPortafoglio.databaseName(), b.cartella.dataexe());
+    EXPECT_EQ(b.righe(b.stato.DbPortafoglio, "Eseguiti"), 1);
+    EXPECT_EQ(b.finestra->windowTitle(), "Brunivox - Brunivox1");
+    EXPECT_EQ(ApriUltimo(b), "0");
+    EXPECT_TRUE(QFile::exists(PercorsoBlocco(b.cartella.dataexe())));
+}
+
+} // namespace
+
+TEST(FileProtetti, OpenRefusesDamagedReadOnlyLockedOrUncomputableFilesAndKeepsTheOpenOne)
+{
+    struct Caso {
+        const char* nome;
+        std::function<void(BancoProva&, const QString&)> prepara;
+        std::function<QString(const QString&)> messaggio;   // exact, or a fragment when `esatto` is false
+        bool esatto;
+        bool intatto = true;   // byte for byte; a rolled-back run still bumps the change counter
+    };
+    std::shared_ptr<QLockFile> altraCopia;
+    const Caso casi[] = {
+        {"damaged data pages", [](BancoProva&, const QString& p) { DanneggiaUltimePagine(p); },
+         [](const QString&) { return QStringLiteral("Il file x.gvf è danneggiato e non può essere usato."); }, true},
+        {"read-only file", [](BancoProva&, const QString& p) { QFile::setPermissions(p, QFile::ReadOwner); },
+         [](const QString& p) { return "Il file " + p + " è di sola lettura: Brunivox ha bisogno di scriverci."; },
+         true},
+        {"open in another copy", [&altraCopia](BancoProva&, const QString& p) { altraCopia = BloccaPortafoglio(p).blocco; },
+         [](const QString&) { return QStringLiteral("Il portafoglio x.gvf è già aperto in un'altra copia di Brunivox."); },
+         true},
+        {"engine cannot write", [](BancoProva& b, const QString& p) {
+             QSqlDatabase db = b.cartella.apri(p);
+             CartellaProva::esegui(db, "CREATE TRIGGER guasto BEFORE INSERT ON Portafoglio "
+                                       "BEGIN SELECT RAISE(ABORT, 'disco pieno'); END");
+             db.close();
+         },
+         [](const QString&) { return QStringLiteral("Errore del database"); }, false, false},
+    };
+    for (const Caso& k : casi) {
+        SCOPED_TRACE(k.nome);
+        BancoProva b;
+        b.registraFinta("frmEseguiti");
+        ScratchConUnEseguito(b);
+        const QString p = PortafoglioCon(b, "x.gvf", 300);
+        k.prepara(b, p);
+        const QByteArray prima = Contenuto(p);
+        const long long righe = LeggiStatoFile(p, "Eseguiti").righe;
+        b.dialoghi.scelte << p;
+
+        b.menu("mnu_Apri");
+
+        ASSERT_EQ(b.messaggi.mostrati.size(), 1) << b.messaggi.testi().join(" | ").toStdString();
+        const QString testo = b.messaggi.mostrati.first().testo;
+        if (k.esatto)
+            EXPECT_EQ(testo, k.messaggio(p));
+        else
+            EXPECT_TRUE(testo.contains(k.messaggio(p))) << testo.toStdString();
+        ExpectScratchAncoraAperto(b);
+        if (k.intatto)
+            EXPECT_EQ(Contenuto(p), prima);
+        EXPECT_EQ(LeggiStatoFile(p, "Eseguiti").righe, righe);
+        EXPECT_EQ(QFile::exists(PercorsoBlocco(p)), altraCopia != nullptr);
+        altraCopia.reset();
+        QFile::setPermissions(p, QFile::ReadOwner | QFile::WriteOwner);
+    }
+}
+
+TEST(FileProtetti, AFileLeftByAKilledWriterOpensWithItsLastCommittedTrades)
+{
+    BancoProva b;
+    b.registraFinta("frmEseguiti");
+    const QString p = PortafoglioCon(b, "crash.gvf", 2);
+    ScrittoreUcciso(p, InserisciEseguito);
+    b.dialoghi.scelte << p;
+
+    b.menu("mnu_Apri");
+
+    EXPECT_TRUE(b.messaggi.mostrati.isEmpty()) << b.messaggi.testi().join(" | ").toStdString();
+    EXPECT_EQ(b.stato.PercorsoPortafoglio, p);
+    EXPECT_EQ(b.righe(b.stato.DbPortafoglio, "Eseguiti"), 2);
+    EXPECT_EQ(b.righe(b.stato.DbPortafoglio, "Portafoglio"), 1);
+}
+
+TEST(FileProtetti, EachOpenPortfolioIsLockedUntilAnotherReplacesIt)
+{
+    BancoProva b;
+    const QString a = PortafoglioCon(b, "a.gvf", 1);
+    const QString c = PortafoglioCon(b, "c.gvf", 1);
+    b.dialoghi.scelte << a << c;
+    b.menu("mnu_Apri");
+    EXPECT_TRUE(QFile::exists(PercorsoBlocco(a)));
+    EXPECT_FALSE(BloccaPortafoglio(a).blocco);
+    b.menu("mnu_Apri");
+    EXPECT_FALSE(QFile::exists(PercorsoBlocco(a)));
+    EXPECT_TRUE(QFile::exists(PercorsoBlocco(c)));
+    b.menu("mnu_NuovoPortafoglio");
+    EXPECT_FALSE(QFile::exists(PercorsoBlocco(c)));
+    EXPECT_TRUE(QFile::exists(PercorsoBlocco(b.cartella.dataexe())));
+    EXPECT_TRUE(b.messaggi.mostrati.isEmpty()) << b.messaggi.testi().join(" | ").toStdString();
+}
+
+TEST(FileProtetti, SaveAsNeverTargetsAFileOfTheProgramOrOneInUse)
+{
+    struct Caso {
+        const char* nome;
+        std::function<QString(BancoProva&)> destinazione;
+        const char* frammento;
+    };
+    std::shared_ptr<QLockFile> altraCopia;
+    const Caso casi[] = {
+        {"the settings file", [](BancoProva& b) { return b.cartella.dataset(); }, "è un file di Brunivox"},
+        {"the scratch portfolio", [](BancoProva& b) { return b.cartella.dataexe(); }, "è un file di Brunivox"},
+        {"settings of another folder", [](BancoProva& b) {
+             QDir(b.cartella.cartella()).mkdir("altra");
+             const QString p = b.cartella.percorso("altra/DataSet.gvx");
+             QFile::copy(b.cartella.dataset(), p);
+             return p;
+         }, "è un file di Brunivox"},
+        {"open in another copy", [&altraCopia](BancoProva& b) {
+             const QString p = PortafoglioCon(b, "altrove.gvf", 3);
+             altraCopia = BloccaPortafoglio(p).blocco;
+             return p;
+         }, "è già aperto in un'altra copia di Brunivox"},
+    };
+    for (const Caso& k : casi) {
+        SCOPED_TRACE(k.nome);
+        BancoProva b;
+        b.registraFinta("frmEseguiti");
+        const QString aperto = PortafoglioCon(b, "aperto.gvf", 1);
+        b.dialoghi.scelte << aperto;
+        b.menu("mnu_Apri");
+        const QString destinazione = k.destinazione(b);
+        const QByteArray prima = Contenuto(destinazione);
+        b.aggiornate.clear();
+        b.dialoghi.scelte << destinazione;
+        b.messaggi.risposte << Messaggi::Risposta::Si;
+
+        b.menu("mnu_Salva");
+
+        ASSERT_EQ(b.messaggi.mostrati.size(), 1) << b.messaggi.testi().join(" | ").toStdString();
+        EXPECT_EQ(b.messaggi.mostrati.first().pulsanti, Messaggi::Pulsanti::Ok);  // no overwrite question
+        EXPECT_TRUE(b.messaggi.mostrati.first().testo.contains(QString::fromUtf8(k.frammento)))
+            << b.messaggi.mostrati.first().testo.toStdString();
+        EXPECT_EQ(Contenuto(destinazione), prima);
+        EXPECT_EQ(b.stato.PercorsoPortafoglio, aperto);
+        EXPECT_TRUE(b.stato.DbPortafoglio.isOpen());
+        EXPECT_EQ(ApriUltimo(b), aperto);
+        altraCopia.reset();
+    }
+
+    // Whatever the settings file went through, the program still starts on it.
+    BancoProva dopo;
+    EXPECT_TRUE(dopo.stato.DbDataSet.isOpen());
+}
+
+TEST(FileProtetti, SaveAsAddsTheExtensionAndTheDialogDefaultsToIt)
+{
+    EXPECT_EQ(DialogoFileQt::SuffissoPredefinito("*.gvf|*.gvf"), "gvf");
+    EXPECT_EQ(DialogoFileQt::SuffissoPredefinito("Tutti|*.*"), "");
+
+    BancoProva b;
+    ScratchConUnEseguito(b);
+    b.dialoghi.scelte << b.cartella.percorso("senza") << b.cartella.percorso("con.punto.gvf");
+    b.menu("mnu_Salva");
+    EXPECT_EQ(b.stato.PercorsoPortafoglio, b.cartella.percorso("senza.gvf"));
+    EXPECT_FALSE(QFile::exists(b.cartella.percorso("senza")));
+    EXPECT_EQ(b.finestra->windowTitle(), "Brunivox - senza.gvf");
+    EXPECT_EQ(ApriUltimo(b), b.cartella.percorso("senza.gvf"));
+    b.menu("mnu_Salva");
+    EXPECT_EQ(b.stato.PercorsoPortafoglio, b.cartella.percorso("con.punto.gvf"));
+    EXPECT_TRUE(b.messaggi.mostrati.isEmpty()) << b.messaggi.testi().join(" | ").toStdString();
+}
+
+TEST(FileProtetti, SaveAsCopiesTheCommittedStateNotTheBytesOfAHalfWrittenFile)
+{
+    BancoProva b;
+    const QString a = PortafoglioCon(b, "a.gvf", 2000);
+    b.dialoghi.scelte << a;
+    b.menu("mnu_Apri");
+    // Another writer dies in the middle of rewriting every row of the open file: pages of
+    // the half-done change are in the file, the old ones only in its journal.
+    ScrittoreUcciso(a, "UPDATE Eseguiti SET Titolo = printf('%.300c', 'z')", 1);
+    const QString copia = b.cartella.percorso("copia.gvf");
+    b.dialoghi.scelte << copia;
+
+    b.menu("mnu_Salva");
+
+    EXPECT_TRUE(b.messaggi.mostrati.isEmpty()) << b.messaggi.testi().join(" | ").toStdString();
+    EXPECT_EQ(b.stato.PercorsoPortafoglio, copia);
+    const StatoFile stato = LeggiStatoFile(copia, "Eseguiti");
+    EXPECT_EQ(stato.integrita.left(200), "ok");
+    EXPECT_EQ(stato.righe, 2000);
+    EXPECT_EQ(LeggiStatoFile(copia, "Eseguiti WHERE Titolo LIKE 'z%'").righe, 0);
+    // Only the finished copy has a name: no temporary file is left beside it.
+    EXPECT_EQ(QDir(b.cartella.cartella()).entryList({"*copia*"}, QDir::Files | QDir::Hidden),
+              QStringList({"copia.gvf", "copia.gvf.lock"}));
+}
+
+TEST(FileProtetti, ARefreshThatCannotCountTheTradesSaysSo)
+{
+    BancoProva b;
+    ScratchConUnEseguito(b);
+    b.portafoglio("ALTER TABLE Eseguiti RENAME TO EseguitiSpariti");
+
+    b.finestra->ControlloMenu();
+
+    ASSERT_EQ(b.messaggi.mostrati.size(), 1);
+    EXPECT_TRUE(b.messaggi.mostrati.first().testo.startsWith("Errore del database: "))
+        << b.messaggi.mostrati.first().testo.toStdString();
+    EXPECT_EQ(b.messaggi.mostrati.first().icona, Messaggi::Icona::Critico);
+}
+
+TEST(AspettoFinestre, ColoursReachTheMdiAreaChildrenCarryTheIconSmallButtonsTheirTooltips)
+{
+    BancoProva b("UPDATE Settaggi SET Icone32 = 0, IconeName = 0");
+    b.registraFinta("frmEseguiti");
+    const auto schema = LeggiColori(b.stato.DbDataSet);
+    ASSERT_TRUE(schema);
+    EXPECT_EQ(b.finestra->area()->background().color(), ColoreDaLong(schema->ColoreSfondo));
+
+    b.menu("mnu_NuovoPortafoglio");
+    FinestraFiglia* figlia = b.finestra->sottofinestra("frmEseguiti");
+    ASSERT_NE(figlia, nullptr);
+    EXPECT_FALSE(figlia->windowIcon().isNull());
+    EXPECT_EQ(figlia->windowIcon().pixmap(16).toImage(), IconaProgramma().pixmap(16).toImage());
+
+    EXPECT_EQ(b.finestra->toolbar1()->iconSize(), QSize(16, 16));
+    EXPECT_EQ(b.finestra->pulsante(1)->toolTip(), "Nuovo");
+    EXPECT_EQ(b.finestra->pulsante(12)->toolTip(), "Statistiche prestazioni per giorno settimanale");
+}

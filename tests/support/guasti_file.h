@@ -1,0 +1,20 @@
+#pragma once
+// Files as a crash or a bad disk leaves them.
+#include <QString>
+
+// A writer in another process runs `istruzione` `volte` times in one transaction, large
+// enough to spill into the database file, and is killed (SIGKILL) before it commits: the
+// file is left half-written, with its rollback journal beside it.
+void ScrittoreUcciso(const QString& percorso, const QString& istruzione, int volte = 3000);
+
+// Overwrites the data pages at the end of the file, where the rows last written live;
+// the schema on the first page stays readable.
+void DanneggiaUltimePagine(const QString& percorso, int pagine = 2);
+
+// Number of rows of `tabella` and the result of PRAGMA integrity_check, read on a
+// connection of their own.
+struct StatoFile {
+    long long righe = -1;
+    QString integrita;
+};
+StatoFile LeggiStatoFile(const QString& percorso, const QString& tabella);
