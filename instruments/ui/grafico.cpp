@@ -100,7 +100,10 @@ Grafico::Grafico(QWidget* parent) : QWidget(parent)
     grafico_ = new QChart;
     grafico_->setAnimationOptions(QChart::NoAnimation);
     grafico_->setLocalizeNumbers(true);
-    grafico_->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
+    QLocale italiano(QLocale::Italian, QLocale::Italy);
+    // Our numbers never group digits.
+    italiano.setNumberOptions(QLocale::OmitGroupSeparator);
+    grafico_->setLocale(italiano);
     grafico_->legend()->setVisible(false);
     vista_ = new QChartView(grafico_, this);
     vista_->setRenderHint(QPainter::Antialiasing);
@@ -221,14 +224,22 @@ void Grafico::ricostruisci()
     pagine_->setCurrentWidget(vista_);
 }
 
-// Labels too wide for their category are turned, so they show whole.
-QBarCategoryAxis* Grafico::asseCategorie()
+// The rows along the bottom: their labels, turned when too wide for their place so they
+// show whole. Beyond the rows whose labels can show, a plain scale without labels.
+QAbstractAxis* Grafico::asseCategorie()
 {
+    const int righe = dati_.righe();
+    if (righe > MassimoEtichette) {
+        auto* asse = new QValueAxis;
+        asse->setRange(-0.5, righe - 0.5);
+        asse->setLabelsVisible(false);
+        asse->setGridLineVisible(false);
+        asse->setTickCount(2);
+        return asse;
+    }
     auto* asse = new QBarCategoryAxis;
     const QStringList etichette = EtichetteUniche(dati_);
     asse->append(etichette);
-    const int righe = dati_.righe();
-    asse->setLabelsVisible(righe <= MassimoEtichette);
     asse->setTruncateLabels(false);
     if (righe > 0) {
         const QFontMetrics metrica(asse->labelsFont());
@@ -336,47 +347,52 @@ void Grafico::costruisciGrafico2D()
         auto* categorie = asseCategorie();
         grafico_->addAxis(categorie, Qt::AlignBottom);
         grafico_->addAxis(valori, Qt::AlignLeft);
-        // A cell without value breaks the line: each unbroken stretch is a series of its own.
+        // A cell without value breaks the line: each unbroken stretch is a series of its own,
+        // filled before it joins the chart so that no point triggers a redraw.
         for (int c = 1; c <= colonne; ++c) {
-            QLineSeries* tratto = nullptr;
             bool primoTratto = true;
+            QList<QPointF> punti;
+            auto chiudiTratto = [&] {
+                if (punti.isEmpty())
+                    return;
+                auto* tratto = new QLineSeries;
+                tratto->setName(dati_.etichettaDiColonna(c));
+                tratto->setColor(ProiezioneObliqua::ColoreSerie(c));
+                tratto->append(punti);
+                // A lone point would draw nothing without its marker.
+                tratto->setPointsVisible(punti.size() == 1 || righe <= MassimoEtichette);
+                grafico_->addSeries(tratto);
+                tratto->attachAxis(categorie);
+                tratto->attachAxis(valori);
+                if (!primoTratto)
+                    for (QLegendMarker* m : grafico_->legend()->markers(tratto))
+                        m->setVisible(false);
+                primoTratto = false;
+                punti.clear();
+            };
             for (int r = 1; r <= righe; ++r) {
-                const auto v = dati_.valore(r, c);
-                if (!v) {
-                    tratto = nullptr;
-                    continue;
-                }
-                if (!tratto) {
-                    tratto = new QLineSeries;
-                    tratto->setName(dati_.etichettaDiColonna(c));
-                    tratto->setColor(ProiezioneObliqua::ColoreSerie(c));
-                    grafico_->addSeries(tratto);
-                    tratto->attachAxis(categorie);
-                    tratto->attachAxis(valori);
-                    if (!primoTratto)
-                        for (QLegendMarker* m : grafico_->legend()->markers(tratto))
-                            m->setVisible(false);
-                    primoTratto = false;
-                }
-                tratto->append(r - 1, *v);
+                if (const auto v = dati_.valore(r, c))
+                    punti.append(QPointF(r - 1, *v));
+                else
+                    chiudiTratto();
             }
-        }
-        // A lone point would draw nothing without its marker.
-        for (QAbstractSeries* s : grafico_->series()) {
-            auto* linea = static_cast<QLineSeries*>(s);
-            linea->setPointsVisible(linea->count() == 1 || righe <= MassimoEtichette);
+            chiudiTratto();
         }
         break;
     }
     case TipoGrafico::Area: {
         // Areas stand on zero; a cell without value counts as zero.
         for (int c = 1; c <= colonne; ++c) {
+            QList<QPointF> alto;
+            QList<QPointF> basso;
+            for (int r = 1; r <= righe; ++r) {
+                alto.append(QPointF(r - 1, dati_.valore(r, c).value_or(0)));
+                basso.append(QPointF(r - 1, 0));
+            }
             auto* sopra = new QLineSeries;
             auto* sotto = new QLineSeries;
-            for (int r = 1; r <= righe; ++r) {
-                sopra->append(r - 1, dati_.valore(r, c).value_or(0));
-                sotto->append(r - 1, 0);
-            }
+            sopra->append(alto);
+            sotto->append(basso);
             auto* area = new QAreaSeries(sopra, sotto);
             area->setName(dati_.etichettaDiColonna(c));
             QColor colore = ProiezioneObliqua::ColoreSerie(c);
@@ -401,8 +417,10 @@ void Grafico::costruisciGrafico2D()
         for (int c = 1; c <= colonne; ++c) {
             auto* insieme = new QBarSet(dati_.etichettaDiColonna(c));
             insieme->setColor(ProiezioneObliqua::ColoreSerie(c));
+            QList<qreal> valori;
             for (int r = 1; r <= righe; ++r)
-                insieme->append(dati_.valore(r, c).value_or(0));
+                valori.append(dati_.valore(r, c).value_or(0));
+            insieme->append(valori);
             barre->append(insieme);
         }
         grafico_->addSeries(barre);

@@ -11,7 +11,7 @@
 #include <optional>
 #include <vector>
 
-class QBarCategoryAxis;
+class QAbstractAxis;
 class QChart;
 class QChartView;
 class QStackedLayout;
@@ -76,7 +76,7 @@ private:
     void cambiato();
     void ricostruisci();
     void costruisciGrafico2D();
-    QBarCategoryAxis* asseCategorie();
+    QAbstractAxis* asseCategorie();
 
     DatiGrafico dati_;
     QString titolo_;

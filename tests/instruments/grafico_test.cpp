@@ -207,6 +207,20 @@ TEST(GraficoTest, EmptyAndDegenerateTablesRenderWithoutError)
     }
 }
 
+TEST(GraficoTest, LongTablesWithoutLabelsRender)
+{
+    std::vector<std::vector<Cella>> tabella;
+    for (int r = 0; r < 20000; ++r)
+        tabella.push_back({std::sin(r / 100.0) * 100});
+    for (int tipo : {1, 3, 5, 0}) {
+        SCOPED_TRACE(tipo);
+        Grafico g;
+        g.setChartType(tipo);
+        g.setChartData(tabella);
+        EXPECT_FALSE(g.immagine(QSize(400, 300)).isNull());
+    }
+}
+
 TEST(ScalaValoriTest, StepsAreRoundAndCoverTheRange)
 {
     struct Caso {
