@@ -1,12 +1,18 @@
 #include "tabella_finestre.h"
 
 #include "calcolatore_finestra.h"
+#include "frm_about.h"
+#include "frm_benvenuto.h"
 #include "frm_conto_titoli.h"
 #include "frm_eseguiti.h"
 #include "frm_operazioni_chiuse.h"
 #include "frm_parametri_iniziali.h"
 #include "frm_personalizza_errori.h"
 #include "frm_portafoglio.h"
+#include "opzioni_vista.h"
+#include "presentazione.h"
+#include "pwd.h"
+#include "tip.h"
 
 namespace {
 
@@ -46,17 +52,17 @@ const TabellaFinestre& FinestreDelProgramma()
         {"frmMedie", Figlia, "mnu_Medie", "Medie", true, false, Scarico::SenzaEseguiti, {}},
         {"Importa", Dialogo, "mnu_Importa", "", true, false, Scarico::Mai, {}},
         {"frmEsporta", Dialogo, "mnu_Esporta", "", true, false, Scarico::Mai, {}},
-        {"Pwd", Dialogo, "mnu_Password", "", true, false, Scarico::Mai, {}},
+        {"Pwd", Dialogo, "mnu_Password", "", true, false, Scarico::Mai, Fabbrica<Pwd>()},
         {"frmParametriIniziali", Dialogo, "mnu_ParametriIniziali", "", true, false, Scarico::Mai,
          Fabbrica<frmParametriIniziali>()},
         {"frmPersonalizzaErrori", Dialogo, "mnu_PersonalizzaErrori", "", true, false, Scarico::Mai,
          Fabbrica<frmPersonalizzaErrori>()},
-        {"OpzioniVista", Dialogo, "mnu_OpzioniVista", "", true, false, Scarico::Mai, {}},
-        {"Tip", Dialogo, "mnu_Tips", "", true, false, Scarico::Mai, {}},
-        {"FrmAbout", Dialogo, "mnu_About", "", true, false, Scarico::Mai, {}},
+        {"OpzioniVista", Dialogo, "mnu_OpzioniVista", "", true, false, Scarico::Mai, Fabbrica<OpzioniVista>()},
+        {"Tip", Dialogo, "mnu_Tips", "", true, false, Scarico::Mai, Fabbrica<Tip>()},
+        {"FrmAbout", Dialogo, "mnu_About", "", true, false, Scarico::Mai, Fabbrica<FrmAbout>()},
         // Opened by the load step and the first activation, not by a command.
-        {"Presentazione", Dialogo, "", "", true, false, Scarico::Mai, {}},
-        {"frmBenvenuto", Dialogo, "", "", true, false, Scarico::Mai, {}},
+        {"Presentazione", Dialogo, "", "", true, false, Scarico::Mai, Fabbrica<Presentazione>()},
+        {"frmBenvenuto", Dialogo, "", "", true, false, Scarico::Mai, Fabbrica<frmBenvenuto>()},
     };
     return tabella;
 }

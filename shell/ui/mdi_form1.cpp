@@ -215,6 +215,17 @@ void MDIForm1::ToolbarMenu(int Icone32, int IconeName)
     }
 }
 
+void MDIForm1::mostraToolbar1(bool visibile)
+{
+    toolbar1_->setVisible(visibile);
+}
+
+void MDIForm1::mostraToolbar3(bool visibile)
+{
+    // The bar keeps its own height of 1000 twips, enough for the faces and their cities.
+    toolbar3_->setVisible(visibile);
+}
+
 void MDIForm1::statoSenzaPortafoglio()
 {
     for (int i = 1; i <= NumeroPulsantiToolbar; ++i)
@@ -259,6 +270,8 @@ void MDIForm1::Carica()
     timer2_->start();
 
     apriFinestra(QStringLiteral("Presentazione"));
+    if (stato.AvvioInterrotto)
+        return;   // the splash was left without the password: the program ends here
     stato.PrimaAttivazione = true;
 }
 

@@ -108,13 +108,15 @@ TEST(FileProtetti, OpenRefusesDamagedReadOnlyLockedOrUncomputableFilesAndKeepsTh
 
         ASSERT_EQ(b.messaggi.mostrati.size(), 1) << b.messaggi.testi().join(" | ").toStdString();
         const QString testo = b.messaggi.mostrati.first().testo;
-        if (k.esatto)
+        if (k.esatto) {
             EXPECT_EQ(testo, k.messaggio(p));
-        else
+        } else {
             EXPECT_TRUE(testo.contains(k.messaggio(p))) << testo.toStdString();
+        }
         ExpectScratchAncoraAperto(b);
-        if (k.intatto)
+        if (k.intatto) {
             EXPECT_EQ(Contenuto(p), prima);
+        }
         EXPECT_EQ(LeggiStatoFile(p, "Eseguiti").righe, righe);
         EXPECT_EQ(QFile::exists(PercorsoBlocco(p)), altraCopia != nullptr);
         altraCopia.reset();
