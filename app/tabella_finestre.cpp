@@ -3,10 +3,13 @@
 #include "calcolatore_finestra.h"
 #include "frm_about.h"
 #include "frm_benvenuto.h"
+#include "frm_conto_titoli.h"
 #include "frm_eseguiti.h"
 #include "frm_esporta.h"
+#include "frm_operazioni_chiuse.h"
 #include "frm_parametri_iniziali.h"
 #include "frm_personalizza_errori.h"
+#include "frm_portafoglio.h"
 #include "opzioni_vista.h"
 #include "presentazione.h"
 #include "pwd.h"
@@ -31,10 +34,11 @@ const TabellaFinestre& FinestreDelProgramma()
     // nome, genere, voce di menu, pulsante, in primo piano dal pulsante, aggiornata, scarico, fabbrica
     static const TabellaFinestre tabella = {
         {"frmEseguiti", Figlia, "mnu_Eseguiti", "Eseguiti", true, true, Scarico::Mai, Fabbrica<frmEseguiti>()},
-        {"frmPortafoglio", Figlia, "mnu_Portafoglio", "Portafoglio", true, true, Scarico::SenzaEseguiti, {}},
+        {"frmPortafoglio", Figlia, "mnu_Portafoglio", "Portafoglio", true, true, Scarico::SenzaEseguiti,
+         Fabbrica<frmPortafoglio>()},
         {"frmOperazioniChiuse", Figlia, "mnu_OperazioniChiuse", "Op.Chiuse", true, true,
-         Scarico::SenzaOperazioniChiuse, {}},
-        {"frmContoTitoli", Figlia, "mnu_ContoTitoli", "Conto", true, true, Scarico::Mai, {}},
+         Scarico::SenzaOperazioniChiuse, Fabbrica<frmOperazioniChiuse>()},
+        {"frmContoTitoli", Figlia, "mnu_ContoTitoli", "Conto", true, true, Scarico::Mai, Fabbrica<frmContoTitoli>()},
         // The calculator is only shown from the toolbar too, and is never recomputed.
         {"Calcolatore", Figlia, "mnu_Calcolatore", "Calcolatore", false, false, Scarico::Mai,
          Fabbrica<Calcolatore>()},

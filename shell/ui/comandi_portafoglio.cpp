@@ -39,8 +39,9 @@ bool MDIForm1::scratchAperto() const
 
 void MDIForm1::abilitaComandiPortafoglio()
 {
+    pulsante(5)->setEnabled(true);
     pulsante(6)->setEnabled(true);
-    abilitaVoci({"mnu_Eseguiti", "mnu_Salva", "mnu_Importa"}, true);
+    abilitaVoci({"mnu_Eseguiti", "mnu_ContoTitoli", "mnu_Salva", "mnu_Importa"}, true);
 }
 
 // Opens `percorso` as the portfolio. A file that is not a portfolio is refused with a

@@ -230,12 +230,13 @@ void MDIForm1::statoSenzaPortafoglio()
 {
     for (int i = 1; i <= NumeroPulsantiToolbar; ++i)
         if (QAction* p = pulsante(i); p && !p->isSeparator())
-            p->setEnabled(i == 1 || i == 2 || i == 4 || i == 5);
+            p->setEnabled(i == 1 || i == 2 || i == 4);
     // The last-file entry follows ApriUltimo, not the portfolio.
     for (QAction* v : std::as_const(voci_))
         if (v->objectName() != QLatin1String("mnu_ApriUltimo"))
             v->setEnabled(true);
-    abilitaVoci({"mnu_Salva", "mnu_Importa", "mnu_Eseguiti", "mnu_Portafoglio", "mnu_Errori",
+    // The cash account works on the open portfolio, so it waits for one like the rest.
+    abilitaVoci({"mnu_Salva", "mnu_Importa", "mnu_Eseguiti", "mnu_ContoTitoli", "mnu_Portafoglio", "mnu_Errori",
                  "mnu_OperazioniChiuse", "mnu_SequenzeOperazioni", "mnu_Esporta", "mnu_GP",
                  "mnu_StatistichePeriodo", "mnu_Report", "mnu_Risk", "mnu_MDD", "mnu_Medie"},
                 false);

@@ -1,0 +1,87 @@
+#pragma once
+// What a chart shows: a table of rows (categories, each with a label on the axis) by columns
+// (series), a current cell addressed from 1, and the kind of chart. Cells may hold no value;
+// a value that is not finite is taken as none.
+// The table has no size limit; changing the kind keeps the data and the data keeps the kind.
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+// The kinds of chart, by the numbers the windows set.
+namespace TipoGrafico {
+constexpr int Barre3D = 0;
+constexpr int Barre = 1;
+constexpr int Linee3D = 2;
+constexpr int Linee = 3;
+constexpr int Area3D = 4;
+constexpr int Area = 5;
+constexpr int Torta = 14;
+constexpr int XY = 16;
+
+bool Valido(int tipo);
+bool Tridimensionale(int tipo);
+} // namespace TipoGrafico
+
+class DatiGrafico {
+public:
+    using Cella = std::optional<double>;
+
+    int tipo() const { return tipo_; }
+    // A number that is not one of the kinds is ignored: the chart keeps its kind.
+    bool impostaTipo(int tipo);
+
+    int righe() const { return int(celle_.size()); }
+    int colonne() const { return colonne_; }
+    // New cells hold no value and new rows no label; the cells that stay keep theirs.
+    // Counts below the minimum (0 rows, 1 column) are taken as the minimum.
+    void impostaRighe(int n);
+    void impostaColonne(int n);
+
+    // The current cell, from 1; kept within the table.
+    int riga() const { return riga_; }
+    int colonna() const { return colonna_; }
+    void impostaRiga(int r);
+    void impostaColonna(int c);
+
+    // The current cell.
+    Cella dato() const { return valore(riga_, colonna_); }
+    void impostaDato(Cella v);
+    // Text in the Italian form ("-20", "1,5E-07"); text that is not a number leaves the cell
+    // without value and answers false.
+    bool impostaDato(const QString& testo);
+    QString testoDato() const;
+
+    QString etichettaRiga() const { return etichetta(riga_); }
+    void impostaEtichettaRiga(const QString& testo);
+    QString etichettaColonna() const;
+    void impostaEtichettaColonna(const QString& testo);
+
+    // Whole tables: a row whose columns are the values, or rows by columns. Labels are
+    // cleared and the current cell goes back to the first.
+    void caricaRiga(const std::vector<double>& valori);
+    void caricaTabella(const std::vector<std::vector<Cella>>& tabella);
+
+    // From 1; no value outside the table.
+    Cella valore(int riga, int colonna) const;
+    QString etichetta(int riga) const;
+    QString etichettaDiColonna(int colonna) const;
+
+    // Largest and smallest value in the table (0 and 0 when it holds none).
+    double massimo() const;
+    double minimo() const;
+
+    // Reads a number in the Italian form, sign and exponent included.
+    static std::optional<double> LeggiTesto(const QString& testo);
+
+private:
+    void limitaCursore();
+
+    int tipo_ = TipoGrafico::Barre;
+    int colonne_ = 1;
+    std::vector<std::vector<Cella>> celle_;
+    std::vector<QString> etichette_;
+    std::vector<QString> etichetteColonne_ = std::vector<QString>(1);
+    int riga_ = 1;
+    int colonna_ = 1;
+};

@@ -1,0 +1,242 @@
+#include "proiezione_obliqua.h"
+
+#include "numeri.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPolygonF>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Slant of the receding axis, and the share of a row's slot that a bar takes.
+constexpr double CosProfondita = 0.7071;
+constexpr double SinProfondita = 0.7071;
+constexpr double LarghezzaBarra = 0.6;
+
+QPolygonF Quadrilatero(QPointF a, QPointF b, QPointF c, QPointF d)
+{
+    QPolygonF q;
+    q << a << b << c << d;
+    return q;
+}
+
+class Piano {
+public:
+    Piano(const QRectF& area, const DatiGrafico& dati, double margineSinistro, double margineBasso)
+    {
+        righe_ = std::max(dati.righe(), 1);
+        colonne_ = dati.colonne();
+        const double larghezza = std::max(area.width() - margineSinistro - 10, 10.0);
+        const double altezza = std::max(area.height() - margineBasso - 10, 10.0);
+        // The depth takes at most a third of the width and of the height.
+        passoProfondita_ = std::min({larghezza / 3, altezza / 3, 24.0 * colonne_}) / colonne_;
+        const double profondita = passoProfondita_ * colonne_;
+        frontale_ = QRectF(area.left() + margineSinistro, area.top() + 10 + profondita * SinProfondita,
+                           larghezza - profondita * CosProfondita, altezza - profondita * SinProfondita);
+        scala_ = ProiezioneObliqua::ScalaValori(std::min(0.0, dati.minimo()), std::max(0.0, dati.massimo()));
+    }
+
+    // Row from 0 (its centre), value, depth in steps from the front.
+    QPointF punto(double riga, double valore, double profondita) const
+    {
+        const double x = frontale_.left() + (riga + 0.5) * slot();
+        const double y
+            = frontale_.bottom() - (valore - scala_.minimo) / (scala_.massimo - scala_.minimo) * frontale_.height();
+        return {x + profondita * passoProfondita_ * CosProfondita, y - profondita * passoProfondita_ * SinProfondita};
+    }
+
+    double slot() const { return frontale_.width() / righe_; }
+    const QRectF& frontale() const { return frontale_; }
+    const ProiezioneObliqua::Scala& scala() const { return scala_; }
+    int colonne() const { return colonne_; }
+    int righe() const { return righe_; }
+
+private:
+    int righe_ = 1;
+    int colonne_ = 1;
+    double passoProfondita_ = 10;
+    QRectF frontale_;
+    ProiezioneObliqua::Scala scala_{};
+};
+
+void DisegnaPareti(QPainter& p, const Piano& piano, const DatiGrafico& dati)
+{
+    const auto& s = piano.scala();
+    const double fondo = piano.colonne();
+    const double sinistra = -0.5;
+    const double destra = piano.righe() - 0.5;
+    p.setPen(QPen(QColor(160, 160, 160), 0));
+    p.setBrush(QColor(245, 245, 245));
+    p.drawPolygon(Quadrilatero(piano.punto(sinistra, s.minimo, fondo), piano.punto(destra, s.minimo, fondo),
+                               piano.punto(destra, s.massimo, fondo), piano.punto(sinistra, s.massimo, fondo)));
+    p.setBrush(QColor(230, 230, 230));
+    p.drawPolygon(Quadrilatero(piano.punto(sinistra, s.minimo, 0), piano.punto(sinistra, s.minimo, fondo),
+                               piano.punto(sinistra, s.massimo, fondo), piano.punto(sinistra, s.massimo, 0)));
+    p.drawPolygon(Quadrilatero(piano.punto(sinistra, s.minimo, 0), piano.punto(destra, s.minimo, 0),
+                               piano.punto(destra, s.minimo, fondo), piano.punto(sinistra, s.minimo, fondo)));
+
+    const QFontMetricsF metrica(p.font());
+    const int passi = int(std::lround((s.massimo - s.minimo) / s.passo));
+    for (int i = 0; i <= passi; ++i) {
+        const double v = s.minimo + i * s.passo;
+        p.setPen(QPen(QColor(190, 190, 190), 0));
+        p.drawLine(piano.punto(sinistra, v, 0), piano.punto(sinistra, v, fondo));
+        p.drawLine(piano.punto(sinistra, v, fondo), piano.punto(destra, v, fondo));
+        p.setPen(Qt::black);
+        const QString testo = numeri::TestoNumero(std::abs(v) < s.passo * 1e-9 ? 0.0 : v);
+        const QPointF a = piano.punto(sinistra, v, 0);
+        p.drawText(QRectF(a.x() - 6 - metrica.horizontalAdvance(testo), a.y() - metrica.height() / 2,
+                          metrica.horizontalAdvance(testo), metrica.height()),
+                   Qt::AlignRight | Qt::AlignVCenter, testo);
+    }
+    // Row labels under the front edge, as many as fit.
+    const int ogni = std::max(1, int(std::ceil(metrica.height() * 1.2 / std::max(piano.slot(), 1.0))));
+    for (int r = 0; r < dati.righe(); r += ogni) {
+        const QPointF a = piano.punto(r, s.minimo, 0);
+        const double w = piano.slot() * ogni;
+        p.drawText(QRectF(a.x() - w / 2, a.y() + 4, w, metrica.height()), Qt::AlignHCenter | Qt::AlignTop,
+                   dati.etichetta(r + 1));
+    }
+}
+
+void DisegnaBarre(QPainter& p, const Piano& piano, const DatiGrafico& dati)
+{
+    const double mezza = LarghezzaBarra / 2;
+    for (int c = dati.colonne(); c >= 1; --c) {
+        const QColor colore = ProiezioneObliqua::ColoreSerie(c);
+        const double z0 = c - 1 + 0.1;
+        const double z1 = c - 0.1;
+        for (int r = 0; r < dati.righe(); ++r) {
+            const auto v = dati.valore(r + 1, c);
+            if (!v)
+                continue;
+            const double basso = std::min(0.0, *v);
+            const double alto = std::max(0.0, *v);
+            p.setPen(QPen(colore.darker(160), 0));
+            p.setBrush(colore.darker(130));
+            p.drawPolygon(Quadrilatero(piano.punto(r + mezza, basso, z0), piano.punto(r + mezza, basso, z1),
+                                       piano.punto(r + mezza, alto, z1), piano.punto(r + mezza, alto, z0)));
+            p.setBrush(colore.lighter(125));
+            p.drawPolygon(Quadrilatero(piano.punto(r - mezza, alto, z0), piano.punto(r + mezza, alto, z0),
+                                       piano.punto(r + mezza, alto, z1), piano.punto(r - mezza, alto, z1)));
+            p.setBrush(colore);
+            p.drawPolygon(Quadrilatero(piano.punto(r - mezza, basso, z0), piano.punto(r + mezza, basso, z0),
+                                       piano.punto(r + mezza, alto, z0), piano.punto(r - mezza, alto, z0)));
+        }
+    }
+}
+
+// Lines are ribbons broken where a cell has no value; areas stand on zero and count a
+// missing cell as zero.
+void DisegnaNastri(QPainter& p, const Piano& piano, const DatiGrafico& dati, bool area)
+{
+    for (int c = dati.colonne(); c >= 1; --c) {
+        const QColor colore = ProiezioneObliqua::ColoreSerie(c);
+        const double z0 = c - 1 + 0.15;
+        const double z1 = c - 0.15;
+        auto valore = [&](int r) -> std::optional<double> {
+            const auto v = dati.valore(r + 1, c);
+            if (area && !v)
+                return 0.0;
+            return v;
+        };
+        if (area && dati.righe() > 0) {
+            QPolygonF fronte;
+            fronte << piano.punto(0, 0, z0);
+            for (int r = 0; r < dati.righe(); ++r)
+                fronte << piano.punto(r, *valore(r), z0);
+            fronte << piano.punto(dati.righe() - 1, 0, z0);
+            p.setPen(QPen(colore.darker(160), 0));
+            p.setBrush(colore);
+            p.drawPolygon(fronte);
+        }
+        for (int r = 0; r + 1 < dati.righe(); ++r) {
+            const auto a = valore(r);
+            const auto b = valore(r + 1);
+            if (!a || !b)
+                continue;
+            p.setPen(QPen(colore.darker(160), 0));
+            p.setBrush(*b >= *a ? colore.lighter(125) : colore.darker(120));
+            p.drawPolygon(Quadrilatero(piano.punto(r, *a, z0), piano.punto(r + 1, *b, z0), piano.punto(r + 1, *b, z1),
+                                       piano.punto(r, *a, z1)));
+        }
+        if (area && dati.righe() > 0) {
+            const int ultima = dati.righe() - 1;
+            p.setBrush(colore.darker(130));
+            p.drawPolygon(Quadrilatero(piano.punto(ultima, 0, z0), piano.punto(ultima, *valore(ultima), z0),
+                                       piano.punto(ultima, *valore(ultima), z1), piano.punto(ultima, 0, z1)));
+        }
+        // A single point of a line still shows, as a short bar of the ribbon's depth.
+        if (!area)
+            for (int r = 0; r < dati.righe(); ++r) {
+                const auto v = valore(r);
+                const bool solo = v && (r == 0 || !valore(r - 1)) && (r + 1 >= dati.righe() || !valore(r + 1));
+                if (solo) {
+                    p.setPen(QPen(colore.darker(160), 2));
+                    p.drawLine(piano.punto(r, *v, z0), piano.punto(r, *v, z1));
+                }
+            }
+    }
+}
+
+} // namespace
+
+QColor ProiezioneObliqua::ColoreSerie(int colonna)
+{
+    static const QColor colori[] = {
+        QColor(0x20, 0x6b, 0xc4), QColor(0xd9, 0x4f, 0x2b), QColor(0x3c, 0xa0, 0x4a), QColor(0xe8, 0xb0, 0x1e),
+        QColor(0x8a, 0x4f, 0xc0), QColor(0x1f, 0xa8, 0xb0), QColor(0xc4, 0x3c, 0x8a), QColor(0x6d, 0x6d, 0x6d),
+    };
+    const int n = int(std::size(colori));
+    return colori[((colonna - 1) % n + n) % n];
+}
+
+ProiezioneObliqua::Scala ProiezioneObliqua::ScalaValori(double minimo, double massimo)
+{
+    if (!std::isfinite(minimo) || !std::isfinite(massimo))
+        return {0, 1, 0.2};
+    if (massimo - minimo <= 0) {
+        const double ampiezza = std::max(std::abs(massimo), 1.0);
+        minimo -= ampiezza / 2;
+        massimo += ampiezza / 2;
+    }
+    const double grezzo = (massimo - minimo) / 5;
+    const double potenza = std::pow(10.0, std::floor(std::log10(grezzo)));
+    double passo = potenza;
+    for (double m : {1.0, 2.0, 2.5, 5.0, 10.0})
+        if (m * potenza >= grezzo) {
+            passo = m * potenza;
+            break;
+        }
+    return {std::floor(minimo / passo) * passo, std::ceil(massimo / passo) * passo, passo};
+}
+
+void ProiezioneObliqua::Disegna(QPainter& pittore, const QRectF& area, const DatiGrafico& dati)
+{
+    pittore.save();
+    pittore.setRenderHint(QPainter::Antialiasing);
+    const QFontMetricsF metrica(pittore.font());
+    const auto s = ScalaValori(std::min(0.0, dati.minimo()), std::max(0.0, dati.massimo()));
+    double margineSinistro = 0;
+    for (double v : {s.minimo, s.massimo, s.minimo + s.passo})
+        margineSinistro = std::max(margineSinistro, metrica.horizontalAdvance(numeri::TestoNumero(v)));
+    const Piano piano(area, dati, margineSinistro + 12, metrica.height() + 8);
+    DisegnaPareti(pittore, piano, dati);
+    switch (dati.tipo()) {
+    case TipoGrafico::Linee3D:
+    case TipoGrafico::Linee:
+        DisegnaNastri(pittore, piano, dati, false);
+        break;
+    case TipoGrafico::Area3D:
+    case TipoGrafico::Area:
+        DisegnaNastri(pittore, piano, dati, true);
+        break;
+    default:
+        DisegnaBarre(pittore, piano, dati);
+        break;
+    }
+    pittore.restore();
+}

@@ -1,0 +1,242 @@
+#include "grafico.h"
+#include "proiezione_obliqua.h"
+
+#include <gtest/gtest.h>
+#include <QImage>
+
+#include <cmath>
+
+namespace {
+
+using Cella = std::optional<double>;
+
+// Pixels of the hue of a series (shaded, lightened or seen through): the chart drew it.
+int PixelDelColore(const QImage& immagine, const QColor& colore)
+{
+    int n = 0;
+    for (int y = 0; y < immagine.height(); ++y)
+        for (int x = 0; x < immagine.width(); ++x) {
+            const QColor c = immagine.pixelColor(x, y);
+            const int scarto = std::abs(c.hsvHue() - colore.hsvHue());
+            if (c.hsvSaturation() > 60 && std::min(scarto, 360 - scarto) < 10)
+                ++n;
+        }
+    return n;
+}
+
+} // namespace
+
+TEST(GraficoTest, StartsEmptyWithOneColumnAsTwoDimensionalBars)
+{
+    Grafico g;
+    EXPECT_EQ(g.RowCount(), 0);
+    EXPECT_EQ(g.ColumnCount(), 1);
+    EXPECT_EQ(g.ChartType(), 1);
+    EXPECT_EQ(g.Data(), "");
+    EXPECT_EQ(g.RowLabel(), "");
+    EXPECT_FALSE(g.valore(1, 1));
+    g.setData(5.0);
+    g.setRowLabel("x");
+    EXPECT_EQ(g.RowCount(), 0) << "no row to write into";
+}
+
+TEST(GraficoTest, CellsAreFilledThroughTheCurrentRowAndColumnFromOne)
+{
+    Grafico g;
+    g.setRowCount(3);
+    g.setColumnCount(2);
+    const char* etichette[] = {"ENI", "FIAT", "TIM"};
+    for (int r = 1; r <= 3; ++r) {
+        g.setRow(r);
+        g.setRowLabel(etichette[r - 1]);
+        g.setColumn(2);
+        g.setData(r * 10.0);
+    }
+    EXPECT_EQ(g.valore(2, 2), Cella(20));
+    EXPECT_FALSE(g.valore(2, 1)) << "a cell never set has no value";
+    EXPECT_EQ(g.etichetta(3), "TIM");
+    g.setRow(2);
+    EXPECT_EQ(g.RowLabel(), "FIAT");
+    EXPECT_EQ(g.Data(), "20");
+
+    // The current cell stays within the table.
+    g.setRow(9);
+    g.setColumn(0);
+    EXPECT_EQ(g.Row(), 3);
+    EXPECT_EQ(g.Column(), 1);
+}
+
+TEST(GraficoTest, DataTextIsReadWithTheItalianLocale)
+{
+    struct Caso {
+        const char* nome;
+        const char* testo;
+        Cella atteso;
+        const char* mostrato;
+    };
+    const Caso casi[] = {
+        {"negative", "-20", -20.0, "-20"},
+        {"decimal comma", "12,5", 12.5, "12,5"},
+        {"exponent", "1,5E-07", 1.5e-07, "1,5E-07"},
+        {"large exponent", "1E+20", 1e20, "1E+20"},
+        {"blanks around", " 7 ", 7.0, "7"},
+        {"decimal point is not ours", "12.5", std::nullopt, ""},
+        {"grouping is not ours", "1.000", std::nullopt, ""},
+        {"letters", "abc", std::nullopt, ""},
+        {"empty", "", std::nullopt, ""},
+        {"infinity", "inf", std::nullopt, ""},
+    };
+    Grafico g;
+    g.setRowCount(1);
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        g.setData(99.0);
+        g.setData(QString::fromUtf8(c.testo));
+        EXPECT_EQ(g.valore(1, 1), c.atteso);
+        EXPECT_EQ(g.Data(), QString::fromUtf8(c.mostrato));
+    }
+}
+
+TEST(GraficoTest, WholeDataAndKindAreIndependentAndResizingKeepsCells)
+{
+    Grafico g;
+    g.setChartType(14);
+    g.setChartData(std::vector<double>{3, -1.5, 0});
+    EXPECT_EQ(g.ChartType(), 14) << "setting the data keeps the kind";
+    EXPECT_EQ(g.RowCount(), 1);
+    EXPECT_EQ(g.ColumnCount(), 3);
+    EXPECT_EQ(g.valore(1, 2), Cella(-1.5));
+    g.setRowLabel("Bilancio");
+    EXPECT_EQ(g.etichetta(1), "Bilancio");
+
+    g.setChartType(0);
+    EXPECT_EQ(g.valore(1, 1), Cella(3)) << "changing the kind keeps the data";
+    g.setChartType(7);
+    EXPECT_EQ(g.ChartType(), 0) << "a number that is no kind is ignored";
+
+    g.setChartData({{1.0, std::nullopt}, {std::nullopt, 4.0}, {5.0}});
+    EXPECT_EQ(g.RowCount(), 3);
+    EXPECT_EQ(g.ColumnCount(), 2);
+    EXPECT_EQ(g.etichetta(1), "") << "new data clears the labels";
+    EXPECT_FALSE(g.valore(1, 2));
+    EXPECT_FALSE(g.valore(3, 2)) << "a short row is padded with empty cells";
+
+    g.setRowCount(4);
+    EXPECT_EQ(g.valore(2, 2), Cella(4));
+    EXPECT_FALSE(g.valore(4, 1));
+    g.setColumnCount(1);
+    EXPECT_FALSE(g.valore(2, 2));
+    EXPECT_EQ(g.valore(3, 1), Cella(5));
+}
+
+TEST(GraficoTest, ValuesThatAreNotFiniteAreCellsWithoutValue)
+{
+    Grafico g;
+    g.setChartData(std::vector<std::vector<Cella>>{{std::nan(""), 1.0}});
+    EXPECT_FALSE(g.valore(1, 1));
+    g.setData(HUGE_VAL);
+    EXPECT_FALSE(g.valore(1, 1));
+    EXPECT_EQ(g.Data(), "");
+    EXPECT_FALSE(g.immagine(QSize(200, 150)).isNull());
+}
+
+TEST(GraficoTest, RowsAreNotLimitedToSixteenBits)
+{
+    Grafico g;
+    g.setRowCount(70000);
+    g.setRow(70000);
+    g.setData(QStringLiteral("-3"));
+    g.setRowLabel("ultima");
+    EXPECT_EQ(g.RowCount(), 70000);
+    EXPECT_EQ(g.valore(70000, 1), Cella(-3));
+    EXPECT_EQ(g.etichetta(70000), "ultima");
+}
+
+TEST(GraficoTest, EveryKindRendersItsSeries)
+{
+    struct Caso {
+        const char* nome;
+        int tipo;
+        bool proiezione;
+    };
+    const Caso casi[] = {
+        {"2D bar", 1, false}, {"3D bar", 0, true}, {"pie", 14, false},   {"area", 5, false},
+        {"3D area", 4, true}, {"line", 3, false},  {"3D line", 2, true}, {"XY", 16, false},
+    };
+    const std::vector<std::vector<Cella>> tabella = {
+        {1.0, 10.0}, {2.0, std::nullopt}, {3.0, -20.0}, {4.0, 35.5}, {5.0, 12.0}, {6.0, 18.0},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        Grafico g;
+        g.setChartType(c.tipo);
+        g.setChartData(tabella);
+        for (int r = 1; r <= g.RowCount(); ++r) {
+            g.setRow(r);
+            g.setRowLabel(QStringLiteral("R%1").arg(r));
+        }
+        const QImage immagine = g.immagine(QSize(420, 300));
+        ASSERT_FALSE(immagine.isNull());
+        EXPECT_EQ(g.disegnatoInProiezione(), c.proiezione);
+        // XY pairs the two columns into one series, drawn in the first colour.
+        EXPECT_GT(PixelDelColore(immagine, ProiezioneObliqua::ColoreSerie(1)), 30);
+        if (c.tipo != 16) {
+            EXPECT_GT(PixelDelColore(immagine, ProiezioneObliqua::ColoreSerie(2)), 30);
+        }
+    }
+}
+
+TEST(GraficoTest, EmptyAndDegenerateTablesRenderWithoutError)
+{
+    const int tipi[] = {1, 0, 14, 5, 4, 3, 2, 16};
+    for (int tipo : tipi) {
+        SCOPED_TRACE(tipo);
+        Grafico vuoto;
+        vuoto.setChartType(tipo);
+        EXPECT_FALSE(vuoto.immagine(QSize(200, 150)).isNull());
+
+        Grafico senzaValori;
+        senzaValori.setChartType(tipo);
+        senzaValori.setRowCount(3);
+        EXPECT_FALSE(senzaValori.immagine(QSize(200, 150)).isNull());
+
+        Grafico unico;
+        unico.setChartType(tipo);
+        unico.setChartData(std::vector<double>{0});
+        EXPECT_FALSE(unico.immagine(QSize(30, 20)).isNull()) << "smaller than the margins";
+    }
+}
+
+TEST(GraficoTest, LongTablesWithoutLabelsRender)
+{
+    std::vector<std::vector<Cella>> tabella;
+    for (int r = 0; r < 20000; ++r)
+        tabella.push_back({std::sin(r / 100.0) * 100});
+    for (int tipo : {1, 3, 5, 0}) {
+        SCOPED_TRACE(tipo);
+        Grafico g;
+        g.setChartType(tipo);
+        g.setChartData(tabella);
+        EXPECT_FALSE(g.immagine(QSize(400, 300)).isNull());
+    }
+}
+
+TEST(ScalaValoriTest, StepsAreRoundAndCoverTheRange)
+{
+    struct Caso {
+        double minimo, massimo, primo, ultimo, passo;
+    };
+    const Caso casi[] = {
+        {0, 100, 0, 100, 20},
+        {-20, 100, -25, 100, 25},
+        {0, 0, -0.6, 0.6, 0.2},
+        {0, 585, 0, 600, 200},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(testing::Message() << c.minimo << ".." << c.massimo);
+        const auto s = ProiezioneObliqua::ScalaValori(c.minimo, c.massimo);
+        EXPECT_NEAR(s.minimo, c.primo, 1e-9);
+        EXPECT_NEAR(s.massimo, c.ultimo, 1e-9);
+        EXPECT_NEAR(s.passo, c.passo, 1e-9);
+    }
+}
