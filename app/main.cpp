@@ -24,6 +24,10 @@ int main(int argc, char** argv)
     principale->impostaTabella(FinestreDelProgramma());
     messaggi.impostaGenitore(principale.get());
     dialoghi.impostaGenitore(principale.get());
+    // The load step runs before the window is shown: a splash left without the password ends here.
+    principale->Carica();
+    if (stato.AvvioInterrotto)
+        return 0;
     principale->show();
     return app.exec();
 }

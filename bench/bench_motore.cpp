@@ -158,15 +158,16 @@ int Ricalcola(const QString& fileDataSet, const QString& file, const QString& te
     QString messaggio;
     const double ricalcolo =
         Mediana(runs, [&] { messaggio = RicalcolaPortafoglio(stato.DbDataSet, stato.DbPortafoglio); });
-    const double controllo = Mediana(runs, [&] { ControlloDisponibilita(stato); });
+    Esito verifica;
+    const double controllo = Mediana(runs, [&] { verifica = ControlloDisponibilita(stato); });
 
     Uscita() << "ricalcola: " << Millisecondi(ricalcolo) << '\n';
     Uscita() << "controllo: " << Millisecondi(controllo) << '\n';
     if (!messaggio.isEmpty())
         Uscita() << messaggio << '\n';
-    if (!stato.MessaggioDisponibilita.isEmpty() && stato.MessaggioDisponibilita != messaggio)
-        Uscita() << stato.MessaggioDisponibilita << '\n';
-    return messaggio.startsWith(QStringLiteral("Errore del database: ")) ? 1 : 0;
+    if (!verifica.ok() && verifica.messaggio != messaggio)
+        Uscita() << verifica.messaggio << '\n';
+    return messaggio.startsWith(QStringLiteral("Errore del database: ")) || verifica.erroreDatabase() ? 1 : 0;
 }
 
 // Every figure of the eight statistics windows, each read from the files as its window

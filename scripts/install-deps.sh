@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-charts-dev libqt6svg6-dev libqt6sql6-sqlite qt6-qpa-plugins
-  libxlsxwriter-dev libasound2-dev
+  libxlsxwriter-dev zlib1g-dev libasound2-dev
   sqlite3 libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev
   qt6-translations-l10n
   xvfb xauth

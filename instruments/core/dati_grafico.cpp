@@ -5,13 +5,21 @@
 #include <QLocale>
 
 #include <algorithm>
+#include <cmath>
 
 namespace TipoGrafico {
 
 bool Valido(int tipo)
 {
     switch (tipo) {
-    case Barre3D: case Barre: case Linee3D: case Linee: case Area3D: case Area: case Torta: case XY:
+    case Barre3D:
+    case Barre:
+    case Linee3D:
+    case Linee:
+    case Area3D:
+    case Area:
+    case Torta:
+    case XY:
         return true;
     default:
         return false;
@@ -68,8 +76,19 @@ void DatiGrafico::impostaColonna(int c)
     limitaCursore();
 }
 
+namespace {
+
+// A value that is not finite cannot be drawn on any axis: it is a cell without value.
+DatiGrafico::Cella Disegnabile(DatiGrafico::Cella v)
+{
+    return v && std::isfinite(*v) ? v : std::nullopt;
+}
+
+} // namespace
+
 void DatiGrafico::impostaDato(Cella v)
 {
+    v = Disegnabile(v);
     if (righe() == 0)
         return;
     celle_[std::size_t(riga_ - 1)][std::size_t(colonna_ - 1)] = v;
@@ -131,8 +150,11 @@ void DatiGrafico::caricaTabella(const std::vector<std::vector<Cella>>& tabella)
         larghezza = std::max(larghezza, riga.size());
     colonne_ = int(larghezza);
     celle_ = tabella;
-    for (auto& riga : celle_)
+    for (auto& riga : celle_) {
         riga.resize(larghezza);
+        for (auto& c : riga)
+            c = Disegnabile(c);
+    }
     etichette_.assign(celle_.size(), QString());
     etichetteColonne_.assign(larghezza, QString());
     riga_ = 1;

@@ -1,6 +1,7 @@
 #pragma once
 // What a chart shows: a table of rows (categories, each with a label on the axis) by columns
-// (series), a current cell addressed from 1, and the kind of chart. Cells may hold no value.
+// (series), a current cell addressed from 1, and the kind of chart. Cells may hold no value;
+// a value that is not finite is taken as none.
 // The table has no size limit; changing the kind keeps the data and the data keeps the kind.
 #include <QString>
 

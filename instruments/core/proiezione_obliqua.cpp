@@ -26,7 +26,6 @@ QPolygonF Quadrilatero(QPointF a, QPointF b, QPointF c, QPointF d)
 class Piano {
 public:
     Piano(const QRectF& area, const DatiGrafico& dati, double margineSinistro, double margineBasso)
-        : dati_(dati)
     {
         righe_ = std::max(dati.righe(), 1);
         colonne_ = dati.colonne();
@@ -44,8 +43,8 @@ public:
     QPointF punto(double riga, double valore, double profondita) const
     {
         const double x = frontale_.left() + (riga + 0.5) * slot();
-        const double y = frontale_.bottom()
-            - (valore - scala_.minimo) / (scala_.massimo - scala_.minimo) * frontale_.height();
+        const double y
+            = frontale_.bottom() - (valore - scala_.minimo) / (scala_.massimo - scala_.minimo) * frontale_.height();
         return {x + profondita * passoProfondita_ * CosProfondita, y - profondita * passoProfondita_ * SinProfondita};
     }
 
@@ -56,7 +55,6 @@ public:
     int righe() const { return righe_; }
 
 private:
-    const DatiGrafico& dati_;
     int righe_ = 1;
     int colonne_ = 1;
     double passoProfondita_ = 10;
@@ -162,8 +160,8 @@ void DisegnaNastri(QPainter& p, const Piano& piano, const DatiGrafico& dati, boo
                 continue;
             p.setPen(QPen(colore.darker(160), 0));
             p.setBrush(*b >= *a ? colore.lighter(125) : colore.darker(120));
-            p.drawPolygon(Quadrilatero(piano.punto(r, *a, z0), piano.punto(r + 1, *b, z0),
-                                       piano.punto(r + 1, *b, z1), piano.punto(r, *a, z1)));
+            p.drawPolygon(Quadrilatero(piano.punto(r, *a, z0), piano.punto(r + 1, *b, z0), piano.punto(r + 1, *b, z1),
+                                       piano.punto(r, *a, z1)));
         }
         if (area && dati.righe() > 0) {
             const int ultima = dati.righe() - 1;

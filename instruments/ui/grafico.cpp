@@ -9,9 +9,10 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QFontMetrics>
 #include <QLegendMarker>
-#include <QLocale>
 #include <QLineSeries>
+#include <QLocale>
 #include <QPainter>
 #include <QPieSeries>
 #include <QPieSlice>
@@ -61,42 +62,16 @@ private:
 // another row has the same one, so repeated labels get invisible blanks appended.
 QStringList EtichetteUniche(const DatiGrafico& dati)
 {
-    // A repeated label gets its row number in invisible characters: a growing tail per copy
-    // would make long unlabelled histories quadratic.
     QStringList etichette;
     std::set<QString> viste;
     for (int r = 1; r <= dati.righe(); ++r) {
         QString e = dati.etichetta(r);
-        if (viste.count(e)) {
-            for (int n = r; n > 0; n /= 2)
-                e += QChar(n % 2 ? 0x200C : 0x200B);
-            e += QChar(0x200D);
-        }
         while (viste.count(e))
             e += QChar(0x200B);
         viste.insert(e);
         etichette << e;
     }
     return etichette;
-}
-
-// The axis of the rows. Past the rows whose labels fit, the labels are not shown and a plain
-// axis of row positions takes the place of the category axis, whose append checks every new
-// label against all the others (a long history would take seconds).
-QAbstractAxis* AsseRighe(const DatiGrafico& dati)
-{
-    const int righe = dati.righe();
-    if (righe <= MassimoEtichette) {
-        auto* categorie = new QBarCategoryAxis;
-        categorie->append(EtichetteUniche(dati));
-        return categorie;
-    }
-    auto* posizioni = new QValueAxis;
-    posizioni->setRange(-0.5, righe - 0.5);
-    posizioni->setLabelsVisible(false);
-    posizioni->setTickCount(2);
-    posizioni->setGridLineVisible(false);
-    return posizioni;
 }
 
 bool ColonneConNome(const DatiGrafico& dati)
@@ -125,14 +100,16 @@ Grafico::Grafico(QWidget* parent) : QWidget(parent)
     grafico_ = new QChart;
     grafico_->setAnimationOptions(QChart::NoAnimation);
     grafico_->setLocalizeNumbers(true);
-    grafico_->setLocale(QLocale(QLocale::Italian, QLocale::Italy));
+    QLocale italiano(QLocale::Italian, QLocale::Italy);
+    // Our numbers never group digits.
+    italiano.setNumberOptions(QLocale::OmitGroupSeparator);
+    grafico_->setLocale(italiano);
     grafico_->legend()->setVisible(false);
     vista_ = new QChartView(grafico_, this);
     vista_->setRenderHint(QPainter::Antialiasing);
     tela3D_ = new Tela3D(dati_, titolo_, this);
     pagine_->addWidget(vista_);
     pagine_->addWidget(tela3D_);
-    setMinimumSize(120, 90);
 }
 
 void Grafico::setChartType(int tipo)
@@ -247,6 +224,43 @@ void Grafico::ricostruisci()
     pagine_->setCurrentWidget(vista_);
 }
 
+// The rows along the bottom: their labels, turned when too wide for their place so they
+// show whole. Beyond the rows whose labels can show, a plain scale without labels.
+QAbstractAxis* Grafico::asseCategorie()
+{
+    const int righe = dati_.righe();
+    if (righe > MassimoEtichette) {
+        auto* asse = new QValueAxis;
+        asse->setRange(-0.5, righe - 0.5);
+        asse->setLabelsVisible(false);
+        asse->setGridLineVisible(false);
+        asse->setTickCount(2);
+        return asse;
+    }
+    auto* asse = new QBarCategoryAxis;
+    const QStringList etichette = EtichetteUniche(dati_);
+    asse->append(etichette);
+    asse->setTruncateLabels(false);
+    if (righe > 0) {
+        const QFontMetrics metrica(asse->labelsFont());
+        int larga = 0;
+        for (const QString& e : etichette)
+            larga = std::max(larga, metrica.horizontalAdvance(e));
+        const double spazio = std::max(1.0, (width() - 90.0) / righe);
+        if (larga + 6 > spazio)
+            asse->setLabelsAngle(-90);
+    }
+    return asse;
+}
+
+void Grafico::resizeEvent(QResizeEvent* evento)
+{
+    QWidget::resizeEvent(evento);
+    // The turn of the category labels depends on the width.
+    if (!disegnatoInProiezione())
+        cambiato();
+}
+
 void Grafico::costruisciGrafico2D()
 {
     grafico_->removeAllSeries();
@@ -262,7 +276,7 @@ void Grafico::costruisciGrafico2D()
     grafico_->legend()->setVisible(ColonneConNome(dati_));
 
     auto assiCategorie = [&](QAbstractSeries* serie, QValueAxis* valori) {
-        QAbstractAxis* categorie = AsseRighe(dati_);
+        auto* categorie = asseCategorie();
         grafico_->addAxis(categorie, Qt::AlignBottom);
         grafico_->addAxis(valori, Qt::AlignLeft);
         serie->attachAxis(categorie);
@@ -330,12 +344,11 @@ void Grafico::costruisciGrafico2D()
     }
     case TipoGrafico::Linee: {
         auto* valori = AsseValori(minimo, massimo);
-        QAbstractAxis* categorie = AsseRighe(dati_);
+        auto* categorie = asseCategorie();
         grafico_->addAxis(categorie, Qt::AlignBottom);
         grafico_->addAxis(valori, Qt::AlignLeft);
-        // A cell without value breaks the line: each unbroken stretch is a series of its own.
-        // A stretch gets its points whole before it joins the chart: a point appended to a shown
-        // series reshapes the whole line, which makes long histories quadratic.
+        // A cell without value breaks the line: each unbroken stretch is a series of its own,
+        // filled before it joins the chart so that no point triggers a redraw.
         for (int c = 1; c <= colonne; ++c) {
             bool primoTratto = true;
             QList<QPointF> punti;
@@ -346,7 +359,8 @@ void Grafico::costruisciGrafico2D()
                 tratto->setName(dati_.etichettaDiColonna(c));
                 tratto->setColor(ProiezioneObliqua::ColoreSerie(c));
                 tratto->append(punti);
-                punti.clear();
+                // A lone point would draw nothing without its marker.
+                tratto->setPointsVisible(punti.size() == 1 || righe <= MassimoEtichette);
                 grafico_->addSeries(tratto);
                 tratto->attachAxis(categorie);
                 tratto->attachAxis(valori);
@@ -354,32 +368,31 @@ void Grafico::costruisciGrafico2D()
                     for (QLegendMarker* m : grafico_->legend()->markers(tratto))
                         m->setVisible(false);
                 primoTratto = false;
+                punti.clear();
             };
             for (int r = 1; r <= righe; ++r) {
-                const auto v = dati_.valore(r, c);
-                if (!v)
-                    chiudiTratto();
-                else
+                if (const auto v = dati_.valore(r, c))
                     punti.append(QPointF(r - 1, *v));
+                else
+                    chiudiTratto();
             }
             chiudiTratto();
-        }
-        // A lone point would draw nothing without its marker.
-        for (QAbstractSeries* s : grafico_->series()) {
-            auto* linea = static_cast<QLineSeries*>(s);
-            linea->setPointsVisible(linea->count() == 1 || righe <= MassimoEtichette);
         }
         break;
     }
     case TipoGrafico::Area: {
         // Areas stand on zero; a cell without value counts as zero.
         for (int c = 1; c <= colonne; ++c) {
+            QList<QPointF> alto;
+            QList<QPointF> basso;
+            for (int r = 1; r <= righe; ++r) {
+                alto.append(QPointF(r - 1, dati_.valore(r, c).value_or(0)));
+                basso.append(QPointF(r - 1, 0));
+            }
             auto* sopra = new QLineSeries;
             auto* sotto = new QLineSeries;
-            for (int r = 1; r <= righe; ++r) {
-                sopra->append(r - 1, dati_.valore(r, c).value_or(0));
-                sotto->append(r - 1, 0);
-            }
+            sopra->append(alto);
+            sotto->append(basso);
             auto* area = new QAreaSeries(sopra, sotto);
             area->setName(dati_.etichettaDiColonna(c));
             QColor colore = ProiezioneObliqua::ColoreSerie(c);
@@ -390,7 +403,7 @@ void Grafico::costruisciGrafico2D()
             grafico_->addSeries(area);
         }
         auto* valori = AsseValori(minimo, massimo);
-        QAbstractAxis* categorie = AsseRighe(dati_);
+        auto* categorie = asseCategorie();
         grafico_->addAxis(categorie, Qt::AlignBottom);
         grafico_->addAxis(valori, Qt::AlignLeft);
         for (QAbstractSeries* s : grafico_->series()) {
@@ -404,8 +417,10 @@ void Grafico::costruisciGrafico2D()
         for (int c = 1; c <= colonne; ++c) {
             auto* insieme = new QBarSet(dati_.etichettaDiColonna(c));
             insieme->setColor(ProiezioneObliqua::ColoreSerie(c));
+            QList<qreal> valori;
             for (int r = 1; r <= righe; ++r)
-                insieme->append(dati_.valore(r, c).value_or(0));
+                valori.append(dati_.valore(r, c).value_or(0));
+            insieme->append(valori);
             barre->append(insieme);
         }
         grafico_->addSeries(barre);

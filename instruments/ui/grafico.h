@@ -11,6 +11,7 @@
 #include <optional>
 #include <vector>
 
+class QAbstractAxis;
 class QChart;
 class QChartView;
 class QStackedLayout;
@@ -69,11 +70,13 @@ public:
 
 protected:
     void showEvent(QShowEvent* evento) override;
+    void resizeEvent(QResizeEvent* evento) override;
 
 private:
     void cambiato();
     void ricostruisci();
     void costruisciGrafico2D();
+    QAbstractAxis* asseCategorie();
 
     DatiGrafico dati_;
     QString titolo_;

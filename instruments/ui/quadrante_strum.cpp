@@ -29,13 +29,13 @@ QPixmap QuadranteBottomCenter(const QSize& dimensione)
     p.drawArc(arco, int(150 * 16), int(-120 * 16));
 
     QFont carattere = p.font();
-    carattere.setPixelSize(std::max(7, int(r / 7)));
+    carattere.setPixelSize(std::max(7, int(r / 8)));
     p.setFont(carattere);
     for (int v = 0; v <= 1000; v += 100) {
         const bool lunga = v % 500 == 0;
         p.drawLine(punto(v, r), punto(v, r * (lunga ? 0.82 : 0.9)));
         if (lunga) {
-            const QPointF c = punto(v, r * 0.68);
+            const QPointF c = punto(v, r * 0.62);
             p.drawText(QRectF(c.x() - 20, c.y() - 8, 40, 16), Qt::AlignCenter, numeri::TestoNumero(v / 10));
         }
     }

@@ -2,13 +2,18 @@
 
 #include "controllo_disponibilita.h"
 #include "date.h"
+#include "eseguito_valido.h"
+#include "impostazioni_allegate.h"
+#include "motore.h"
 #include "numeri.h"
+#include "numero_scritto.h"
 #include "punto_salvataggio.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
 
+#include <cmath>
 #include <exception>
 #include <utility>
 
@@ -98,9 +103,9 @@ Valori Converti(const DatiPannello& d, Modo modo)
 {
     Valori v;
     v.data = date::DataIso(d.Data);
-    v.qta = *numeri::LeggiIntero(d.Qta);
-    const double prezzo = *numeri::LeggiNumero(d.Prezzo);
-    const double ottimale = *numeri::LeggiNumero(d.PrezzoOttimale.isEmpty() ? d.Prezzo : d.PrezzoOttimale);
+    v.qta = *motore::QuantitaValida(*numeri::LeggiNumeroMostrato(d.Qta));
+    const double prezzo = *numeri::LeggiNumeroMostrato(d.Prezzo);
+    const double ottimale = *numeri::LeggiNumeroMostrato(d.PrezzoOttimale.isEmpty() ? d.Prezzo : d.PrezzoOttimale);
     const bool arrotonda = modo == Modo::Modifica;
     v.prezzo = arrotonda ? numeri::ArrotondaPari(prezzo, 4) : prezzo;
     v.prezzoOttimale = arrotonda ? numeri::ArrotondaPari(ottimale, 4) : ottimale;
@@ -124,7 +129,7 @@ QString Prefisso(Modo modo)
 EsitoConferma Fallito(EsitoConferma esito, const QString& causa)
 {
     esito.stato = EsitoConferma::Stato::Errore;
-    esito.messaggio = QStringLiteral("Operazione non eseguita: %1. Lo storico degli eseguiti non e' stato modificato.")
+    esito.messaggio = QStringLiteral("Operazione non eseguita: %1. Lo storico degli eseguiti non è stato modificato.")
                           .arg(causa);
     return esito;
 }
@@ -136,11 +141,14 @@ EsitoConferma ErroreDatabase(EsitoConferma esito, const QString& testo)
 
 QString MessaggioPrezzo(const QString& testo, const QString& nome)
 {
-    const auto valore = numeri::LeggiNumero(testo);
+    // A stored trade comes back in the panel as the program wrote it ("3E+20").
+    const auto valore = numeri::LeggiNumeroMostrato(testo);
     if (!valore)
-        return QStringLiteral("%1 \"%2\" non e' un numero valido: scrivere solo cifre, con la virgola per i decimali "
+        return QStringLiteral("%1 \"%2\" non è un numero valido: scrivere solo cifre, con la virgola per i decimali "
                               "(per esempio 12,5).")
             .arg(nome, testo);
+    if (!std::isfinite(*valore))
+        return QStringLiteral("%1 \"%2\" è troppo grande.").arg(nome, testo);
     if (*valore <= 0)
         return QStringLiteral("%1 deve essere maggiore di zero.").arg(nome);
     return QString();
@@ -181,10 +189,10 @@ std::optional<long long> QuantitaPosseduta(const QSqlDatabase& portafoglio, cons
     return q.value(0).toLongLong();
 }
 
-QString VerificaDati(const QSqlDatabase& dataset, const DatiPannello& d)
+QString VerificaDati(const DatiPannello& d)
 {
     if (!d.Data.isValid())
-        return QStringLiteral("La data dell'eseguito non e' valida.");
+        return QStringLiteral("La data dell'eseguito non è valida.");
     if (d.Tipo != QLatin1String("Buy") && d.Tipo != QLatin1String("Sell"))
         return QStringLiteral("Il tipo dell'eseguito deve essere Buy o Sell.");
     const struct {
@@ -195,30 +203,32 @@ QString VerificaDati(const QSqlDatabase& dataset, const DatiPannello& d)
         if (t.testo.trimmed().isEmpty())
             return QStringLiteral("Indicare %1.").arg(QLatin1String(t.nome));
         if (ContieneApice(t.testo))
-            return QStringLiteral("Il testo \"%1\" non puo' contenere apici.").arg(t.testo);
+            return QStringLiteral("Il testo \"%1\" non può contenere apici.").arg(t.testo);
     }
-    const auto qta = numeri::LeggiIntero(d.Qta);
-    if (!qta || *qta <= 0 || *qta > 99999999)
-        return QStringLiteral("La quantita' deve essere un numero intero da 1 a 99999999.");
+    // The limit is the engine's: any quantity the panel shows for a stored trade that the
+    // engine takes is taken back.
+    const auto qta = numeri::LeggiNumeroMostrato(d.Qta);
+    if (!qta || *qta < 1 || *qta != std::floor(*qta) || !motore::QuantitaValida(*qta))
+        return QStringLiteral("La quantità deve essere un numero intero da 1 a %1.")
+            .arg(numeri::TestoNumero(static_cast<double>(motore::QuantitaMassima)));
     QString errore = MessaggioPrezzo(d.Prezzo, QStringLiteral("Il prezzo"));
     if (!errore.isEmpty())
         return errore;
+    if (!std::isfinite(*qta * *numeri::LeggiNumeroMostrato(d.Prezzo)))
+        return QStringLiteral("L'importo (quantità per prezzo) è troppo grande.");
     if (!d.PrezzoOttimale.isEmpty()) {
         errore = MessaggioPrezzo(d.PrezzoOttimale, QStringLiteral("Il prezzo ottimale"));
         if (!errore.isEmpty())
             return errore;
     }
+    // The code is free text: the catalogue may since have renamed or dropped it, and an
+    // unknown code simply counts nothing. Only what cannot be stored safely is refused.
     if (d.Errore.isEmpty())
         return QStringLiteral("Indicare il codice errore (NE se l'operazione non ha errori).");
     if (ContieneApice(d.Errore))
-        return QStringLiteral("Il codice errore non puo' contenere apici.");
+        return QStringLiteral("Il codice errore non può contenere apici.");
     if (d.Errore.size() > 2)
-        return QStringLiteral("Il codice errore \"%1\" e' troppo lungo: al massimo 2 caratteri.").arg(d.Errore);
-    const auto trovati = Conta(dataset, QStringLiteral("SELECT COUNT(*) FROM Errori WHERE Cod = ?"), {d.Errore}, errore);
-    if (!trovati)
-        return QStringLiteral("Impossibile leggere il catalogo degli errori: %1").arg(errore);
-    if (*trovati == 0)
-        return QStringLiteral("Il codice errore \"%1\" non e' nel catalogo degli errori.").arg(d.Errore);
+        return QStringLiteral("Il codice errore \"%1\" è troppo lungo: al massimo 2 caratteri.").arg(d.Errore);
     return QString();
 }
 
@@ -232,7 +242,7 @@ EsitoConferma ConfermaEseguito(StatoApplicazione& stato, const RichiestaConferma
         return Fallito(esito, QStringLiteral("nessun portafoglio aperto"));
 
     if (richiesta.modo != Modo::Elimina) {
-        const QString motivo = VerificaDati(stato.DbDataSet, richiesta.dati);
+        const QString motivo = VerificaDati(richiesta.dati);
         if (!motivo.isEmpty()) {
             esito.stato = EsitoConferma::Stato::DatiNonValidi;
             esito.messaggio = motivo;
@@ -250,6 +260,8 @@ EsitoConferma ConfermaEseguito(StatoApplicazione& stato, const RichiestaConferma
         return esito;
     }
 
+    // Attached only when the history ends up empty; it must outlive the transaction.
+    std::optional<ImpostazioniAllegate> impostazioni;
     // One transaction for the write, the check and the restore: rolled back on any early return.
     PuntoSalvataggio t(db, QStringLiteral("conferma_eseguito"));
     if (!t.aperto())
@@ -258,8 +270,8 @@ EsitoConferma ConfermaEseguito(StatoApplicazione& stato, const RichiestaConferma
     if (!allineata)
         return ErroreDatabase(esito, errore);
     if (!*allineata)
-        return Fallito(esito, QStringLiteral("l'elenco mostrato non corrisponde piu' allo storico; "
-                                             "l'elenco e' stato aggiornato, ripetere l'operazione"));
+        return Fallito(esito, QStringLiteral("l'elenco mostrato non corrisponde più allo storico; "
+                                             "l'elenco è stato aggiornato, ripetere l'operazione"));
 
     const DatiPannello& d = richiesta.dati;
     const Valori v = richiesta.modo == Modo::Elimina ? Valori{} : Converti(d, richiesta.modo);
@@ -294,33 +306,38 @@ EsitoConferma ConfermaEseguito(StatoApplicazione& stato, const RichiestaConferma
                     errore))
             return ErroreDatabase(esito, errore);
         if (q.numRowsAffected() != 1)
-            return Fallito(esito, QStringLiteral("l'eseguito da modificare non e' piu' nello storico"));
+            return Fallito(esito, QStringLiteral("l'eseguito da modificare non è più nello storico"));
         break;
     }
     case Modo::Elimina:
         if (!Esegui(q, QStringLiteral("DELETE FROM Eseguiti WHERE ID = ?"), {id}, errore))
             return ErroreDatabase(esito, errore);
         if (q.numRowsAffected() != 1)
-            return Fallito(esito, QStringLiteral("l'eseguito da eliminare non e' piu' nello storico"));
+            return Fallito(esito, QStringLiteral("l'eseguito da eliminare non è più nello storico"));
         break;
     }
 
     // The check sees the uncommitted history of this same connection.
     stato.MessaggioDisponibilita.clear();
+    Esito verifica;
     try {
-        if (controllo)
-            controllo(stato);
-        else
-            ControlloDisponibilita(stato);
+        verifica = controllo ? controllo(stato) : ControlloDisponibilita(stato);
     } catch (const std::exception& e) {
         stato.MessaggioDisponibilita.clear();
-        return Fallito(esito, QStringLiteral("errore nel controllo della disponibilita' (%1)").arg(QString::fromUtf8(e.what())));
+        return Fallito(esito, QStringLiteral("errore nel controllo della disponibilità (%1)").arg(QString::fromUtf8(e.what())));
     } catch (...) {
         stato.MessaggioDisponibilita.clear();
-        return Fallito(esito, QStringLiteral("errore nel controllo della disponibilita'"));
+        return Fallito(esito, QStringLiteral("errore nel controllo della disponibilità"));
     }
-    const QString rifiuto = stato.MessaggioDisponibilita;
     stato.MessaggioDisponibilita.clear();
+    // A check that could not read the history has refused nothing: the change is taken back
+    // and the user told that the database failed.
+    if (verifica.erroreDatabase()) {
+        esito.stato = EsitoConferma::Stato::Errore;
+        esito.messaggio = verifica.messaggio + QStringLiteral(". Lo storico degli eseguiti non è stato modificato.");
+        return esito;
+    }
+    const QString rifiuto = verifica.ok() ? QString() : verifica.messaggio;
 
     // Refused: back to the history the user was looking at, keys included.
     // Accepted: the snapshot follows the history.
@@ -344,6 +361,21 @@ EsitoConferma ConfermaEseguito(StatoApplicazione& stato, const RichiestaConferma
         if (!riga)
             return ErroreDatabase(esito, errore);
         esito.RigaCorrente = static_cast<int>(*riga);
+    }
+
+    // The refresh runs no engine on an empty history: what the engine derives from none
+    // (nothing held, nothing closed, every counter 0) is written here, in this transaction.
+    if (accettato && *righe == 0) {
+        impostazioni.emplace(db, stato.DbDataSet);
+        if (!impostazioni->ok())
+            return ErroreDatabase(esito, impostazioni->errore());
+        // An empty history stops at nothing: any text is the database's.
+        const QString messaggio = RicalcolaPortafoglio(stato.DbDataSet, db);
+        if (!messaggio.isEmpty()) {
+            esito.stato = EsitoConferma::Stato::Errore;
+            esito.messaggio = messaggio + QStringLiteral(". Lo storico degli eseguiti non è stato modificato.");
+            return esito;
+        }
     }
 
     if (!t.conferma())

@@ -2,6 +2,7 @@
 // The data work of the trade window: its snapshot of the history, the reads that fill
 // its panel, and the confirm command that inserts, changes or deletes a trade and
 // takes the change back when the holding check refuses it.
+#include "esito.h"
 #include "stato_applicazione.h"
 
 #include <QDate>
@@ -73,18 +74,21 @@ struct EsitoConferma {
     bool storicoVuoto = false;  // no trade left after the command
 };
 
-// Runs the holding check on stato.DbPortafoglio and leaves any failure text in
-// stato.MessaggioDisponibilita. Called inside the command's open transaction.
-using ControlloStoria = std::function<void(StatoApplicazione&)>;
+// Runs the holding check on stato.DbPortafoglio: accepted, refused (its text also left in
+// stato.MessaggioDisponibilita) or a database error. Called inside the command's open transaction.
+using ControlloStoria = std::function<Esito(StatoApplicazione&)>;
 
 // Applies the mode to Eseguiti. The write, the holding check and, on refusal, the restore
 // of Eseguiti from the snapshot all happen in one transaction of the portfolio connection,
 // so no failure part-way can leave the history damaged. On acceptance the snapshot is
-// brought up to date in the same transaction.
+// brought up to date in the same transaction; when no trade is left, the derived tables
+// are emptied and the error counters set to 0 in it too (the refresh does not run the
+// engine on an empty history), with the settings file attached so one commit covers both.
 EsitoConferma ConfermaEseguito(StatoApplicazione& stato, const RichiestaConferma& richiesta,
                                const ControlloStoria& controllo = {});
 
 // The Italian reason why the panel's values cannot be written; empty when they can.
-QString VerificaDati(const QSqlDatabase& dataset, const DatiPannello& dati);
+// Numbers are read as typed and in every form the panel itself writes them ("3E+20").
+QString VerificaDati(const DatiPannello& dati);
 
 } // namespace eseguiti

@@ -20,7 +20,7 @@ sqlite3* ManigliaSqlite(const QSqlDatabase& db)
 IstruzioneSqlite::IstruzioneSqlite(sqlite3* db, const char* sql) : db_(db)
 {
     if (!db_) {
-        errore_ = QStringLiteral("la connessione non e' un database SQLite aperto");
+        errore_ = QStringLiteral("la connessione non è un database SQLite aperto");
         return;
     }
     ok_ = sqlite3_prepare_v2(db_, sql, -1, &stmt_, nullptr) == SQLITE_OK;
@@ -98,6 +98,14 @@ QString IstruzioneSqlite::Testo(int colonna) const
     if (!testo)
         return QStringLiteral("");
     return QString::fromUtf8(reinterpret_cast<const char*>(testo), sqlite3_column_bytes(stmt_, colonna));
+}
+
+QByteArrayView IstruzioneSqlite::Byte(int colonna) const
+{
+    const unsigned char* testo = sqlite3_column_text(stmt_, colonna);
+    if (!testo)
+        return QByteArrayView();
+    return QByteArrayView(reinterpret_cast<const char*>(testo), sqlite3_column_bytes(stmt_, colonna));
 }
 
 qint64 IstruzioneSqlite::Intero(int colonna) const

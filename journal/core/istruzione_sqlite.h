@@ -2,6 +2,7 @@
 // Statements run straight on the SQLite handle of a Qt connection. Used where a replay
 // reads or writes one row per trade: Qt's per-value conversions would cost more than
 // the work itself. Same connection, so same transaction and same uncommitted rows.
+#include <QByteArrayView>
 #include <QSqlDatabase>
 #include <QString>
 
@@ -36,6 +37,8 @@ public:
     // Columns count from 0. A NULL reads as "" or 0; a whole number stored as a decimal
     // one rounds halves to even.
     QString Testo(int colonna) const;
+    // The column's UTF-8 bytes, valid until the next row: for comparing without converting.
+    QByteArrayView Byte(int colonna) const;
     qint64 Intero(int colonna) const;
     double Reale(int colonna) const;
     bool Nullo(int colonna) const;

@@ -1,5 +1,6 @@
 #include "motore.h"
 
+#include "impostazioni_allegate.h"
 #include "istruzione_sqlite.h"
 #include "punto_salvataggio.h"
 #include "replay_posizioni.h"
@@ -30,11 +31,11 @@ void Esegui(sqlite3* db, const char* sql)
 }
 
 // The first row of System for each code, as a lookup by code would find it.
-QHash<QString, Tariffa> LeggiTariffe(sqlite3* dataset)
+QHash<QString, Tariffa> LeggiTariffe(sqlite3* db)
 {
     QHash<QString, Tariffa> tariffe;
-    IstruzioneSqlite s(dataset,
-                       "SELECT Cod, Commissioni, CommissioniMin FROM System WHERE Cod IS NOT NULL ORDER BY rowid");
+    IstruzioneSqlite s(db, "SELECT Cod, Commissioni, CommissioniMin FROM impostazioni.System "
+                           "WHERE Cod IS NOT NULL ORDER BY rowid");
     while (s.Riga()) {
         const QString cod = s.Testo(0);
         if (!tariffe.contains(cod))
@@ -44,10 +45,10 @@ QHash<QString, Tariffa> LeggiTariffe(sqlite3* dataset)
     return tariffe;
 }
 
-QSet<QString> LeggiCatalogo(sqlite3* dataset)
+QSet<QString> LeggiCatalogo(sqlite3* db)
 {
     QSet<QString> codici;
-    IstruzioneSqlite s(dataset, "SELECT Cod FROM Errori WHERE Cod IS NOT NULL");
+    IstruzioneSqlite s(db, "SELECT Cod FROM impostazioni.Errori WHERE Cod IS NOT NULL");
     while (s.Riga())
         codici.insert(s.Testo(0));
     Verifica(s);
@@ -92,10 +93,10 @@ void ScriviPosizioni(sqlite3* portafoglio, const std::vector<PosizioneAperta>& p
     }
 }
 
-void ScriviContatori(sqlite3* dataset, const QHash<QString, qint64>& conteggi)
+void ScriviContatori(sqlite3* db, const QHash<QString, qint64>& conteggi)
 {
-    Esegui(dataset, "UPDATE Errori SET Contatore = 0");
-    IstruzioneSqlite s(dataset, "UPDATE Errori SET Contatore = ? WHERE Cod = ?");
+    Esegui(db, "UPDATE impostazioni.Errori SET Contatore = 0");
+    IstruzioneSqlite s(db, "UPDATE impostazioni.Errori SET Contatore = ? WHERE Cod = ?");
     Verifica(s);
     for (auto it = conteggi.constBegin(); it != conteggi.constEnd(); ++it) {
         if (it.value() == 0)
@@ -125,7 +126,7 @@ QString Riproduci(sqlite3* portafoglio, ReplayPosizioni& replay)
         e.System = eseguiti.Testo(2);
         e.Cod = eseguiti.Testo(3);
         e.Titolo = eseguiti.Testo(4);
-        e.Qta = eseguiti.Intero(5);
+        e.Qta = eseguiti.Reale(5);
         e.Prezzo = eseguiti.Reale(6);
         e.Importo = eseguiti.Reale(7);
         e.Errore = eseguiti.Testo(8);
@@ -143,40 +144,36 @@ QString Riproduci(sqlite3* portafoglio, ReplayPosizioni& replay)
 
 QString RicalcolaPortafoglio(QSqlDatabase& dataset, QSqlDatabase& portafoglio)
 {
-    // Both savepoints live until the end, so a failure anywhere takes back both databases.
-    std::optional<PuntoSalvataggio> spDataset;
-    std::optional<PuntoSalvataggio> spPortafoglio;
+    // The settings are attached to the portfolio connection, so one savepoint holds every
+    // write of the run and its commit is one atomic commit of both files: a commit that
+    // fails (the settings file held by another reader, say) leaves both as they were.
+    std::optional<ImpostazioniAllegate> impostazioni;
+    std::optional<PuntoSalvataggio> sp;
     try {
-        sqlite3* ds = ManigliaSqlite(dataset);
         sqlite3* pf = ManigliaSqlite(portafoglio);
-        if (!ds || !pf)
+        if (!pf || !ManigliaSqlite(dataset))
             throw ErroreDb{QStringLiteral("database non aperto")};
-        ReplayPosizioni replay(LeggiTariffe(ds), LeggiCatalogo(ds));
-
-        spPortafoglio.emplace(portafoglio, QStringLiteral("ricalcolo_portafoglio"));
-        if (!spPortafoglio->aperto())
-            throw ErroreDb{spPortafoglio->errore()};
-        spDataset.emplace(dataset, QStringLiteral("ricalcolo_contatori"));
-        if (!spDataset->aperto())
-            throw ErroreDb{spDataset->errore()};
+        impostazioni.emplace(portafoglio, dataset);
+        if (!impostazioni->ok())
+            throw ErroreDb{impostazioni->errore()};
+        sp.emplace(portafoglio, QStringLiteral("ricalcolo_portafoglio"));
+        if (!sp->aperto())
+            throw ErroreDb{sp->errore()};
+        ReplayPosizioni replay(LeggiTariffe(pf), LeggiCatalogo(pf));
 
         Esegui(pf, "DELETE FROM Portafoglio");
         Esegui(pf, "DELETE FROM OperazioniChiuse");
         // A stopped replay still keeps what it wrote up to the offending trade.
         const QString messaggio = Riproduci(pf, replay);
         ScriviPosizioni(pf, replay.Posizioni());
-        ScriviContatori(ds, replay.Conteggi());
+        ScriviContatori(pf, replay.Conteggi());
 
-        if (!spPortafoglio->conferma())
-            throw ErroreDb{spPortafoglio->errore()};
-        if (!spDataset->conferma())
-            throw ErroreDb{spDataset->errore()};
+        if (!sp->conferma())
+            throw ErroreDb{sp->errore()};
         return messaggio;
     } catch (const ErroreDb& errore) {
-        if (spDataset)
-            spDataset->annulla();
-        if (spPortafoglio)
-            spPortafoglio->annulla();
+        if (sp)
+            sp->annulla();
         return QStringLiteral("Errore del database: ") + errore.testo;
     }
 }

@@ -1,6 +1,7 @@
 #include "replay_posizioni.h"
 
 #include "date.h"
+#include "eseguito_valido.h"
 #include "numeri.h"
 #include "tipo_eseguito.h"
 
@@ -24,6 +25,18 @@ double Quoziente(double dividendo, double divisore)
     return std::isfinite(q) ? q : 0;
 }
 
+bool Finiti(std::initializer_list<double> valori)
+{
+    return std::all_of(valori.begin(), valori.end(), [](double v) { return std::isfinite(v); });
+}
+
+Passo Ferma(const Eseguito& e, const QString& difetto)
+{
+    Passo passo;
+    passo.messaggio = EseguitoNonValido(e.Data, e.Cod, difetto);
+    return passo;
+}
+
 } // namespace
 
 ReplayPosizioni::ReplayPosizioni(QHash<QString, Tariffa> tariffe, const QSet<QString>& catalogo)
@@ -33,13 +46,13 @@ ReplayPosizioni::ReplayPosizioni(QHash<QString, Tariffa> tariffe, const QSet<QSt
         conteggi_.insert(cod, 0);
 }
 
-double ReplayPosizioni::Commissione(const Eseguito& e) const
+double ReplayPosizioni::Commissione(const Eseguito& e, double qta) const
 {
     const auto t = tariffe_.constFind(e.System);
     // A system missing from the table has no rate and no minimum either.
     if (t == tariffe_.constEnd())
         return 0;
-    const double c = static_cast<double>(e.Qta) * e.Prezzo * t->Commissioni / 1000;
+    const double c = qta * e.Prezzo * t->Commissioni / 1000;
     return c < t->CommissioniMin ? t->CommissioniMin : c;
 }
 
@@ -56,26 +69,47 @@ void ReplayPosizioni::GiornoDi(const QString& data)
 
 Passo ReplayPosizioni::Applica(const Eseguito& e)
 {
+    GiornoDi(e.Data);
+    if (!ultimoGiorno_)
+        return Ferma(e, DifettoData());
+    const std::optional<qint64> quantita = QuantitaValida(e.Qta);
+    if (!quantita)
+        return Ferma(e, DifettoQuantita(e.Qta));
+    if (const QString difetto = DifettoPrezzo(e.Prezzo); !difetto.isEmpty())
+        return Ferma(e, difetto);
+
     Passo passo;
-    const double c = Commissione(e);
-    const double qta = static_cast<double>(e.Qta);
+    const qint64 pezzi = *quantita;
+    const double qta = static_cast<double>(pezzi);
+    const double c = Commissione(e, qta);
     const auto trovata = posizioni_.find(e.Cod);
 
+    // Every value is computed and checked before anything changes, so a trade whose
+    // figures are not finite leaves the replay as the trade before it left it.
     if (EAcquisto(e.Tipo)) {
         if (trovata == posizioni_.end()) {
             Riga r;
-            r.posizione = {e.System, e.Cod, e.Titolo, e.Qta, ArrotondaPari(e.Prezzo, 4), e.Importo, c};
+            r.posizione = {e.System, e.Cod, e.Titolo, pezzi, ArrotondaPari(e.Prezzo, 4), e.Importo, c};
+            if (!Finiti({r.posizione.PzoCarico, r.posizione.Importo, r.posizione.Commissioni}))
+                return Ferma(e, DifettoCalcolo());
             r.ordine = prossimoOrdine_++;
             posizioni_.insert(e.Cod, std::move(r));
         } else {
             PosizioneAperta& p = trovata->posizione;
-            const qint64 nuovaQta = p.Qta + e.Qta;
+            if (p.Qta > QuantitaMassima - pezzi)
+                return Ferma(e, DifettoPosseduta());
+            const qint64 nuovaQta = p.Qta + pezzi;
             const double nuovoPrezzo =
                 Quoziente(qta * e.Prezzo + static_cast<double>(p.Qta) * p.PzoCarico, static_cast<double>(nuovaQta));
+            const double pzoCarico = ArrotondaPari(nuovoPrezzo, 4);
+            const double importo = nuovoPrezzo * static_cast<double>(nuovaQta);
+            const double commissioni = p.Commissioni + c;
+            if (!Finiti({qta * e.Prezzo, static_cast<double>(p.Qta) * p.PzoCarico, pzoCarico, importo, commissioni}))
+                return Ferma(e, DifettoCalcolo());
             p.Qta = nuovaQta;
-            p.PzoCarico = ArrotondaPari(nuovoPrezzo, 4);
-            p.Importo = nuovoPrezzo * static_cast<double>(nuovaQta);
-            p.Commissioni = p.Commissioni + c;
+            p.PzoCarico = pzoCarico;
+            p.Importo = importo;
+            p.Commissioni = commissioni;
         }
     } else {
         if (trovata == posizioni_.end()) {
@@ -84,7 +118,6 @@ Passo ReplayPosizioni::Applica(const Eseguito& e)
         }
         PosizioneAperta& p = trovata->posizione;
         const double quota = Quoziente(p.Commissioni * qta, static_cast<double>(p.Qta));
-        GiornoDi(e.Data);
 
         OperazioneChiusa o;
         o.Data = ultimaDataIso_;
@@ -93,26 +126,34 @@ Passo ReplayPosizioni::Applica(const Eseguito& e)
         o.Cod = e.Cod;
         o.Titolo = e.Titolo;
         o.PzoCarico = p.PzoCarico;
-        o.Qta = e.Qta;
+        o.Qta = pezzi;
         o.Prezzo = ArrotondaPari(e.Prezzo, 4);
         o.GP = ArrotondaPari(e.Prezzo * qta - p.PzoCarico * qta, 4);
         o.GPPercentuale = ArrotondaPari(Quoziente(e.Prezzo - p.PzoCarico, p.PzoCarico) * 100, 2);
         o.Commissioni = c + quota;
-        passo.chiusa = std::move(o);
+        if (!Finiti({e.Prezzo * qta, p.PzoCarico * qta, p.Commissioni * qta, o.Prezzo, o.GP, o.GPPercentuale,
+                     o.Commissioni}))
+            return Ferma(e, DifettoCalcolo());
 
-        if (e.Qta == p.Qta) {
+        if (pezzi == p.Qta) {
             posizioni_.erase(trovata);
-        } else if (e.Qta < p.Qta) {
-            const qint64 resto = p.Qta - e.Qta;
+        } else if (pezzi < p.Qta) {
+            const qint64 resto = p.Qta - pezzi;
+            const double importo = ArrotondaPari(static_cast<double>(resto) * p.PzoCarico, 1);
+            const double commissioni = p.Commissioni - quota;
+            if (!Finiti({importo, commissioni}))
+                return Ferma(e, DifettoCalcolo());
             p.Qta = resto;
-            p.Importo = ArrotondaPari(static_cast<double>(resto) * p.PzoCarico, 1);
-            p.Commissioni = p.Commissioni - quota;
+            p.Importo = importo;
+            p.Commissioni = commissioni;
         } else {
             // The closed operation for the whole quantity stays; the position does not change.
             passo.messaggio = e.Cod + QStringLiteral(" disponibili solo ") +
                               numeri::TestoNumero(static_cast<double>(p.Qta)) + QStringLiteral(" pezzi");
-            return passo;
         }
+        passo.chiusa = std::move(o);
+        if (!passo.messaggio.isEmpty())
+            return passo;
     }
 
     const auto conteggio = conteggi_.find(e.Errore);

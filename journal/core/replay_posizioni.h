@@ -17,7 +17,7 @@ struct Eseguito {
     QString System;
     QString Cod;
     QString Titolo;
-    qint64 Qta = 0;
+    double Qta = 0;    // as stored: the replay checks that it is a whole number in range
     double Prezzo = 0;
     double Importo = 0;
     QString Errore;
@@ -67,7 +67,8 @@ public:
     // `tariffe`: the first row of System for each code; `catalogo`: the error codes that count.
     ReplayPosizioni(QHash<QString, Tariffa> tariffe, const QSet<QString>& catalogo);
 
-    // Applies one trade. After a step with a message nothing more may be applied.
+    // Applies one trade. After a step with a message nothing more may be applied. A trade
+    // that is not valid (see eseguito_valido.h) stops the replay and changes nothing.
     Passo Applica(const Eseguito& e);
 
     // The open positions in the order their rows would stand in Portafoglio: a position
@@ -83,7 +84,7 @@ private:
         quint64 ordine = 0;
     };
 
-    double Commissione(const Eseguito& e) const;
+    double Commissione(const Eseguito& e, double qta) const;
     // Trades come in date order, so the last date read is nearly always the next one.
     void GiornoDi(const QString& data);
 

@@ -1,6 +1,14 @@
 #include "tabella_conto.h"
 
+#include "date.h"
 #include "lettura_righe.h"
+#include "somme_conto.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+#include <cmath>
 
 Lettura<RigaConto> LeggiConto(const QSqlDatabase& portafoglio, OrdineConto ordine)
 {
@@ -16,4 +24,78 @@ Lettura<RigaConto> LeggiConto(const QSqlDatabase& portafoglio, OrdineConto ordin
         r.Descrizione = s.Testo(ColConto::Descrizione);
         return r;
     });
+}
+
+namespace {
+
+const QString MovimentoNonTrovato = QStringLiteral("Il movimento non si trova piu' nel conto.");
+
+Esito Controlla(const MovimentoConto& m)
+{
+    if (!conto::Tipi().contains(m.Tipo))
+        return Esito::rifiutato(QStringLiteral("Tipo di movimento non valido: %1").arg(m.Tipo));
+    if (!std::isfinite(m.Importo) || m.Importo < 0)
+        return Esito::rifiutato(QStringLiteral("Importo non valido."));
+    if (!m.Data.isValid())
+        return Esito::rifiutato(QStringLiteral("Data non valida."));
+    return Esito::accettato();
+}
+
+QString Descrizione(const MovimentoConto& m)
+{
+    return m.Descrizione.isEmpty() ? QStringLiteral(".") : m.Descrizione;
+}
+
+Esito Errore(const QSqlQuery& q)
+{
+    return Esito::erroreDatabase(QStringLiteral("Errore del database: %1").arg(q.lastError().text()));
+}
+
+} // namespace
+
+Esito InserisciMovimento(QSqlDatabase& portafoglio, const MovimentoConto& m, qint64* id)
+{
+    if (Esito e = Controlla(m); !e.ok())
+        return e;
+    QSqlQuery q(portafoglio);
+    q.prepare(QStringLiteral("INSERT INTO Conto (Data, Tipo, Importo, Descrizione) VALUES (?, ?, ?, ?)"));
+    q.addBindValue(date::DataIso(m.Data));
+    q.addBindValue(m.Tipo);
+    q.addBindValue(m.Importo);
+    q.addBindValue(Descrizione(m));
+    if (!q.exec())
+        return Errore(q);
+    if (id)
+        *id = q.lastInsertId().toLongLong();
+    return Esito::accettato();
+}
+
+Esito ModificaMovimento(QSqlDatabase& portafoglio, qint64 id, const MovimentoConto& m)
+{
+    if (Esito e = Controlla(m); !e.ok())
+        return e;
+    QSqlQuery q(portafoglio);
+    q.prepare(QStringLiteral("UPDATE Conto SET Data = ?, Tipo = ?, Importo = ?, Descrizione = ? WHERE ID = ?"));
+    q.addBindValue(date::DataIso(m.Data));
+    q.addBindValue(m.Tipo);
+    q.addBindValue(m.Importo);
+    q.addBindValue(Descrizione(m));
+    q.addBindValue(id);
+    if (!q.exec())
+        return Errore(q);
+    if (q.numRowsAffected() < 1)
+        return Esito::rifiutato(MovimentoNonTrovato);
+    return Esito::accettato();
+}
+
+Esito EliminaMovimento(QSqlDatabase& portafoglio, qint64 id)
+{
+    QSqlQuery q(portafoglio);
+    q.prepare(QStringLiteral("DELETE FROM Conto WHERE ID = ?"));
+    q.addBindValue(id);
+    if (!q.exec())
+        return Errore(q);
+    if (q.numRowsAffected() < 1)
+        return Esito::rifiutato(MovimentoNonTrovato);
+    return Esito::accettato();
 }

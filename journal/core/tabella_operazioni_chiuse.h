@@ -18,6 +18,10 @@ inline const QString SqlColonneOperazioniChiuse = QStringLiteral(
     "Data, giornoDiSettimana, System, Cod, Titolo, PzoCarico, Qta, Prezzo, GP, GPPercentuale, Commissioni, "
     "Errore, PrezzoOttimale");
 
+// The closed-operation grid, in replay order.
+inline const QString SqlGrigliaOperazioniChiuse =
+    QStringLiteral("SELECT ") + SqlColonneOperazioniChiuse + QStringLiteral(" FROM OperazioniChiuse ORDER BY rowid");
+
 struct RigaOperazioneChiusa {
     QString Data;                           // ISO date of the sell
     std::optional<int> giornoDiSettimana;   // Sunday = 1

@@ -11,6 +11,10 @@ struct ColPortafoglio {
 
 inline const QString SqlColonnePortafoglio = QStringLiteral("System, Cod, Titolo, Qta, PzoCarico, Importo, Commissioni");
 
+// The open-position grid, in the engine's order.
+inline const QString SqlGrigliaPortafoglio =
+    QStringLiteral("SELECT ") + SqlColonnePortafoglio + QStringLiteral(" FROM Portafoglio ORDER BY rowid");
+
 struct RigaPortafoglio {
     QString System;
     QString Cod;

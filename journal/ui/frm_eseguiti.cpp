@@ -9,6 +9,7 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -150,9 +151,13 @@ void frmEseguiti::CostruisciPannello()
     lab_Importo_ = Crea<QLabel>(Frame4, "lab_Importo");
     lab_Importo_->setFrameShape(QFrame::StyledPanel);
     lab_Importo_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    dtp_Data_->setMinimumWidth(96);
-    for (QWidget* campo : std::initializer_list<QWidget*>{dbc_System_, txtQta_, txtPrezzo_, lab_Importo_})
-        campo->setMinimumWidth(54);
+    // Every control keeps room for what it shows: the date with its calendar button, an
+    // amount of up to 13 characters, a price of 5 + 2 digits.
+    dtp_Data_->setMinimumWidth(dtp_Data_->sizeHint().width());
+    const QFontMetrics metrica(font());
+    for (QWidget* campo : std::initializer_list<QWidget*>{dbc_System_, txtQta_, txtPrezzo_})
+        campo->setMinimumWidth(std::max(54, metrica.horizontalAdvance(QStringLiteral("00000,00")) + 12));
+    lab_Importo_->setMinimumWidth(metrica.horizontalAdvance(QStringLiteral("0000000000,00")) + 8);
 
     g4->addWidget(Etichetta(Frame4, "Label35", QStringLiteral("Data"), dtp_Data_), 0, 0);
     g4->addWidget(dtp_Data_, 0, 1);
@@ -177,6 +182,8 @@ void frmEseguiti::CostruisciPannello()
     auto* Frame3 = Cornice(Frame1_, "Frame3");
     auto* g3 = new QGridLayout(Frame3);
     Compatta(g3);
+    // One column, each counter under its caption: the trade's fields need the width.
+    g3->setVerticalSpacing(0);
     Option1_ = new QButtonGroup(this);
     Option1_->setObjectName(QStringLiteral("Option1"));
     const struct {
@@ -189,16 +196,17 @@ void frmEseguiti::CostruisciPannello()
         auto* b = Crea<QRadioButton>(Frame3, m.nome);
         b->setText(QLatin1String(m.testo));
         Option1_->addButton(b, m.id);
-        g3->addWidget(b, riga++, 0, 1, 2);
+        g3->addWidget(b, riga++, 0);
     }
     Option1_->button(IdNuovo)->setChecked(true);
     lab_RowSelect_ = Crea<QLabel>(Frame3, "lab_RowSelect");
     lab_TotaleEseguiti_ = Crea<QLabel>(Frame3, "lab_TotaleEseguiti");
     g3->addWidget(Etichetta(Frame3, "Label3", QStringLiteral("Numero riga selezionata"), lab_RowSelect_), 3, 0);
-    g3->addWidget(lab_RowSelect_, 3, 1);
-    g3->addWidget(Etichetta(Frame3, "Label2", QStringLiteral("Totale operazioni"), lab_TotaleEseguiti_), 4, 0);
-    g3->addWidget(lab_TotaleEseguiti_, 4, 1);
-    lab_RowSelect_->setMinimumWidth(28);
+    g3->addWidget(lab_RowSelect_, 4, 0);
+    g3->addWidget(Etichetta(Frame3, "Label2", QStringLiteral("Totale operazioni"), lab_TotaleEseguiti_), 5, 0);
+    g3->addWidget(lab_TotaleEseguiti_, 6, 0);
+    for (QLabel* contatore : {lab_RowSelect_, lab_TotaleEseguiti_})
+        contatore->setMinimumWidth(metrica.horizontalAdvance(QStringLiteral("0000000")));
     righe1->addWidget(Frame3, 0);
 
     // The error code, the optimal price and the confirmation.
@@ -213,12 +221,13 @@ void frmEseguiti::CostruisciPannello()
     dbc_Errore_->setModel(modelloErrori_);
     txtPzoOttimale_ = Crea<QLineEdit>(Frame2, "txtPzoOttimale");
     dbc_Errore_->setMinimumWidth(52);
-    txtPzoOttimale_->setFixedWidth(58);
+    txtPzoOttimale_->setMinimumWidth(std::max(58, metrica.horizontalAdvance(QStringLiteral("00000,00")) + 12));
+    // Captions above their boxes: the trade's fields need the width.
     g2->addWidget(Etichetta(Frame2, "Label42", QStringLiteral("Errore"), dbc_Errore_), 0, 0);
-    g2->addWidget(dbc_Errore_, 0, 1);
+    g2->addWidget(dbc_Errore_, 1, 0);
     lab_PzoOttimale_ = Etichetta(Frame2, "lab_PzoOttimale", QStringLiteral("Pzo ottimale"), txtPzoOttimale_);
-    g2->addWidget(lab_PzoOttimale_, 1, 0);
-    g2->addWidget(txtPzoOttimale_, 1, 1);
+    g2->addWidget(lab_PzoOttimale_, 2, 0);
+    g2->addWidget(txtPzoOttimale_, 3, 0);
     destra->addWidget(Frame2);
     cmd_Ok_ = Crea<QPushButton>(Frame1_, "cmd_Ok");
     cmd_Ok_->setText(QStringLiteral("Conferma"));
@@ -314,12 +323,12 @@ void frmEseguiti::Main()
     dbc_Errore_->setEditText(errorePannello);
 
     const int righe = modelloEseguiti_->rowCount();
-    // A reload resets the columns: the key stays hidden, the name takes the room left.
+    // A reload resets the columns: the key stays hidden, every column is as wide as its
+    // caption and its cells, and the name takes the room left.
     dbg_Eseguiti_->setColumnHidden(0, true);
     QHeaderView* colonne = dbg_Eseguiti_->horizontalHeader();
-    colonne->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    colonne->setSectionResizeMode(QHeaderView::ResizeToContents);
     colonne->setSectionResizeMode(5, QHeaderView::Stretch);
-    colonne->setSectionResizeMode(10, QHeaderView::ResizeToContents);
     if (righe == 0) {
         // Selecting "Nuovo" is a click on it: the panel is made ready for a new trade.
         Option1_->button(IdNuovo)->setChecked(true);

@@ -5,6 +5,7 @@
 #include "date.h"
 #include "modello_griglia.h"
 #include "numeri.h"
+#include "numero_scritto.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -291,8 +292,8 @@ void frmEseguiti::ControlloConferma()
 
 QString frmEseguiti::importo() const
 {
-    const auto prezzo = numeri::LeggiNumero(txtPrezzo_->text());
-    const auto qta = numeri::LeggiIntero(txtQta_->text());
+    const auto prezzo = numeri::LeggiNumeroMostrato(txtPrezzo_->text());
+    const auto qta = numeri::LeggiNumeroMostrato(txtQta_->text());
     if (!prezzo || !qta)
         return QStringLiteral("0");
     return numeri::TestoNumero(*prezzo * static_cast<double>(*qta));

@@ -16,6 +16,19 @@ bool EsisteFile(const QString& percorso)
     return true;
 }
 
+bool StessoFile(const QString& a, const QString& b)
+{
+    if (a == b)
+        return true;
+    if (a.isEmpty() || b.isEmpty())
+        return false;
+    const QFileInfo ia(a), ib(b);
+    if (ia.absoluteFilePath() == ib.absoluteFilePath())
+        return true;
+    const QString ca = ia.canonicalFilePath();
+    return !ca.isEmpty() && ca == ib.canonicalFilePath();
+}
+
 QString ConvertiData(const QString& nome)
 {
     const QString coda = nome.right(12);

@@ -38,6 +38,10 @@ void PuntoSalvataggio::annulla()
         return;
     // ROLLBACK TO keeps the savepoint open; RELEASE then closes it with nothing in it.
     Esegui(QStringLiteral("ROLLBACK TO ") + nome_);
-    Esegui(QStringLiteral("RELEASE ") + nome_);
+    // Only the outermost savepoint can fail to release: it is a commit, which may not get
+    // the lock of a file another connection is reading. Its transaction holds nothing of
+    // anyone else, so it is ended outright rather than left open.
+    if (!Esegui(QStringLiteral("RELEASE ") + nome_))
+        Esegui(QStringLiteral("ROLLBACK"));
     aperto_ = false;
 }

@@ -19,6 +19,7 @@ struct StatoApplicazione {
     std::shared_ptr<QLockFile> BloccoPortafoglio;
     bool PrimaAttivazione = false;
     int SceltaBenvenuto = 0;             // 1 new, 2 open, 3 open last
+    bool AvvioInterrotto = false;        // the splash was closed without the password: the program ends
 
     bool portafoglioAperto() const { return !PercorsoPortafoglio.isEmpty() && DbPortafoglio.isOpen(); }
 };

@@ -1,6 +1,7 @@
 #include "avvio_programma.h"
 
 #include "aspetto_programma.h"
+#include "associazione_file.h"
 #include "avvio.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@ std::unique_ptr<MDIForm1> AvviaProgramma(StatoApplicazione& stato, const QString
         messaggi.mostra(errore, Messaggi::Icona::Critico);
         return nullptr;
     }
+    RegistraAssociazioneFile();
     auto principale = std::make_unique<MDIForm1>(stato, messaggi, dialoghi);
     // After the main window, which registers the icons' resource. Windows without an icon
     // of their own, the MDI children included, show the application's.

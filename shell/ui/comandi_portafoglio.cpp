@@ -4,6 +4,7 @@
 #include "blocco_file.h"
 #include "contenuto_portafoglio.h"
 #include "database.h"
+#include "file_del_programma.h"
 #include "file_portafoglio.h"
 #include "file_utili.h"
 #include "motore.h"
@@ -20,15 +21,6 @@ const QString Titolo = QStringLiteral("Brunivox");
 const QString PrefissoTitolo = QStringLiteral("Brunivox - ");
 const QString FiltroPortafogli = QStringLiteral("*.gvf|*.gvf");
 const QString PrefissoErroreDatabase = QStringLiteral("Errore del database: ");
-
-// Two spellings of one file (a link, "..") are the same file.
-bool StessoFile(const QString& a, const QString& b)
-{
-    if (a == b)
-        return true;
-    const QString ca = QFileInfo(a).canonicalFilePath();
-    return !ca.isEmpty() && ca == QFileInfo(b).canonicalFilePath();
-}
 
 } // namespace
 
@@ -47,8 +39,9 @@ bool MDIForm1::scratchAperto() const
 
 void MDIForm1::abilitaComandiPortafoglio()
 {
+    pulsante(5)->setEnabled(true);
     pulsante(6)->setEnabled(true);
-    abilitaVoci({"mnu_Eseguiti", "mnu_Salva", "mnu_Importa"}, true);
+    abilitaVoci({"mnu_Eseguiti", "mnu_ContoTitoli", "mnu_Salva", "mnu_Importa"}, true);
 }
 
 // Opens `percorso` as the portfolio. A file that is not a portfolio is refused with a
@@ -221,20 +214,9 @@ bool MDIForm1::copiaEContinua(const QString& destinazione)
     return true;
 }
 
-// The settings file and the scratch portfolio are the program's own: saving over them would
-// lose the settings or the untitled work, wherever the folder.
 QString MDIForm1::destinazioneRifiutata(const QString& scelto) const
 {
-    const StatoApplicazione& stato = contesto_.stato;
-    const QString nome = QFileInfo(scelto).fileName();
-    if (nome.compare(NomeFileDataSet, Qt::CaseInsensitive) == 0
-        || nome.compare(NomeFileDataExe, Qt::CaseInsensitive) == 0
-        || StessoFile(scelto, QDir(stato.CartellaProgramma).filePath(NomeFileDataSet))
-        || StessoFile(scelto, percorsoScratch()))
-        return QStringLiteral("Il file %1 è un file di Brunivox e non può essere sostituito: "
-                              "scegliere un altro nome.")
-            .arg(nome);
-    return QString();
+    return FileDelProgrammaRifiutato(scelto, contesto_.stato.CartellaProgramma);
 }
 
 void MDIForm1::SalvaConNome()

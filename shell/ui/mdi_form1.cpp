@@ -215,16 +215,28 @@ void MDIForm1::ToolbarMenu(int Icone32, int IconeName)
     }
 }
 
+void MDIForm1::mostraToolbar1(bool visibile)
+{
+    toolbar1_->setVisible(visibile);
+}
+
+void MDIForm1::mostraToolbar3(bool visibile)
+{
+    // The bar keeps its own height of 1000 twips, enough for the faces and their cities.
+    toolbar3_->setVisible(visibile);
+}
+
 void MDIForm1::statoSenzaPortafoglio()
 {
     for (int i = 1; i <= NumeroPulsantiToolbar; ++i)
         if (QAction* p = pulsante(i); p && !p->isSeparator())
-            p->setEnabled(i == 1 || i == 2 || i == 4 || i == 5);
+            p->setEnabled(i == 1 || i == 2 || i == 4);
     // The last-file entry follows ApriUltimo, not the portfolio.
     for (QAction* v : std::as_const(voci_))
         if (v->objectName() != QLatin1String("mnu_ApriUltimo"))
             v->setEnabled(true);
-    abilitaVoci({"mnu_Salva", "mnu_Importa", "mnu_Eseguiti", "mnu_Portafoglio", "mnu_Errori",
+    // The cash account works on the open portfolio, so it waits for one like the rest.
+    abilitaVoci({"mnu_Salva", "mnu_Importa", "mnu_Eseguiti", "mnu_ContoTitoli", "mnu_Portafoglio", "mnu_Errori",
                  "mnu_OperazioniChiuse", "mnu_SequenzeOperazioni", "mnu_Esporta", "mnu_GP",
                  "mnu_StatistichePeriodo", "mnu_Report", "mnu_Risk", "mnu_MDD", "mnu_Medie"},
                 false);
@@ -258,6 +270,8 @@ void MDIForm1::Carica()
     timer2_->start();
 
     apriFinestra(QStringLiteral("Presentazione"));
+    if (stato.AvvioInterrotto)
+        return;   // the splash was left without the password: the program ends here
     stato.PrimaAttivazione = true;
 }
 

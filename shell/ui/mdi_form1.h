@@ -72,7 +72,9 @@ public Q_SLOTS:
     void Colore();
     // 16-pixel icons without captions unless Icone32 is 1; with 32-pixel icons tooltips,
     // and captions when IconeName is 1.
-    void ToolbarMenu(int Icone32, int IconeName);
+    void ToolbarMenu(int Icone32, int IconeName) override;
+    void mostraToolbar1(bool visibile) override;
+    void mostraToolbar3(bool visibile) override;
     // One tick of the world clocks.
     void AggiornaOrologi();
 

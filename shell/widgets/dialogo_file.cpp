@@ -45,3 +45,24 @@ QString DialogoFileQt::salva(const QString& titolo, const QString& filtro)
         return QString();
     return dialogo.selectedFiles().first();
 }
+
+SceltaFile DialogoFileQt::salvaConFiltro(const QString& titolo, const QString& filtro)
+{
+    const QStringList voci = FiltroQt(filtro).split(QStringLiteral(";;"));
+    const QStringList parti = filtro.split(QLatin1Char('|'));
+    const auto suffisso = [&parti](qsizetype voce) {
+        return voce < 0 ? QString() : SuffissoPredefinito(parti.mid(2 * voce, 2).join(QLatin1Char('|')));
+    };
+    QFileDialog dialogo(genitore_, titolo, QString(), voci.join(QStringLiteral(";;")));
+    dialogo.setAcceptMode(QFileDialog::AcceptSave);
+    dialogo.setFileMode(QFileDialog::AnyFile);
+    // The overwrite question is the caller's own.
+    dialogo.setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::DontConfirmOverwrite);
+    // A name typed without extension gets the one of the type picked.
+    dialogo.setDefaultSuffix(suffisso(0));
+    QObject::connect(&dialogo, &QFileDialog::filterSelected, &dialogo,
+                     [&](const QString& voce) { dialogo.setDefaultSuffix(suffisso(voci.indexOf(voce))); });
+    if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
+        return {};
+    return {dialogo.selectedFiles().first(), static_cast<int>(voci.indexOf(dialogo.selectedNameFilter())) + 1};
+}

@@ -5,12 +5,24 @@
 
 class QWidget;
 
+// A save dialog's answer when the file type matters: the path and the filter entry picked.
+struct SceltaFile {
+    QString percorso;   // empty when the user cancels
+    int filtro = 1;     // 1-based entry of the filter, as the user left it
+};
+
 class DialogoFile {
 public:
     virtual ~DialogoFile() = default;
     // The chosen full path; empty when the user cancels.
     virtual QString apri(const QString& titolo, const QString& filtro) = 0;
     virtual QString salva(const QString& titolo, const QString& filtro) = 0;
+    // A save dialog whose filter entry chooses what is written. Without an override the
+    // first entry counts as picked.
+    virtual SceltaFile salvaConFiltro(const QString& titolo, const QString& filtro)
+    {
+        return {salva(titolo, filtro), 1};
+    }
 };
 
 // The program's dialogs: Qt's own, non-native, so they look the same everywhere.
@@ -20,6 +32,7 @@ public:
     void impostaGenitore(QWidget* genitore) { genitore_ = genitore; }
     QString apri(const QString& titolo, const QString& filtro) override;
     QString salva(const QString& titolo, const QString& filtro) override;
+    SceltaFile salvaConFiltro(const QString& titolo, const QString& filtro) override;
 
     // "*.gvf|*.gvf" -> "*.gvf (*.gvf)"
     static QString FiltroQt(const QString& filtro);

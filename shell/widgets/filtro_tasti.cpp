@@ -10,14 +10,17 @@
 
 namespace {
 
-// The key code of a key press, as the filters see it; 0 for keys that type nothing
-// (arrows, Delete, function keys), which never reach a filter.
+// The key code of a key press, as the filters see it: Backspace and the keys that type a
+// printable character. Every other key (Tab, Enter, Esc, Delete, arrows, shortcuts with
+// Ctrl) gives 0 and never reaches a filter, so moving, deleting and closing work as usual.
 int CodiceTasto(const QKeyEvent* evento)
 {
     if (evento->key() == Qt::Key_Backspace)
         return TastoBackspace;
     const QString testo = evento->text();
-    return testo.isEmpty() ? 0 : testo.at(0).unicode();
+    if (testo.isEmpty() || !testo.at(0).isPrint())
+        return 0;
+    return testo.at(0).unicode();
 }
 
 class FiltroTasti : public QObject {

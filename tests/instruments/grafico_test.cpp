@@ -1,8 +1,8 @@
 #include "grafico.h"
 #include "proiezione_obliqua.h"
 
-#include <QImage>
 #include <gtest/gtest.h>
+#include <QImage>
 
 #include <cmath>
 
@@ -84,6 +84,7 @@ TEST(GraficoTest, DataTextIsReadWithTheItalianLocale)
         {"grouping is not ours", "1.000", std::nullopt, ""},
         {"letters", "abc", std::nullopt, ""},
         {"empty", "", std::nullopt, ""},
+        {"infinity", "inf", std::nullopt, ""},
     };
     Grafico g;
     g.setRowCount(1);
@@ -128,6 +129,17 @@ TEST(GraficoTest, WholeDataAndKindAreIndependentAndResizingKeepsCells)
     EXPECT_EQ(g.valore(3, 1), Cella(5));
 }
 
+TEST(GraficoTest, ValuesThatAreNotFiniteAreCellsWithoutValue)
+{
+    Grafico g;
+    g.setChartData(std::vector<std::vector<Cella>>{{std::nan(""), 1.0}});
+    EXPECT_FALSE(g.valore(1, 1));
+    g.setData(HUGE_VAL);
+    EXPECT_FALSE(g.valore(1, 1));
+    EXPECT_EQ(g.Data(), "");
+    EXPECT_FALSE(g.immagine(QSize(200, 150)).isNull());
+}
+
 TEST(GraficoTest, RowsAreNotLimitedToSixteenBits)
 {
     Grafico g;
@@ -148,8 +160,8 @@ TEST(GraficoTest, EveryKindRendersItsSeries)
         bool proiezione;
     };
     const Caso casi[] = {
-        {"2D bar", 1, false}, {"3D bar", 0, true}, {"pie", 14, false}, {"area", 5, false},
-        {"3D area", 4, true}, {"line", 3, false}, {"3D line", 2, true}, {"XY", 16, false},
+        {"2D bar", 1, false}, {"3D bar", 0, true}, {"pie", 14, false},   {"area", 5, false},
+        {"3D area", 4, true}, {"line", 3, false},  {"3D line", 2, true}, {"XY", 16, false},
     };
     const std::vector<std::vector<Cella>> tabella = {
         {1.0, 10.0}, {2.0, std::nullopt}, {3.0, -20.0}, {4.0, 35.5}, {5.0, 12.0}, {6.0, 18.0},
@@ -192,6 +204,20 @@ TEST(GraficoTest, EmptyAndDegenerateTablesRenderWithoutError)
         unico.setChartType(tipo);
         unico.setChartData(std::vector<double>{0});
         EXPECT_FALSE(unico.immagine(QSize(30, 20)).isNull()) << "smaller than the margins";
+    }
+}
+
+TEST(GraficoTest, LongTablesWithoutLabelsRender)
+{
+    std::vector<std::vector<Cella>> tabella;
+    for (int r = 0; r < 20000; ++r)
+        tabella.push_back({std::sin(r / 100.0) * 100});
+    for (int tipo : {1, 3, 5, 0}) {
+        SCOPED_TRACE(tipo);
+        Grafico g;
+        g.setChartType(tipo);
+        g.setChartData(tabella);
+        EXPECT_FALSE(g.immagine(QSize(400, 300)).isNull());
     }
 }
 

@@ -5,8 +5,12 @@
 #include "cartella_prova.h"
 #include "finestra_dati.h"
 #include "grafico.h"
+#include "guadagno_netto.h"
+#include "liquidita.h"
 #include "mdi_form1.h"
 #include "messaggi_prova.h"
+#include "numeri.h"
+#include "parametri_iniziali.h"
 #include "tabella_finestre.h"
 
 #include <QAction>
@@ -106,6 +110,16 @@ struct Programma {
     long long conta(const QString& sql) { return CartellaProva::valore(stato.DbPortafoglio, sql).toLongLong(); }
 };
 
+// The program's two connections, as the windows see them.
+StatoApplicazione StatoAperto()
+{
+    StatoApplicazione s;
+    s.DbDataSet = QSqlDatabase::database(ConnessioneDataSet);
+    s.DbPortafoglio = QSqlDatabase::database(ConnessionePortafoglio);
+    s.PercorsoPortafoglio = s.DbPortafoglio.databaseName();
+    return s;
+}
+
 int RigheGriglia(QWidget* finestra, const char* griglia)
 {
     auto* g = finestra->findChild<QTableView*>(QLatin1String(griglia));
@@ -137,6 +151,27 @@ const std::map<QString, Verifica>& Verifiche()
 {
     static const std::map<QString, Verifica> verifiche = {
         {"frmEseguiti", [](QWidget* f) { EXPECT_EQ(RigheGriglia(f, "dbg_Eseguiti"), 4); }},
+        {"frmPortafoglio",
+         [](QWidget* f) {
+             EXPECT_EQ(RigheGriglia(f, "DBGrid2"), 1);
+             const LetturaLiquidita attesa = LeggiLiquidita(StatoAperto());
+             EXPECT_EQ(f->findChild<QLabel*>("lab_ValorePortafoglio")->text(),
+                       numeri::TestoNumero(attesa.figure.valorePortafoglio));
+             EXPECT_EQ(f->findChild<QLabel*>("lab_Liquidita")->text(),
+                       numeri::TestoNumero(attesa.figure.liquiditaArrotondata));
+             EXPECT_EQ(f->findChild<Grafico*>("msc_Portafoglio")->valore(1, 1), attesa.figure.valorePortafoglio);
+         }},
+        {"frmOperazioniChiuse", [](QWidget* f) { EXPECT_EQ(RigheGriglia(f, "dbg_OperazioniChiuse"), 3); }},
+        {"frmContoTitoli",
+         [](QWidget* f) {
+             // The net result of the three sells reaches the last bar and the balance.
+             const double netto = CalcolaGuadagnoNetto(StatoAperto());
+             EXPECT_EQ(f->findChild<Grafico*>("msc_ContoTitoli")->valore(5, 1), netto);
+             const auto impostazioni = parametri::LeggiParametri(QSqlDatabase::database(ConnessioneDataSet));
+             ASSERT_EQ(impostazioni.righe.size(), 1u);
+             const double capitale = impostazioni.righe.front().CapitaleIniziale.value_or(0);
+             EXPECT_EQ(f->findChild<QLabel*>("lab_Saldo")->text(), numeri::TestoNumero(capitale + netto));
+         }},
         // Closed operations of 80, 10 and 30, all winning: 20%, 10% and 30%.
         {"frmReport", [](QWidget* f) { EXPECT_EQ(Testo(f, "lab_NumOperazioni"), "3"); }},
         {"frmCapitale", [](QWidget* f) { EXPECT_EQ(Punto(f, "msc_Capitale", 3), 120.0); }},

@@ -55,8 +55,41 @@ TEST_F(Controllo, HistoriesPassOrReportTheFirstUncoveredSell)
         SCOPED_TRACE(caso.nome);
         CartellaProva::esegui(s.portafoglio, "DELETE FROM Eseguiti");
         s.Inserisci(caso.storia);
-        EXPECT_EQ(VerificaDisponibilita(s.portafoglio), caso.messaggio);
+        const Esito esito = VerificaDisponibilita(s.portafoglio);
+        EXPECT_EQ(esito.messaggio, caso.messaggio);
+        EXPECT_EQ(esito.tipo, caso.messaggio.isEmpty() ? Esito::Tipo::Accettato : Esito::Tipo::Rifiutato);
     }
+}
+
+// Rows from a file made elsewhere: the check must neither overflow nor pass them.
+TEST_F(Controllo, TradesThatCannotBeReplayedAreRefusedByDateAndCode)
+{
+    struct Caso {
+        const char* nome;
+        const char* righe;   // VALUES of (Data, Tipo, Cod, Qta)
+        const char* frammento;
+    };
+    const Caso casi[] = {
+        {"a quantity beyond any whole number", "('2024-03-04', 'Buy', 'AAA', 1e20)", "quantità 1E+20"},
+        {"two buys whose sum overflows",
+         "('2024-03-04', 'Buy', 'AAA', 9e14), ('2024-03-05', 'Buy', 'AAA', 9e14)", "posseduta supererebbe"},
+        {"two buys of 9e18", "('2024-03-04', 'Buy', 'AAA', 9000000000000000000), ('2024-03-05', 'Buy', 'AAA', 9000000000000000000)",
+         "quantità 9E+18"},
+        {"a negative quantity", "('2024-03-04', 'Buy', 'AAA', -10)", "quantità -10"},
+        {"a date that does not exist", "('2024-02-30', 'Buy', 'AAA', 10)", "non è una data valida"},
+        {"no date", "('', 'Buy', 'AAA', 10)", "non è una data valida"},
+    };
+    for (const Caso& k : casi) {
+        SCOPED_TRACE(k.nome);
+        CartellaProva::esegui(s.portafoglio, "DELETE FROM Eseguiti");
+        CartellaProva::esegui(s.portafoglio, QStringLiteral("INSERT INTO Eseguiti (Data, Tipo, Cod, Qta) VALUES ") +
+                                                 QLatin1String(k.righe));
+        const Esito esito = VerificaDisponibilita(s.portafoglio);
+        EXPECT_TRUE(esito.rifiutato());
+        EXPECT_TRUE(esito.messaggio.contains(QString::fromUtf8(k.frammento))) << esito.messaggio.toStdString();
+        EXPECT_TRUE(esito.messaggio.contains("codice \"AAA\"")) << esito.messaggio.toStdString();
+    }
+    EXPECT_TRUE(VerificaDisponibilita(s.portafoglio).messaggio.contains("data \"\"")); // the empty date, as stored
 }
 
 TEST_F(Controllo, ManyDistinctCodesAreTracked)
@@ -70,10 +103,10 @@ TEST_F(Controllo, ManyDistinctCodesAreTracked)
     for (const QByteArray& cod : codici)
         storia.push_back(Vendi("2024-03-05", cod.constData(), 5));
     s.Inserisci(storia);
-    EXPECT_EQ(VerificaDisponibilita(s.portafoglio), "");
+    EXPECT_TRUE(VerificaDisponibilita(s.portafoglio).ok());
 
     s.Inserisci(Vendi("2024-03-06", "C249", 1));
-    EXPECT_EQ(VerificaDisponibilita(s.portafoglio), "C249 disponibili solo 0 pezzi");
+    EXPECT_EQ(VerificaDisponibilita(s.portafoglio).messaggio, "C249 disponibili solo 0 pezzi");
 }
 
 TEST_F(Controllo, SeesUncommittedTradesAndLeavesTheCallersTransactionOpen)
@@ -81,10 +114,10 @@ TEST_F(Controllo, SeesUncommittedTradesAndLeavesTheCallersTransactionOpen)
     s.Inserisci(Compra("2024-03-04", "AAA", 10));
     ASSERT_TRUE(s.portafoglio.transaction());
     s.Inserisci(Vendi("2024-03-05", "AAA", 20));
-    EXPECT_EQ(VerificaDisponibilita(s.portafoglio), "AAA disponibili solo 10 pezzi");
+    EXPECT_EQ(VerificaDisponibilita(s.portafoglio).messaggio, "AAA disponibili solo 10 pezzi");
     ASSERT_TRUE(s.portafoglio.rollback());
     EXPECT_EQ(CartellaProva::valore(s.portafoglio, "SELECT count(*) FROM Eseguiti").toInt(), 1);
-    EXPECT_EQ(VerificaDisponibilita(s.portafoglio), "");
+    EXPECT_TRUE(VerificaDisponibilita(s.portafoglio).ok());
 }
 
 TEST_F(Controllo, MessageIsSetOnlyOnFailure)
@@ -93,19 +126,26 @@ TEST_F(Controllo, MessageIsSetOnlyOnFailure)
     stato.DbPortafoglio = s.portafoglio;
     stato.MessaggioDisponibilita = "precedente";
     s.Inserisci(Compra("2024-03-04", "AAA", 10));
-    ControlloDisponibilita(stato);
+    EXPECT_TRUE(ControlloDisponibilita(stato).ok());
     EXPECT_EQ(stato.MessaggioDisponibilita, "precedente");
 
     stato.MessaggioDisponibilita.clear();
     s.Inserisci(Vendi("2024-03-03", "AAA", 10));
-    ControlloDisponibilita(stato);
+    EXPECT_TRUE(ControlloDisponibilita(stato).rifiutato());
     EXPECT_EQ(stato.MessaggioDisponibilita, "AAA non e' in portafoglio in data: 03/03/2024");
 }
 
 TEST_F(Controllo, UnreadableHistoryDoesNotPass)
 {
     CartellaProva::esegui(s.portafoglio, "DROP TABLE Eseguiti");
-    EXPECT_TRUE(VerificaDisponibilita(s.portafoglio).startsWith("Errore del database: "));
+    // A failed read is a database error, not a refusal, and leaves no refusal text behind.
+    const Esito esito = VerificaDisponibilita(s.portafoglio);
+    EXPECT_TRUE(esito.erroreDatabase());
+    EXPECT_TRUE(esito.messaggio.startsWith("Errore del database: ")) << esito.messaggio.toStdString();
+    StatoApplicazione stato;
+    stato.DbPortafoglio = s.portafoglio;
+    EXPECT_TRUE(ControlloDisponibilita(stato).erroreDatabase());
+    EXPECT_TRUE(stato.MessaggioDisponibilita.isEmpty());
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include <QSqlQuery>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <map>
 #include <vector>
 
@@ -133,12 +134,13 @@ const std::vector<Caso>& Casi()
          {Chiusa("2024-03-05", 3, "ZZZ", "AAA", "Alfa", 0, 5, 1, 5, 0, 0)},
          "",
          {{"NE", 2}}},
-        {"a buy that brings the quantity to 0 gives a carrying price of 0",
+        {"a negative quantity stops the replay before it is applied or counted",
          {{"2024-03-04", "Buy", "ZZZ", "AAA", "Alfa", 10, 10}, {"2024-03-05", "Buy", "ZZZ", "AAA", "Alfa", -10, 10}},
-         {{"ZZZ", "AAA", "Alfa", 0, 0, 0, 0}},
+         {{"ZZZ", "AAA", "Alfa", 10, 10, 100, 0}},
          {},
-         "",
-         {{"NE", 2}}},
+         "L'eseguito con data \"05/03/2024\" e codice \"AAA\" non è valido: la quantità -10 non è un numero intero "
+         "da 0 a 999999999999999. Correggerlo o eliminarlo nella finestra Eseguiti.",
+         {{"NE", 1}}},
     };
     return casi;
 }
@@ -231,6 +233,100 @@ TEST_F(Motore, MissingTextsAreWrittenEmptyAndMatchEachOther)
     EXPECT_EQ(RicalcolaPortafoglio(s.dataset, s.portafoglio), "");
     EXPECT_EQ(s.Righe(s.portafoglio, "SELECT Cod, Titolo, Qta, PzoCarico FROM Portafoglio"),
               QStringList({"QString:|QString:|qlonglong:20|R:2"}));
+}
+
+// Rows from a file made elsewhere. The run stops at the first that cannot be replayed,
+// naming its date and code, keeps what came before and never writes a value that is not
+// a finite number.
+TEST_F(Motore, EdgeNumbersStopTheRunAtTheirTrade)
+{
+    struct Caso {
+        const char* nome;
+        const char* righe;   // VALUES of (Data, Tipo, System, Cod, Titolo, Qta, Prezzo, Importo, Errore)
+        const char* data;    // as the message names it
+        const char* frammento;
+        qint64 contati = 1;  // trades replayed before the stop
+    };
+    const Caso casi[] = {
+        {"a quantity of 1e20", "('2024-03-05', 'Buy', 'ZZZ', 'BIG', 'B', 1e20, 1, 1e20, 'NE')", "05/03/2024",
+         "la quantità 1E+20 non è un numero intero"},
+        {"two buys of 9e18",
+         "('2024-03-05', 'Buy', 'ZZZ', 'BIG', 'B', 9000000000000000000, 1, 9e18, 'NE'), "
+         "('2024-03-06', 'Buy', 'ZZZ', 'BIG', 'B', 9000000000000000000, 1, 9e18, 'NE')",
+         "05/03/2024", "la quantità 9E+18"},
+        {"two buys whose sum passes the limit",
+         "('2024-03-05', 'Buy', 'ZZZ', 'BIG', 'B', 600000000000000, 1, 6e14, 'NE'), "
+         "('2024-03-06', 'Buy', 'ZZZ', 'BIG', 'B', 600000000000000, 1, 6e14, 'NE')",
+         "06/03/2024", "la quantità posseduta supererebbe 999999999999999 pezzi", 2},
+        {"a price of 1e305", "('2024-03-05', 'Buy', 'ZZZ', 'BIG', 'B', 10, 1e305, 1e306, 'NE')", "05/03/2024",
+         "troppo grandi"},
+        {"a sell at 1e305", "('2024-03-05', 'Sell', 'ZZZ', 'AAA', 'Alfa', 5, 1e305, 5e305, 'NE')", "05/03/2024",
+         "troppo grandi"},
+        {"a negative price", "('2024-03-05', 'Buy', 'ZZZ', 'BIG', 'B', 10, -2, -20, 'NE')", "05/03/2024",
+         "il prezzo -2 è negativo"},
+        {"a date that does not exist", "('2024-03-32', 'Buy', 'ZZZ', 'BIG', 'B', 10, 2, 20, 'NE')", "2024-03-32",
+         "la data non è una data valida"},
+        // Sorted first, so nothing is replayed before it.
+        {"February 30th", "('2024-02-30', 'Buy', 'ZZZ', 'BIG', 'B', 10, 2, 20, 'NE')", "2024-02-30",
+         "la data non è una data valida", 0},
+        {"no date", "('', 'Buy', 'ZZZ', 'BIG', 'B', 10, 2, 20, 'NE')", "", "la data non è una data valida", 0},
+    };
+    for (const Caso& k : casi) {
+        SCOPED_TRACE(k.nome);
+        CartellaProva::esegui(s.portafoglio, "DELETE FROM Eseguiti");
+        // A position held before the bad row, which the run must keep.
+        s.Inserisci({"2024-03-04", "Buy", "ZZZ", "AAA", "Alfa", 10, 10});
+        CartellaProva::esegui(s.portafoglio,
+                              QStringLiteral("INSERT INTO Eseguiti (Data, Tipo, System, Cod, Titolo, Qta, Prezzo, Importo, "
+                                             "Errore) VALUES ") + QLatin1String(k.righe));
+
+        const QString messaggio = RicalcolaPortafoglio(s.dataset, s.portafoglio);
+        EXPECT_TRUE(messaggio.startsWith(QStringLiteral("L'eseguito con data \"%1\" e codice \"").arg(k.data)))
+            << messaggio.toStdString();
+        EXPECT_TRUE(messaggio.contains(QString::fromUtf8(k.frammento))) << messaggio.toStdString();
+        const std::vector<PosizioneAperta> posizioni = s.Portafoglio();
+        if (k.contati == 0) {
+            EXPECT_TRUE(posizioni.empty());
+        } else {
+            ASSERT_FALSE(posizioni.empty());
+            EXPECT_EQ(posizioni.front(), (PosizioneAperta{"ZZZ", "AAA", "Alfa", 10, 10, 100, 0}));
+        }
+        EXPECT_EQ(s.Chiuse(), std::vector<OperazioneChiusa>{});
+        EXPECT_EQ(s.Contatori().at("NE"), k.contati);
+        for (const char* sql : {"SELECT COUNT(*) FROM Portafoglio WHERE abs(PzoCarico) > 1e308 OR abs(Importo) > 1e308 "
+                                "OR abs(Commissioni) > 1e308",
+                                "SELECT COUNT(*) FROM OperazioniChiuse WHERE abs(GP) > 1e308 OR abs(PzoCarico) > 1e308"})
+            EXPECT_EQ(CartellaProva::valore(s.portafoglio, sql).toInt(), 0) << sql;
+    }
+}
+
+// The run is one commit across both files: when the settings cannot be committed (another
+// connection is reading them), the portfolio keeps its old derived tables too.
+TEST_F(Motore, FailedCommitOfTheSettingsChangesNeitherFile)
+{
+    s.Inserisci(Casi()[2].storia);
+    ASSERT_EQ(RicalcolaPortafoglio(s.dataset, s.portafoglio), "");
+    const QStringList prima = s.Risultati();
+    s.Inserisci({{"2024-03-20", "Buy", "PCT", "NEW", "Nuovo", 10, 1, "EA"}});
+
+    CartellaProva::esegui(s.portafoglio, "PRAGMA busy_timeout = 50");
+    QSqlDatabase lettore = QSqlDatabase::addDatabase("QSQLITE", "lettore-motore");
+    lettore.setDatabaseName(s.dataset.databaseName());
+    ASSERT_TRUE(lettore.open());
+    CartellaProva::esegui(lettore, "BEGIN");
+    CartellaProva::valore(lettore, "SELECT COUNT(*) FROM Errori");
+
+    const QString esito = RicalcolaPortafoglio(s.dataset, s.portafoglio);
+    EXPECT_TRUE(esito.startsWith("Errore del database: ")) << esito.toStdString();
+    EXPECT_EQ(s.Risultati(), prima);
+
+    CartellaProva::esegui(lettore, "ROLLBACK");
+    lettore.close();
+    lettore = QSqlDatabase();
+    QSqlDatabase::removeDatabase("lettore-motore");
+    // Nothing was left open or attached: the next run goes through.
+    EXPECT_EQ(RicalcolaPortafoglio(s.dataset, s.portafoglio), "");
+    EXPECT_NE(s.Risultati(), prima);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "ambiente_portafoglio.h"
 #include "conferma_eseguito.h"
+#include "controllo_disponibilita.h"
+#include "motore.h"
 
 #include <QSqlQuery>
 #include <gtest/gtest.h>
@@ -23,9 +25,10 @@ DatiPannello Pannello(const QDate& data, const QString& tipo, const QString& cod
 }
 
 // A check that refuses whatever was written.
-void Rifiuta(StatoApplicazione& s)
+Esito Rifiuta(StatoApplicazione& s)
 {
     s.MessaggioDisponibilita = QStringLiteral("ENI disponibili solo 0 pezzi");
+    return Esito::rifiutato(s.MessaggioDisponibilita);
 }
 
 class ConfermaEseguitoTest : public ::testing::Test {
@@ -160,7 +163,7 @@ TEST_F(ConfermaEseguitoTest, ErrorBetweenTheWriteAndTheCheckLosesNothing)
     const auto prima = a.righe();
     for (const RichiestaConferma& r : richieste) {
         long long visti = -1;
-        const EsitoConferma esito = conferma(r, [&](StatoApplicazione& s) {
+        const EsitoConferma esito = conferma(r, [&](StatoApplicazione& s) -> Esito {
             // The check runs on the written, not yet committed history...
             visti = CartellaProva::valore(s.DbPortafoglio, "SELECT COUNT(*) FROM Eseguiti").toLongLong();
             // ...and fails before it can say anything.
@@ -169,7 +172,7 @@ TEST_F(ConfermaEseguitoTest, ErrorBetweenTheWriteAndTheCheckLosesNothing)
         EXPECT_EQ(visti, r.modo == Modo::Nuovo ? 4 : r.modo == Modo::Elimina ? 2 : 3);
         EXPECT_EQ(esito.stato, Stato::Errore);
         EXPECT_TRUE(esito.messaggio.contains("disco pieno")) << esito.messaggio.toStdString();
-        EXPECT_TRUE(esito.messaggio.contains("non e' stato modificato")) << esito.messaggio.toStdString();
+        EXPECT_TRUE(esito.messaggio.contains("non è stato modificato")) << esito.messaggio.toStdString();
         EXPECT_EQ(a.righe(), prima);
         EXPECT_EQ(a.righe("EseguitiTemp"), prima);
         ASSERT_TRUE(a.stato.DbPortafoglio.transaction()) << "a transaction was left open";
@@ -233,17 +236,20 @@ TEST_F(ConfermaEseguitoTest, BadInputIsRefusedBeforeAnythingIsWritten)
     };
     const QDate d(2024, 4, 1);
     const Caso casi[] = {
-        {Pannello(d, "Buy", "ENI", "Eni", "10", ","), "non e' un numero valido"},
-        {Pannello(d, "Buy", "ENI", "Eni", "10", "12.5"), "non e' un numero valido"},
-        {Pannello(d, "Buy", "ENI", "Eni", "10", "abc"), "non e' un numero valido"},
+        {Pannello(d, "Buy", "ENI", "Eni", "10", ","), "non è un numero valido"},
+        {Pannello(d, "Buy", "ENI", "Eni", "10", "12.5"), "non è un numero valido"},
+        {Pannello(d, "Buy", "ENI", "Eni", "10", "abc"), "non è un numero valido"},
         {Pannello(d, "Buy", "ENI", "Eni", "10", "0,00"), "maggiore di zero"},
         {Pannello(d, "Buy", "ENI", "Eni", "10", "12", "EA", ","), "prezzo ottimale"},
-        {Pannello(d, "Buy", "ENI", "Eni", "0", "12"), "quantita'"},
-        {Pannello(d, "Buy", "ENI", "Eni", "-5", "12"), "quantita'"},
-        {Pannello(d, "Buy", "ENI", "Eni", "1,5", "12"), "quantita'"},
+        {Pannello(d, "Buy", "ENI", "Eni", "0", "12"), "quantità"},
+        {Pannello(d, "Buy", "ENI", "Eni", "-5", "12"), "quantità"},
+        {Pannello(d, "Buy", "ENI", "Eni", "1,5", "12"), "quantità"},
+        // Beyond what the engine can count, as the panel shows such a stored quantity.
+        {Pannello(d, "Buy", "ENI", "Eni", "1E+20", "12"), "quantità"},
+        {Pannello(d, "Buy", "ENI", "Eni", "1000000000000000", "12"), "quantità"},
+        {Pannello(d, "Buy", "ENI", "Eni", "10000", "1E+305"), "troppo grande"},
         {Pannello(d, "Buy", "ENI", "Eni", "10", "12", "E'"), "apici"},
         {Pannello(d, "Buy", "ENI", "Eni", "10", "12", "EAX"), "al massimo 2 caratteri"},
-        {Pannello(d, "Buy", "ENI", "Eni", "10", "12", "ZZ"), "non e' nel catalogo"},
         {Pannello(d, "Buy", "ENI", "Eni", "10", "12", ""), "codice errore"},
         {Pannello(d, "Buy", "EN'I", "Eni", "10", "12"), "apici"},
         {Pannello(d, "Buy", "ENI", "  ", "10", "12"), "nome del titolo"},
@@ -257,7 +263,10 @@ TEST_F(ConfermaEseguitoTest, BadInputIsRefusedBeforeAnythingIsWritten)
         for (const Caso& k : casi) {
             bool controllato = false;
             const EsitoConferma esito =
-                conferma({modo, k.dati, buy, 0}, [&](StatoApplicazione&) { controllato = true; });
+                conferma({modo, k.dati, buy, 0}, [&](StatoApplicazione&) {
+                    controllato = true;
+                    return Esito::accettato();
+                });
             EXPECT_EQ(esito.stato, Stato::DatiNonValidi) << k.frammento;
             EXPECT_TRUE(esito.messaggio.contains(k.frammento)) << esito.messaggio.toStdString();
             EXPECT_FALSE(controllato);
@@ -287,4 +296,122 @@ TEST_F(ConfermaEseguitoTest, RealCheckRefusesASellOfMoreThanHeld)
     EXPECT_EQ(esito.stato, Stato::Rifiutato);
     EXPECT_EQ(esito.messaggio, "Impossibile inserire : ENEL disponibili solo 50 pezzi");
     EXPECT_EQ(a.righe(), prima);
+}
+
+// Texts the panel fills in itself from a stored trade are read back, whatever their form,
+// and an error code no longer in the catalogue is the trade's own business.
+TEST_F(ConfermaEseguitoTest, WhatThePanelShowsIsTakenBack)
+{
+    struct Caso {
+        const char* qta;
+        const char* prezzo;
+        const char* errore;
+        long long qtaAttesa;
+        double prezzoAtteso;
+    };
+    const Caso casi[] = {
+        {"1", "3E+20", "NE", 1, 3e20},
+        {"1000", "1,5E-07", "EA", 1000, 0.0},  // a changed trade's price rounds to 4 decimals
+        {"123456789", "12", "NE", 123456789, 12},
+        {"999999999999999", "1", "NE", 999999999999999, 1},
+        {"100", "12,5", "ZZ", 100, 12.5},   // not in the catalogue
+        {"100", "12,5", "é", 100, 12.5},
+    };
+    for (const Caso& k : casi) {
+        SCOPED_TRACE(k.prezzo);
+        a.allinea();
+        const EsitoConferma esito = conferma(
+            {Modo::Modifica, Pannello(QDate(2024, 3, 10), "Buy", "ENEL", "Enel", k.qta, k.prezzo, k.errore), enel, 2});
+        ASSERT_EQ(esito.stato, Stato::Accettato) << esito.messaggio.toStdString();
+        EXPECT_EQ(a.valore(QString("SELECT Qta FROM Eseguiti WHERE ID = %1").arg(enel)).toLongLong(), k.qtaAttesa);
+        EXPECT_DOUBLE_EQ(a.valore(QString("SELECT Prezzo FROM Eseguiti WHERE ID = %1").arg(enel)).toDouble(), k.prezzoAtteso);
+        EXPECT_EQ(a.valore(QString("SELECT Errore FROM Eseguiti WHERE ID = %1").arg(enel)).toString(), QString::fromUtf8(k.errore));
+    }
+}
+
+// The check could not read the history: that is a database failure, told as such, and the
+// history goes back to what it was.
+TEST_F(ConfermaEseguitoTest, DatabaseErrorOfTheCheckIsNotARefusal)
+{
+    const auto prima = a.righe();
+    const auto illeggibile = [](StatoApplicazione& s) {
+        StatoApplicazione senzaPortafoglio = s;
+        senzaPortafoglio.DbPortafoglio = QSqlDatabase();
+        return ControlloDisponibilita(senzaPortafoglio);
+    };
+    const RichiestaConferma richieste[] = {
+        {Modo::Nuovo, Pannello(QDate(2024, 2, 11), "Buy", "ENI", "Eni", "5", "13"), std::nullopt, 1},
+        {Modo::Modifica, Pannello(QDate(2024, 2, 20), "Buy", "ENI", "Eni spa", "100", "12,5"), buy, 0},
+        {Modo::Elimina, {}, sell, 1},
+    };
+    for (const RichiestaConferma& r : richieste) {
+        const EsitoConferma esito = conferma(r, illeggibile);
+        EXPECT_EQ(esito.stato, Stato::Errore);
+        EXPECT_FALSE(esito.messaggio.startsWith("Impossibile")) << esito.messaggio.toStdString();
+        EXPECT_TRUE(esito.messaggio.startsWith("Errore del database: ")) << esito.messaggio.toStdString();
+        EXPECT_TRUE(esito.messaggio.contains("non è stato modificato")) << esito.messaggio.toStdString();
+        EXPECT_TRUE(a.stato.MessaggioDisponibilita.isEmpty());
+        EXPECT_EQ(a.righe(), prima);
+        EXPECT_EQ(a.righe("EseguitiTemp"), prima);
+    }
+}
+
+// With no trade left the refresh runs no engine, so the deletion itself leaves nothing
+// held, nothing closed and every counter at 0, in the same transaction.
+class UltimoEseguito : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        id = a.inserisci({"2024-01-10", "Buy", "ENI", "Eni", 100, 12.5, "EA"});
+        a.allinea();
+        ASSERT_EQ(RicalcolaPortafoglio(a.stato.DbDataSet, a.stato.DbPortafoglio), QString());
+        ASSERT_EQ(a.conta("Portafoglio"), 1);
+    }
+    long long contatori()
+    {
+        return CartellaProva::valore(a.stato.DbDataSet, "SELECT total(Contatore) FROM Errori").toLongLong();
+    }
+
+    AmbientePortafoglio a;
+    qint64 id = 0;
+};
+
+TEST_F(UltimoEseguito, DeletingItEmptiesWhatWasDerived)
+{
+    ASSERT_EQ(contatori(), 1);
+    CartellaProva::esegui(a.stato.DbPortafoglio, "INSERT INTO OperazioniChiuse (Cod, Qta) VALUES ('OLD', 1)");
+    const EsitoConferma esito = ConfermaEseguito(a.stato, {Modo::Elimina, {}, id, 0});
+    ASSERT_EQ(esito.stato, Stato::Accettato) << esito.messaggio.toStdString();
+    EXPECT_TRUE(esito.storicoVuoto);
+    EXPECT_EQ(a.conta("Portafoglio"), 0);
+    EXPECT_EQ(a.conta("OperazioniChiuse"), 0);
+    EXPECT_EQ(contatori(), 0);
+    // Nothing stays attached to the portfolio connection.
+    EXPECT_EQ(a.valore("SELECT COUNT(*) FROM pragma_database_list WHERE name = 'impostazioni'").toInt(), 0);
+}
+
+TEST_F(UltimoEseguito, SettingsHeldByAReaderRefuseTheDeletionWhole)
+{
+    CartellaProva::esegui(a.stato.DbPortafoglio, "PRAGMA busy_timeout = 50");
+    QSqlDatabase lettore = QSqlDatabase::addDatabase("QSQLITE", "lettore-impostazioni");
+    {
+        lettore.setDatabaseName(a.stato.DbDataSet.databaseName());
+        ASSERT_TRUE(lettore.open());
+        CartellaProva::esegui(lettore, "BEGIN");
+        CartellaProva::valore(lettore, "SELECT COUNT(*) FROM Errori");
+
+        const auto prima = a.righe();
+        const EsitoConferma esito = ConfermaEseguito(a.stato, {Modo::Elimina, {}, id, 0});
+        EXPECT_EQ(esito.stato, Stato::Errore);
+        EXPECT_EQ(a.righe(), prima);
+        EXPECT_EQ(a.conta("Portafoglio"), 1);
+        CartellaProva::esegui(lettore, "ROLLBACK");
+        lettore.close();
+    }
+    lettore = QSqlDatabase();
+    QSqlDatabase::removeDatabase("lettore-impostazioni");
+    EXPECT_EQ(contatori(), 1);
+    // The connection is usable again: the same deletion now goes through.
+    EXPECT_EQ(ConfermaEseguito(a.stato, {Modo::Elimina, {}, id, 0}).stato, Stato::Accettato);
+    EXPECT_EQ(contatori(), 0);
 }

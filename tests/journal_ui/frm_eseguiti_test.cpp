@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -385,6 +386,9 @@ TEST_F(FinestraEseguitiTest, DeletingTheOnlyTradeLeavesOnlyNuovo)
     EXPECT_TRUE(messaggi.mostrati.isEmpty()) << messaggi.testi().join("|").toStdString();
     EXPECT_EQ(a.conta(), 0);
     EXPECT_EQ(a.conta("EseguitiTemp"), 0);
+    // Nothing is held any more, so nothing can be sold.
+    EXPECT_EQ(a.conta("Portafoglio"), 0);
+    EXPECT_EQ(w<QComboBox>("cmb_Tipo")->count(), 1);
     EXPECT_FALSE(w<QPushButton>("cmd_Ok")->isEnabled());
     EXPECT_TRUE(selezionato(frmEseguiti::IdNuovo));
     EXPECT_FALSE(abilitato(frmEseguiti::IdModifica));
@@ -452,12 +456,13 @@ TEST_F(FinestraEseguitiTest, InputTheFiltersLetThroughIsRefusedBeforeWriting)
         const char* frammento;
     };
     const Caso casi[] = {
-        {"comma alone", [&] { scrivi("txtPrezzo", ","); }, "\",\" non e' un numero valido"},
+        {"comma alone", [&] { scrivi("txtPrezzo", ","); }, "\",\" non è un numero valido"},
         {"pasted point", [&] { w<QLineEdit>("txtPrezzo")->clear(); w<QLineEdit>("txtPrezzo")->insert("12.5"); },
-         "\"12.5\" non e' un numero valido"},
-        {"pasted letters", [&] { w<QLineEdit>("txtQta")->clear(); w<QLineEdit>("txtQta")->insert("1O"); }, "quantita'"},
+         "\"12.5\" non è un numero valido"},
+        {"pasted letters", [&] { w<QLineEdit>("txtQta")->clear(); w<QLineEdit>("txtQta")->insert("1O"); }, "quantità"},
+        {"pasted huge quantity", [&] { w<QLineEdit>("txtQta")->clear(); w<QLineEdit>("txtQta")->insert("1E+20"); },
+         "quantità"},
         {"quote in error code", [&] { scrivi("dbc_Errore", "E'"); }, "apici"},
-        {"unknown error code", [&] { scrivi("dbc_Errore", "ZZ"); }, "non e' nel catalogo"},
         {"long error code", [&] { scrivi("dbc_Errore", "EAX"); }, "al massimo 2"},
         {"optimal comma", [&] { scegli("dbc_Errore", "EA"); scrivi("txtPzoOttimale", ","); }, "prezzo ottimale"},
     };
@@ -470,7 +475,8 @@ TEST_F(FinestraEseguitiTest, InputTheFiltersLetThroughIsRefusedBeforeWriting)
         const QString prezzo = testo("txtPrezzo");
         conferma();
         ASSERT_EQ(messaggi.mostrati.size(), 1) << k.nome;
-        EXPECT_TRUE(messaggi.mostrati[0].testo.contains(k.frammento)) << messaggi.mostrati[0].testo.toStdString();
+        EXPECT_TRUE(messaggi.mostrati[0].testo.contains(QString::fromUtf8(k.frammento)))
+            << messaggi.mostrati[0].testo.toStdString();
         EXPECT_EQ(messaggi.mostrati[0].icona, Messaggi::Icona::Esclamazione);
         EXPECT_EQ(a.conta(), 0) << k.nome;
         EXPECT_EQ(principale.chiamate, 0) << k.nome;
@@ -550,4 +556,71 @@ TEST_F(FinestraEseguitiTest, ResizeKeepsThePanelUnderTheGrid)
     sotto->resize(1000, 500);
     EXPECT_EQ(finestra->width(), 711);
     finestra->setParent(nullptr);
+}
+// At the window's default size no control of the panel is smaller than it needs or covers
+// another (the date's calendar button stays clear of the Buy/Sell combo), and every column
+// of the grid is as wide as its caption.
+TEST_F(FinestraEseguitiTest, EveryControlShowsWholeAtTheDefaultSize)
+{
+    a.inserisci({"2024-01-10", "Buy", "ENI", "Eni", 100, 12.5});
+    a.inserisci({"2024-01-11", "Sell", "ENI", "Eni", 50, 13.5});
+    apri();
+    auto* pannello = w<QGroupBox>("Frame1");
+    for (const int id : {frmEseguiti::IdNuovo, frmEseguiti::IdModifica}) {
+        modo(id);
+        SCOPED_TRACE(id);
+        QList<QWidget*> controlli;
+        for (QWidget* c : pannello->findChildren<QWidget*>())
+            if (c->isVisible() && !c->objectName().isEmpty() && !c->objectName().startsWith("qt_"))
+                controlli.append(c);
+        ASSERT_GE(controlli.size(), 20);
+        for (QWidget* c : controlli) {
+            const QString nome = c->objectName();
+            const QSize minimo = c->minimumSizeHint().expandedTo(c->minimumSize());
+            EXPECT_GE(c->width(), minimo.width()) << nome.toStdString();
+            EXPECT_GE(c->height(), minimo.height()) << nome.toStdString();
+            const QRect inPannello(c->mapTo(pannello, QPoint(0, 0)), c->size());
+            EXPECT_TRUE(pannello->rect().contains(inPannello)) << nome.toStdString();
+            for (QWidget* altro : controlli) {
+                if (altro != c && altro->parentWidget() == c->parentWidget()) {
+                    EXPECT_FALSE(c->geometry().intersects(altro->geometry()))
+                        << nome.toStdString() << " covers " << altro->objectName().toStdString();
+                }
+            }
+        }
+    }
+    QHeaderView* colonne = w<QTableView>("dbg_Eseguiti")->horizontalHeader();
+    for (int c = 1; c < colonne->count(); ++c)
+        EXPECT_GE(colonne->sectionSize(c), colonne->sectionSizeHint(c))
+            << colonne->model()->headerData(c, Qt::Horizontal).toString().toStdString();
+}
+
+// A stored trade opened in "Modifica" is confirmed as the panel shows it: a price in the
+// exponent form, a quantity of more than 8 digits, an error code the catalogue no longer has.
+TEST_F(FinestraEseguitiTest, StoredTradesAreTakenBackAsShown)
+{
+    struct Caso {
+        Eseguito eseguito;
+        const char* prezzo;   // as the panel shows it
+        const char* qta;
+    };
+    const Caso casi[] = {
+        {{"2024-01-10", "Buy", "ENI", "Eni", 1, 3e20}, "3E+20", "1"},
+        {{"2024-01-10", "Buy", "ENI", "Eni", 123456789, 2}, "2", "123456789"},
+        {{"2024-01-10", "Buy", "ENI", "Eni", 10, 2, "ZZ"}, "2", "10"},
+    };
+    for (const Caso& k : casi) {
+        SCOPED_TRACE(k.prezzo);
+        CartellaProva::esegui(a.stato.DbPortafoglio, "DELETE FROM Eseguiti");
+        const qint64 id = a.inserisci(k.eseguito);
+        messaggi.mostrati.clear();
+        apri();
+        modo(frmEseguiti::IdModifica);
+        EXPECT_EQ(testo("txtPrezzo"), k.prezzo);
+        EXPECT_EQ(testo("txtQta"), k.qta);
+        conferma();
+        EXPECT_TRUE(messaggi.mostrati.isEmpty()) << messaggi.testi().join("|").toStdString();
+        EXPECT_EQ(a.valore(QString("SELECT Qta FROM Eseguiti WHERE ID = %1").arg(id)).toLongLong(), k.eseguito.qta);
+        EXPECT_EQ(a.valore(QString("SELECT Errore FROM Eseguiti WHERE ID = %1").arg(id)).toString(), k.eseguito.errore);
+    }
 }

@@ -42,8 +42,10 @@ void ApriDaDialogo(BancoProva& b, const QString& percorso)
 
 void ExpectComandiPortafoglioAbilitati(BancoProva& b)
 {
+    // The cash account too: it works only on an open portfolio.
+    EXPECT_TRUE(b.finestra->pulsante(5)->isEnabled());
     EXPECT_TRUE(b.finestra->pulsante(6)->isEnabled());
-    for (const char* nome : {"mnu_Eseguiti", "mnu_Salva", "mnu_Importa"})
+    for (const char* nome : {"mnu_Eseguiti", "mnu_ContoTitoli", "mnu_Salva", "mnu_Importa"})
         EXPECT_TRUE(b.finestra->voce(QLatin1String(nome))->isEnabled()) << nome;
 }
 

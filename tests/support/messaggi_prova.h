@@ -46,10 +46,18 @@ public:
 
     // Paths returned in order; once they run out, "" (cancel).
     QStringList scelte;
+    // Filter entries (1-based) picked in the save dialogs that ask for one, in order;
+    // once they run out, the first entry.
+    QList<int> filtri;
     QList<Richiesta> richieste;
 
     QString apri(const QString& titolo, const QString& filtro) override { return scegli(false, titolo, filtro); }
     QString salva(const QString& titolo, const QString& filtro) override { return scegli(true, titolo, filtro); }
+    SceltaFile salvaConFiltro(const QString& titolo, const QString& filtro) override
+    {
+        const QString percorso = scegli(true, titolo, filtro);
+        return {percorso, filtri.isEmpty() ? 1 : filtri.takeFirst()};
+    }
 
 private:
     QString scegli(bool salva, const QString& titolo, const QString& filtro)

@@ -1,0 +1,62 @@
+#include "eseguito_valido.h"
+
+#include "date.h"
+#include "numeri.h"
+
+#include <cmath>
+
+namespace motore {
+
+std::optional<qint64> QuantitaValida(double qta)
+{
+    if (!std::isfinite(qta) || qta < -0.5 || qta > static_cast<double>(QuantitaMassima))
+        return std::nullopt;
+    const qint64 intera = numeri::InteroPari(qta);
+    if (intera < 0 || intera > QuantitaMassima)
+        return std::nullopt;
+    return intera;
+}
+
+QString DifettoQuantita(double qta)
+{
+    if (QuantitaValida(qta))
+        return QString();
+    if (!std::isfinite(qta))
+        return QStringLiteral("la quantità non è un numero");
+    return QStringLiteral("la quantità %1 non è un numero intero da 0 a %2")
+        .arg(numeri::TestoNumero(qta), numeri::TestoNumero(static_cast<double>(QuantitaMassima)));
+}
+
+QString DifettoPrezzo(double prezzo)
+{
+    if (!std::isfinite(prezzo))
+        return QStringLiteral("il prezzo non è un numero");
+    if (prezzo < 0)
+        return QStringLiteral("il prezzo %1 è negativo").arg(numeri::TestoNumero(prezzo));
+    return QString();
+}
+
+QString DifettoData()
+{
+    return QStringLiteral("la data non è una data valida");
+}
+
+QString DifettoPosseduta()
+{
+    return QStringLiteral("la quantità posseduta supererebbe %1 pezzi")
+        .arg(numeri::TestoNumero(static_cast<double>(QuantitaMassima)));
+}
+
+QString DifettoCalcolo()
+{
+    return QStringLiteral("gli importi calcolati sono troppo grandi per essere registrati");
+}
+
+QString EseguitoNonValido(const QString& data, const QString& cod, const QString& difetto)
+{
+    return QStringLiteral("L'eseguito con data \"%1\" e codice \"%2\" non è valido: %3. "
+                          "Correggerlo o eliminarlo nella finestra Eseguiti.")
+        .arg(date::IsoInUtente(data), cod, difetto);
+}
+
+} // namespace motore

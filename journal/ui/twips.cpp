@@ -1,0 +1,29 @@
+#include "twips.h"
+
+#include <QMdiSubWindow>
+#include <QWidget>
+
+#include <cmath>
+
+namespace twips {
+
+int Pixel(int twips)
+{
+    return int(std::lround(double(twips) / PerPixel));
+}
+
+int DaPixel(int pixel)
+{
+    return pixel * PerPixel;
+}
+
+QSize DimensioneEsterna(const QWidget* finestra)
+{
+    const QWidget* esterna = finestra;
+    if (auto* cornice = qobject_cast<const QMdiSubWindow*>(finestra->parentWidget()))
+        esterna = cornice;
+    const QSize s = esterna->isWindow() ? esterna->frameGeometry().size() : esterna->size();
+    return {DaPixel(s.width()), DaPixel(s.height())};
+}
+
+} // namespace twips

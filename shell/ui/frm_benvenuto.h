@@ -1,0 +1,38 @@
+#pragma once
+// The welcome window: three picture areas (new portfolio, open a portfolio, open the last
+// one) whose choice the main window acts on when it closes.
+#include "finestra_principale.h"
+
+#include <QDialog>
+
+#include <array>
+
+class PictureBox;
+class QCheckBox;
+class QLabel;
+
+class frmBenvenuto : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmBenvenuto(ContestoFinestre& contesto, QWidget* parent = nullptr);
+
+    // The area under the mouse (0..2) gets the border and its hint; -1 is the background.
+    void sopra(int area);
+    // A click on area 0..2: the choice 1..3, then the window closes.
+    void scegli(int area);
+
+    // Every way out: the start-up sequence is over; a choice made is handed to the main window.
+    void done(int risultato) override;
+
+protected:
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
+
+private:
+    ContestoFinestre& contesto_;
+    QString apriUltimo_;   // read at load
+    PictureBox* Picture1_;
+    std::array<QLabel*, 3> aree_{};
+    QLabel* Label2_;
+    QCheckBox* Check1_;
+    int scelta_ = 0;
+};

@@ -1,0 +1,132 @@
+#include "ambiente_portafoglio.h"
+#include "blocco_file.h"
+#include "copia_database.h"
+#include "destinazione_esportazione.h"
+#include "motore.h"
+
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+
+namespace {
+
+QStringList Tabelle(QSqlDatabase db)
+{
+    QStringList t;
+    QSqlQuery q(db);
+    EXPECT_TRUE(
+        q.exec("SELECT name FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite_%' ORDER BY name"));
+    while (q.next())
+        t << q.value(0).toString();
+    return t;
+}
+
+TEST(CopiaDatabase, TieneLeTabelleSceltePiuConto)
+{
+    AmbientePortafoglio a;
+    a.inserisci({"2024-03-01", "Buy", "ENI", "Eni", 100, 10.5});
+    a.inserisci({"2024-03-15", "Sell", "ENI", "Eni", 40, 12.25});
+    ASSERT_EQ(RicalcolaPortafoglio(a.stato.DbDataSet, a.stato.DbPortafoglio), QString());
+    a.allinea();
+    CartellaProva::esegui(a.stato.DbPortafoglio,
+                          "INSERT INTO Conto (Data, Tipo, Importo, Descrizione) "
+                          "VALUES ('2024-01-01', 'Versamento', 1000, '.')");
+    const QStringList tabellePrima = Tabelle(a.stato.DbPortafoglio);
+    const auto eseguitiPrima = a.righe();
+    const auto fotografiaPrima = a.righe("EseguitiTemp");
+
+    struct Caso {
+        const char* nome;
+        TabelleScelte scelte;
+        QStringList tabelle;
+        ConteggiEsportazione conteggi;
+    };
+    const Caso casi[] = {
+        {"solo Eseguiti", {false, true, false}, {"Conto", "Eseguiti"}, {std::nullopt, 2, std::nullopt}},
+        {"tutte", {true, true, true}, {"Conto", "Eseguiti", "OperazioniChiuse", "Portafoglio"}, {1, 2, 1}},
+        {"chiuse e portafoglio",
+         {true, false, true},
+         {"Conto", "OperazioniChiuse", "Portafoglio"},
+         {1, std::nullopt, 1}},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        const QString file = a.cartella.percorso(QStringLiteral("copia %1.mdb").arg(c.nome));
+        const EsitoEsportazione esito = EsportaCopiaDatabase(a.stato.DbPortafoglio, file, c.scelte);
+        ASSERT_TRUE(esito.esito.ok()) << esito.esito.messaggio.toStdString();
+        EXPECT_EQ(esito.conteggi.OperazioniChiuse, c.conteggi.OperazioniChiuse);
+        EXPECT_EQ(esito.conteggi.Eseguiti, c.conteggi.Eseguiti);
+        EXPECT_EQ(esito.conteggi.Portafoglio, c.conteggi.Portafoglio);
+        QSqlDatabase copia = a.cartella.apri(file);
+        EXPECT_EQ(Tabelle(copia), c.tabelle);
+        EXPECT_EQ(CartellaProva::valore(copia, "SELECT COUNT(*) FROM Conto").toInt(), 1);
+        EXPECT_EQ(CartellaProva::valore(copia, "PRAGMA application_id").toInt(), 0x42565046);
+        // No temporary file is left beside the copy.
+        EXPECT_EQ(QDir(a.cartella.cartella()).entryList({".copia*"}, QDir::Files | QDir::Hidden), QStringList());
+    }
+    // The open portfolio is as it was, and still in use.
+    EXPECT_TRUE(a.stato.DbPortafoglio.isOpen());
+    EXPECT_EQ(Tabelle(a.stato.DbPortafoglio), tabellePrima);
+    EXPECT_EQ(a.righe(), eseguitiPrima);
+    EXPECT_EQ(a.righe("EseguitiTemp"), fotografiaPrima);
+    a.inserisci({"2024-03-20", "Buy", "TIT", "Tim", 1, 1});
+}
+
+TEST(CopiaDatabase, CartellaMancanteNessunFile)
+{
+    AmbientePortafoglio a;
+    const QString file = a.cartella.percorso(QStringLiteral("manca/copia.mdb"));
+    const EsitoEsportazione esito = EsportaCopiaDatabase(a.stato.DbPortafoglio, file, {true, true, true});
+    EXPECT_FALSE(esito.esito.ok());
+    EXPECT_TRUE(esito.esito.messaggio.startsWith(QStringLiteral("Copia del database non riuscita")));
+    EXPECT_FALSE(QFile::exists(file));
+}
+
+TEST(DestinazioneEsportazione, MaiUnDatabaseDelProgramma)
+{
+    AmbientePortafoglio a;
+    a.stato.CartellaProgramma = a.cartella.cartella();
+    const QString cartella = a.cartella.cartella();
+    struct Caso {
+        QString percorso;
+        bool ammesso;
+    };
+    const Caso casi[] = {
+        {a.stato.PercorsoPortafoglio, false},
+        {cartella + QStringLiteral("/./prova.gvf"), false},
+        {a.cartella.dataset(), false},
+        {a.cartella.dataexe(), false},
+        {cartella, false},
+        {a.cartella.percorso(QStringLiteral("altro.xls")), true},
+        {a.cartella.percorso(QStringLiteral("prova.gvf.xls")), true},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.percorso.toStdString());
+        EXPECT_EQ(VerificaDestinazioneEsportazione(c.percorso, a.stato).isEmpty(), c.ammesso);
+    }
+    EXPECT_EQ(VerificaDestinazioneEsportazione(a.stato.PercorsoPortafoglio, a.stato),
+              QStringLiteral("Impossibile esportare su prova.gvf: è il portafoglio aperto. Scegliere un altro file."));
+    // Named like the program's own files, in whatever folder.
+    EXPECT_EQ(VerificaDestinazioneEsportazione(QDir::temp().filePath("dataset.gvx"), a.stato),
+              QStringLiteral("Il file dataset.gvx è un file di Brunivox e non può essere sostituito: "
+                             "scegliere un altro nome."));
+}
+
+TEST(DestinazioneEsportazione, PortafoglioApertoAltrove)
+{
+    AmbientePortafoglio a;
+    const QString altro = a.cartella.nuovoPortafoglio(QStringLiteral("altrove.gvf"));
+    {
+        // Held by this process on another lock object: as another copy holds it.
+        const EsitoBlocco altrove = BloccaPortafoglio(altro);
+        ASSERT_TRUE(altrove.errore.isEmpty());
+        EXPECT_EQ(VerificaDestinazioneEsportazione(altro, a.stato),
+                  QStringLiteral("Il portafoglio altrove.gvf è già aperto in un'altra copia di Brunivox."));
+    }
+    EXPECT_EQ(VerificaDestinazioneEsportazione(altro, a.stato), QString());
+    EXPECT_FALSE(QFile::exists(PercorsoBlocco(altro)));
+}
+
+} // namespace

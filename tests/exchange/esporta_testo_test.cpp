@@ -1,0 +1,111 @@
+#include "ambiente_portafoglio.h"
+#include "esporta_testo.h"
+#include "testo_windows.h"
+
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QFile>
+#include <QSqlQuery>
+
+namespace {
+
+QByteArray Atteso(const QString& nome)
+{
+    QFile f(QDir(QStringLiteral(ATTESI_DIR)).filePath(nome));
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << nome.toStdString();
+    return f.readAll();
+}
+
+TEST(EsportaTesto, FileUgualeAlloAtteso)
+{
+    RigaOperazioneChiusa oc;
+    oc.Data = "2024-03-15";
+    oc.System = "WEB";
+    oc.Cod = "ENI";
+    oc.Titolo = "Eni \"Spa\""; // an inner quote is written as it is
+    oc.PzoCarico = 10.5;
+    oc.Qta = 100;
+    oc.Prezzo = 12.25;
+    oc.Commissioni = 0.5;
+    oc.GP = 175;
+    oc.GPPercentuale = -0.25;
+
+    RigaEseguito e1{1, "2024-03-01", "Buy", "WEB", "ENI", QStringLiteral("Città €"), 100, 10.5, 1050, "NE", 10.5};
+    RigaEseguito e2{2, "2024-03-15", "Sell", "WEB", "ENI", QStringLiteral("Ω"), 100, 0.25, 25, "", std::nullopt};
+    RigaPortafoglio p{"WEB", "TIT", "", 5, 0.0625, 0.3125, 0};
+
+    DatiTesto dati;
+    dati.OperazioniChiuse = std::vector{oc};
+    dati.Eseguiti = std::vector{e1, e2};
+    dati.Portafoglio = std::vector{p};
+    EXPECT_EQ(TestoEsportazione(dati), Atteso(QStringLiteral("esportazione.csv")));
+}
+
+TEST(EsportaTesto, BlocchiDelleSoleTabelleScelte)
+{
+    DatiTesto soloPortafoglio;
+    soloPortafoglio.Portafoglio = std::vector<RigaPortafoglio>{};
+    EXPECT_EQ(TestoEsportazione(soloPortafoglio),
+              TestoWindows1252(
+                  QStringLiteral("\"Brunivox - Tabella Portafoglo \"\r\n\r\n"
+                                 "\"System\",\"Cod\",\"Titolo\",\"Quantità\",\"PzoCarico\",\"Commissioni\"\r\n")));
+    DatiTesto eseguitiVuoti;
+    eseguitiVuoti.Eseguiti = std::vector<RigaEseguito>{};
+    EXPECT_TRUE(TestoEsportazione(eseguitiVuoti).endsWith("\"PzoOttimale\"\r\n\r\n\r\n"));
+}
+
+// Numbers below 1 carry a zero before the point.
+TEST(EsportaTesto, FormaDeiNumeri)
+{
+    const std::pair<double, const char*> casi[] = {
+        {0.25, "0.25"}, {-0.5, "-0.5"}, {0, "0"}, {12.5, "12.5"}, {100, "100"}, {0.0001, "0.0001"}, {1e-7, "1E-07"},
+    };
+    for (const auto& [valore, atteso] : casi) {
+        SCOPED_TRACE(atteso);
+        EXPECT_EQ(NumeroTesto(valore), QLatin1String(atteso));
+    }
+}
+
+TEST(EsportaTesto, CodicePagina1252)
+{
+    EXPECT_EQ(TestoWindows1252(QStringLiteral("aà€’")), QByteArray("a\xe0\x80\x92"));
+    // Outside the code page: one "?" per character, a character beyond the basic plane included.
+    EXPECT_EQ(TestoWindows1252(QStringLiteral("Ω😀\u0081")), QByteArray("???"));
+}
+
+TEST(EsportaTesto, DalPortafoglioInOrdineDiDataEChiave)
+{
+    AmbientePortafoglio a;
+    a.inserisci({"2024-03-02", "Buy", "B", "b", 1, 1});
+    a.inserisci({"2024-03-01", "Buy", "A", "a", 1, 1});
+    a.inserisci({"2024-03-02", "Buy", "C", "c", 1, 1});
+    const QString file = a.cartella.percorso(QStringLiteral("uscita.csv"));
+    int passi = 0;
+    qint64 massimo = -1;
+    const EsitoEsportazione esito = EsportaTesto(a.stato.DbPortafoglio, file, {false, true, false},
+                                                 {[&](qint64 n) { massimo = n; }, [&] { ++passi; }});
+    ASSERT_TRUE(esito.esito.ok()) << esito.esito.messaggio.toStdString();
+    EXPECT_EQ(esito.conteggi.Eseguiti, 3);
+    EXPECT_FALSE(esito.conteggi.OperazioniChiuse);
+    EXPECT_EQ(massimo, 3);
+    EXPECT_EQ(passi, 3);
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QList<QByteArray> linee = f.readAll().split('\n');
+    ASSERT_GE(linee.size(), 6);
+    EXPECT_TRUE(linee[3].startsWith("\"01/03/2024\",\"Buy\",\"WEB\",\"A\""));
+    EXPECT_TRUE(linee[4].contains("\"B\""));
+    EXPECT_TRUE(linee[5].contains("\"C\""));
+}
+
+TEST(EsportaTesto, FileNonScrivibileDettoInItaliano)
+{
+    AmbientePortafoglio a;
+    const EsitoEsportazione esito
+        = EsportaTesto(a.stato.DbPortafoglio, a.cartella.percorso("manca/uscita.csv"), {true, true, true});
+    EXPECT_FALSE(esito.esito.ok());
+    EXPECT_TRUE(esito.esito.messaggio.startsWith(QStringLiteral("Esportazione in formato testo non riuscita")));
+    EXPECT_FALSE(QFile::exists(a.cartella.percorso("manca/uscita.csv")));
+}
+
+} // namespace

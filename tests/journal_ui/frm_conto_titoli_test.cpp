@@ -1,0 +1,326 @@
+// The cash-account window: the modes of its panel, the balance and its chart, and where the
+// grid stands after each change and each refresh.
+#include "ambiente_portafoglio.h"
+#include "frm_conto_titoli.h"
+#include "grafico.h"
+#include "messaggi_prova.h"
+#include "tabella_conto.h"
+
+#include <gtest/gtest.h>
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+// Does what the main window's refresh does for this window.
+class PrincipaleProva : public FinestraPrincipale {
+public:
+    void ControlloMenu() override
+    {
+        ++chiamate;
+        if (finestra)
+            finestra->Main();
+    }
+    frmContoTitoli* finestra = nullptr;
+    int chiamate = 0;
+};
+
+class FinestraContoTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        CartellaProva::esegui(a.stato.DbDataSet, "UPDATE Settaggi SET CapitaleIniziale = 500, CapitalGain = 0");
+    }
+
+    void apri()
+    {
+        finestra = std::make_unique<frmContoTitoli>(contesto);
+        principale.finestra = finestra.get();
+        finestra->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(finestra.get()));
+    }
+
+    void movimento(const char* data, const char* tipo, double importo, const char* descrizione = ".")
+    {
+        CartellaProva::esegui(
+            a.stato.DbPortafoglio,
+            QStringLiteral("INSERT INTO Conto (Data, Tipo, Importo, Descrizione) VALUES ('%1', '%2', %3, '%4')")
+                .arg(QString::fromUtf8(data), QString::fromUtf8(tipo))
+                .arg(importo)
+                .arg(QString::fromUtf8(descrizione)));
+    }
+
+    template <typename T> T* w(const char* nome)
+    {
+        T* x = finestra->findChild<T*>(QLatin1String(nome));
+        EXPECT_TRUE(x) << nome;
+        return x;
+    }
+
+    void scrivi(const char* nome, const QString& testo)
+    {
+        QLineEdit* e = w<QLineEdit>(nome);
+        e->selectAll();
+        QTest::keyClick(e, Qt::Key_Backspace);
+        QTest::keyClicks(e, testo);
+    }
+    void modo(int id)
+    {
+        QAbstractButton* b = w<QButtonGroup>("Option1")->button(id);
+        ASSERT_TRUE(b->isEnabled());
+        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2));
+        ASSERT_TRUE(b->isChecked());
+    }
+    void riga(int r)
+    {
+        auto* g = w<QTableView>("DBGrid1");
+        QTest::mouseClick(g->viewport(), Qt::LeftButton, {},
+                          g->visualRect(g->model()->index(r, ColConto::Tipo)).center());
+        ASSERT_EQ(g->currentIndex().row(), r);
+    }
+    int rigaGriglia() { return w<QTableView>("DBGrid1")->currentIndex().row(); }
+    bool confermaAbilitata() { return w<QPushButton>("cmd_Ok")->isEnabled(); }
+    void conferma()
+    {
+        ASSERT_TRUE(confermaAbilitata());
+        QTest::mouseClick(w<QPushButton>("cmd_Ok"), Qt::LeftButton);
+    }
+    // A new movement typed into the panel.
+    void nuovo(const char* tipo, const QString& importo, const QString& descrizione = QString())
+    {
+        modo(frmContoTitoli::IdNuovo);
+        w<QComboBox>("cmb_Tipo")->setCurrentText(QString::fromUtf8(tipo));
+        scrivi("txtImporto", importo);
+        if (!descrizione.isEmpty())
+            scrivi("txt_Descrizione", descrizione);
+        conferma();
+    }
+    QStringList tipi()
+    {
+        QStringList t;
+        for (const RigaConto& r : LeggiConto(a.stato.DbPortafoglio, OrdineConto::PerDataEId).righe)
+            t << r.Tipo;
+        return t;
+    }
+    QString saldo() { return w<QLabel>("lab_Saldo")->text(); }
+
+    AmbientePortafoglio a;
+    MessaggiProva messaggi;
+    DialogoFileProva dialoghi;
+    PrincipaleProva principale;
+    ContestoFinestre contesto{a.stato, messaggi, dialoghi, principale};
+    std::unique_ptr<frmContoTitoli> finestra;
+};
+
+} // namespace
+
+TEST_F(FinestraContoTest, EmptyAccountShowsCapitalFiveBarsAndOnlyNuovo)
+{
+    apri();
+    EXPECT_EQ(finestra->windowTitle(), "Gestione conto titoli");
+    EXPECT_EQ(saldo(), "500");
+    EXPECT_EQ(w<QLabel>("Label5")->text(), "Saldo conto titoli:");
+    auto* modi = w<QButtonGroup>("Option1");
+    EXPECT_EQ(modi->checkedId(), frmContoTitoli::IdNuovo);
+    EXPECT_FALSE(modi->button(frmContoTitoli::IdModifica)->isEnabled());
+    EXPECT_FALSE(modi->button(frmContoTitoli::IdElimina)->isEnabled());
+    EXPECT_FALSE(confermaAbilitata());
+    EXPECT_EQ(w<QLineEdit>("txt_Descrizione")->text(), ".");
+    EXPECT_FALSE(w<QLineEdit>("txt_Descrizione")->isEnabled());
+    EXPECT_EQ(w<QDateEdit>("dtp_Data")->date(), QDate::currentDate());
+
+    auto* grafico = w<Grafico>("msc_ContoTitoli");
+    ASSERT_EQ(grafico->RowCount(), 5);
+    EXPECT_EQ(grafico->ColumnCount(), 1);
+    for (int r = 1; r <= 5; ++r)
+        EXPECT_EQ(grafico->valore(r, 1), 0.0) << r;
+
+    // Every input has its caption.
+    const std::pair<const char*, const char*> didascalie[]
+        = {{"Label35", "dtp_Data"}, {"Label39", "cmb_Tipo"}, {"Label1", "txtImporto"}, {"Label2", "txt_Descrizione"}};
+    for (const auto& [etichetta, campo] : didascalie)
+        EXPECT_EQ(w<QLabel>(etichetta)->buddy(), finestra->findChild<QWidget*>(QLatin1String(campo))) << campo;
+}
+
+TEST_F(FinestraContoTest, TheAccountExampleGivesBalanceAndBars)
+{
+    apri();
+    nuovo("Dividendi", "10");
+    nuovo("Versamento", "100");
+    nuovo("Prelievo", "20");
+    nuovo("Costi di gestione", "5", "spese");
+
+    EXPECT_EQ(saldo(), "585");
+    auto* grafico = w<Grafico>("msc_ContoTitoli");
+    const double attesi[] = {10, 100, -20, -5, 0};
+    const char* etichette[] = {"Dividendi", "Versamento", "Prelievo", "CostiGestione", "saldoOperazioni"};
+    for (int r = 1; r <= 5; ++r) {
+        SCOPED_TRACE(r);
+        EXPECT_EQ(grafico->valore(r, 1), attesi[r - 1]);
+        EXPECT_EQ(grafico->etichetta(r), etichette[r - 1]);
+    }
+    EXPECT_EQ(principale.chiamate, 4) << "the refresh runs after every change";
+    const auto righe = LeggiConto(a.stato.DbPortafoglio).righe;
+    ASSERT_EQ(righe.size(), 4u);
+    EXPECT_EQ(righe[0].Descrizione, ".");
+    EXPECT_EQ(righe[3].Descrizione, "spese");
+    EXPECT_EQ(rigaGriglia(), 3) << "the new movement is current";
+    EXPECT_TRUE(messaggi.mostrati.isEmpty());
+}
+
+TEST_F(FinestraContoTest, AmountMustReadAsANumber)
+{
+    apri();
+    struct Caso {
+        const char* digitato;
+        bool conferma;
+    };
+    const Caso casi[] = {{"", false}, {",", false}, {".", false}, {"-5", true}, {"12,5", true}, {",5", true}};
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.digitato);
+        scrivi("txtImporto", QString::fromUtf8(c.digitato));
+        EXPECT_EQ(confermaAbilitata(), c.conferma);
+        EXPECT_EQ(w<QLineEdit>("txt_Descrizione")->isEnabled(), c.conferma);
+    }
+    // The filter keeps signs and points out: "-5" arrives as "5".
+    scrivi("txtImporto", "-5");
+    EXPECT_EQ(w<QLineEdit>("txtImporto")->text(), "5");
+
+    scrivi("txtImporto", "12,5");
+    conferma();
+    const auto righe = LeggiConto(a.stato.DbPortafoglio).righe;
+    ASSERT_EQ(righe.size(), 1u);
+    EXPECT_DOUBLE_EQ(righe[0].Importo, 12.5);
+}
+
+TEST_F(FinestraContoTest, ModificaWritesTheRowAndKeepsItsPosition)
+{
+    movimento("2024-03-01", "Dividendi", 10);
+    movimento("2024-03-02", "Versamento", 100);
+    movimento("2024-03-03", "Prelievo", 20);
+    apri();
+    modo(frmContoTitoli::IdModifica);
+    riga(1);
+    EXPECT_EQ(w<QComboBox>("cmb_Tipo")->currentText(), "Versamento");
+    EXPECT_EQ(w<QLineEdit>("txtImporto")->text(), "100");
+    scrivi("txtImporto", "12,5");
+    scrivi("txt_Descrizione", "");
+    conferma();
+    const auto righe = LeggiConto(a.stato.DbPortafoglio, OrdineConto::PerDataEId).righe;
+    EXPECT_EQ(righe[1], (RigaConto{2, "2024-03-02", "Versamento", 12.5, "."}));
+    EXPECT_EQ(rigaGriglia(), 1);
+    EXPECT_EQ(finestra->RigaCorrente, 1);
+    EXPECT_EQ(saldo(), "502,5");
+}
+
+TEST_F(FinestraContoTest, DeletingMiddleLastAndOnlyRows)
+{
+    movimento("2024-03-01", "Dividendi", 1);
+    movimento("2024-03-02", "Versamento", 2);
+    movimento("2024-03-03", "Prelievo", 3);
+    movimento("2024-03-04", "Versamento", 4);
+    apri();
+    modo(frmContoTitoli::IdElimina);
+    EXPECT_FALSE(w<QLineEdit>("txtImporto")->isEnabled());
+
+    // A middle row: the following one takes its place.
+    riga(1);
+    conferma();
+    EXPECT_EQ(tipi(), (QStringList{"Dividendi", "Prelievo", "Versamento"}));
+    EXPECT_EQ(rigaGriglia(), 1);
+    EXPECT_EQ(w<QLineEdit>("txtImporto")->text(), "3") << "the panel shows the new current row";
+
+    // The last row: the previous one becomes current.
+    riga(2);
+    conferma();
+    EXPECT_EQ(tipi(), (QStringList{"Dividendi", "Prelievo"}));
+    EXPECT_EQ(rigaGriglia(), 1);
+    EXPECT_EQ(finestra->RigaCorrente, 1);
+
+    riga(0);
+    conferma();
+    conferma();
+    EXPECT_TRUE(tipi().isEmpty());
+    EXPECT_FALSE(confermaAbilitata());
+    EXPECT_EQ(w<QButtonGroup>("Option1")->checkedId(), frmContoTitoli::IdNuovo);
+    EXPECT_FALSE(w<QButtonGroup>("Option1")->button(frmContoTitoli::IdElimina)->isEnabled());
+    EXPECT_EQ(saldo(), "500");
+
+    // An insert into the emptied table works and shows the new row.
+    nuovo("Versamento", "7");
+    EXPECT_EQ(tipi(), (QStringList{"Versamento"}));
+    EXPECT_EQ(rigaGriglia(), 0);
+}
+
+TEST_F(FinestraContoTest, ARefreshRefillsThePanelFromTheCurrentRow)
+{
+    movimento("2024-03-01", "Dividendi", 10);
+    movimento("2024-03-02", "Prelievo", 20, "bonifico");
+    apri();
+    modo(frmContoTitoli::IdModifica);
+    riga(1);
+    ASSERT_EQ(w<QComboBox>("cmb_Tipo")->currentText(), "Prelievo");
+
+    finestra->Main(); // a change elsewhere
+    EXPECT_EQ(w<QComboBox>("cmb_Tipo")->currentText(), "Prelievo");
+    EXPECT_EQ(rigaGriglia(), 1);
+    conferma();
+    conferma();
+    EXPECT_EQ(tipi(), (QStringList{"Dividendi", "Prelievo"})) << "the withdrawal is not turned into a dividend";
+    EXPECT_EQ(saldo(), "490");
+}
+
+TEST_F(FinestraContoTest, RowsSortByDateThenKeyAndTheRememberedRowStaysInside)
+{
+    movimento("2024-03-05", "Versamento", 1);
+    movimento("2024-03-01", "Dividendi", 2);
+    movimento("2024-03-05", "Prelievo", 3);
+    apri();
+    auto* g = w<QTableView>("DBGrid1");
+    EXPECT_EQ(g->model()->index(0, ColConto::Data).data().toString(), "01/03/2024");
+    EXPECT_EQ(g->model()->index(1, ColConto::Tipo).data().toString(), "Versamento");
+    EXPECT_EQ(g->model()->index(2, ColConto::Tipo).data().toString(), "Prelievo");
+    EXPECT_TRUE(g->isColumnHidden(ColConto::ID));
+    // The panel opens in "Nuovo" with rows too.
+    EXPECT_EQ(w<QLineEdit>("txt_Descrizione")->text(), ".");
+    EXPECT_FALSE(w<QLineEdit>("txt_Descrizione")->isEnabled());
+    EXPECT_FALSE(confermaAbilitata());
+
+    // Another portfolio with fewer movements: its last row is current.
+    finestra->RigaCorrente = 7;
+    finestra->Main();
+    EXPECT_EQ(finestra->RigaCorrente, 2);
+    EXPECT_EQ(rigaGriglia(), 2);
+}
+
+TEST_F(FinestraContoTest, UnknownKindIsReportedAndLeftOutOfTheBalance)
+{
+    movimento("2024-03-01", "Versamento", 100);
+    movimento("2024-03-02", "Bonus", 1000);
+    apri();
+    EXPECT_EQ(saldo(), "600");
+    EXPECT_EQ(messaggi.testi(), (QStringList{"Errore nel modulo controllo record"}));
+}
+
+TEST_F(FinestraContoTest, ChartSwitchAndEsci)
+{
+    apri();
+    auto* tipi = w<QButtonGroup>("Option2");
+    EXPECT_EQ(tipi->checkedId(), frmContoTitoli::IdBarre);
+    tipi->button(frmContoTitoli::IdBarre3D)->click();
+    EXPECT_EQ(w<Grafico>("msc_ContoTitoli")->ChartType(), 0);
+    tipi->button(frmContoTitoli::IdBarre)->click();
+    EXPECT_EQ(w<Grafico>("msc_ContoTitoli")->ChartType(), 1);
+
+    QTest::mouseClick(w<QPushButton>("Command1"), Qt::LeftButton);
+    EXPECT_FALSE(finestra->isVisible());
+}
