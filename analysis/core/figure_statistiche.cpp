@@ -68,7 +68,9 @@ Calcolo<FigureErrori> RicalcolaStatisticheErrori(QSqlDatabase& dataset, const QS
     if (!catalogo.ok())
         return {{}, catalogo.errore};
     Calcolo<FigureErrori> calcolo{CalcolaStatisticheErrori(eseguiti.righe, catalogo.righe), QString()};
-    if (!catalogo.righe.empty()) {
+    // The engine keeps the counters up to date after every trade: when they already hold these
+    // figures, rewriting them (and syncing the file) would change nothing.
+    if (!catalogo.righe.empty() && calcolo.figure.catalogo != catalogo.righe) {
         const Esito esito = ScriviContatoriErrori(dataset, calcolo.figure.catalogo);
         if (!esito.ok())
             calcolo.errore = esito.messaggio;

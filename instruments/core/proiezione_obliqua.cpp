@@ -102,30 +102,68 @@ void DisegnaPareti(QPainter& p, const Piano& piano, const DatiGrafico& dati)
     }
 }
 
-void DisegnaBarre(QPainter& p, const Piano& piano, const DatiGrafico& dati)
+// The three visible faces of a bar over rows [primaRiga, ultimaRiga] (their centres), from
+// `basso` to `alto`, between depths z0 and z1.
+void DisegnaBarra(QPainter& p, const Piano& piano, const QColor& colore, double primaRiga, double ultimaRiga,
+                  double basso, double alto, double z0, double z1)
 {
     const double mezza = LarghezzaBarra / 2;
+    const double sinistra = primaRiga - mezza;
+    const double destra = ultimaRiga + mezza;
+    p.setBrush(colore.darker(130));
+    p.drawPolygon(Quadrilatero(piano.punto(destra, basso, z0), piano.punto(destra, basso, z1),
+                               piano.punto(destra, alto, z1), piano.punto(destra, alto, z0)));
+    p.setBrush(colore.lighter(125));
+    p.drawPolygon(Quadrilatero(piano.punto(sinistra, alto, z0), piano.punto(destra, alto, z0),
+                               piano.punto(destra, alto, z1), piano.punto(sinistra, alto, z1)));
+    p.setBrush(colore);
+    p.drawPolygon(Quadrilatero(piano.punto(sinistra, basso, z0), piano.punto(destra, basso, z0),
+                               piano.punto(destra, alto, z0), piano.punto(sinistra, alto, z0)));
+}
+
+void DisegnaBarre(QPainter& p, const Piano& piano, const DatiGrafico& dati)
+{
+    // Bars narrower than a pixel would each cover the same pixels as their neighbours: the rows
+    // that fall in one pixel column are drawn as one bar spanning all of their values, which
+    // paints what the single bars would, at a cost bound by the width instead of the rows.
+    const bool unite = piano.slot() * LarghezzaBarra < 1;
     for (int c = dati.colonne(); c >= 1; --c) {
         const QColor colore = ProiezioneObliqua::ColoreSerie(c);
         const double z0 = c - 1 + 0.1;
         const double z1 = c - 0.1;
+        p.setPen(QPen(colore.darker(160), 0));
+        if (!unite) {
+            for (int r = 0; r < dati.righe(); ++r)
+                if (const auto v = dati.valore(r + 1, c))
+                    DisegnaBarra(p, piano, colore, r, r, std::min(0.0, *v), std::max(0.0, *v), z0, z1);
+            continue;
+        }
+        long long colonnaPixel = -1;
+        int prima = 0;
+        int ultima = 0;
+        double basso = 0;
+        double alto = 0;
+        auto chiudi = [&] {
+            if (colonnaPixel >= 0)
+                DisegnaBarra(p, piano, colore, prima, ultima, basso, alto, z0, z1);
+        };
         for (int r = 0; r < dati.righe(); ++r) {
             const auto v = dati.valore(r + 1, c);
             if (!v)
                 continue;
-            const double basso = std::min(0.0, *v);
-            const double alto = std::max(0.0, *v);
-            p.setPen(QPen(colore.darker(160), 0));
-            p.setBrush(colore.darker(130));
-            p.drawPolygon(Quadrilatero(piano.punto(r + mezza, basso, z0), piano.punto(r + mezza, basso, z1),
-                                       piano.punto(r + mezza, alto, z1), piano.punto(r + mezza, alto, z0)));
-            p.setBrush(colore.lighter(125));
-            p.drawPolygon(Quadrilatero(piano.punto(r - mezza, alto, z0), piano.punto(r + mezza, alto, z0),
-                                       piano.punto(r + mezza, alto, z1), piano.punto(r - mezza, alto, z1)));
-            p.setBrush(colore);
-            p.drawPolygon(Quadrilatero(piano.punto(r - mezza, basso, z0), piano.punto(r + mezza, basso, z0),
-                                       piano.punto(r + mezza, alto, z0), piano.punto(r - mezza, alto, z0)));
+            const auto pixel = static_cast<long long>(std::floor((r + 0.5) * piano.slot()));
+            if (pixel != colonnaPixel) {
+                chiudi();
+                colonnaPixel = pixel;
+                prima = r;
+                basso = 0;
+                alto = 0;
+            }
+            ultima = r;
+            basso = std::min(basso, *v);
+            alto = std::max(alto, *v);
         }
+        chiudi();
     }
 }
 

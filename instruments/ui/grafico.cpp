@@ -2,6 +2,7 @@
 
 #include "numeri.h"
 #include "proiezione_obliqua.h"
+#include "punti_per_pixel.h"
 
 #include <QAreaSeries>
 #include <QBarCategoryAxis>
@@ -14,6 +15,7 @@
 #include <QLineSeries>
 #include <QLocale>
 #include <QPainter>
+#include <QPixmap>
 #include <QPieSeries>
 #include <QPieSlice>
 #include <QStackedLayout>
@@ -40,22 +42,49 @@ public:
         setPalette(tavolozza);
     }
 
+    // The data or the title changed: the next paint projects again.
+    void invalida()
+    {
+        disegno_ = QPixmap();
+        update();
+    }
+
 protected:
+    // Other windows passing over the chart repaint it often; the projection is drawn once per
+    // change of data or size and then copied.
     void paintEvent(QPaintEvent*) override
     {
-        QPainter p(this);
-        QRectF area = QRectF(rect()).adjusted(6, 6, -6, -6);
-        if (!titolo_.isEmpty()) {
-            const QFontMetricsF m(p.font());
-            p.drawText(QRectF(area.left(), area.top(), area.width(), m.height()), Qt::AlignHCenter, titolo_);
-            area.setTop(area.top() + m.height() + 4);
+        const qreal rapporto = devicePixelRatioF();
+        const QSize pixel = (QSizeF(size()) * rapporto).toSize();
+        if (disegno_.isNull() || disegno_.size() != pixel) {
+            disegno_ = QPixmap(pixel);
+            disegno_.setDevicePixelRatio(rapporto);
+            disegno_.fill(Qt::transparent);
+            QPainter p(&disegno_);
+            p.setFont(font());
+            p.setPen(palette().color(QPalette::WindowText));
+            QRectF area = QRectF(rect()).adjusted(6, 6, -6, -6);
+            if (!titolo_.isEmpty()) {
+                const QFontMetricsF m(p.font());
+                p.drawText(QRectF(area.left(), area.top(), area.width(), m.height()), Qt::AlignHCenter, titolo_);
+                area.setTop(area.top() + m.height() + 4);
+            }
+            ProiezioneObliqua::Disegna(p, area, dati_);
         }
-        ProiezioneObliqua::Disegna(p, area, dati_);
+        QPainter(this).drawPixmap(0, 0, disegno_);
+    }
+
+    void changeEvent(QEvent* evento) override
+    {
+        if (evento->type() == QEvent::FontChange || evento->type() == QEvent::PaletteChange)
+            disegno_ = QPixmap();
+        QWidget::changeEvent(evento);
     }
 
 private:
     const DatiGrafico& dati_;
     const QString& titolo_;
+    QPixmap disegno_;
 };
 
 // Qt's category axis drops a label it already holds; a row's label must show even when
@@ -217,7 +246,7 @@ void Grafico::ricostruisci()
     daRifare_ = false;
     if (disegnatoInProiezione()) {
         pagine_->setCurrentWidget(tela3D_);
-        tela3D_->update();
+        static_cast<Tela3D*>(tela3D_)->invalida();
         return;
     }
     costruisciGrafico2D();
@@ -343,6 +372,8 @@ void Grafico::costruisciGrafico2D()
         break;
     }
     case TipoGrafico::Linee: {
+        // The points are thinned to what the pixels can show; the model keeps every value.
+        const int pixel = std::max(width(), 100);
         auto* valori = AsseValori(minimo, massimo);
         auto* categorie = asseCategorie();
         grafico_->addAxis(categorie, Qt::AlignBottom);
@@ -358,7 +389,7 @@ void Grafico::costruisciGrafico2D()
                 auto* tratto = new QLineSeries;
                 tratto->setName(dati_.etichettaDiColonna(c));
                 tratto->setColor(ProiezioneObliqua::ColoreSerie(c));
-                tratto->append(punti);
+                tratto->append(PuntiPerPixel(punti, -0.5, righe - 0.5, pixel));
                 // A lone point would draw nothing without its marker.
                 tratto->setPointsVisible(punti.size() == 1 || righe <= MassimoEtichette);
                 grafico_->addSeries(tratto);
@@ -382,13 +413,15 @@ void Grafico::costruisciGrafico2D()
     }
     case TipoGrafico::Area: {
         // Areas stand on zero; a cell without value counts as zero.
+        const int pixel = std::max(width(), 100);
         for (int c = 1; c <= colonne; ++c) {
             QList<QPointF> alto;
-            QList<QPointF> basso;
-            for (int r = 1; r <= righe; ++r) {
+            for (int r = 1; r <= righe; ++r)
                 alto.append(QPointF(r - 1, dati_.valore(r, c).value_or(0)));
-                basso.append(QPointF(r - 1, 0));
-            }
+            alto = PuntiPerPixel(alto, -0.5, righe - 0.5, pixel);
+            QList<QPointF> basso;
+            for (const QPointF& a : alto)
+                basso.append(QPointF(a.x(), 0));
             auto* sopra = new QLineSeries;
             auto* sotto = new QLineSeries;
             sopra->append(alto);

@@ -28,6 +28,10 @@ QString TestoNumero(double valore)
 {
     if (valore == 0.0 || !std::isfinite(valore))
         return QStringLiteral("0");
+    // Whole numbers (counts, row numbers: the most frequent by far) are their digits, as the
+    // general way below writes them; it costs ten times as much.
+    if (std::fabs(valore) < 1e15 && valore == std::trunc(valore))
+        return QString::number(static_cast<long long>(valore));
 
     // 15 significant digits: d.dddddddddddddde+XX
     char buffer[64];

@@ -106,3 +106,21 @@ TEST_F(Database, AnUnreadableTableIsReportedNotTakenAsEmpty)
 }
 
 } // namespace
+
+// A catalogue that already holds the figures is not written again: a recomputation after the
+// engine's own update touches nothing, yet reports the same figures.
+TEST_F(Database, ACatalogueAlreadyUpToDateIsNotRewritten)
+{
+    eseguito("EA", 100, 10.00, 9.50);
+    ASSERT_TRUE(RicalcolaStatisticheErrori(dataset, portafoglio).ok());
+    CartellaProva::esegui(dataset, "CREATE TEMP TRIGGER guasto BEFORE UPDATE ON main.Errori "
+                                   "BEGIN SELECT RAISE(ABORT, 'disco pieno'); END");
+
+    const auto f = RicalcolaStatisticheErrori(dataset, portafoglio);
+    EXPECT_TRUE(f.ok()) << f.errore.toStdString();
+    EXPECT_EQ(f.figure.missedTot, 50);
+    EXPECT_EQ(valore("SELECT Contatore || '/' || Importo FROM Errori WHERE Cod = 'EA'").toString(), "1/50.0");
+
+    eseguito("EA", 10, 2, 1);
+    EXPECT_FALSE(RicalcolaStatisticheErrori(dataset, portafoglio).ok()) << "a changed figure is written";
+}

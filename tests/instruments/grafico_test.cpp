@@ -259,3 +259,50 @@ TEST(GraficoTest, LongHistoriesDrawAcrossTheWholeWidth)
         EXPECT_GT(PixelDelColore(immagine.copy(210, 0, 210, 300), ProiezioneObliqua::ColoreSerie(1)), 100);
     }
 }
+
+// Tens of thousands of rows on a few hundred pixels: the bars that share a pixel column are
+// drawn as one and the lines are thinned, yet the series still spans the whole plot, rises
+// above and falls below zero wherever its values do, and the model keeps every value.
+TEST(GraficoTest, VeryLongSeriesStillDrawEveryPartAndKeepEveryValue)
+{
+    const int righe = 30000;
+    std::vector<std::vector<Cella>> tabella;
+    for (int r = 0; r < righe; ++r)
+        tabella.push_back({r % 2 ? -40.0 - r % 13 : 60.0 + r % 7});
+    for (const int tipo : {0, 3, 5}) {
+        SCOPED_TRACE(tipo);
+        Grafico g;
+        g.setChartType(tipo);
+        g.setChartData(tabella);
+        const QImage immagine = g.immagine(QSize(420, 300));
+        ASSERT_FALSE(immagine.isNull());
+        const QColor colore = ProiezioneObliqua::ColoreSerie(1);
+        for (int x = 0; x < 420; x += 140) {
+            SCOPED_TRACE(x);
+            EXPECT_GT(PixelDelColore(immagine.copy(x, 0, 140, 150), colore), 100) << "above zero";
+            EXPECT_GT(PixelDelColore(immagine.copy(x, 150, 140, 150), colore), 100) << "below zero";
+        }
+        ASSERT_EQ(g.RowCount(), righe);
+        for (int r = 1; r <= righe; ++r)
+            if (g.valore(r, 1) != tabella[size_t(r - 1)][0]) {
+                ADD_FAILURE() << "row " << r << " lost its value";
+                break;
+            }
+    }
+}
+
+// The projection is drawn once and kept; new data or a new title draw it again.
+TEST(GraficoTest, AProjectedChartRedrawsWhenItsDataChange)
+{
+    Grafico g;
+    g.setChartType(0);
+    g.setChartData(std::vector<std::vector<Cella>>{{50.0}, {80.0}, {20.0}});
+    const QImage prima = g.immagine(QSize(300, 200));
+    EXPECT_EQ(g.immagine(QSize(300, 200)), prima) << "nothing changed, nothing differs";
+    g.setChartData(std::vector<std::vector<Cella>>{{-50.0}, {-80.0}, {-20.0}});
+    const QImage dopo = g.immagine(QSize(300, 200));
+    EXPECT_NE(dopo, prima);
+    g.setTitolo(QStringLiteral("Titolo"));
+    EXPECT_NE(g.immagine(QSize(300, 200)), dopo);
+    EXPECT_NE(g.immagine(QSize(320, 200)).size(), prima.size()) << "a new size draws at that size";
+}
