@@ -9,7 +9,7 @@ template <class F>
 auto DaChiuse(const QSqlDatabase& portafoglio, F calcola)
     -> Calcolo<decltype(calcola(std::vector<RigaOperazioneChiusa>{}))>
 {
-    Lettura<RigaOperazioneChiusa> chiuse = LeggiOperazioniChiuse(portafoglio);
+    Lettura<RigaOperazioneChiusa> chiuse = LeggiOperazioniChiuse(portafoglio, CampiChiuse::Figure);
     if (!chiuse.ok())
         return {{}, chiuse.errore};
     return {calcola(chiuse.righe), QString()};
@@ -61,7 +61,7 @@ Calcolo<FigureMedie> FigureMedieDa(const QSqlDatabase& portafoglio)
 
 Calcolo<FigureErrori> RicalcolaStatisticheErrori(QSqlDatabase& dataset, const QSqlDatabase& portafoglio)
 {
-    const Lettura<RigaEseguito> eseguiti = LeggiEseguiti(portafoglio, OrdineEseguiti::PerId);
+    const Lettura<RigaEseguito> eseguiti = LeggiErroriEseguiti(portafoglio);
     if (!eseguiti.ok())
         return {{}, eseguiti.errore};
     const Lettura<RigaErrore> catalogo = LeggiErrori(dataset);

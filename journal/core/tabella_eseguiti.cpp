@@ -30,3 +30,18 @@ Lettura<RigaEseguito> LeggiEseguiti(const QSqlDatabase& portafoglio, OrdineEsegu
         return r;
     });
 }
+
+Lettura<RigaEseguito> LeggiErroriEseguiti(const QSqlDatabase& portafoglio)
+{
+    const QString sql = QStringLiteral("SELECT %1 FROM Eseguiti ORDER BY ID").arg(SqlColonneEseguiti);
+    return LeggiRighe<RigaEseguito>(portafoglio, sql, [](const IstruzioneSqlite& s) {
+        RigaEseguito r;
+        r.ID = s.Intero(ColEseguiti::ID);
+        r.Qta = s.Intero(ColEseguiti::Qta);
+        r.Prezzo = s.Reale(ColEseguiti::Prezzo);
+        r.Errore = s.Testo(ColEseguiti::Errore);
+        if (!s.Nullo(ColEseguiti::PrezzoOttimale))
+            r.PrezzoOttimale = s.Reale(ColEseguiti::PrezzoOttimale);
+        return r;
+    });
+}

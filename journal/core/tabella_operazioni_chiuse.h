@@ -40,6 +40,11 @@ struct RigaOperazioneChiusa {
     bool operator==(const RigaOperazioneChiusa&) const = default;
 };
 
+// What a reader fills: every field, or only the date, the weekday and the numbers, all that the
+// statistics use; their texts are most of the cost of reading a long history.
+enum class CampiChiuse { Tutti, Figure };
+
 // The closed operations in the order the engine inserted them (rowid), which is the order
-// every statistic reads them in.
-Lettura<RigaOperazioneChiusa> LeggiOperazioniChiuse(const QSqlDatabase& portafoglio);
+// every statistic reads them in. With `Figure`, System, Cod, Titolo and Errore stay empty.
+Lettura<RigaOperazioneChiusa> LeggiOperazioniChiuse(const QSqlDatabase& portafoglio,
+                                                    CampiChiuse campi = CampiChiuse::Tutti);

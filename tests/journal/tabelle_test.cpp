@@ -34,6 +34,13 @@ TEST_F(Portafoglio, EseguitiInReplayOrderAndByKey)
     const auto perId = LeggiEseguiti(db, OrdineEseguiti::PerId);
     ASSERT_EQ(perId.righe.size(), 2u);
     EXPECT_EQ(perId.righe[0].ID, 1);
+
+    // The error statistics' reader: insertion order, only what they use.
+    const auto errori = LeggiErroriEseguiti(db);
+    ASSERT_TRUE(errori.ok()) << errori.errore.toStdString();
+    ASSERT_EQ(errori.righe.size(), 2u);
+    EXPECT_EQ(errori.righe[0], (RigaEseguito{1, "", "", "", "", "", 5, 12.5, 0, "E1", 12.0}));
+    EXPECT_EQ(errori.righe[1], (RigaEseguito{2, "", "", "", "", "", 10, 10, 0, "NE", std::nullopt}));
 }
 
 TEST_F(Portafoglio, SnapshotTablesOnlyByName)
@@ -70,6 +77,16 @@ TEST_F(Portafoglio, DerivedTablesInInsertionOrder)
     EXPECT_EQ(chiuse.righe[1].Cod, "AA");
     EXPECT_FALSE(chiuse.righe[1].giornoDiSettimana.has_value());
     EXPECT_FALSE(chiuse.righe[1].PrezzoOttimale.has_value());
+
+    // The statistics' reader: the same rows, without the security's texts and the error code.
+    const auto figure = LeggiOperazioniChiuse(db, CampiChiuse::Figure);
+    ASSERT_TRUE(figure.ok());
+    ASSERT_EQ(figure.righe.size(), chiuse.righe.size());
+    for (size_t i = 0; i < figure.righe.size(); ++i) {
+        RigaOperazioneChiusa attesa = chiuse.righe[i];
+        attesa.System = attesa.Cod = attesa.Titolo = attesa.Errore = QString();
+        EXPECT_EQ(figure.righe[i], attesa) << i;
+    }
 }
 
 TEST_F(Portafoglio, ContoByKeyOrByDate)
@@ -85,7 +102,8 @@ TEST_F(Portafoglio, ContoByKeyOrByDate)
 TEST(Letture, AClosedConnectionIsAnError)
 {
     const QSqlDatabase chiuso;
-    for (const QString& errore : {LeggiEseguiti(chiuso).errore, LeggiPortafoglio(chiuso).errore,
+    for (const QString& errore : {LeggiEseguiti(chiuso).errore, LeggiErroriEseguiti(chiuso).errore,
+                                  LeggiPortafoglio(chiuso).errore,
                                   LeggiOperazioniChiuse(chiuso).errore, LeggiConto(chiuso).errore})
         EXPECT_TRUE(errore.startsWith("Errore del database")) << errore.toStdString();
 }
