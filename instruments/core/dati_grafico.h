@@ -71,6 +71,13 @@ public:
     double massimo() const;
     double minimo() const;
 
+    // Same kind, cells and labels: the same chart, wherever the current cell stands.
+    bool stessoGrafico(const DatiGrafico& altro) const
+    {
+        return tipo_ == altro.tipo_ && colonne_ == altro.colonne_ && celle_ == altro.celle_
+               && etichette_ == altro.etichette_ && etichetteColonne_ == altro.etichetteColonne_;
+    }
+
     // Reads a number in the Italian form, sign and exponent included.
     static std::optional<double> LeggiTesto(const QString& testo);
 

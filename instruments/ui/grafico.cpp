@@ -244,6 +244,14 @@ QImage Grafico::immagine(const QSize& dimensione)
 void Grafico::ricostruisci()
 {
     daRifare_ = false;
+    // The flat kinds lay out their axes on the width; the projection follows its size itself.
+    if (costruitoUnaVolta_ && dati_.stessoGrafico(costruito_) && titolo_ == titoloCostruito_
+        && (disegnatoInProiezione() || width() == larghezzaCostruita_))
+        return;
+    costruitoUnaVolta_ = true;
+    costruito_ = dati_;
+    titoloCostruito_ = titolo_;
+    larghezzaCostruita_ = width();
     if (disegnatoInProiezione()) {
         pagine_->setCurrentWidget(tela3D_);
         static_cast<Tela3D*>(tela3D_)->invalida();

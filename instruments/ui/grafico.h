@@ -84,6 +84,12 @@ private:
     QChartView* vista_ = nullptr;
     QChart* grafico_ = nullptr;
     QWidget* tela3D_ = nullptr;
+    // What the chart on screen was built from: a window that sets the same figures again
+    // (a refresh after a trade that closed nothing) costs no rebuild.
+    DatiGrafico costruito_;
+    QString titoloCostruito_;
+    int larghezzaCostruita_ = -1;
+    bool costruitoUnaVolta_ = false;
     bool daRifare_ = true;
     bool inCoda_ = false;
 };

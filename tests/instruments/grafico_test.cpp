@@ -2,7 +2,11 @@
 #include "proiezione_obliqua.h"
 
 #include <gtest/gtest.h>
+#include <QBarCategoryAxis>
+#include <QChart>
+#include <QChartView>
 #include <QImage>
+#include <QLineSeries>
 
 #include <cmath>
 
@@ -305,4 +309,42 @@ TEST(GraficoTest, AProjectedChartRedrawsWhenItsDataChange)
     g.setTitolo(QStringLiteral("Titolo"));
     EXPECT_NE(g.immagine(QSize(300, 200)), dopo);
     EXPECT_NE(g.immagine(QSize(320, 200)).size(), prima.size()) << "a new size draws at that size";
+}
+
+// A window refreshed with the same figures (labels, kind and title included) keeps the chart it
+// has; any difference, one value or one label, builds it again.
+TEST(GraficoTest, TheSameFiguresAgainKeepTheChartAndAnyChangeRebuildsIt)
+{
+    auto riempi = [](Grafico& g, double ultimo, const QString& etichetta) {
+        g.setChartData(std::vector<std::vector<Cella>>{{5.0}, {-2.0}, {ultimo}});
+        for (int r = 1; r <= 3; ++r) {
+            g.setRow(r);
+            g.setRowLabel(r == 3 ? etichetta : QStringLiteral("r%1").arg(r));
+        }
+    };
+    Grafico g;
+    g.setChartType(3);
+    riempi(g, 7, QStringLiteral("r3"));
+    const QImage prima = g.immagine(QSize(400, 300));
+    auto* vista = g.findChild<QChartView*>();
+    ASSERT_TRUE(vista);
+    const QList<QAbstractSeries*> serie = vista->chart()->series();
+    ASSERT_FALSE(serie.isEmpty());
+
+    riempi(g, 7, QStringLiteral("r3"));
+    EXPECT_EQ(g.immagine(QSize(400, 300)), prima);
+    EXPECT_EQ(vista->chart()->series(), serie) << "nothing changed: the same series";
+
+    riempi(g, 7, QStringLiteral("ultima"));
+    g.immagine(QSize(400, 300));
+    EXPECT_NE(vista->chart()->series(), serie) << "a label changed";
+    auto* asse = qobject_cast<QBarCategoryAxis*>(vista->chart()->axes(Qt::Horizontal).value(0));
+    ASSERT_TRUE(asse);
+    EXPECT_EQ(asse->categories().value(2), "ultima");
+
+    riempi(g, -9, QStringLiteral("ultima"));
+    EXPECT_NE(g.immagine(QSize(400, 300)), prima) << "a value changed";
+    auto* linea = qobject_cast<QLineSeries*>(vista->chart()->series().value(0));
+    ASSERT_TRUE(linea);
+    EXPECT_EQ(linea->points().value(2), QPointF(2, -9));
 }
