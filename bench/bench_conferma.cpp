@@ -1,8 +1,10 @@
 // Measures what the user feels when confirming a trade: from the click on "Conferma" in the
 // real trade window, inside the real main window, to the refreshed windows.
-//   bench_conferma N [RUNS] [tutte]
+//   bench_conferma N [RUNS] [tutte] [vendite]
 // N trades of a synthetic history; RUNS confirmations (default 5, each a buy of one piece);
 // "tutte" opens every available data window first, as a user with the statistics open would.
+// "vendite" makes every other confirmation the sell of the piece just bought: a sell closes an
+// operation, so every statistic changes, where a buy leaves them as they were.
 #include "avvio.h"
 #include "database.h"
 #include "mdi_form1.h"
@@ -77,7 +79,13 @@ void Scrivi(QLineEdit* e, const QString& testo)
     QTest::keyClicks(e, testo);
 }
 
-int Misura(int n, int runs, bool tutte)
+double Mediana(std::vector<double> tempi)
+{
+    std::sort(tempi.begin(), tempi.end());
+    return tempi.size() % 2 ? tempi[tempi.size() / 2] : (tempi[tempi.size() / 2 - 1] + tempi[tempi.size() / 2]) / 2;
+}
+
+int Misura(int n, int runs, bool tutte, bool vendite)
 {
     QTemporaryDir cartella;
     const QDir programma(QStringLiteral(BRUNIVOX_BIN_DIR));
@@ -134,22 +142,25 @@ int Misura(int n, int runs, bool tutte)
         return 1;
     }
     std::vector<double> tempi;
+    std::vector<double> tempiVendite;
     for (int i = 0; i < runs; ++i) {
-        Controllo<QComboBox>(principale, "cmb_Tipo")->setCurrentIndex(0);   // Buy
+        const bool vendita = vendite && i % 2 == 1;
+        Controllo<QComboBox>(principale, "cmb_Tipo")->setCurrentIndex(vendita ? 1 : 0);   // Buy, Sell
         Scrivi(codice, QStringLiteral("BENCH"));
         Scrivi(Controllo<QLineEdit>(principale, "txt_Titolo"), QStringLiteral("Misura"));
         Scrivi(Controllo<QLineEdit>(principale, "txtQta"), QStringLiteral("1"));
-        Scrivi(Controllo<QLineEdit>(principale, "txtPrezzo"), QStringLiteral("10"));
+        Scrivi(Controllo<QLineEdit>(principale, "txtPrezzo"), vendita ? QStringLiteral("11") : QStringLiteral("10"));
         const auto inizio = std::chrono::steady_clock::now();
         QTest::mouseClick(ok, Qt::LeftButton);
         QApplication::processEvents();   // the repaints the refresh asked for
-        tempi.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - inizio).count());
+        const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - inizio).count();
+        (vendita ? tempiVendite : tempi).push_back(ms);
     }
-    std::sort(tempi.begin(), tempi.end());
-    const double mediana = tempi.size() % 2 ? tempi[tempi.size() / 2]
-                                            : (tempi[tempi.size() / 2 - 1] + tempi[tempi.size() / 2]) / 2;
     Uscita() << "conferma (" << n << " eseguiti" << (tutte ? ", tutte le finestre" : "") << "): "
-             << numeri::TestoNumero(numeri::ArrotondaPari(mediana, 1)) << " ms\n";
+             << numeri::TestoNumero(numeri::ArrotondaPari(Mediana(tempi), 1)) << " ms\n";
+    if (!tempiVendite.empty())
+        Uscita() << "conferma di una vendita: " << numeri::TestoNumero(numeri::ArrotondaPari(Mediana(tempiVendite), 1))
+                 << " ms\n";
     if (tutte) {
         // Where the time goes: each refreshed window's Main and its repaint, one at a time.
         for (const DescrittoreFinestra& d : principale.tabella()) {
@@ -176,12 +187,13 @@ int main(int argc, char** argv)
     bool ok = a.size() >= 2;
     const int n = ok ? a[1].toInt(&ok) : 0;
     int runs = 5;
-    if (ok && a.size() >= 3 && a[2] != QLatin1String("tutte"))
+    if (ok && a.size() >= 3 && a[2] != QLatin1String("tutte") && a[2] != QLatin1String("vendite"))
         runs = a[2].toInt(&ok);
-    const bool tutte = a.last() == QLatin1String("tutte");
+    const bool tutte = a.contains(QLatin1String("tutte"));
+    const bool vendite = a.contains(QLatin1String("vendite"));
     if (!ok || n < 1 || runs < 1) {
-        QTextStream(stderr) << "uso: bench_conferma N [RUNS] [tutte]\n";
+        QTextStream(stderr) << "uso: bench_conferma N [RUNS] [tutte] [vendite]\n";
         return 2;
     }
-    return Misura(n, runs, tutte);
+    return Misura(n, runs, tutte, vendite);
 }
