@@ -33,15 +33,16 @@ Lettura<RigaEseguito> LeggiEseguiti(const QSqlDatabase& portafoglio, OrdineEsegu
 
 Lettura<RigaEseguito> LeggiErroriEseguiti(const QSqlDatabase& portafoglio)
 {
-    const QString sql = QStringLiteral("SELECT %1 FROM Eseguiti ORDER BY ID").arg(SqlColonneEseguiti);
+    // Five of the columns: each one left out is one less value to decode per trade.
+    const QString sql = QStringLiteral("SELECT ID, Qta, Prezzo, Errore, PrezzoOttimale FROM Eseguiti ORDER BY ID");
     return LeggiRighe<RigaEseguito>(portafoglio, sql, [](const IstruzioneSqlite& s) {
         RigaEseguito r;
-        r.ID = s.Intero(ColEseguiti::ID);
-        r.Qta = s.Intero(ColEseguiti::Qta);
-        r.Prezzo = s.Reale(ColEseguiti::Prezzo);
-        r.Errore = s.Testo(ColEseguiti::Errore);
-        if (!s.Nullo(ColEseguiti::PrezzoOttimale))
-            r.PrezzoOttimale = s.Reale(ColEseguiti::PrezzoOttimale);
+        r.ID = s.Intero(0);
+        r.Qta = s.Intero(1);
+        r.Prezzo = s.Reale(2);
+        r.Errore = s.Testo(3);
+        if (!s.Nullo(4))
+            r.PrezzoOttimale = s.Reale(4);
         return r;
     });
 }
