@@ -23,6 +23,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
+#include <QTimer>
 
 #include <algorithm>
 #include <chrono>
@@ -195,5 +196,12 @@ int main(int argc, char** argv)
         QTextStream(stderr) << "uso: bench_conferma N [RUNS] [tutte] [vendite]\n";
         return 2;
     }
-    return Misura(n, runs, tutte, vendite);
+    // Inside the event loop, as the program's clicks are.
+    int esito = 0;
+    QTimer::singleShot(0, &app, [&] {
+        esito = Misura(n, runs, tutte, vendite);
+        app.quit();
+    });
+    app.exec();
+    return esito;
 }

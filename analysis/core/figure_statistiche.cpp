@@ -1,18 +1,19 @@
 #include "figure_statistiche.h"
 
+#include "chiuse_condivise.h"
 #include "settaggi_statistiche.h"
 
 namespace {
 
-// Reads the closed operations and hands them to `calcola`, or carries the reader's error.
+// Reads the closed operations (once per refresh) and hands them to `calcola`, or carries the reader's error.
 template <class F>
 auto DaChiuse(const QSqlDatabase& portafoglio, F calcola)
     -> Calcolo<decltype(calcola(std::vector<RigaOperazioneChiusa>{}))>
 {
-    Lettura<RigaOperazioneChiusa> chiuse = LeggiOperazioniChiuse(portafoglio, CampiChiuse::Figure);
-    if (!chiuse.ok())
-        return {{}, chiuse.errore};
-    return {calcola(chiuse.righe), QString()};
+    const auto chiuse = ChiusePerStatistiche(portafoglio);
+    if (!chiuse->ok())
+        return {{}, chiuse->errore};
+    return {calcola(chiuse->righe), QString()};
 }
 
 } // namespace

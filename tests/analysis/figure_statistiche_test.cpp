@@ -3,6 +3,8 @@
 #include "figure_statistiche.h"
 
 #include <gtest/gtest.h>
+#include <QEventLoop>
+#include <QTimer>
 
 namespace {
 
@@ -123,4 +125,40 @@ TEST_F(Database, ACatalogueAlreadyUpToDateIsNotRewritten)
 
     eseguito("EA", 10, 2, 1);
     EXPECT_FALSE(RicalcolaStatisticheErrori(dataset, portafoglio).ok()) << "a changed figure is written";
+}
+
+// Inside a turn of the event loop (a refresh) the windows share one reading of the closed
+// operations; a row written meanwhile, on this connection or on another one, is read again,
+// and the next turn reads afresh.
+TEST_F(Database, OneRefreshSharesTheClosedOperationsUntilSomethingIsWritten)
+{
+    chiusa("2026-12-07", 10, 1, 1);
+    const QString nomeAltra = QStringLiteral("altra-connessione");
+    QSqlDatabase altra = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nomeAltra);
+    altra.setDatabaseName(portafoglio.databaseName());
+    ASSERT_TRUE(altra.open());
+    std::vector<std::vector<double>> curve;
+    QEventLoop giro;
+    QTimer::singleShot(0, &giro, [&] {
+        curve.push_back(FigureCapitaleDa(portafoglio).figure);
+        curve.push_back(FigureCapitaleDa(portafoglio).figure);
+        chiusa("2026-12-08", 5, 1, 1);
+        curve.push_back(FigureCapitaleDa(portafoglio).figure);
+        CartellaProva::esegui(altra, "INSERT INTO OperazioniChiuse (Data, Cod, Qta, Prezzo, GP, GPPercentuale, "
+                                     "Commissioni) VALUES ('2026-12-09', 'ENI', 1, 1, 100, 1, 1)");
+        curve.push_back(FigureCapitaleDa(portafoglio).figure);
+        giro.quit();
+    });
+    giro.exec();
+    ASSERT_EQ(curve.size(), 4u);
+    EXPECT_EQ(curve[0], (std::vector<double>{10}));
+    EXPECT_EQ(curve[1], curve[0]);
+    EXPECT_EQ(curve[2], (std::vector<double>{10, 15})) << "written on the same connection";
+    EXPECT_EQ(curve[3], (std::vector<double>{10, 15, 115})) << "written on another connection";
+
+    CartellaProva::esegui(altra, "DELETE FROM OperazioniChiuse WHERE GP = 100");
+    EXPECT_EQ(FigureCapitaleDa(portafoglio).figure, (std::vector<double>{10, 15})) << "outside the loop";
+    altra.close();
+    altra = QSqlDatabase();
+    QSqlDatabase::removeDatabase(nomeAltra);
 }
