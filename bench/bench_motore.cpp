@@ -92,14 +92,13 @@ int Genera(const QString& testoN, const QString& file)
     }
 
     const EsitoApertura pf = ApriDatabase(ConnessionePortafoglio, file, TipoDatabase::Portafoglio);
-    if (!pf.errore.isEmpty()) {
-        Errore() << pf.errore << '\n';
+    if (!pf.esito.ok()) {
+        Errore() << pf.esito.messaggio << '\n';
         return 1;
     }
     QSqlDatabase db = pf.db;
-    const QString errore = ScriviStoriaSintetica(db, parametri);
-    if (!errore.isEmpty()) {
-        Errore() << "Errore del database: " << errore << '\n';
+    if (const Esito storia = ScriviStoriaSintetica(db, parametri); !storia.ok()) {
+        Errore() << storia.messaggio << '\n';
         return 1;
     }
     Uscita() << "genera: " << n << " eseguiti in " << file << '\n';
@@ -138,13 +137,13 @@ int Ricalcola(const QString& fileDataSet, const QString& file, const QString& te
     }
     StatoApplicazione stato;
     const EsitoApertura ds = ApriDatabase(ConnessioneDataSet, fileDataSet, TipoDatabase::Impostazioni);
-    if (!ds.errore.isEmpty()) {
-        Errore() << ds.errore << '\n';
+    if (!ds.esito.ok()) {
+        Errore() << ds.esito.messaggio << '\n';
         return 1;
     }
     const EsitoApertura pf = ApriDatabase(ConnessionePortafoglio, file, TipoDatabase::Portafoglio);
-    if (!pf.errore.isEmpty()) {
-        Errore() << pf.errore << '\n';
+    if (!pf.esito.ok()) {
+        Errore() << pf.esito.messaggio << '\n';
         return 1;
     }
     stato.DbDataSet = ds.db;

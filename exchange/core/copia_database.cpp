@@ -71,8 +71,8 @@ EsitoEsportazione EsportaCopiaDatabase(const QSqlDatabase& portafoglio, const QS
 
     // A consistent snapshot of the open file, which stays open and unchanged.
     QSqlDatabase sorgente = portafoglio;
-    if (const QString errore = CopiaDatabaseSicura(sorgente, percorso); !errore.isEmpty())
-        return fallito(errore);
+    if (const Esito copia = CopiaDatabaseSicura(sorgente, percorso); !copia.ok())
+        return fallito(copia.messaggio);
     QString errore = LavoraCopia(percorso, scelte, esito.conteggi);
     QSqlDatabase::database(ConnessioneCopia, false).close();
     QSqlDatabase::removeDatabase(ConnessioneCopia);

@@ -1,6 +1,7 @@
 #pragma once
 // The one owner of the trade tables' SQL: Eseguiti, and its copies EseguitiTemp and
 // EseguitiBackup, which have the same columns in the same order.
+#include "colonne_portafoglio.h"
 #include "lettura.h"
 
 #include <QSqlDatabase>
@@ -13,8 +14,9 @@ struct ColEseguiti {
     enum : int { ID, Data, Tipo, System, Cod, Titolo, Qta, Prezzo, Importo, Errore, PrezzoOttimale, Numero };
 };
 
-inline const QString SqlColonneEseguiti =
-    QStringLiteral("ID, Data, Tipo, System, Cod, Titolo, Qta, Prezzo, Importo, Errore, PrezzoOttimale");
+static_assert(ColonneEseguiti.size() == ColEseguiti::Numero);
+
+inline const QString SqlColonneEseguiti = ElencoColonne(ColonneEseguiti);
 
 struct RigaEseguito {
     qint64 ID = 0;

@@ -43,7 +43,7 @@ struct Programma {
 
     Programma()
     {
-        EXPECT_EQ(ApriImpostazioni(stato, cartella.cartella()), QString());
+        EXPECT_EQ(ApriImpostazioni(stato, cartella.cartella()).messaggio, QString());
         principale = std::make_unique<MDIForm1>(stato, messaggi, dialoghi);
         // The start-up windows wait for the user; their own tests cover them.
         TabellaFinestre tabella = FinestreDelProgramma();
@@ -146,7 +146,9 @@ const std::map<QString, Verifica>& Verifiche()
         {"frmContoTitoli",
          [](QWidget* f) {
              // The net result of the two sells reaches the last bar and the balance.
-             const double netto = CalcolaGuadagnoNetto(StatoAperto());
+             const auto guadagno = CalcolaGuadagnoNetto(StatoAperto());
+             ASSERT_EQ(guadagno.righe.size(), 1u) << guadagno.errore.toStdString();
+             const double netto = guadagno.righe.front();
              EXPECT_EQ(f->findChild<Grafico*>("msc_ContoTitoli")->valore(5, 1), netto);
              const auto impostazioni = parametri::LeggiParametri(QSqlDatabase::database(ConnessioneDataSet));
              ASSERT_EQ(impostazioni.righe.size(), 1u);

@@ -6,6 +6,7 @@
 #include "finestra_dati.h"
 #include "mdi_form1.h"
 #include "messaggi_prova.h"
+#include "semina_eseguiti.h"
 #include "tabella_finestre.h"
 
 #include <QDialog>
@@ -58,7 +59,7 @@ struct BancoProva {
     // `settaggi`: an UPDATE of Settaggi to run before the load step ("" for none).
     explicit BancoProva(const QString& settaggi = QString(), bool carica = true)
     {
-        EXPECT_EQ(ApriImpostazioni(stato, cartella.cartella()), QString());
+        EXPECT_EQ(ApriImpostazioni(stato, cartella.cartella()).messaggio, QString());
         if (!settaggi.isEmpty()) {
             QSqlQuery q(stato.DbDataSet);
             EXPECT_TRUE(q.exec(settaggi)) << settaggi.toStdString();
@@ -117,13 +118,9 @@ struct BancoProva {
     // One trade in the open portfolio.
     void eseguito(const char* data, const char* tipo, const char* cod, int qta, double prezzo)
     {
-        QSqlQuery q(stato.DbPortafoglio);
-        q.prepare(QStringLiteral("INSERT INTO Eseguiti (Data, Tipo, System, Cod, Titolo, Qta, Prezzo, Importo, "
-                                 "Errore, PrezzoOttimale) VALUES (?, ?, 'WEB', ?, ?, ?, ?, ?, 'NE', ?)"));
-        for (const QVariant& v : {QVariant(data), QVariant(tipo), QVariant(cod), QVariant(QString("Titolo ") + cod),
-                                  QVariant(qta), QVariant(prezzo), QVariant(qta * prezzo), QVariant(prezzo)})
-            q.addBindValue(v);
-        EXPECT_TRUE(q.exec());
+        const EsitoSemina semina = SeminaEseguiti(
+            stato.DbPortafoglio, {RigaDiProva(data, tipo, "WEB", cod, QString("Titolo ") + cod, qta, prezzo)});
+        EXPECT_TRUE(semina.esito.ok()) << semina.esito.messaggio.toStdString();
     }
 
     long long righe(QSqlDatabase db, const QString& tabella)

@@ -1,4 +1,5 @@
 #include "banco_prova.h"
+#include "semina_eseguiti.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,11 +24,10 @@ QString PortafoglioCon(BancoProva& b, const QString& nome, int trades)
 {
     const QString p = b.cartella.nuovoPortafoglio(nome);
     QSqlDatabase db = b.cartella.apri(p);
+    std::vector<RigaEseguito> acquisti;
     for (int i = 0; i < trades; ++i)
-        CartellaProva::esegui(db, QStringLiteral("INSERT INTO Eseguiti (Data, Tipo, System, Cod, Titolo, Qta, Prezzo, "
-                                                 "Importo, Errore, PrezzoOttimale) "
-                                                 "VALUES ('2024-01-0%1', 'Buy', 'WEB', 'ENI', 'Eni', 10, 1, 10, 'NE', 1)")
-                                      .arg(i + 1));
+        acquisti.push_back(RigaDiProva(QStringLiteral("2024-01-0%1").arg(i + 1), "Buy", "WEB", "ENI", "Eni", 10, 1));
+    EXPECT_TRUE(SeminaEseguiti(db, acquisti).esito.ok());
     // Closed, so that a later check reads the file then on disk, not one replaced meanwhile.
     db.close();
     return p;
@@ -243,8 +243,7 @@ TEST(ApriUltimoPortafoglio, OpensTheLastFileUnderItsFullPath)
     CartellaProva altrove;
     const QString a = altrove.nuovoPortafoglio("ultimo.gvf");
     QSqlDatabase db = altrove.apri(a);
-    CartellaProva::esegui(db, "INSERT INTO Eseguiti (Data, Tipo, System, Cod, Titolo, Qta, Prezzo, Importo, Errore, "
-                              "PrezzoOttimale) VALUES ('2024-01-02', 'Buy', 'WEB', 'ENI', 'Eni', 10, 1, 10, 'NE', 1)");
+    ASSERT_TRUE(SeminaEseguiti(db, {RigaDiProva("2024-01-02", "Buy", "WEB", "ENI", "Eni", 10, 1)}).esito.ok());
     BancoProva b(QStringLiteral("UPDATE Settaggi SET ApriUltimo = '%1'").arg(a));
     b.registraFinta("frmEseguiti");
     QAction* ultimo = b.finestra->voce("mnu_ApriUltimo");

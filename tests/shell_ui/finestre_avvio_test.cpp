@@ -51,7 +51,7 @@ struct Ambiente {
     PrincipaleProva principale;
     ContestoFinestre contesto{stato, messaggi, dialoghi, principale};
 
-    Ambiente() { EXPECT_EQ(ApriImpostazioni(stato, cartella.cartella()), QString()); }
+    Ambiente() { EXPECT_EQ(ApriImpostazioni(stato, cartella.cartella()).messaggio, QString()); }
 
     void sql(const QString& testo) { CartellaProva::esegui(stato.DbDataSet, testo); }
     QVariant valore(const QString& testo) { return CartellaProva::valore(stato.DbDataSet, testo); }
