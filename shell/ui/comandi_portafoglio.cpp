@@ -126,7 +126,10 @@ bool MDIForm1::ricalcolaAllApertura(const QString& precedente, std::shared_ptr<Q
 void MDIForm1::NuovoPortafoglio()
 {
     StatoApplicazione& stato = contesto_.stato;
-    if (scratchAperto() && ContaEseguiti(stato.DbPortafoglio).value_or(0) > 0
+    // A scratch portfolio that cannot be counted is not asked about: the question could
+    // only offer to save what cannot be read.
+    const Lettura<long long> eseguiti = ContaEseguiti(stato.DbPortafoglio);
+    if (scratchAperto() && eseguiti.ok() && eseguiti.righe.front() > 0
         && contesto_.messaggi.mostra(QStringLiteral("Salvare le modifiche al file ?"), Messaggi::Icona::Domanda,
                                      Messaggi::Pulsanti::SiNo)
                == Messaggi::Risposta::Si)

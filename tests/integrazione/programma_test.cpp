@@ -1,6 +1,7 @@
 // The real main window with the real table of windows: every window that has landed is
 // opened through its menu entry, a trade is confirmed in the real trade window, and every
 // open window must show the new state.
+#include "controlli_prova.h"
 #include "avvio.h"
 #include "cartella_prova.h"
 #include "finestra_dati.h"
@@ -78,22 +79,12 @@ struct Programma {
         return x;
     }
 
-    void scrivi(const char* nome, const QString& testo)
-    {
-        QLineEdit* e = in<QLineEdit>("frmEseguiti", nome);
-        e->selectAll();
-        QTest::keyClick(e, Qt::Key_Backspace);
-        QTest::keyClicks(e, testo);
-    }
+    void scrivi(const char* nome, const QString& testo) { Scrivi(in<QLineEdit>("frmEseguiti", nome), testo); }
 
     // A trade typed into the trade window's panel in "Nuovo" and confirmed.
     void eseguito(const QString& tipo, const QString& qta, const QString& prezzo)
     {
-        auto* cmbTipo = in<QComboBox>("frmEseguiti", "cmb_Tipo");
-        const int i = cmbTipo->findText(tipo);
-        ASSERT_GE(i, 0);
-        cmbTipo->setCurrentIndex(i);
-        Q_EMIT cmbTipo->activated(i);
+        Scegli(in<QComboBox>("frmEseguiti", "cmb_Tipo"), tipo);
         if (tipo == "Buy") {
             scrivi("txt_Codice", "ENI");
             scrivi("txt_Titolo", "Eni spa");
@@ -102,7 +93,7 @@ struct Programma {
         scrivi("txtPrezzo", prezzo);
         auto* ok = in<QPushButton>("frmEseguiti", "cmd_Ok");
         ASSERT_TRUE(ok->isEnabled());
-        QTest::mouseClick(ok, Qt::LeftButton);
+        Clicca(ok);
         EXPECT_TRUE(messaggi.mostrati.isEmpty()) << messaggi.testi().join("|").toStdString();
     }
 

@@ -1,3 +1,4 @@
+#include "controlli_prova.h"
 #include "ambiente_portafoglio.h"
 #include "frm_parametri_iniziali.h"
 #include "messaggi_prova.h"
@@ -41,20 +42,13 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(dialogo.get()));
     }
 
-    template <typename T> T* w(const char* nome)
-    {
-        T* x = dialogo->findChild<T*>(QLatin1String(nome));
-        EXPECT_TRUE(x) << nome;
-        return x;
-    }
+    template <typename T> T* w(const char* nome) { return Controllo<T>(dialogo.get(), nome); }
 
     void scrivi(const char* nome, const QString& testo)
     {
         QLineEdit* e = w<QLineEdit>(nome);
         e->setFocus();
-        e->selectAll();
-        QTest::keyClick(e, Qt::Key_Backspace);
-        QTest::keyClicks(e, testo);
+        Scrivi(e, testo);
     }
 
     QTableView* griglia() { return w<QTableView>("DBGrid1"); }
@@ -110,7 +104,7 @@ const struct {
     const char* nome;
     std::function<void(QDialog*)> chiudi;
 } ModiDiChiusura[] = {
-    {"Esci", [](QDialog* d) { QTest::mouseClick(d->findChild<QPushButton*>("Command2"), Qt::LeftButton); }},
+    {"Esci", [](QDialog* d) { Clicca(d->findChild<QPushButton*>("Command2")); }},
     {"Esc", [](QDialog* d) { QTest::keyClick(d, Qt::Key_Escape); }},
     {"chiusura della cornice", [](QDialog* d) { d->close(); }},
 };

@@ -1,3 +1,4 @@
+#include "controlli_prova.h"
 #include "ambiente_portafoglio.h"
 #include "frm_personalizza_errori.h"
 #include "messaggi_prova.h"
@@ -31,12 +32,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(dialogo.get()));
     }
 
-    template <typename T> T* w(const char* nome)
-    {
-        T* x = dialogo->findChild<T*>(QLatin1String(nome));
-        EXPECT_TRUE(x) << nome;
-        return x;
-    }
+    template <typename T> T* w(const char* nome) { return Controllo<T>(dialogo.get(), nome); }
 
     QTableView* griglia() { return w<QTableView>("DBGrid1"); }
 
@@ -191,7 +187,7 @@ TEST_F(PersonalizzaErroriTest, RestoringTheDefaultsBringsBackTheFactoryCatalogue
     EXPECT_EQ(dataset("SELECT Note || '/' || Contatore FROM Errori WHERE Cod = 'ZZ'").toString(), "Nota di ZZ/0");
     ASSERT_NE(catalogo(), catalogo("ErroriDefault"));
 
-    QTest::mouseClick(w<QPushButton>("cmd_Ripristino"), Qt::LeftButton);
+    Clicca(w<QPushButton>("cmd_Ripristino"));
     EXPECT_EQ(catalogo(), catalogo("ErroriDefault"));
     EXPECT_EQ(g->model()->rowCount(), 11);
     EXPECT_EQ(cella(0, "Descrizione"), "Nessun errore");
@@ -208,7 +204,7 @@ TEST_F(PersonalizzaErroriTest, AFailedRestoreLeavesTheCatalogueAsItWas)
     CartellaProva::esegui(a.stato.DbDataSet,
                           "CREATE TEMP TRIGGER guasto BEFORE INSERT ON Errori "
                           "BEGIN SELECT RAISE(ABORT, 'guasto simulato'); END");
-    QTest::mouseClick(w<QPushButton>("cmd_Ripristino"), Qt::LeftButton);
+    Clicca(w<QPushButton>("cmd_Ripristino"));
     EXPECT_EQ(catalogo(), prima);
     EXPECT_EQ(griglia()->model()->rowCount(), 11);
     EXPECT_EQ(cella(0, "Descrizione"), "Cambiata");
@@ -224,7 +220,7 @@ TEST_F(PersonalizzaErroriTest, AnEditStillOpenIsWrittenOnEveryWayOut)
         const char* nome;
         std::function<void(QDialog*)> chiudi;
     } modi[] = {
-        {"Ok", [](QDialog* d) { QTest::mouseClick(d->findChild<QPushButton*>("Command2"), Qt::LeftButton); }},
+        {"Ok", [](QDialog* d) { Clicca(d->findChild<QPushButton*>("Command2")); }},
         {"Esc", [](QDialog* d) { QTest::keyClick(d, Qt::Key_Escape); }},
         {"chiusura della cornice", [](QDialog* d) { d->close(); }},
     };

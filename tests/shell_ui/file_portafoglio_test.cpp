@@ -9,6 +9,8 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 const char* const TabellePortafoglio[] = {"Portafoglio", "OperazioniChiuse", "Eseguiti",
@@ -138,13 +140,15 @@ TEST(ContenutoPortafoglio, CountsTradesAndClosedOperationsOnlyOnAReadableFile)
 {
     CartellaProva c;
     QSqlDatabase db = c.apri(c.dataexe());
-    EXPECT_EQ(ContaEseguiti(db), 0);
+    EXPECT_EQ(ContaEseguiti(db).righe, std::vector<long long>{0});
     ASSERT_TRUE(SeminaEseguiti(db, {RigaDiProva("2024-01-02", "Buy", "WEB", "ENI", "Eni", 10, 1)}).esito.ok());
     CartellaProva::esegui(db, "INSERT INTO OperazioniChiuse (Data) VALUES ('2024-01-02')");
     CartellaProva::esegui(db, "INSERT INTO OperazioniChiuse (Data) VALUES ('2024-01-03')");
-    EXPECT_EQ(ContaEseguiti(db), 1);
-    EXPECT_EQ(ContaOperazioniChiuse(db), 2);
+    EXPECT_EQ(ContaEseguiti(db).righe, std::vector<long long>{1});
+    EXPECT_EQ(ContaOperazioniChiuse(db).righe, std::vector<long long>{2});
     db.close();
-    EXPECT_EQ(ContaEseguiti(db), std::nullopt);
-    EXPECT_EQ(ContaOperazioniChiuse(QSqlDatabase()), std::nullopt);
+    const auto chiuso = ContaEseguiti(db);
+    EXPECT_TRUE(chiuso.righe.empty());
+    EXPECT_EQ(chiuso.errore, "Errore del database: il portafoglio non è aperto.");
+    EXPECT_FALSE(ContaOperazioniChiuse(QSqlDatabase()).ok());
 }
