@@ -9,7 +9,9 @@
 #include "semina_eseguiti.h"
 #include "tabella_finestre.h"
 
+#include <QDate>
 #include <QDialog>
+#include <QFile>
 #include <QSqlQuery>
 #include <QStringList>
 #include <QTimer>
@@ -17,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 // A data window: its Main writes its name to the shared log.
 class FinestraFinta : public QWidget, public FinestraDati {
@@ -130,3 +133,31 @@ struct BancoProva {
 
     QVariant valore(QSqlDatabase db, const QString& sql) { return CartellaProva::valore(db, sql); }
 };
+
+// The bytes of a file; empty when it cannot be read.
+inline QByteArray Contenuto(const QString& percorso)
+{
+    QFile f(percorso);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+inline QString ApriUltimo(BancoProva& b)
+{
+    return b.valore(b.stato.DbDataSet, QStringLiteral("SELECT ApriUltimo FROM Settaggi")).toString();
+}
+
+// A closed portfolio file of the test folder holding `trades` buys of ENI, one a day from
+// 1 January 2024; a long `titolo` makes the file larger.
+inline QString PortafoglioCon(BancoProva& b, const QString& nome, int trades, const QString& titolo = QStringLiteral("Eni"))
+{
+    const QString p = b.cartella.nuovoPortafoglio(nome);
+    QSqlDatabase db = b.cartella.apri(p);
+    std::vector<RigaEseguito> acquisti;
+    for (int i = 0; i < trades; ++i)
+        acquisti.push_back(RigaDiProva(QDate(2024, 1, 1).addDays(i).toString(Qt::ISODate), "Buy", "WEB", "ENI", titolo, 10, 1));
+    const EsitoSemina semina = SeminaEseguiti(db, acquisti);
+    EXPECT_TRUE(semina.esito.ok()) << semina.esito.messaggio.toStdString();
+    // Closed, so that a later check reads the file then on disk, not one replaced meanwhile.
+    db.close();
+    return p;
+}

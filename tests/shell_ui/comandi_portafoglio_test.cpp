@@ -8,31 +8,6 @@
 
 namespace {
 
-QByteArray Contenuto(const QString& percorso)
-{
-    QFile f(percorso);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-QString ApriUltimo(BancoProva& b)
-{
-    return b.valore(b.stato.DbDataSet, QStringLiteral("SELECT ApriUltimo FROM Settaggi")).toString();
-}
-
-// A portfolio file of the test folder holding `trades` buys.
-QString PortafoglioCon(BancoProva& b, const QString& nome, int trades)
-{
-    const QString p = b.cartella.nuovoPortafoglio(nome);
-    QSqlDatabase db = b.cartella.apri(p);
-    std::vector<RigaEseguito> acquisti;
-    for (int i = 0; i < trades; ++i)
-        acquisti.push_back(RigaDiProva(QStringLiteral("2024-01-0%1").arg(i + 1), "Buy", "WEB", "ENI", "Eni", 10, 1));
-    EXPECT_TRUE(SeminaEseguiti(db, acquisti).esito.ok());
-    // Closed, so that a later check reads the file then on disk, not one replaced meanwhile.
-    db.close();
-    return p;
-}
-
 void ApriDaDialogo(BancoProva& b, const QString& percorso)
 {
     b.dialoghi.scelte << percorso;
