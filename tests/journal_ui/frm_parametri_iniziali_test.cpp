@@ -63,30 +63,9 @@ protected:
         return -1;
     }
 
-    // Opens the cell editor and types into it; Enter leaves the cell, as the user would.
     QLineEdit* scriviCella(int riga, int col, const QString& testo, bool invio = true)
     {
-        QTableView* g = griglia();
-        const QModelIndex i = g->model()->index(riga, col);
-        g->setFocus();
-        g->setCurrentIndex(i);
-        g->edit(i);
-        auto* editor = qobject_cast<QLineEdit*>(g->indexWidget(i));
-        EXPECT_TRUE(editor);
-        if (!editor)
-            return nullptr;
-        editor->selectAll();
-        QTest::keyClicks(editor, testo);
-        if (invio)
-            invia(editor);
-        return editor;
-    }
-
-    // The view commits a cell left with Enter through a queued call.
-    static void invia(QWidget* editor)
-    {
-        QTest::keyClick(editor, Qt::Key_Return);
-        QCoreApplication::processEvents();
+        return ScriviCella(griglia(), riga, col, testo, invio);
     }
 
     QVariant dataset(const QString& sql) { return CartellaProva::valore(a.stato.DbDataSet, sql); }
@@ -245,7 +224,7 @@ TEST_F(ParametriInizialiTest, RowsAreAddedAndDeletedStraightInTheTable)
     ASSERT_TRUE(editor);
     EXPECT_EQ(g->currentIndex().row(), 2);
     QTest::keyClicks(editor, "TST");
-    invia(editor);
+    InviaCella(editor);
     EXPECT_EQ(dataset("SELECT COUNT(*) FROM System WHERE Cod = 'TST'").toInt(), 1);
     scriviCella(2, colonna("%."), "0,5");
     EXPECT_EQ(dataset("SELECT Commissioni FROM System WHERE Cod = 'TST'").toDouble(), 0.5);

@@ -48,20 +48,7 @@ protected:
 
     QLineEdit* scriviCella(int riga, int col, const QString& testo, bool invio = true)
     {
-        QTableView* g = griglia();
-        const QModelIndex i = g->model()->index(riga, col);
-        g->setFocus();
-        g->setCurrentIndex(i);
-        g->edit(i);
-        auto* editor = qobject_cast<QLineEdit*>(g->indexWidget(i));
-        EXPECT_TRUE(editor);
-        if (!editor)
-            return nullptr;
-        editor->selectAll();
-        QTest::keyClicks(editor, testo);
-        if (invio)
-            invia(editor);
-        return editor;
+        return ScriviCella(griglia(), riga, col, testo, invio);
     }
 
     QString cella(int riga, const QString& intestazione)
@@ -80,13 +67,6 @@ protected:
                                  q.value(3).toString(), q.value(4).toString()}
                          .join('|');
         return righe.join('\n').toStdString();
-    }
-
-    // The view commits a cell left with Enter through a queued call.
-    static void invia(QWidget* editor)
-    {
-        QTest::keyClick(editor, Qt::Key_Return);
-        QCoreApplication::processEvents();
     }
 
     QVariant dataset(const QString& sql) { return CartellaProva::valore(a.stato.DbDataSet, sql); }
@@ -161,7 +141,7 @@ TEST_F(PersonalizzaErroriTest, AThreeCharacterCodeIsRefusedAndTheRowReverted)
     auto* editor = qobject_cast<QLineEdit*>(g->indexWidget(g->currentIndex()));
     ASSERT_TRUE(editor);
     QTest::keyClicks(editor, "ABC");
-    invia(editor);
+    InviaCella(editor);
     EXPECT_EQ(messaggi.testi(), QStringList{"Massimo 2 caratteri per questo campo"});
     EXPECT_EQ(g->model()->rowCount(), 11);
     EXPECT_EQ(dataset("SELECT COUNT(*) FROM Errori").toInt(), 11);
@@ -178,7 +158,7 @@ TEST_F(PersonalizzaErroriTest, RestoringTheDefaultsBringsBackTheFactoryCatalogue
     g->setFocus();
     QTest::keyClick(g, Qt::Key_Insert);
     QTest::keyClicks(qobject_cast<QLineEdit*>(g->indexWidget(g->currentIndex())), "ZZ");
-    invia(g->indexWidget(g->currentIndex()));
+    InviaCella(g->indexWidget(g->currentIndex()));
     // The new row takes its note too.
     QPlainTextEdit* note = w<QPlainTextEdit>("Text1");
     note->setFocus();

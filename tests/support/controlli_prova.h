@@ -1,9 +1,12 @@
 #pragma once
 // What window tests do to controls, written once: find one by its control name, type into
-// a box so that its key filter acts, pick a combo entry as the user does, click a button.
+// a box so that its key filter acts, pick a combo entry as the user does, click a button,
+// type into a grid cell.
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
+#include <QTableView>
 #include <QString>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -49,4 +52,30 @@ inline void Clicca(QAbstractButton* pulsante)
 {
     ASSERT_NE(pulsante, nullptr);
     QTest::mouseClick(pulsante, Qt::LeftButton);
+}
+
+// Leaves a cell editor with Enter; the view commits the cell through a queued call.
+inline void InviaCella(QWidget* editor)
+{
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents();
+}
+
+// Opens the cell editor and types into it; with `invio`, Enter leaves the cell, as the user
+// would. The editor, or null (and a failure) when the cell opened none.
+inline QLineEdit* ScriviCella(QTableView* griglia, int riga, int colonna, const QString& testo, bool invio = true)
+{
+    const QModelIndex i = griglia->model()->index(riga, colonna);
+    griglia->setFocus();
+    griglia->setCurrentIndex(i);
+    griglia->edit(i);
+    auto* editor = qobject_cast<QLineEdit*>(griglia->indexWidget(i));
+    EXPECT_TRUE(editor);
+    if (!editor)
+        return nullptr;
+    editor->selectAll();
+    QTest::keyClicks(editor, testo);
+    if (invio)
+        InviaCella(editor);
+    return editor;
 }
