@@ -6,6 +6,7 @@
 
 #include <QSqlDatabase>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -17,6 +18,18 @@ struct ColEseguiti {
 static_assert(ColonneEseguiti.size() == ColEseguiti::Numero);
 
 inline const QString SqlColonneEseguiti = ElencoColonne(ColonneEseguiti);
+
+// One new trade: every column but the key, which the table gives, bound in table order
+// from Data to PrezzoOttimale.
+inline const QString SqlInserisciEseguito = [] {
+    QStringList colonne = ListaColonne(ColonneEseguiti);
+    colonne.removeFirst();
+    QStringList segnaposti;
+    for (qsizetype i = 0; i < colonne.size(); ++i)
+        segnaposti << QStringLiteral("?");
+    return QStringLiteral("INSERT INTO Eseguiti (%1) VALUES (%2)")
+        .arg(colonne.join(QStringLiteral(", ")), segnaposti.join(QStringLiteral(", ")));
+}();
 
 struct RigaEseguito {
     qint64 ID = 0;
