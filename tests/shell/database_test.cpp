@@ -114,8 +114,9 @@ TEST(VerificaDatabase, RefusesFilesThatAreNotOurs)
         {futuro, TipoDatabase::Portafoglio, "versione più recente"},
     };
     for (const Caso& k : casi) {
-        const QString errore = VerificaDatabase(k.percorso, k.tipo).messaggio;
-        EXPECT_TRUE(errore.contains(QString::fromUtf8(k.frammento))) << errore.toStdString();
+        const Esito esito = VerificaDatabase(k.percorso, k.tipo);
+        EXPECT_TRUE(esito.rifiutato()) << k.frammento;
+        EXPECT_TRUE(esito.messaggio.contains(QString::fromUtf8(k.frammento))) << esito.messaggio.toStdString();
     }
     EXPECT_FALSE(QFile::exists(c.percorso("manca.gvf")));
 }

@@ -134,6 +134,13 @@ TEST(ApriUltimo, IsWrittenAsAValueAndReadBack)
     CartellaProva::esegui(db, "UPDATE Settaggi SET ApriUltimo = NULL");
     EXPECT_EQ(LeggiApriUltimo(db), "0");
     EXPECT_EQ(LeggiImpostazioniVista(db)->ApriUltimo, "0");
+
+    // A write the database refuses is told, not taken for done.
+    CartellaProva::esegui(db, "CREATE TRIGGER blocca BEFORE UPDATE ON Settaggi BEGIN SELECT RAISE(ABORT, 'bloccato'); END");
+    const Esito rifiutato = ScriviApriUltimo(db, strano);
+    EXPECT_TRUE(rifiutato.erroreDatabase());
+    EXPECT_TRUE(rifiutato.messaggio.contains("bloccato")) << rifiutato.messaggio.toStdString();
+    EXPECT_EQ(LeggiApriUltimo(db), "0");
 }
 
 TEST(ContenutoPortafoglio, CountsTradesAndClosedOperationsOnlyOnAReadableFile)
