@@ -10,16 +10,16 @@
 #include <array>
 
 // Eseguiti, and its copies EseguitiTemp and EseguitiBackup.
-inline constexpr std::array ColonneEseguiti = {"ID", "Data", "Tipo", "System", "Cod", "Titolo",
-                                               "Qta", "Prezzo", "Importo", "Errore", "PrezzoOttimale"};
-inline constexpr std::array ColonnePortafoglio = {"System", "Cod", "Titolo", "Qta", "PzoCarico", "Importo", "Commissioni"};
-inline constexpr std::array ColonneOperazioniChiuse = {"Data", "giornoDiSettimana", "System", "Cod", "Titolo",
-                                                       "PzoCarico", "Qta", "Prezzo", "GP", "GPPercentuale",
-                                                       "Commissioni", "Errore", "PrezzoOttimale"};
+inline constexpr std::array ColonneEseguiti
+    = {"ID", "Data", "Tipo", "System", "Cod", "Titolo", "Qta", "Prezzo", "Importo", "Errore", "PrezzoOttimale"};
+inline constexpr std::array ColonnePortafoglio
+    = {"System", "Cod", "Titolo", "Qta", "PzoCarico", "Importo", "Commissioni"};
+inline constexpr std::array ColonneOperazioniChiuse
+    = {"Data", "giornoDiSettimana", "System",      "Cod",    "Titolo",        "PzoCarico", "Qta", "Prezzo",
+       "GP",   "GPPercentuale",     "Commissioni", "Errore", "PrezzoOttimale"};
 inline constexpr std::array ColonneConto = {"ID", "Data", "Tipo", "Importo", "Descrizione"};
 
-template <std::size_t N>
-QStringList ListaColonne(const std::array<const char*, N>& colonne)
+template <std::size_t N> QStringList ListaColonne(const std::array<const char*, N>& colonne)
 {
     QStringList lista;
     for (const char* c : colonne)
@@ -28,8 +28,7 @@ QStringList ListaColonne(const std::array<const char*, N>& colonne)
 }
 
 // "A, B, C": the column list of a SELECT or an INSERT.
-template <std::size_t N>
-QString ElencoColonne(const std::array<const char*, N>& colonne)
+template <std::size_t N> QString ElencoColonne(const std::array<const char*, N>& colonne)
 {
     return ListaColonne(colonne).join(QStringLiteral(", "));
 }

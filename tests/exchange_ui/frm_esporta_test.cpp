@@ -1,6 +1,6 @@
-#include "controlli_prova.h"
 #include "ambiente_portafoglio.h"
 #include "cartella_excel.h"
+#include "controlli_prova.h"
 #include "frm_esporta.h"
 #include "lettore_xlsx.h"
 #include "messaggi_prova.h"

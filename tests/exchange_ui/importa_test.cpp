@@ -1,6 +1,6 @@
-#include "controlli_prova.h"
 #include "ambiente_portafoglio.h"
 #include "cartella_excel.h"
+#include "controlli_prova.h"
 #include "importa.h"
 #include "messaggi_prova.h"
 #include "principale_prova.h"

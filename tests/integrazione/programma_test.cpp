@@ -1,9 +1,9 @@
 // The real main window with the real table of windows: every window that has landed is
 // opened through its menu entry, a trade is confirmed in the real trade window, and every
 // open window must show the new state.
-#include "controlli_prova.h"
 #include "avvio.h"
 #include "cartella_prova.h"
+#include "controlli_prova.h"
 #include "finestra_dati.h"
 #include "grafico.h"
 #include "guadagno_netto.h"

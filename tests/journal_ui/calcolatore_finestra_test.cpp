@@ -1,6 +1,6 @@
-#include "controlli_prova.h"
 #include "ambiente_portafoglio.h"
 #include "calcolatore_finestra.h"
+#include "controlli_prova.h"
 #include "mdi_form1.h"
 #include "messaggi_prova.h"
 #include "picture_box.h"

@@ -1,7 +1,7 @@
 // The cash-account window: the modes of its panel, the balance and its chart, and where the
 // grid stands after each change and each refresh.
-#include "controlli_prova.h"
 #include "ambiente_portafoglio.h"
+#include "controlli_prova.h"
 #include "frm_conto_titoli.h"
 #include "grafico.h"
 #include "messaggi_prova.h"

@@ -1,5 +1,5 @@
-#include "controlli_prova.h"
 #include "ambiente_portafoglio.h"
+#include "controlli_prova.h"
 #include "frm_parametri_iniziali.h"
 #include "messaggi_prova.h"
 #include "motore.h"

@@ -1,5 +1,5 @@
-#include "controlli_prova.h"
 #include "ambiente_portafoglio.h"
+#include "controlli_prova.h"
 #include "frm_personalizza_errori.h"
 #include "messaggi_prova.h"
 

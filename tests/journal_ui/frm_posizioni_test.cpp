@@ -1,7 +1,7 @@
 // The open-position and closed-operation windows: what they show of the engine's tables,
 // the liquidity with its gauge, and the chart-type switch.
-#include "controlli_prova.h"
 #include "ambiente_portafoglio.h"
+#include "controlli_prova.h"
 #include "frm_operazioni_chiuse.h"
 #include "frm_portafoglio.h"
 #include "grafico.h"

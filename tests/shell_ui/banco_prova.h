@@ -148,13 +148,15 @@ inline QString ApriUltimo(BancoProva& b)
 
 // A closed portfolio file of the test folder holding `trades` buys of ENI, one a day from
 // 1 January 2024; a long `titolo` makes the file larger.
-inline QString PortafoglioCon(BancoProva& b, const QString& nome, int trades, const QString& titolo = QStringLiteral("Eni"))
+inline QString PortafoglioCon(BancoProva& b, const QString& nome, int trades,
+                              const QString& titolo = QStringLiteral("Eni"))
 {
     const QString p = b.cartella.nuovoPortafoglio(nome);
     QSqlDatabase db = b.cartella.apri(p);
     std::vector<RigaEseguito> acquisti;
     for (int i = 0; i < trades; ++i)
-        acquisti.push_back(RigaDiProva(QDate(2024, 1, 1).addDays(i).toString(Qt::ISODate), "Buy", "WEB", "ENI", titolo, 10, 1));
+        acquisti.push_back(
+            RigaDiProva(QDate(2024, 1, 1).addDays(i).toString(Qt::ISODate), "Buy", "WEB", "ENI", titolo, 10, 1));
     const EsitoSemina semina = SeminaEseguiti(db, acquisti);
     EXPECT_TRUE(semina.esito.ok()) << semina.esito.messaggio.toStdString();
     // Closed, so that a later check reads the file then on disk, not one replaced meanwhile.

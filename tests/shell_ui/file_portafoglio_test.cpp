@@ -136,7 +136,8 @@ TEST(ApriUltimo, IsWrittenAsAValueAndReadBack)
     EXPECT_EQ(LeggiImpostazioniVista(db)->ApriUltimo, "0");
 
     // A write the database refuses is told, not taken for done.
-    CartellaProva::esegui(db, "CREATE TRIGGER blocca BEFORE UPDATE ON Settaggi BEGIN SELECT RAISE(ABORT, 'bloccato'); END");
+    CartellaProva::esegui(db, "CREATE TRIGGER blocca BEFORE UPDATE ON Settaggi "
+                              "BEGIN SELECT RAISE(ABORT, 'bloccato'); END");
     const Esito rifiutato = ScriviApriUltimo(db, strano);
     EXPECT_TRUE(rifiutato.erroreDatabase());
     EXPECT_TRUE(rifiutato.messaggio.contains("bloccato")) << rifiutato.messaggio.toStdString();

@@ -1,11 +1,11 @@
 // The splash and the password dialog, the tips, welcome and view-options windows, the about
 // window with its launcher, and the association written at start.
-#include "controlli_prova.h"
 #include "avvia_info_sistema.h"
 #include "avvio.h"
 #include "avvio_programma.h"
 #include "banco_prova.h"
 #include "barra_orologi.h"
+#include "controlli_prova.h"
 #include "frm_about.h"
 #include "frm_benvenuto.h"
 #include "opzioni_vista.h"

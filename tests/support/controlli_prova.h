@@ -6,8 +6,8 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLineEdit>
-#include <QTableView>
 #include <QString>
+#include <QTableView>
 #include <QTest>
 #include <gtest/gtest.h>
 
