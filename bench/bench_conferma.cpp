@@ -99,8 +99,8 @@ int Misura(int n, int runs, bool tutte, bool vendite)
     QFile(file).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
 
     StatoApplicazione stato;
-    if (const QString errore = ApriImpostazioni(stato, cartella.path()); !errore.isEmpty()) {
-        Uscita() << errore << '\n';
+    if (const Esito avvio = ApriImpostazioni(stato, cartella.path()); !avvio.ok()) {
+        Uscita() << avvio.messaggio << '\n';
         return 1;
     }
     ParametriStoria parametri;
@@ -110,7 +110,7 @@ int Misura(int n, int runs, bool tutte, bool vendite)
     {
         const EsitoApertura pf = ApriDatabase(QStringLiteral("storia"), file, TipoDatabase::Portafoglio);
         QSqlDatabase db = pf.db;
-        if (!pf.errore.isEmpty() || !ScriviStoriaSintetica(db, parametri).isEmpty()) {
+        if (!pf.esito.ok() || !ScriviStoriaSintetica(db, parametri).ok()) {
             Uscita() << "impossibile scrivere la storia in " << file << '\n';
             return 1;
         }

@@ -96,14 +96,13 @@ int Genera(const QString& testoN, const QString& file)
     }
 
     const EsitoApertura pf = ApriDatabase(ConnessionePortafoglio, file, TipoDatabase::Portafoglio);
-    if (!pf.errore.isEmpty()) {
-        Errore() << pf.errore << '\n';
+    if (!pf.esito.ok()) {
+        Errore() << pf.esito.messaggio << '\n';
         return 1;
     }
     QSqlDatabase db = pf.db;
-    const QString errore = ScriviStoriaSintetica(db, parametri);
-    if (!errore.isEmpty()) {
-        Errore() << "Errore del database: " << errore << '\n';
+    if (const Esito storia = ScriviStoriaSintetica(db, parametri); !storia.ok()) {
+        Errore() << storia.messaggio << '\n';
         return 1;
     }
     Uscita() << "genera: " << n << " eseguiti in " << file << '\n';
@@ -142,13 +141,13 @@ int Ricalcola(const QString& fileDataSet, const QString& file, const QString& te
     }
     StatoApplicazione stato;
     const EsitoApertura ds = ApriDatabase(ConnessioneDataSet, fileDataSet, TipoDatabase::Impostazioni);
-    if (!ds.errore.isEmpty()) {
-        Errore() << ds.errore << '\n';
+    if (!ds.esito.ok()) {
+        Errore() << ds.esito.messaggio << '\n';
         return 1;
     }
     const EsitoApertura pf = ApriDatabase(ConnessionePortafoglio, file, TipoDatabase::Portafoglio);
-    if (!pf.errore.isEmpty()) {
-        Errore() << pf.errore << '\n';
+    if (!pf.esito.ok()) {
+        Errore() << pf.esito.messaggio << '\n';
         return 1;
     }
     stato.DbDataSet = ds.db;
@@ -184,13 +183,13 @@ int Statistiche(const QString& fileDataSet, const QString& file, const QString& 
         }
     }
     const EsitoApertura ds = ApriDatabase(ConnessioneDataSet, fileDataSet, TipoDatabase::Impostazioni);
-    if (!ds.errore.isEmpty()) {
-        Errore() << ds.errore << '\n';
+    if (!ds.esito.ok()) {
+        Errore() << ds.esito.messaggio << '\n';
         return 1;
     }
     const EsitoApertura pf = ApriDatabase(ConnessionePortafoglio, file, TipoDatabase::Portafoglio);
-    if (!pf.errore.isEmpty()) {
-        Errore() << pf.errore << '\n';
+    if (!pf.esito.ok()) {
+        Errore() << pf.esito.messaggio << '\n';
         return 1;
     }
     QSqlDatabase dataset = ds.db;
@@ -220,7 +219,7 @@ int Statistiche(const QString& fileDataSet, const QString& file, const QString& 
             v.lavoro();
     });
     const auto chiuse = ContaOperazioniChiuse(portafoglio);
-    Uscita() << "operazioni chiuse: " << chiuse.value_or(0) << '\n';
+    Uscita() << "operazioni chiuse: " << (chiuse.ok() ? chiuse.righe.front() : 0) << '\n';
     Uscita() << "statistiche: " << Millisecondi(tutte) << '\n';
     for (const Voce& v : voci)
         Uscita() << "  " << v.nome << ": " << Millisecondi(Mediana(runs, v.lavoro)) << '\n';

@@ -4,6 +4,7 @@
 #include "avvio.h"
 #include "finestra_figlia.h"
 #include "mdi_form1.h"
+#include "semina_eseguiti.h"
 #include "tabella_finestre.h"
 
 #include <QAction>
@@ -16,6 +17,8 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QVariant>
+
+#include <vector>
 
 namespace {
 
@@ -59,16 +62,12 @@ void ScriviEsempio(const QString& file)
         {"2026-05-05", "Sell", "ENEL", "Enel", 400, 7.31, "NE"},
         {"2026-05-26", "Buy", "ENI", "Eni", 100, 13.05, "NE"},
     };
+    std::vector<RigaEseguito> eseguiti;
+    for (const Riga& r : righe)
+        eseguiti.push_back(RigaDiProva(r.data, r.tipo, "WEB", r.cod, r.titolo, r.qta, r.prezzo, r.errore));
+    if (const EsitoSemina semina = SeminaEseguiti(db, eseguiti); !semina.esito.ok())
+        QTextStream(stderr) << semina.esito.messaggio << '\n';
     QSqlQuery q(db);
-    q.prepare(QStringLiteral("INSERT INTO Eseguiti (Data, Tipo, System, Cod, Titolo, Qta, Prezzo, Importo, Errore, "
-                             "PrezzoOttimale) VALUES (?, ?, 'WEB', ?, ?, ?, ?, ?, ?, ?)"));
-    for (const Riga& r : righe) {
-        for (const QVariant& v : {QVariant(r.data), QVariant(r.tipo), QVariant(r.cod), QVariant(r.titolo),
-                                  QVariant(r.qta), QVariant(r.prezzo), QVariant(r.qta * r.prezzo),
-                                  QVariant(r.errore), QVariant(r.prezzo)})
-            q.addBindValue(v);
-        q.exec();
-    }
     q.exec(QStringLiteral("INSERT INTO Conto (Data, Tipo, Importo, Descrizione) "
                           "VALUES ('2026-01-02', 'Versamento', 25000, 'Apertura')"));
     db.close();
@@ -99,7 +98,7 @@ int main(int argc, char** argv)
     ScriviEsempio(scelta.file);
 
     StatoApplicazione stato;
-    if (!ApriImpostazioni(stato, cartella.path()).isEmpty())
+    if (!ApriImpostazioni(stato, cartella.path()).ok())
         return 1;
     Silenzio messaggi;
     MDIForm1 principale(stato, messaggi, scelta);

@@ -1,6 +1,7 @@
 // The figures read from real files, and the error statistics' rewrite of the catalogue.
 #include "cartella_prova.h"
 #include "figure_statistiche.h"
+#include "semina_eseguiti.h"
 
 #include <gtest/gtest.h>
 #include <QEventLoop>
@@ -26,15 +27,9 @@ struct Database : ::testing::Test {
 
     void eseguito(const char* errore, long long qta, double prezzo, double ottimale)
     {
-        CartellaProva::esegui(portafoglio,
-                              QStringLiteral("INSERT INTO Eseguiti (Data, Tipo, System, Cod, Titolo, Qta, Prezzo, "
-                                             "Importo, Errore, PrezzoOttimale) VALUES ('2026-12-07', 'Buy', 'WEB', "
-                                             "'ENI', 'Eni', %1, %2, %3, '%4', %5)")
-                                  .arg(qta)
-                                  .arg(prezzo)
-                                  .arg(qta * prezzo)
-                                  .arg(errore)
-                                  .arg(ottimale));
+        RigaEseguito r = RigaDiProva("2026-12-07", "Buy", "WEB", "ENI", "Eni", qta, prezzo, errore);
+        r.PrezzoOttimale = ottimale;
+        ASSERT_TRUE(SeminaEseguiti(portafoglio, {r}).esito.ok());
     }
 
     QVariant valore(const QString& sql) { return CartellaProva::valore(dataset, sql); }

@@ -6,6 +6,7 @@
 #include "grafico.h"
 #include "mdi_form1.h"
 #include "messaggi_prova.h"
+#include "semina_eseguiti.h"
 #include "tabella_finestre.h"
 
 #include <QAction>
@@ -25,7 +26,7 @@ struct BancoStatistiche {
 
     BancoStatistiche()
     {
-        EXPECT_EQ(ApriImpostazioni(stato, cartella.cartella()), QString());
+        EXPECT_EQ(ApriImpostazioni(stato, cartella.cartella()).messaggio, QString());
         principale = std::make_unique<MDIForm1>(stato, messaggi, dialoghi);
         TabellaFinestre tabella = FinestreDelProgramma();
         for (DescrittoreFinestra& d : tabella)
@@ -48,13 +49,11 @@ struct BancoStatistiche {
     void eseguito(const char* data, const char* tipo, int qta, double prezzo, const char* errore = "NE",
                   double ottimale = -1)
     {
-        QSqlQuery q(stato.DbPortafoglio);
-        q.prepare(QStringLiteral("INSERT INTO Eseguiti (Data, Tipo, System, Cod, Titolo, Qta, Prezzo, Importo, "
-                                 "Errore, PrezzoOttimale) VALUES (?, ?, 'FIX', 'ENI', 'Eni', ?, ?, ?, ?, ?)"));
-        for (const QVariant& v : {QVariant(data), QVariant(tipo), QVariant(qta), QVariant(prezzo),
-                                  QVariant(qta * prezzo), QVariant(errore), QVariant(ottimale < 0 ? prezzo : ottimale)})
-            q.addBindValue(v);
-        EXPECT_TRUE(q.exec());
+        RigaEseguito r = RigaDiProva(data, tipo, "FIX", "ENI", "Eni", qta, prezzo, errore);
+        if (ottimale >= 0)
+            r.PrezzoOttimale = ottimale;
+        const EsitoSemina semina = SeminaEseguiti(stato.DbPortafoglio, {r});
+        EXPECT_TRUE(semina.esito.ok()) << semina.esito.messaggio.toStdString();
     }
 
     void esegui(QSqlDatabase db, const QString& sql)

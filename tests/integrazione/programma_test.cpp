@@ -3,6 +3,7 @@
 // open window must show the new state.
 #include "avvio.h"
 #include "cartella_prova.h"
+#include "controlli_prova.h"
 #include "finestra_dati.h"
 #include "grafico.h"
 #include "guadagno_netto.h"
@@ -44,7 +45,7 @@ struct Programma {
 
     Programma()
     {
-        EXPECT_EQ(ApriImpostazioni(stato, cartella.cartella()), QString());
+        EXPECT_EQ(ApriImpostazioni(stato, cartella.cartella()).messaggio, QString());
         principale = std::make_unique<MDIForm1>(stato, messaggi, dialoghi);
         // The start-up windows wait for the user; their own tests cover them.
         TabellaFinestre tabella = FinestreDelProgramma();
@@ -79,22 +80,12 @@ struct Programma {
         return x;
     }
 
-    void scrivi(const char* nome, const QString& testo)
-    {
-        QLineEdit* e = in<QLineEdit>("frmEseguiti", nome);
-        e->selectAll();
-        QTest::keyClick(e, Qt::Key_Backspace);
-        QTest::keyClicks(e, testo);
-    }
+    void scrivi(const char* nome, const QString& testo) { Scrivi(in<QLineEdit>("frmEseguiti", nome), testo); }
 
     // A trade typed into the trade window's panel in "Nuovo" and confirmed.
     void eseguito(const QString& tipo, const QString& qta, const QString& prezzo)
     {
-        auto* cmbTipo = in<QComboBox>("frmEseguiti", "cmb_Tipo");
-        const int i = cmbTipo->findText(tipo);
-        ASSERT_GE(i, 0);
-        cmbTipo->setCurrentIndex(i);
-        Q_EMIT cmbTipo->activated(i);
+        Scegli(in<QComboBox>("frmEseguiti", "cmb_Tipo"), tipo);
         if (tipo == "Buy") {
             scrivi("txt_Codice", "ENI");
             scrivi("txt_Titolo", "Eni spa");
@@ -103,7 +94,7 @@ struct Programma {
         scrivi("txtPrezzo", prezzo);
         auto* ok = in<QPushButton>("frmEseguiti", "cmd_Ok");
         ASSERT_TRUE(ok->isEnabled());
-        QTest::mouseClick(ok, Qt::LeftButton);
+        Clicca(ok);
         EXPECT_TRUE(messaggi.mostrati.isEmpty()) << messaggi.testi().join("|").toStdString();
     }
 
@@ -165,7 +156,9 @@ const std::map<QString, Verifica>& Verifiche()
         {"frmContoTitoli",
          [](QWidget* f) {
              // The net result of the three sells reaches the last bar and the balance.
-             const double netto = CalcolaGuadagnoNetto(StatoAperto());
+             const auto guadagno = CalcolaGuadagnoNetto(StatoAperto());
+             ASSERT_EQ(guadagno.righe.size(), 1u) << guadagno.errore.toStdString();
+             const double netto = guadagno.righe.front();
              EXPECT_EQ(f->findChild<Grafico*>("msc_ContoTitoli")->valore(5, 1), netto);
              const auto impostazioni = parametri::LeggiParametri(QSqlDatabase::database(ConnessioneDataSet));
              ASSERT_EQ(impostazioni.righe.size(), 1u);
