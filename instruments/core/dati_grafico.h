@@ -75,7 +75,7 @@ public:
     bool stessoGrafico(const DatiGrafico& altro) const
     {
         return tipo_ == altro.tipo_ && colonne_ == altro.colonne_ && celle_ == altro.celle_
-               && etichette_ == altro.etichette_ && etichetteColonne_ == altro.etichetteColonne_;
+            && etichette_ == altro.etichette_ && etichetteColonne_ == altro.etichetteColonne_;
     }
 
     // Reads a number in the Italian form, sign and exponent included.

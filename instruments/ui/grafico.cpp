@@ -15,9 +15,9 @@
 #include <QLineSeries>
 #include <QLocale>
 #include <QPainter>
-#include <QPixmap>
 #include <QPieSeries>
 #include <QPieSlice>
+#include <QPixmap>
 #include <QStackedLayout>
 #include <QTimer>
 #include <QValueAxis>

@@ -35,8 +35,8 @@ TEST(PuntiPerPixelTest, ALongLineKeepsWhatEachPixelColumnShows)
     ASSERT_LE(scelti.size(), 4 * pixel);
     EXPECT_EQ(scelti.front(), punti.front());
     EXPECT_EQ(scelti.back(), punti.back());
-    EXPECT_TRUE(std::is_sorted(scelti.begin(), scelti.end(),
-                               [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); }));
+    EXPECT_TRUE(
+        std::is_sorted(scelti.begin(), scelti.end(), [](const QPointF& a, const QPointF& b) { return a.x() < b.x(); }));
 
     auto colonna = [&](const QPointF& p) { return int(std::floor((p.x() + 0.5) * pixel / n)); };
     std::map<int, std::pair<double, double>> estremi;
