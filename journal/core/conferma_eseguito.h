@@ -3,7 +3,9 @@
 // its panel, and the confirm command that inserts, changes or deletes a trade and
 // takes the change back when the holding check refuses it.
 #include "esito.h"
+#include "impronta.h"
 #include "stato_applicazione.h"
+#include "tabella_eseguiti.h"
 
 #include <QDate>
 #include <QList>
@@ -15,17 +17,16 @@
 
 namespace eseguiti {
 
-// The grid lists the snapshot, never Eseguiti itself: same-day trades in key order.
-inline const QString SqlGriglia = QStringLiteral(
-    "SELECT ID, Data, Tipo, System, Cod, Titolo, Qta, Prezzo, Importo, Errore, PrezzoOttimale "
-    "FROM EseguitiTemp ORDER BY Data, ID");
-// Lists of the system and error combos, in the catalogues' own order.
-inline const QString SqlCodiciSystem = QStringLiteral("SELECT Cod FROM System ORDER BY rowid");
-inline const QString SqlCodiciErrori = QStringLiteral("SELECT Cod FROM Errori ORDER BY rowid");
-
 // Makes EseguitiTemp equal to Eseguiti, keys included, in one transaction.
 // "" on success, otherwise the Italian text of the failure (the snapshot is then unchanged).
-QString RicostruisciFotografia(QSqlDatabase& portafoglio);
+[[nodiscard]] QString RicostruisciFotografia(QSqlDatabase& portafoglio);
+
+// The snapshot as the grid lists it: same-day trades in key order.
+[[nodiscard]] Lettura<RigaEseguito> LeggiFotografia(const QSqlDatabase& portafoglio);
+
+// The codes of the system and error combos, in the catalogues' own order.
+[[nodiscard]] Lettura<QString> LeggiCodiciSystem(const QSqlDatabase& dataset);
+[[nodiscard]] Lettura<QString> LeggiCodiciErrori(const QSqlDatabase& dataset);
 
 struct Posizione {
     QString Cod;
@@ -34,10 +35,10 @@ struct Posizione {
 };
 
 // The open positions in the order the engine wrote them.
-QList<Posizione> LeggiPosizioni(const QSqlDatabase& portafoglio);
+[[nodiscard]] QList<Posizione> LeggiPosizioni(const QSqlDatabase& portafoglio);
 
 // The quantity held of a code; no value when no position has it.
-std::optional<long long> QuantitaPosseduta(const QSqlDatabase& portafoglio, const QString& cod);
+[[nodiscard]] std::optional<long long> QuantitaPosseduta(const QSqlDatabase& portafoglio, const QString& cod);
 
 enum class Modo { Nuovo, Modifica, Elimina };
 
@@ -59,6 +60,9 @@ struct RichiestaConferma {
     DatiPannello dati;
     std::optional<qint64> id;   // key of the grid's current trade; none when the grid is empty
     int riga = 0;               // that trade's 0-based row in the grid
+    // When the caller's snapshot was last made equal to Eseguiti: unchanged since, it need
+    // not be compared row by row.
+    std::optional<Impronta> fotografia = std::nullopt;
 };
 
 struct EsitoConferma {
@@ -72,6 +76,12 @@ struct EsitoConferma {
     QString messaggio;     // the text to show; empty when accepted
     int RigaCorrente = 0;  // the grid row to show once the window has refreshed
     bool storicoVuoto = false;  // no trade left after the command
+    // Once the command has committed, the snapshot equals Eseguiti at this fingerprint.
+    std::optional<Impronta> fotografia;
+    // An accepted change as the snapshot took it: the trade written (none for a deletion),
+    // and whether every trade of its code took its new name.
+    std::optional<RigaEseguito> scritto;
+    bool rinominato = false;
 };
 
 // Runs the holding check on stato.DbPortafoglio: accepted, refused (its text also left in
@@ -84,11 +94,13 @@ using ControlloStoria = std::function<Esito(StatoApplicazione&)>;
 // brought up to date in the same transaction; when no trade is left, the derived tables
 // are emptied and the error counters set to 0 in it too (the refresh does not run the
 // engine on an empty history), with the settings file attached so one commit covers both.
-EsitoConferma ConfermaEseguito(StatoApplicazione& stato, const RichiestaConferma& richiesta,
+// With the holding check of its own, the check's pass also replays the engine, and the
+// replay is left in stato.ricalcoloPronto for the refresh that follows.
+[[nodiscard]] EsitoConferma ConfermaEseguito(StatoApplicazione& stato, const RichiestaConferma& richiesta,
                                const ControlloStoria& controllo = {});
 
 // The Italian reason why the panel's values cannot be written; empty when they can.
 // Numbers are read as typed and in every form the panel itself writes them ("3E+20").
-QString VerificaDati(const DatiPannello& dati);
+[[nodiscard]] QString VerificaDati(const DatiPannello& dati);
 
 } // namespace eseguiti
