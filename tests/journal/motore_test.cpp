@@ -330,3 +330,39 @@ TEST_F(Motore, FailedCommitOfTheSettingsChangesNeitherFile)
 }
 
 } // namespace
+
+// A run keeps the closed operations already stored that it would write again and rewrites
+// the rest: whatever the tables held before, they end exactly as after a run on empty
+// tables, row numbers and storage types included.
+TEST_F(Motore, StoredRowsEndAsAFullRunWritesThem)
+{
+    s.Inserisci({{"2024-03-04", "Buy", "PCT", "AAA", "Alfa", 100, 10, "NE"},
+                 {"2024-03-05", "Sell", "PCT", "AAA", "Alfa", 30, 11, "EA"},
+                 {"2024-03-06", "Buy", "MIN", "BBB", "Beta", 10, 5, "NE"},
+                 {"2024-03-07", "Sell", "PCT", "AAA", "Alfa", 30, 12, "UA"},
+                 {"2024-03-08", "Sell", "MIN", "BBB", "Beta", 10, 6, "NE"}});
+    ASSERT_EQ(RicalcolaPortafoglio(s.dataset, s.portafoglio), "");
+    const QString chiuse = "SELECT rowid, * FROM OperazioniChiuse ORDER BY rowid";
+    const QStringList atteseChiuse = s.Righe(s.portafoglio, chiuse);
+    ASSERT_EQ(atteseChiuse.size(), 3);
+    const QStringList attesi = s.Risultati();
+
+    const char* const guasti[] = {
+        "UPDATE OperazioniChiuse SET GP = GP + 1 WHERE rowid = 2",
+        "INSERT INTO OperazioniChiuse (Data, Cod, Qta) VALUES ('2024-03-09', 'OLD', 1)",
+        "DELETE FROM OperazioniChiuse WHERE rowid = 1",
+        "DELETE FROM OperazioniChiuse WHERE rowid = 3",
+        "UPDATE OperazioniChiuse SET Errore = 'EA' WHERE rowid = 3",
+        "UPDATE OperazioniChiuse SET Qta = '30' WHERE rowid = 2",
+        "UPDATE OperazioniChiuse SET giornoDiSettimana = NULL WHERE rowid = 1",
+        "DELETE FROM OperazioniChiuse",
+    };
+    for (const char* guasto : guasti) {
+        SCOPED_TRACE(guasto);
+        CartellaProva::esegui(s.portafoglio, guasto);
+        CartellaProva::esegui(s.dataset, "UPDATE Errori SET Contatore = 7 WHERE Cod = 'UA'");
+        ASSERT_EQ(RicalcolaPortafoglio(s.dataset, s.portafoglio), "");
+        EXPECT_EQ(s.Righe(s.portafoglio, chiuse), atteseChiuse);
+        EXPECT_EQ(s.Risultati(), attesi);
+    }
+}

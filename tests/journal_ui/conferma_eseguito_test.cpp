@@ -4,9 +4,11 @@
 #include "motore.h"
 
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <utility>
 
 using eseguiti::ConfermaEseguito;
 using eseguiti::DatiPannello;
@@ -414,4 +416,65 @@ TEST_F(UltimoEseguito, SettingsHeldByAReaderRefuseTheDeletionWhole)
     // The connection is usable again: the same deletion now goes through.
     EXPECT_EQ(ConfermaEseguito(a.stato, {Modo::Elimina, {}, id, 0}).stato, Stato::Accettato);
     EXPECT_EQ(contatori(), 0);
+}
+
+// The refresh after a confirmation writes the replay its check made instead of replaying
+// again, and only while nothing it read has changed: either way the derived tables are
+// what a run on empty tables gives.
+TEST_F(ConfermaEseguitoTest, TheRefreshWritesWhatAFullRunWould)
+{
+    const auto derivate = [this] {
+        QStringList righe;
+        for (const char* sql : {"SELECT rowid, * FROM Portafoglio ORDER BY rowid",
+                                "SELECT rowid, * FROM OperazioniChiuse ORDER BY rowid"}) {
+            QSqlQuery q(a.stato.DbPortafoglio);
+            EXPECT_TRUE(q.exec(sql));
+            while (q.next())
+                for (int c = 0; c < q.record().count(); ++c)
+                    righe << q.value(c).toString();
+        }
+        QSqlQuery q(a.stato.DbDataSet);
+        EXPECT_TRUE(q.exec("SELECT Cod, Contatore FROM Errori ORDER BY rowid"));
+        while (q.next())
+            righe << q.value(0).toString() + "=" + q.value(1).toString();
+        return righe;
+    };
+    const auto completa = [&] {
+        CartellaProva::esegui(a.stato.DbPortafoglio, "DELETE FROM Portafoglio");
+        CartellaProva::esegui(a.stato.DbPortafoglio, "DELETE FROM OperazioniChiuse");
+        EXPECT_EQ(RicalcolaPortafoglio(a.stato.DbDataSet, a.stato.DbPortafoglio), QString());
+        return derivate();
+    };
+    struct Caso {
+        const char* nome;
+        RichiestaConferma richiesta;
+        const char* poi;   // written between the confirmation and the refresh; "" for nothing
+        bool suImpostazioni;
+    };
+    const Caso casi[] = {
+        {"partial sell", {Modo::Nuovo, Pannello(QDate(2024, 3, 11), "Sell", "ENEL", "Enel", "20", "7", "EA"), std::nullopt, 3},
+         "", false},
+        {"rename and move", {Modo::Modifica, Pannello(QDate(2024, 1, 5), "Buy", "ENI", "Eni spa", "100", "12"), buy, 0},
+         "", false},
+        {"rate changed since", {Modo::Nuovo, Pannello(QDate(2024, 3, 12), "Buy", "ENEL", "Enel", "10", "6"), std::nullopt, 3},
+         "UPDATE System SET Commissioni = Commissioni + 1, CommissioniMin = CommissioniMin + 1", true},
+        {"trade written since", {Modo::Elimina, {}, sell, 1},
+         "INSERT INTO Eseguiti (Data, Tipo, System, Cod, Titolo, Qta, Prezzo, Importo, Errore, PrezzoOttimale) "
+         "VALUES ('2024-05-01', 'Buy', 'WEB', 'A2A', 'A2a', 10, 2, 20, 'EA', 2)", false},
+    };
+    for (const Caso& k : casi) {
+        SCOPED_TRACE(k.nome);
+        a.allinea();
+        const EsitoConferma esito = conferma(k.richiesta);
+        ASSERT_EQ(esito.stato, Stato::Accettato) << esito.messaggio.toStdString();
+        const auto pronto = std::exchange(a.stato.ricalcoloPronto, nullptr);
+        ASSERT_TRUE(pronto);
+        if (*k.poi)
+            CartellaProva::esegui(k.suImpostazioni ? a.stato.DbDataSet : a.stato.DbPortafoglio, k.poi);
+        EXPECT_EQ(RicalcolaPortafoglio(a.stato.DbDataSet, a.stato.DbPortafoglio, pronto.get()), QString());
+        // Used exactly when nothing changed.
+        EXPECT_EQ(pronto->dopo == ImprontaDi(a.stato.DbPortafoglio), !*k.poi);
+        const QStringList scritte = derivate();
+        EXPECT_EQ(scritte, completa());
+    }
 }
