@@ -3,18 +3,24 @@
 #include "calcolatore_finestra.h"
 #include "frm_about.h"
 #include "frm_benvenuto.h"
+#include "frm_capitale.h"
 #include "frm_conto_titoli.h"
+#include "frm_errori.h"
 #include "frm_eseguiti.h"
 #include "frm_esporta.h"
+#include "frm_medie.h"
 #include "frm_operazioni_chiuse.h"
 #include "frm_parametri_iniziali.h"
 #include "frm_personalizza_errori.h"
 #include "frm_portafoglio.h"
+#include "frm_report.h"
+#include "frm_sequenze.h"
+#include "frm_st_giorno.h"
+#include "importa.h"
 #include "opzioni_vista.h"
 #include "presentazione.h"
 #include "pwd.h"
 #include "tip.h"
-#include "importa.h"
 
 namespace {
 
@@ -42,16 +48,19 @@ const TabellaFinestre& FinestreDelProgramma()
         // The calculator is only shown from the toolbar too, and is never recomputed.
         {"Calcolatore", Figlia, "mnu_Calcolatore", "Calcolatore", false, false, Scarico::Mai,
          Fabbrica<Calcolatore>()},
-        {"frmReport", Figlia, "mnu_Report", "Report", true, true, Scarico::SenzaOperazioniChiuse, {}},
-        {"frmErrori", Figlia, "mnu_Errori", "Errori", true, true, Scarico::SenzaEseguiti, {}},
-        {"frmStGiorno", Figlia, "mnu_StatistichePeriodo", "Periodo", true, true, Scarico::SenzaOperazioniChiuse, {}},
+        {"frmReport", Figlia, "mnu_Report", "Report", true, true, Scarico::SenzaOperazioniChiuse,
+         Fabbrica<frmReport>()},
+        {"frmErrori", Figlia, "mnu_Errori", "Errori", true, true, Scarico::SenzaEseguiti, Fabbrica<frmErrori>()},
+        {"frmStGiorno", Figlia, "mnu_StatistichePeriodo", "Periodo", true, true, Scarico::SenzaOperazioniChiuse,
+         Fabbrica<frmStGiorno>()},
         {"frmGrOperazioni", Figlia, "mnu_SequenzeOperazioni", "Sequenze", true, true,
-         Scarico::SenzaOperazioniChiuse, {}},
-        {"frmCapitale", Figlia, "mnu_GP", "GP", true, true, Scarico::SenzaOperazioniChiuse, {}},
-        {"frmRisk", Figlia, "mnu_Risk", "Risk", true, true, Scarico::SenzaOperazioniChiuse, {}},
-        {"frmMDD", Figlia, "mnu_MDD", "MDD", true, true, Scarico::SenzaOperazioniChiuse, {}},
+         Scarico::SenzaOperazioniChiuse, Fabbrica<frmGrOperazioni>()},
+        {"frmCapitale", Figlia, "mnu_GP", "GP", true, true, Scarico::SenzaOperazioniChiuse,
+         Fabbrica<frmCapitale>()},
+        {"frmRisk", Figlia, "mnu_Risk", "Risk", true, true, Scarico::SenzaOperazioniChiuse, Fabbrica<frmRisk>()},
+        {"frmMDD", Figlia, "mnu_MDD", "MDD", true, true, Scarico::SenzaOperazioniChiuse, Fabbrica<frmMDD>()},
         // The averages are computed once, at load.
-        {"frmMedie", Figlia, "mnu_Medie", "Medie", true, false, Scarico::SenzaEseguiti, {}},
+        {"frmMedie", Figlia, "mnu_Medie", "Medie", true, false, Scarico::SenzaEseguiti, Fabbrica<frmMedie>()},
         {"Pwd", Dialogo, "mnu_Password", "", true, false, Scarico::Mai, Fabbrica<Pwd>()},
         {"Importa", Dialogo, "mnu_Importa", "", true, false, Scarico::Mai, Fabbrica<Importa>()},
         {"frmEsporta", Dialogo, "mnu_Esporta", "", true, false, Scarico::Mai, Fabbrica<frmEsporta>()},

@@ -86,8 +86,8 @@ int main(int argc, char** argv)
         }
         QFile(copia).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
         EsitoApertura pf = ApriDatabase(ConnessionePortafoglio, copia, TipoDatabase::Portafoglio);
-        if (!pf.errore.isEmpty()) {
-            Errore() << pf.errore << '\n';
+        if (!pf.esito.ok()) {
+            Errore() << pf.esito.messaggio << '\n';
             return 1;
         }
         domande = 0;

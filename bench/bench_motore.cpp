@@ -1,8 +1,11 @@
 // Measures the position engine and the holding check on a portfolio file.
 //   bench_motore genera N FILE.gvf
 //   bench_motore ricalcola DATASET.gvx FILE.gvf [RUNS]
+//   bench_motore statistiche DATASET.gvx FILE.gvf [RUNS]
+#include "contenuto_portafoglio.h"
 #include "controllo_disponibilita.h"
 #include "database.h"
+#include "figure_statistiche.h"
 #include "motore.h"
 #include "numeri.h"
 #include "stato_applicazione.h"
@@ -37,7 +40,8 @@ QTextStream& Errore()
 int Uso()
 {
     Errore() << "uso: bench_motore genera N FILE.gvf\n"
-                "     bench_motore ricalcola DATASET.gvx FILE.gvf [RUNS]\n";
+                "     bench_motore ricalcola DATASET.gvx FILE.gvf [RUNS]\n"
+                "     bench_motore statistiche DATASET.gvx FILE.gvf [RUNS]\n";
     return 2;
 }
 
@@ -92,14 +96,13 @@ int Genera(const QString& testoN, const QString& file)
     }
 
     const EsitoApertura pf = ApriDatabase(ConnessionePortafoglio, file, TipoDatabase::Portafoglio);
-    if (!pf.errore.isEmpty()) {
-        Errore() << pf.errore << '\n';
+    if (!pf.esito.ok()) {
+        Errore() << pf.esito.messaggio << '\n';
         return 1;
     }
     QSqlDatabase db = pf.db;
-    const QString errore = ScriviStoriaSintetica(db, parametri);
-    if (!errore.isEmpty()) {
-        Errore() << "Errore del database: " << errore << '\n';
+    if (const Esito storia = ScriviStoriaSintetica(db, parametri); !storia.ok()) {
+        Errore() << storia.messaggio << '\n';
         return 1;
     }
     Uscita() << "genera: " << n << " eseguiti in " << file << '\n';
@@ -138,13 +141,13 @@ int Ricalcola(const QString& fileDataSet, const QString& file, const QString& te
     }
     StatoApplicazione stato;
     const EsitoApertura ds = ApriDatabase(ConnessioneDataSet, fileDataSet, TipoDatabase::Impostazioni);
-    if (!ds.errore.isEmpty()) {
-        Errore() << ds.errore << '\n';
+    if (!ds.esito.ok()) {
+        Errore() << ds.esito.messaggio << '\n';
         return 1;
     }
     const EsitoApertura pf = ApriDatabase(ConnessionePortafoglio, file, TipoDatabase::Portafoglio);
-    if (!pf.errore.isEmpty()) {
-        Errore() << pf.errore << '\n';
+    if (!pf.esito.ok()) {
+        Errore() << pf.esito.messaggio << '\n';
         return 1;
     }
     stato.DbDataSet = ds.db;
@@ -166,6 +169,67 @@ int Ricalcola(const QString& fileDataSet, const QString& file, const QString& te
     return messaggio.startsWith(QStringLiteral("Errore del database: ")) || verifica.erroreDatabase() ? 1 : 0;
 }
 
+// Every figure of the eight statistics windows, each read from the files as its window
+// reads it; the error statistics also rewrite the catalogue, as their window does.
+int Statistiche(const QString& fileDataSet, const QString& file, const QString& testoRuns)
+{
+    int runs = 5;
+    if (!testoRuns.isEmpty()) {
+        bool ok = false;
+        runs = testoRuns.toInt(&ok);
+        if (!ok || runs < 1) {
+            Errore() << "RUNS deve essere un numero intero maggiore di 0\n";
+            return 2;
+        }
+    }
+    const EsitoApertura ds = ApriDatabase(ConnessioneDataSet, fileDataSet, TipoDatabase::Impostazioni);
+    if (!ds.esito.ok()) {
+        Errore() << ds.esito.messaggio << '\n';
+        return 1;
+    }
+    const EsitoApertura pf = ApriDatabase(ConnessionePortafoglio, file, TipoDatabase::Portafoglio);
+    if (!pf.esito.ok()) {
+        Errore() << pf.esito.messaggio << '\n';
+        return 1;
+    }
+    QSqlDatabase dataset = ds.db;
+    const QSqlDatabase portafoglio = pf.db;
+
+    QString errore;
+    auto annota = [&errore](const QString& e) {
+        if (errore.isEmpty())
+            errore = e;
+    };
+    struct Voce {
+        const char* nome;
+        std::function<void()> lavoro;
+    };
+    const std::vector<Voce> voci = {
+        {"frmReport", [&] { annota(FigureReportDa(dataset, portafoglio).errore); }},
+        {"frmCapitale", [&] { annota(FigureCapitaleDa(portafoglio).errore); }},
+        {"frmGrOperazioni", [&] { annota(FigureGrOperazioniDa(dataset, portafoglio).errore); }},
+        {"frmErrori", [&] { annota(RicalcolaStatisticheErrori(dataset, portafoglio).errore); }},
+        {"frmStGiorno", [&] { annota(FigureGiorniDa(portafoglio).errore); }},
+        {"frmRisk", [&] { annota(FigureRiskDa(portafoglio).errore); }},
+        {"frmMDD", [&] { annota(FigureMDDDa(portafoglio).errore); }},
+        {"frmMedie", [&] { annota(FigureMedieDa(portafoglio).errore); }},
+    };
+    const double tutte = Mediana(runs, [&] {
+        for (const Voce& v : voci)
+            v.lavoro();
+    });
+    const auto chiuse = ContaOperazioniChiuse(portafoglio);
+    Uscita() << "operazioni chiuse: " << (chiuse.ok() ? chiuse.righe.front() : 0) << '\n';
+    Uscita() << "statistiche: " << Millisecondi(tutte) << '\n';
+    for (const Voce& v : voci)
+        Uscita() << "  " << v.nome << ": " << Millisecondi(Mediana(runs, v.lavoro)) << '\n';
+    if (!errore.isEmpty()) {
+        Uscita() << errore << '\n';
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -176,5 +240,7 @@ int main(int argc, char** argv)
         return Genera(a[2], a[3]);
     if ((a.size() == 4 || a.size() == 5) && a[1] == QLatin1String("ricalcola"))
         return Ricalcola(a[2], a[3], a.size() == 5 ? a[4] : QString());
+    if ((a.size() == 4 || a.size() == 5) && a[1] == QLatin1String("statistiche"))
+        return Statistiche(a[2], a[3], a.size() == 5 ? a[4] : QString());
     return Uso();
 }

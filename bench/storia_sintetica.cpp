@@ -2,11 +2,9 @@
 
 #include "date.h"
 #include "numeri.h"
+#include "semina_eseguiti.h"
 
 #include <QDate>
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QVariant>
 
 #include <algorithm>
 #include <random>
@@ -23,7 +21,7 @@ struct Titolo {
 
 } // namespace
 
-QString ScriviStoriaSintetica(QSqlDatabase& portafoglio, const ParametriStoria& parametri)
+Esito ScriviStoriaSintetica(QSqlDatabase& portafoglio, const ParametriStoria& parametri)
 {
     std::mt19937 rng(parametri.seme);
     auto caso = [&rng] { return std::uniform_real_distribution<double>(0, 1)(rng); };
@@ -40,15 +38,8 @@ QString ScriviStoriaSintetica(QSqlDatabase& portafoglio, const ParametriStoria& 
     QDate giorno(2010, 1, 4);
     int restantiOggi = 0;
 
-    if (!portafoglio.transaction())
-        return portafoglio.lastError().text();
-    QSqlQuery q(portafoglio);
-    if (!q.prepare(QStringLiteral("INSERT INTO Eseguiti (Data, Tipo, System, Cod, Titolo, Qta, Prezzo, Importo, Errore, "
-                                  "PrezzoOttimale) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"))) {
-        portafoglio.rollback();
-        return q.lastError().text();
-    }
-
+    std::vector<RigaEseguito> righe;
+    righe.reserve(static_cast<size_t>(parametri.eseguiti));
     for (int i = 0; i < parametri.eseguiti; ++i) {
         while (restantiOggi == 0) {
             do
@@ -73,23 +64,11 @@ QString ScriviStoriaSintetica(QSqlDatabase& portafoglio, const ParametriStoria& 
         const double ottimale =
             errore == parametri.errori.first() ? t.prezzo : numeri::ArrotondaPari(t.prezzo * (1 + (caso() - 0.5) * 0.02), 4);
 
-        q.bindValue(0, date::DataIso(giorno));
-        q.bindValue(1, vendita ? QStringLiteral("Sell") : QStringLiteral("Buy"));
-        q.bindValue(2, parametri.sistemi[intero(0, parametri.sistemi.size() - 1)]);
-        q.bindValue(3, t.cod);
-        q.bindValue(4, t.nome);
-        q.bindValue(5, qta);
-        q.bindValue(6, t.prezzo);
-        q.bindValue(7, static_cast<double>(qta) * t.prezzo);
-        q.bindValue(8, errore);
-        q.bindValue(9, ottimale);
-        if (!q.exec()) {
-            const QString testo = q.lastError().text();
-            portafoglio.rollback();
-            return testo;
-        }
+        RigaEseguito r = RigaDiProva(date::DataIso(giorno), vendita ? QStringLiteral("Sell") : QStringLiteral("Buy"),
+                                     parametri.sistemi[intero(0, parametri.sistemi.size() - 1)], t.cod, t.nome, qta,
+                                     t.prezzo, errore);
+        r.PrezzoOttimale = ottimale;
+        righe.push_back(std::move(r));
     }
-    if (!portafoglio.commit())
-        return portafoglio.lastError().text();
-    return QString();
+    return SeminaEseguiti(portafoglio, righe).esito;
 }

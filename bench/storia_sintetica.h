@@ -1,5 +1,7 @@
 #pragma once
 // A synthetic but consistent trade history for measuring the position engine.
+#include "esito.h"
+
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
@@ -14,5 +16,5 @@ struct ParametriStoria {
 
 // Writes the trades into the empty portfolio `portafoglio`, in one transaction:
 // several trades a day on weekdays, buys, partial and full sells that never exceed the
-// pieces held. "" on success, otherwise the database's message.
-QString ScriviStoriaSintetica(QSqlDatabase& portafoglio, const ParametriStoria& parametri);
+// pieces held. On failure nothing is written.
+Esito ScriviStoriaSintetica(QSqlDatabase& portafoglio, const ParametriStoria& parametri);

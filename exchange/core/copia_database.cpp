@@ -16,15 +16,15 @@ const QString ConnessioneCopia = QStringLiteral("brunivox_copia_esportazione");
 
 // The tables the copy keeps or drops; the scratch tables of the trade window and the
 // import never go with it.
-QString LavoraCopia(const QString& file, const TabelleScelte& scelte, ConteggiEsportazione& conteggi)
+Esito LavoraCopia(const QString& file, const TabelleScelte& scelte, ConteggiEsportazione& conteggi)
 {
     QSqlDatabase copia = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), ConnessioneCopia);
     copia.setDatabaseName(file);
     if (!copia.open())
-        return copia.lastError().text();
+        return Esito::erroreDatabase(copia.lastError().text());
     PuntoSalvataggio t(copia, QStringLiteral("copia_esportazione"));
     if (!t.aperto())
-        return t.errore();
+        return Esito::erroreDatabase(t.errore());
     QSqlQuery q(copia);
     struct Voce {
         const char* tabella;
@@ -42,17 +42,17 @@ QString LavoraCopia(const QString& file, const TabelleScelte& scelte, ConteggiEs
         const QString tabella = QLatin1String(v.tabella);
         if (!v.tenuta) {
             if (!q.exec(QStringLiteral("DROP TABLE %1").arg(tabella)))
-                return q.lastError().text();
+                return Esito::erroreDatabase(q.lastError().text());
             continue;
         }
         if (!q.exec(QStringLiteral("SELECT COUNT(*) FROM %1").arg(tabella)) || !q.next())
-            return q.lastError().text();
+            return Esito::erroreDatabase(q.lastError().text());
         *v.conteggio = q.value(0).toLongLong();
         q.finish();
     }
     if (!t.conferma())
-        return t.errore();
-    return QString();
+        return Esito::erroreDatabase(t.errore());
+    return Esito::accettato();
 }
 
 } // namespace
@@ -71,15 +71,15 @@ EsitoEsportazione EsportaCopiaDatabase(const QSqlDatabase& portafoglio, const QS
 
     // A consistent snapshot of the open file, which stays open and unchanged.
     QSqlDatabase sorgente = portafoglio;
-    if (const QString errore = CopiaDatabaseSicura(sorgente, percorso); !errore.isEmpty())
-        return fallito(errore);
-    QString errore = LavoraCopia(percorso, scelte, esito.conteggi);
+    if (const Esito copia = CopiaDatabaseSicura(sorgente, percorso); !copia.ok())
+        return fallito(copia.messaggio);
+    const Esito lavoro = LavoraCopia(percorso, scelte, esito.conteggi);
     QSqlDatabase::database(ConnessioneCopia, false).close();
     QSqlDatabase::removeDatabase(ConnessioneCopia);
-    if (!errore.isEmpty()) {
+    if (!lavoro.ok()) {
         // A copy holding tables that were not asked for is no export.
         QFile::remove(percorso);
-        return fallito(errore);
+        return fallito(lavoro.messaggio);
     }
     return esito;
 }

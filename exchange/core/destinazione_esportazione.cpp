@@ -7,22 +7,23 @@
 #include <QFile>
 #include <QFileInfo>
 
-QString VerificaDestinazioneEsportazione(const QString& percorso, const StatoApplicazione& stato)
+Esito VerificaDestinazioneEsportazione(const QString& percorso, const StatoApplicazione& stato)
 {
     const QString nome = QFileInfo(percorso).fileName();
     if (StessoFile(percorso, stato.PercorsoPortafoglio))
-        return QStringLiteral("Impossibile esportare su %1: è il portafoglio aperto. Scegliere un altro file.")
-            .arg(nome);
-    if (const QString rifiuto = FileDelProgrammaRifiutato(percorso, stato.CartellaProgramma); !rifiuto.isEmpty())
+        return Esito::rifiutato(
+            QStringLiteral("Impossibile esportare su %1: è il portafoglio aperto. Scegliere un altro file.").arg(nome));
+    if (Esito rifiuto = FileDelProgrammaRifiutato(percorso, stato.CartellaProgramma); !rifiuto.ok())
         return rifiuto;
     if (QFileInfo(percorso).isDir())
-        return QStringLiteral("Impossibile esportare su %1: è una cartella. Scegliere un file.").arg(nome);
+        return Esito::rifiutato(
+            QStringLiteral("Impossibile esportare su %1: è una cartella. Scegliere un file.").arg(nome));
     // Only a file with a lock beside it can be open elsewhere; the lock taken to ask is
     // let go at once.
     if (QFile::exists(PercorsoBlocco(percorso))) {
         const EsitoBlocco blocco = BloccaPortafoglio(percorso);
-        if (!blocco.errore.isEmpty())
-            return blocco.errore;
+        if (!blocco.esito.ok())
+            return blocco.esito;
     }
-    return QString();
+    return Esito::accettato();
 }

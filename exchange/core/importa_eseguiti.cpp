@@ -36,9 +36,7 @@ EsitoImportazione ImportaEseguiti(QSqlDatabase& portafoglio, const std::vector<R
     DisponibilitaInMemoria disponibilita(storia.righe);
 
     QSqlQuery inserisci(portafoglio);
-    if (!inserisci.prepare(
-            QStringLiteral("INSERT INTO Eseguiti (Data, Tipo, Qta, Cod, Titolo, Prezzo, Importo, System, "
-                           "Errore, PrezzoOttimale) VALUES (?, ?, ?, ?, ?, ?, ?, ?, 'NE', ?)"))) {
+    if (!inserisci.prepare(SqlInserisciEseguito)) {
         esito.esito = Esito::erroreDatabase(
             QStringLiteral("Importazione non eseguita: errore del database (%1).").arg(inserisci.lastError().text()));
         return esito;
@@ -49,8 +47,8 @@ EsitoImportazione ImportaEseguiti(QSqlDatabase& portafoglio, const std::vector<R
         PuntoSalvataggio riga(portafoglio, QStringLiteral("importa_riga"));
         const double prezzo = numeri::ArrotondaPari(r.Prezzo, 4);
         const double importo = numeri::ArrotondaPari(r.Prezzo * static_cast<double>(r.Qta), 1);
-        for (const QVariant& v :
-             QVariantList{r.Data, r.Tipo, r.Qta, r.Cod, r.Titolo, prezzo, importo, r.System, prezzo})
+        for (const QVariant& v : QVariantList{r.Data, r.Tipo, r.System, r.Cod, r.Titolo, r.Qta, prezzo, importo,
+                                              QStringLiteral("NE"), prezzo})
             inserisci.addBindValue(v);
         if (!riga.aperto() || !inserisci.exec()) {
             const QString causa = riga.aperto() ? inserisci.lastError().text() : riga.errore();

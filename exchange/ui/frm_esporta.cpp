@@ -167,9 +167,9 @@ void frmEsporta::avvia()
         return;
     }
     // Checked before the overwrite question: saying Yes would delete the file.
-    const QString rifiuto = VerificaDestinazioneEsportazione(scelta.percorso, contesto_.stato);
-    if (!rifiuto.isEmpty()) {
-        contesto_.messaggi.mostra(rifiuto, Messaggi::Icona::Esclamazione);
+    const Esito rifiuto = VerificaDestinazioneEsportazione(scelta.percorso, contesto_.stato);
+    if (!rifiuto.ok()) {
+        contesto_.messaggi.mostra(rifiuto.messaggio, Messaggi::Icona::Esclamazione);
         return;
     }
     if (EsisteFile(scelta.percorso)) {

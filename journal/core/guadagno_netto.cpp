@@ -8,15 +8,14 @@
 
 #include <cmath>
 
-double CalcolaGuadagnoNetto(const StatoApplicazione& stato, QString* errore)
+Lettura<double> CalcolaGuadagnoNetto(const StatoApplicazione& stato)
 {
-    auto guasto = [errore](const QSqlQuery& q) {
-        if (errore)
-            *errore = QStringLiteral("Errore del database: %1").arg(q.lastError().text());
-        return 0.0;
+    auto guasto = [](const QSqlQuery& q) {
+        return Lettura<double>{{}, QStringLiteral("Errore del database: %1").arg(q.lastError().text())};
     };
+    auto valore = [](double v) { return Lettura<double>{{v}, {}}; };
     if (stato.PercorsoPortafoglio.isEmpty() || !stato.DbPortafoglio.isOpen())
-        return 0;
+        return valore(0);
 
     QSqlQuery chiuse(stato.DbPortafoglio);
     chiuse.setForwardOnly(true);
@@ -34,7 +33,7 @@ double CalcolaGuadagnoNetto(const StatoApplicazione& stato, QString* errore)
     if (chiuse.lastError().isValid())
         return guasto(chiuse);
     if (nessuna)
-        return 0;
+        return valore(0);
 
     double aliquota = 0;
     QSqlQuery settaggi(stato.DbDataSet);
@@ -46,5 +45,5 @@ double CalcolaGuadagnoNetto(const StatoApplicazione& stato, QString* errore)
     // The tax is due when the gross result is a gain, on the size of the net result,
     // cut down to a whole unit of money.
     const double tassa = sommaGP > 0 ? numeri::Int(std::fabs((sommaGP - sommaComm) * aliquota / 100)) : 0;
-    return sommaGP - sommaComm - tassa;
+    return valore(sommaGP - sommaComm - tassa);
 }

@@ -38,8 +38,13 @@ LetturaLiquidita LeggiLiquidita(const StatoApplicazione& stato)
     double capitale = 0;
     if (impostazioni.ok() && !impostazioni.righe.empty())
         capitale = impostazioni.righe.front().CapitaleIniziale.value_or(0);
-    lettura.errore = !posizioni.ok() ? posizioni.errore : !movimenti.ok() ? movimenti.errore : impostazioni.errore;
+    const auto guadagno = CalcolaGuadagnoNetto(stato);
+    const double netto = guadagno.ok() ? guadagno.righe.front() : 0;
+    lettura.errore = !posizioni.ok() ? posizioni.errore
+        : !movimenti.ok()            ? movimenti.errore
+        : !impostazioni.ok()         ? impostazioni.errore
+                                     : guadagno.errore;
     lettura.posizioni = std::move(posizioni.righe);
-    lettura.figure = CalcolaLiquidita(lettura.posizioni, movimenti.righe, capitale, CalcolaGuadagnoNetto(stato));
+    lettura.figure = CalcolaLiquidita(lettura.posizioni, movimenti.righe, capitale, netto);
     return lettura;
 }

@@ -23,13 +23,13 @@ struct Liquidita {
 Liquidita CalcolaLiquidita(const std::vector<RigaPortafoglio>& posizioni, const std::vector<RigaConto>& movimenti,
                            double capitaleIniziale, double guadagnoNetto);
 
-struct LetturaLiquidita {
+struct [[nodiscard]] LetturaLiquidita {
     std::vector<RigaPortafoglio> posizioni; // in the engine's order, for the grid and the chart
     Liquidita figure;
     QString errore; // empty when every table was read
 };
 
 // Reads Portafoglio, Conto, the initial capital and the net result of the open portfolio.
-// A table that cannot be read counts as empty (an initial capital that cannot be read, or
-// is empty, as 0), and the failure is told.
+// A table that cannot be read counts as empty (an initial capital or a net result that cannot
+// be read, or is empty, as 0), and the failure is told.
 LetturaLiquidita LeggiLiquidita(const StatoApplicazione& stato);

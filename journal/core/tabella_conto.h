@@ -1,5 +1,6 @@
 #pragma once
 // The one owner of Conto's SQL: the movements of the securities cash account.
+#include "colonne_portafoglio.h"
 #include "esito.h"
 #include "lettura.h"
 
@@ -12,7 +13,9 @@ struct ColConto {
     enum : int { ID, Data, Tipo, Importo, Descrizione, Numero };
 };
 
-inline const QString SqlColonneConto = QStringLiteral("ID, Data, Tipo, Importo, Descrizione");
+static_assert(ColonneConto.size() == ColConto::Numero);
+
+inline const QString SqlColonneConto = ElencoColonne(ColonneConto);
 
 struct RigaConto {
     qint64 ID = 0;

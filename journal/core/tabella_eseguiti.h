@@ -1,10 +1,12 @@
 #pragma once
 // The one owner of the trade tables' SQL: Eseguiti, and its copies EseguitiTemp and
 // EseguitiBackup, which have the same columns in the same order.
+#include "colonne_portafoglio.h"
 #include "lettura.h"
 
 #include <QSqlDatabase>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -13,8 +15,21 @@ struct ColEseguiti {
     enum : int { ID, Data, Tipo, System, Cod, Titolo, Qta, Prezzo, Importo, Errore, PrezzoOttimale, Numero };
 };
 
-inline const QString SqlColonneEseguiti =
-    QStringLiteral("ID, Data, Tipo, System, Cod, Titolo, Qta, Prezzo, Importo, Errore, PrezzoOttimale");
+static_assert(ColonneEseguiti.size() == ColEseguiti::Numero);
+
+inline const QString SqlColonneEseguiti = ElencoColonne(ColonneEseguiti);
+
+// One new trade: every column but the key, which the table gives, bound in table order
+// from Data to PrezzoOttimale.
+inline const QString SqlInserisciEseguito = [] {
+    QStringList colonne = ListaColonne(ColonneEseguiti);
+    colonne.removeFirst();
+    QStringList segnaposti;
+    for (qsizetype i = 0; i < colonne.size(); ++i)
+        segnaposti << QStringLiteral("?");
+    return QStringLiteral("INSERT INTO Eseguiti (%1) VALUES (%2)")
+        .arg(colonne.join(QStringLiteral(", ")), segnaposti.join(QStringLiteral(", ")));
+}();
 
 struct RigaEseguito {
     qint64 ID = 0;

@@ -1,5 +1,6 @@
 #pragma once
 // The one owner of OperazioniChiuse's SQL: one closed operation per sell, in replay order.
+#include "colonne_portafoglio.h"
 #include "lettura.h"
 
 #include <QSqlDatabase>
@@ -14,9 +15,9 @@ struct ColOperazioniChiuse {
     };
 };
 
-inline const QString SqlColonneOperazioniChiuse = QStringLiteral(
-    "Data, giornoDiSettimana, System, Cod, Titolo, PzoCarico, Qta, Prezzo, GP, GPPercentuale, Commissioni, "
-    "Errore, PrezzoOttimale");
+static_assert(ColonneOperazioniChiuse.size() == ColOperazioniChiuse::Numero);
+
+inline const QString SqlColonneOperazioniChiuse = ElencoColonne(ColonneOperazioniChiuse);
 
 // The closed-operation grid, in replay order.
 inline const QString SqlGrigliaOperazioniChiuse =

@@ -1,5 +1,6 @@
 #pragma once
 // The one owner of Portafoglio's SQL: the open positions the engine wrote.
+#include "colonne_portafoglio.h"
 #include "lettura.h"
 
 #include <QSqlDatabase>
@@ -9,7 +10,9 @@ struct ColPortafoglio {
     enum : int { System, Cod, Titolo, Qta, PzoCarico, Importo, Commissioni, Numero };
 };
 
-inline const QString SqlColonnePortafoglio = QStringLiteral("System, Cod, Titolo, Qta, PzoCarico, Importo, Commissioni");
+static_assert(ColonnePortafoglio.size() == ColPortafoglio::Numero);
+
+inline const QString SqlColonnePortafoglio = ElencoColonne(ColonnePortafoglio);
 
 // The open-position grid, in the engine's order.
 inline const QString SqlGrigliaPortafoglio =

@@ -6,24 +6,33 @@
 #include <QDir>
 #include <QFileInfo>
 
-QString ApriImpostazioni(StatoApplicazione& stato, const QString& cartella)
+namespace {
+
+Esito NonAvviato(const Esito& causa)
+{
+    return {causa.tipo, QStringLiteral("Impossibile avviare Brunivox. %1").arg(causa.messaggio)};
+}
+
+} // namespace
+
+Esito ApriImpostazioni(StatoApplicazione& stato, const QString& cartella)
 {
     stato.CartellaProgramma = cartella;
     const QString percorso = QDir(cartella).filePath(NomeFileDataSet);
     if (!QFileInfo::exists(percorso))
-        return QStringLiteral("Impossibile avviare Brunivox: il file delle impostazioni %1 non si trova "
-                              "nella cartella del programma (%2).")
-            .arg(NomeFileDataSet, QDir::toNativeSeparators(cartella));
+        return Esito::rifiutato(QStringLiteral("Impossibile avviare Brunivox: il file delle impostazioni %1 non si "
+                                               "trova nella cartella del programma (%2).")
+                                    .arg(NomeFileDataSet, QDir::toNativeSeparators(cartella)));
     // Read-only places first: the lock itself is a file written beside DataSet.gvx.
-    if (const QString errore = VerificaScrivibile(percorso); !errore.isEmpty())
-        return QStringLiteral("Impossibile avviare Brunivox. %1").arg(errore);
+    if (const Esito scrivibile = VerificaScrivibile(percorso); !scrivibile.ok())
+        return NonAvviato(scrivibile);
     EsitoBlocco blocco = BloccaCartellaProgramma(cartella);
-    if (!blocco.blocco)
-        return blocco.errore;
-    EsitoApertura esito = ApriDatabase(ConnessioneDataSet, percorso, TipoDatabase::Impostazioni);
-    if (!esito.errore.isEmpty())
-        return QStringLiteral("Impossibile avviare Brunivox. %1").arg(esito.errore);
-    stato.DbDataSet = esito.db;
+    if (!blocco.esito.ok())
+        return blocco.esito;
+    EsitoApertura apertura = ApriDatabase(ConnessioneDataSet, percorso, TipoDatabase::Impostazioni);
+    if (!apertura.esito.ok())
+        return NonAvviato(apertura.esito);
+    stato.DbDataSet = apertura.db;
     stato.BloccoProgramma = std::move(blocco.blocco);
-    return QString();
+    return Esito::accettato();
 }

@@ -18,11 +18,12 @@ EsitoBlocco BloccaFile(const QString& percorso, const QString& occupato)
     // process is gone is stale whatever its age, and QLockFile takes it over.
     blocco->setStaleLockTime(0);
     if (blocco->tryLock(0))
-        return {std::move(blocco), QString()};
+        return {std::move(blocco), Esito::accettato()};
     if (blocco->error() == QLockFile::LockFailedError)
-        return {nullptr, occupato};
-    return {nullptr, QStringLiteral("Impossibile creare il file di blocco %1.")
-                         .arg(QDir::toNativeSeparators(PercorsoBlocco(percorso)))};
+        return {nullptr, Esito::rifiutato(occupato)};
+    return {nullptr,
+            Esito::erroreDatabase(QStringLiteral("Impossibile creare il file di blocco %1.")
+                                      .arg(QDir::toNativeSeparators(PercorsoBlocco(percorso))))};
 }
 
 EsitoBlocco BloccaCartellaProgramma(const QString& cartella)

@@ -1,15 +1,17 @@
 #pragma once
 // Lock files that keep two running copies of the program off the same files: one beside
 // DataSet.gvx for the program folder, one beside each open portfolio.
+#include "esito.h"
+
 #include <QString>
 
 #include <memory>
 
 class QLockFile;
 
-struct EsitoBlocco {
-    std::shared_ptr<QLockFile> blocco;   // held while the file is in use; null on refusal
-    QString errore;                      // Italian reason when the lock could not be taken
+struct [[nodiscard]] EsitoBlocco {
+    std::shared_ptr<QLockFile> blocco; // held while the file is in use; null unless accepted
+    Esito esito; // refused when another process holds it; an error when no lock file can be made
 };
 
 // The lock file that guards `percorso`.

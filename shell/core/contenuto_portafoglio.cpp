@@ -5,30 +5,24 @@
 
 namespace {
 
-std::optional<long long> Conta(const QSqlDatabase& db, const QString& sql, QString* errore = nullptr)
+Lettura<long long> Conta(const QSqlDatabase& db, const QString& sql)
 {
-    if (!db.isOpen()) {
-        if (errore)
-            *errore = QStringLiteral("Errore del database: il portafoglio non è aperto.");
-        return std::nullopt;
-    }
+    if (!db.isOpen())
+        return {{}, QStringLiteral("Errore del database: il portafoglio non è aperto.")};
     QSqlQuery q(db);
-    if (!q.exec(sql) || !q.next()) {
-        if (errore)
-            *errore = QStringLiteral("Errore del database: %1").arg(q.lastError().text());
-        return std::nullopt;
-    }
-    return q.value(0).toLongLong();
+    if (!q.exec(sql) || !q.next())
+        return {{}, QStringLiteral("Errore del database: %1").arg(q.lastError().text())};
+    return {{q.value(0).toLongLong()}, {}};
 }
 
 } // namespace
 
-std::optional<long long> ContaEseguiti(const QSqlDatabase& portafoglio, QString* errore)
+Lettura<long long> ContaEseguiti(const QSqlDatabase& portafoglio)
 {
-    return Conta(portafoglio, QStringLiteral("SELECT COUNT(*) FROM Eseguiti"), errore);
+    return Conta(portafoglio, QStringLiteral("SELECT COUNT(*) FROM Eseguiti"));
 }
 
-std::optional<long long> ContaOperazioniChiuse(const QSqlDatabase& portafoglio)
+Lettura<long long> ContaOperazioniChiuse(const QSqlDatabase& portafoglio)
 {
     return Conta(portafoglio, QStringLiteral("SELECT COUNT(*) FROM OperazioniChiuse"));
 }

@@ -1,13 +1,12 @@
 #pragma once
 // What the open portfolio holds, as far as menus and windows care.
-#include <QSqlDatabase>
-#include <optional>
+#include "lettura.h"
 
+#include <QSqlDatabase>
 #include <QString>
 
-// Number of trades in Eseguiti; no value when the table cannot be read, and then
-// `errore`, when given, says why in Italian.
-std::optional<long long> ContaEseguiti(const QSqlDatabase& portafoglio, QString* errore = nullptr);
+// Number of trades in Eseguiti: one row, or the Italian text of why the table cannot be read.
+Lettura<long long> ContaEseguiti(const QSqlDatabase& portafoglio);
 
-// Number of closed operations in OperazioniChiuse; no value when the table cannot be read.
-std::optional<long long> ContaOperazioniChiuse(const QSqlDatabase& portafoglio);
+// Number of closed operations in OperazioniChiuse: one row, or why it cannot be read.
+Lettura<long long> ContaOperazioniChiuse(const QSqlDatabase& portafoglio);

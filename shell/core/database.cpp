@@ -1,5 +1,7 @@
 #include "database.h"
 
+#include "colonne_portafoglio.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -18,8 +20,7 @@ using Tabella = std::pair<QString, QStringList>;
 
 const std::vector<Tabella>& TabelleRichieste(TipoDatabase tipo)
 {
-    static const QStringList colonneEseguiti = {"ID", "Data", "Tipo", "System", "Cod", "Titolo", "Qta",
-                                                "Prezzo", "Importo", "Errore", "PrezzoOttimale"};
+    static const QStringList colonneEseguiti = ListaColonne(ColonneEseguiti);
     static const QStringList colonneErrori = {"Cod", "Descrizione", "Note", "Contatore", "Importo"};
     static const std::vector<Tabella> impostazioni = {
         {"Settaggi", {"CapitaleIniziale", "CapitalGain", "SLMM", "SLP", "Pwd", "Tip", "Benvenuto", "Clock",
@@ -34,10 +35,9 @@ const std::vector<Tabella>& TabelleRichieste(TipoDatabase tipo)
         {"Eseguiti", colonneEseguiti},
         {"EseguitiTemp", colonneEseguiti},
         {"EseguitiBackup", colonneEseguiti},
-        {"Portafoglio", {"System", "Cod", "Titolo", "Qta", "PzoCarico", "Importo", "Commissioni"}},
-        {"OperazioniChiuse", {"Data", "giornoDiSettimana", "System", "Cod", "Titolo", "PzoCarico", "Qta",
-                              "Prezzo", "GP", "GPPercentuale", "Commissioni", "Errore", "PrezzoOttimale"}},
-        {"Conto", {"ID", "Data", "Tipo", "Importo", "Descrizione"}},
+        {"Portafoglio", ListaColonne(ColonnePortafoglio)},
+        {"OperazioniChiuse", ListaColonne(ColonneOperazioniChiuse)},
+        {"Conto", ListaColonne(ColonneConto)},
     };
     return tipo == TipoDatabase::Impostazioni ? impostazioni : portafoglio;
 }
@@ -104,35 +104,35 @@ bool Scrivibile(const QFileInfo& info)
 
 } // namespace
 
-QString VerificaScrivibile(const QString& percorso)
+Esito VerificaScrivibile(const QString& percorso)
 {
     const QFileInfo info(percorso);
     const QString cartella = info.absolutePath();
     const QFileInfo infoCartella(cartella);
     if (!infoCartella.isDir())
-        return QStringLiteral("La cartella %1 non esiste.").arg(QDir::toNativeSeparators(cartella));
+        return Esito::rifiutato(QStringLiteral("La cartella %1 non esiste.").arg(QDir::toNativeSeparators(cartella)));
     // SQLite writes its journal beside the file: the folder must take new files too.
     if (!Scrivibile(infoCartella))
-        return QStringLiteral("La cartella %1 è di sola lettura: Brunivox ha bisogno di scriverci.")
-            .arg(QDir::toNativeSeparators(cartella));
+        return Esito::rifiutato(QStringLiteral("La cartella %1 è di sola lettura: Brunivox ha bisogno di scriverci.")
+                                    .arg(QDir::toNativeSeparators(cartella)));
     if (info.exists() && !Scrivibile(info))
-        return QStringLiteral("Il file %1 è di sola lettura: Brunivox ha bisogno di scriverci.")
-            .arg(QDir::toNativeSeparators(info.absoluteFilePath()));
-    return QString();
+        return Esito::rifiutato(QStringLiteral("Il file %1 è di sola lettura: Brunivox ha bisogno di scriverci.")
+                                    .arg(QDir::toNativeSeparators(info.absoluteFilePath())));
+    return Esito::accettato();
 }
 
-QString VerificaDatabase(const QString& percorso, TipoDatabase tipo)
+Esito VerificaDatabase(const QString& percorso, TipoDatabase tipo)
 {
     const QFileInfo info(percorso);
     const QString nome = info.fileName();
     if (!info.exists() || !info.isFile())
-        return QStringLiteral("Il file %1 non esiste.").arg(percorso);
+        return Esito::rifiutato(QStringLiteral("Il file %1 non esiste.").arg(percorso));
     if (!info.isReadable())
-        return QStringLiteral("Il file %1 non può essere letto.").arg(percorso);
+        return Esito::rifiutato(QStringLiteral("Il file %1 non può essere letto.").arg(percorso));
     if (!IntestazioneSqlite(percorso))
-        return NonNostro(nome, tipo);
-    if (const QString errore = VerificaScrivibile(percorso); !errore.isEmpty())
-        return errore;
+        return Esito::rifiutato(NonNostro(nome, tipo));
+    if (Esito scrivibile = VerificaScrivibile(percorso); !scrivibile.ok())
+        return scrivibile;
 
     const QString connessione = QStringLiteral("verifica-") + QUuid::createUuid().toString(QUuid::WithoutBraces);
     QString errore;
@@ -145,14 +145,14 @@ QString VerificaDatabase(const QString& percorso, TipoDatabase tipo)
         db.close();
     }
     QSqlDatabase::removeDatabase(connessione);
-    return errore;
+    return errore.isEmpty() ? Esito::accettato() : Esito::rifiutato(errore);
 }
 
 EsitoApertura ApriDatabase(const QString& nomeConnessione, const QString& percorso, TipoDatabase tipo)
 {
     EsitoApertura esito;
-    esito.errore = VerificaDatabase(percorso, tipo);
-    if (!esito.errore.isEmpty())
+    esito.esito = VerificaDatabase(percorso, tipo);
+    if (!esito.esito.ok())
         return esito;
 
     // The named connection is reused rather than removed, so that every copy of its
@@ -164,8 +164,8 @@ EsitoApertura ApriDatabase(const QString& nomeConnessione, const QString& percor
     db.setConnectOptions(QString());
     db.setDatabaseName(percorso);
     if (!db.open()) {
-        esito.errore = QStringLiteral("Impossibile aprire il file %1: %2")
-                           .arg(QFileInfo(percorso).fileName(), db.lastError().text());
+        esito.esito = Esito::erroreDatabase(QStringLiteral("Impossibile aprire il file %1: %2")
+                                                .arg(QFileInfo(percorso).fileName(), db.lastError().text()));
         return esito;
     }
     esito.db = db;

@@ -1,5 +1,7 @@
 #pragma once
 // Opening the two kinds of database after checking that a file really is one of ours.
+#include "esito.h"
+
 #include <QSqlDatabase>
 #include <QString>
 
@@ -12,18 +14,18 @@ inline constexpr int VersioneSchema = 1;
 inline const QString NomeFileDataSet = QStringLiteral("DataSet.gvx");
 inline const QString NomeFileDataExe = QStringLiteral("DataExe.gvx");
 
-// Empty when the file (if it exists) and its folder can be written; otherwise the Italian
-// text naming the read-only one.
-QString VerificaScrivibile(const QString& percorso);
+// Accepted when the file (if it exists) and its folder can be written; otherwise refused
+// with the Italian text naming the read-only one.
+Esito VerificaScrivibile(const QString& percorso);
 
-// Empty when `percorso` is a database of the given kind that this program can use;
-// otherwise the Italian text that tells the user why not. No existing connection is
-// touched; the only write is SQLite's own rollback of a journal left by a crash.
-QString VerificaDatabase(const QString& percorso, TipoDatabase tipo);
+// Accepted when `percorso` is a database of the given kind that this program can use;
+// otherwise refused with the Italian text that tells the user why not. No existing
+// connection is touched; the only write is SQLite's own rollback of a journal left by a crash.
+Esito VerificaDatabase(const QString& percorso, TipoDatabase tipo);
 
-struct EsitoApertura {
-    QSqlDatabase db;      // open when errore is empty
-    QString errore;
+struct [[nodiscard]] EsitoApertura {
+    QSqlDatabase db; // open when esito is accepted
+    Esito esito; // refused by the check, or a database error of the open itself
 };
 
 // Checks the file, then (re)opens it on the named connection. On refusal the named

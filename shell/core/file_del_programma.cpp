@@ -6,7 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-QString FileDelProgrammaRifiutato(const QString& scelto, const QString& cartellaProgramma)
+Esito FileDelProgrammaRifiutato(const QString& scelto, const QString& cartellaProgramma)
 {
     const QString nome = QFileInfo(scelto).fileName();
     const QDir programma(cartellaProgramma);
@@ -14,8 +14,8 @@ QString FileDelProgrammaRifiutato(const QString& scelto, const QString& cartella
         || nome.compare(NomeFileDataExe, Qt::CaseInsensitive) == 0
         || StessoFile(scelto, programma.filePath(NomeFileDataSet))
         || StessoFile(scelto, programma.filePath(NomeFileDataExe)))
-        return QStringLiteral("Il file %1 è un file di Brunivox e non può essere sostituito: "
-                              "scegliere un altro nome.")
-            .arg(nome);
-    return QString();
+        return Esito::rifiutato(QStringLiteral("Il file %1 è un file di Brunivox e non può essere sostituito: "
+                                               "scegliere un altro nome.")
+                                    .arg(nome));
+    return Esito::accettato();
 }

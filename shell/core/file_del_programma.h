@@ -1,8 +1,10 @@
 #pragma once
 // Files no command may write over: the program's own.
+#include "esito.h"
+
 #include <QString>
 
 // The settings file and the scratch portfolio are the program's own: writing over them
-// would lose the settings or the untitled work, wherever the folder. "" when `scelto` is
-// neither; otherwise the Italian reason.
-QString FileDelProgrammaRifiutato(const QString& scelto, const QString& cartellaProgramma);
+// would lose the settings or the untitled work, wherever the folder. Accepted when `scelto`
+// is neither; otherwise refused with the Italian reason.
+Esito FileDelProgrammaRifiutato(const QString& scelto, const QString& cartellaProgramma);

@@ -22,60 +22,65 @@ QString Nome(const QString& percorso)
 
 } // namespace
 
-QString SvuotaPortafoglio(QSqlDatabase& portafoglio)
+Esito SvuotaPortafoglio(QSqlDatabase& portafoglio)
 {
     static const char* const tabelle[] = {"Portafoglio", "OperazioniChiuse", "Eseguiti",
                                           "EseguitiBackup", "EseguitiTemp", "Conto"};
     PuntoSalvataggio t(portafoglio, QStringLiteral("svuota_portafoglio"));
     if (!t.aperto())
-        return QStringLiteral("Impossibile svuotare il portafoglio: %1").arg(t.errore());
+        return Esito::erroreDatabase(QStringLiteral("Impossibile svuotare il portafoglio: %1").arg(t.errore()));
     QSqlQuery q(portafoglio);
     for (const char* tabella : tabelle) {
         if (!q.exec(QStringLiteral("DELETE FROM %1").arg(QLatin1String(tabella))))
-            return QStringLiteral("Impossibile svuotare la tabella %1 del portafoglio: %2")
-                .arg(QLatin1String(tabella), q.lastError().text());
+            return Esito::erroreDatabase(QStringLiteral("Impossibile svuotare la tabella %1 del portafoglio: %2")
+                                             .arg(QLatin1String(tabella), q.lastError().text()));
     }
     if (!t.conferma())
-        return QStringLiteral("Impossibile svuotare il portafoglio: %1").arg(t.errore());
-    return QString();
+        return Esito::erroreDatabase(QStringLiteral("Impossibile svuotare il portafoglio: %1").arg(t.errore()));
+    return Esito::accettato();
 }
 
-QString ScriviFileSicuro(QIODevice& sorgente, const QString& destinazione)
+Esito ScriviFileSicuro(QIODevice& sorgente, const QString& destinazione)
 {
     // QSaveFile writes beside the target and renames over it on commit; it never falls
     // back to writing the target in place.
     QSaveFile uscita(destinazione);
     if (!uscita.open(QIODevice::WriteOnly))
-        return QStringLiteral("Impossibile scrivere il file %1: %2").arg(destinazione, uscita.errorString());
+        return Esito::erroreDatabase(
+            QStringLiteral("Impossibile scrivere il file %1: %2").arg(destinazione, uscita.errorString()));
     QByteArray blocco(64 * 1024, Qt::Uninitialized);
     for (;;) {
         const qint64 letti = sorgente.read(blocco.data(), blocco.size());
         if (letti < 0) {
             uscita.cancelWriting();
-            return QStringLiteral("Impossibile leggere il portafoglio da copiare: %1").arg(sorgente.errorString());
+            return Esito::erroreDatabase(
+                QStringLiteral("Impossibile leggere il portafoglio da copiare: %1").arg(sorgente.errorString()));
         }
         if (letti == 0)
             break;
         if (uscita.write(blocco.constData(), letti) != letti) {
             const QString motivo = uscita.errorString();
             uscita.cancelWriting();
-            return QStringLiteral("Impossibile scrivere il file %1: %2").arg(destinazione, motivo);
+            return Esito::erroreDatabase(
+                QStringLiteral("Impossibile scrivere il file %1: %2").arg(destinazione, motivo));
         }
     }
     if (!uscita.commit())
-        return QStringLiteral("Impossibile completare il file %1: %2").arg(destinazione, uscita.errorString());
-    return QString();
+        return Esito::erroreDatabase(
+            QStringLiteral("Impossibile completare il file %1: %2").arg(destinazione, uscita.errorString()));
+    return Esito::accettato();
 }
 
-QString CopiaFileSicura(const QString& da, const QString& a)
+Esito CopiaFileSicura(const QString& da, const QString& a)
 {
     QFile sorgente(da);
     if (!sorgente.open(QIODevice::ReadOnly))
-        return QStringLiteral("Impossibile leggere il file %1: %2").arg(Nome(da), sorgente.errorString());
+        return Esito::erroreDatabase(
+            QStringLiteral("Impossibile leggere il file %1: %2").arg(Nome(da), sorgente.errorString()));
     return ScriviFileSicuro(sorgente, a);
 }
 
-QString CopiaDatabaseSicura(QSqlDatabase& sorgente, const QString& destinazione)
+Esito CopiaDatabaseSicura(QSqlDatabase& sorgente, const QString& destinazione)
 {
     const QFileInfo info(destinazione);
     // VACUUM INTO wants a file that is absent or empty: the temporary file is made empty
@@ -83,8 +88,8 @@ QString CopiaDatabaseSicura(QSqlDatabase& sorgente, const QString& destinazione)
     QTemporaryFile temporaneo(info.absolutePath() + QStringLiteral("/.") + info.fileName()
                               + QStringLiteral(".XXXXXX"));
     if (!temporaneo.open())
-        return QStringLiteral("Impossibile scrivere nella cartella di %1: %2").arg(Nome(destinazione),
-                                                                                 temporaneo.errorString());
+        return Esito::erroreDatabase(QStringLiteral("Impossibile scrivere nella cartella di %1: %2")
+                                         .arg(Nome(destinazione), temporaneo.errorString()));
     const QString percorsoTemporaneo = temporaneo.fileName();
     temporaneo.close();
 
@@ -92,20 +97,20 @@ QString CopiaDatabaseSicura(QSqlDatabase& sorgente, const QString& destinazione)
     q.prepare(QStringLiteral("VACUUM INTO ?"));
     q.addBindValue(percorsoTemporaneo);
     if (!q.exec())
-        return QStringLiteral("Impossibile copiare il portafoglio in %1: %2").arg(Nome(destinazione),
-                                                                                q.lastError().text());
+        return Esito::erroreDatabase(QStringLiteral("Impossibile copiare il portafoglio in %1: %2")
+                                         .arg(Nome(destinazione), q.lastError().text()));
     q.finish();
 
     // On disk before it takes the target's name, so that a power loss leaves one whole file.
     QFile copia(percorsoTemporaneo);
     if (!copia.open(QIODevice::ReadWrite) || ::fsync(copia.handle()) != 0)
-        return QStringLiteral("Impossibile completare il file %1.").arg(Nome(destinazione));
+        return Esito::erroreDatabase(QStringLiteral("Impossibile completare il file %1.").arg(Nome(destinazione)));
     copia.close();
     if (std::rename(QFile::encodeName(percorsoTemporaneo).constData(),
                     QFile::encodeName(info.absoluteFilePath()).constData())
         != 0)
-        return QStringLiteral("Impossibile sostituire il file %1.").arg(Nome(destinazione));
-    return QString();
+        return Esito::erroreDatabase(QStringLiteral("Impossibile sostituire il file %1.").arg(Nome(destinazione)));
+    return Esito::accettato();
 }
 
 QString LeggiApriUltimo(const QSqlDatabase& dataset)
@@ -117,10 +122,12 @@ QString LeggiApriUltimo(const QSqlDatabase& dataset)
     return valore.isEmpty() ? QStringLiteral("0") : valore;
 }
 
-bool ScriviApriUltimo(QSqlDatabase& dataset, const QString& percorso)
+Esito ScriviApriUltimo(QSqlDatabase& dataset, const QString& percorso)
 {
     QSqlQuery q(dataset);
     q.prepare(QStringLiteral("UPDATE Settaggi SET ApriUltimo = ?"));
     q.addBindValue(percorso);
-    return q.exec();
+    if (!q.exec())
+        return Esito::erroreDatabase(QStringLiteral("Errore del database: %1").arg(q.lastError().text()));
+    return Esito::accettato();
 }

@@ -11,9 +11,9 @@ std::unique_ptr<MDIForm1> AvviaProgramma(StatoApplicazione& stato, const QString
 {
     // Before any message box, so that even a refused start speaks Italian.
     CaricaTraduzioneQt();
-    const QString errore = ApriImpostazioni(stato, cartella);
-    if (!errore.isEmpty()) {
-        messaggi.mostra(errore, Messaggi::Icona::Critico);
+    const Esito avvio = ApriImpostazioni(stato, cartella);
+    if (!avvio.ok()) {
+        messaggi.mostra(avvio.messaggio, Messaggi::Icona::Critico);
         return nullptr;
     }
     RegistraAssociazioneFile();

@@ -54,28 +54,25 @@ bool MDIForm1::apriFilePortafoglio(const QString& percorso)
     // that a portfolio open in another copy of the program is refused.
     std::shared_ptr<QLockFile> blocco = stato.BloccoPortafoglio;
     if (precedente.isEmpty() || !blocco || !StessoFile(percorso, precedente)) {
-        QString errore = VerificaScrivibile(percorso);
-        EsitoBlocco nuovo;
-        if (errore.isEmpty()) {
+        EsitoBlocco nuovo{nullptr, VerificaScrivibile(percorso)};
+        if (nuovo.esito.ok())
             nuovo = BloccaPortafoglio(percorso);
-            errore = nuovo.errore;
-        }
-        if (!errore.isEmpty()) {
-            contesto_.messaggi.mostra(errore, Messaggi::Icona::Esclamazione);
+        if (!nuovo.esito.ok()) {
+            contesto_.messaggi.mostra(nuovo.esito.messaggio, Messaggi::Icona::Esclamazione);
             return false;
         }
         blocco = nuovo.blocco;
     }
-    EsitoApertura esito = ApriDatabase(ConnessionePortafoglio, percorso, TipoDatabase::Portafoglio);
-    if (esito.errore.isEmpty()) {
-        stato.DbPortafoglio = esito.db;
+    EsitoApertura apertura = ApriDatabase(ConnessionePortafoglio, percorso, TipoDatabase::Portafoglio);
+    if (apertura.esito.ok()) {
+        stato.DbPortafoglio = apertura.db;
         stato.BloccoPortafoglio = std::move(blocco);
         return true;
     }
     if (!precedente.isEmpty() && !stato.DbPortafoglio.isOpen())
-        ripristinaPortafoglio(precedente, esito.errore);
+        ripristinaPortafoglio(precedente, apertura.esito.messaggio);
     else
-        contesto_.messaggi.mostra(esito.errore, Messaggi::Icona::Esclamazione);
+        contesto_.messaggi.mostra(apertura.esito.messaggio, Messaggi::Icona::Esclamazione);
     return false;
 }
 
@@ -83,9 +80,9 @@ bool MDIForm1::apriFilePortafoglio(const QString& percorso)
 void MDIForm1::ripristinaPortafoglio(const QString& precedente, const QString& motivo)
 {
     StatoApplicazione& stato = contesto_.stato;
-    EsitoApertura esito = ApriDatabase(ConnessionePortafoglio, precedente, TipoDatabase::Portafoglio);
-    if (esito.errore.isEmpty()) {
-        stato.DbPortafoglio = esito.db;
+    EsitoApertura apertura = ApriDatabase(ConnessionePortafoglio, precedente, TipoDatabase::Portafoglio);
+    if (apertura.esito.ok()) {
+        stato.DbPortafoglio = apertura.db;
         contesto_.messaggi.mostra(
             QStringLiteral("%1\r\nIl portafoglio %2 resta aperto.").arg(motivo, QFileInfo(precedente).fileName()),
             Messaggi::Icona::Esclamazione);
@@ -99,7 +96,7 @@ void MDIForm1::ripristinaPortafoglio(const QString& precedente, const QString& m
     statoSenzaPortafoglio();
     setWindowTitle(Titolo);
     contesto_.messaggi.mostra(QStringLiteral("%1\r\nNon è stato possibile riaprire il portafoglio %2: %3")
-                                  .arg(motivo, QFileInfo(precedente).fileName(), esito.errore),
+                                  .arg(motivo, QFileInfo(precedente).fileName(), apertura.esito.messaggio),
                               Messaggi::Icona::Critico);
 }
 
@@ -129,7 +126,10 @@ bool MDIForm1::ricalcolaAllApertura(const QString& precedente, std::shared_ptr<Q
 void MDIForm1::NuovoPortafoglio()
 {
     StatoApplicazione& stato = contesto_.stato;
-    if (scratchAperto() && ContaEseguiti(stato.DbPortafoglio).value_or(0) > 0
+    // A scratch portfolio that cannot be counted is not asked about: the question could
+    // only offer to save what cannot be read.
+    const Lettura<long long> eseguiti = ContaEseguiti(stato.DbPortafoglio);
+    if (scratchAperto() && eseguiti.ok() && eseguiti.righe.front() > 0
         && contesto_.messaggi.mostra(QStringLiteral("Salvare le modifiche al file ?"), Messaggi::Icona::Domanda,
                                      Messaggi::Pulsanti::SiNo)
                == Messaggi::Risposta::Si)
@@ -140,9 +140,8 @@ void MDIForm1::NuovoPortafoglio()
         return;
     stato.PercorsoPortafoglio = scratch;
     setWindowTitle(PrefissoTitolo + QStringLiteral("Brunivox1"));
-    const QString errore = SvuotaPortafoglio(stato.DbPortafoglio);
-    if (!errore.isEmpty())
-        contesto_.messaggi.mostra(errore, Messaggi::Icona::Esclamazione);
+    if (const Esito svuotato = SvuotaPortafoglio(stato.DbPortafoglio); !svuotato.ok())
+        contesto_.messaggi.mostra(svuotato.messaggio, Messaggi::Icona::Esclamazione);
     abilitaComandiPortafoglio();
     ControlloMenu();
     apriFinestra(QStringLiteral("frmEseguiti"));
@@ -165,7 +164,7 @@ void MDIForm1::ApriPortafoglio()
     abilitaComandiPortafoglio();
     stato.PercorsoPortafoglio = scelto;
     setWindowTitle(PrefissoTitolo + QFileInfo(scelto).fileName());
-    ScriviApriUltimo(stato.DbDataSet, scelto);
+    ricordaUltimo(scelto);
     ControlloMenu();
     apriFinestra(QStringLiteral("frmEseguiti"));
 }
@@ -200,23 +199,30 @@ bool MDIForm1::copiaEContinua(const QString& destinazione)
     StatoApplicazione& stato = contesto_.stato;
     const QString precedente = stato.PercorsoPortafoglio;
     // A snapshot through SQLite: a copy of the bytes taken while the file is written is torn.
-    const QString errore = CopiaDatabaseSicura(stato.DbPortafoglio, destinazione);
-    if (!errore.isEmpty()) {
-        contesto_.messaggi.mostra(QStringLiteral("Salvataggio non riuscito. ") + errore, Messaggi::Icona::Esclamazione);
+    if (const Esito copia = CopiaDatabaseSicura(stato.DbPortafoglio, destinazione); !copia.ok()) {
+        contesto_.messaggi.mostra(QStringLiteral("Salvataggio non riuscito. ") + copia.messaggio,
+                                  Messaggi::Icona::Esclamazione);
         return false;
     }
-    EsitoApertura esito = ApriDatabase(ConnessionePortafoglio, destinazione, TipoDatabase::Portafoglio);
-    if (!esito.errore.isEmpty()) {
-        ripristinaPortafoglio(precedente, QStringLiteral("Salvataggio non riuscito. ") + esito.errore);
+    EsitoApertura apertura = ApriDatabase(ConnessionePortafoglio, destinazione, TipoDatabase::Portafoglio);
+    if (!apertura.esito.ok()) {
+        ripristinaPortafoglio(precedente, QStringLiteral("Salvataggio non riuscito. ") + apertura.esito.messaggio);
         return false;
     }
-    stato.DbPortafoglio = esito.db;
+    stato.DbPortafoglio = apertura.db;
     return true;
 }
 
-QString MDIForm1::destinazioneRifiutata(const QString& scelto) const
+Esito MDIForm1::destinazioneRifiutata(const QString& scelto) const
 {
     return FileDelProgrammaRifiutato(scelto, contesto_.stato.CartellaProgramma);
+}
+
+// The last-file setting only spares a search at the next start: the file is open and its
+// command done whether or not the setting could be written, so a failure is not shown.
+void MDIForm1::ricordaUltimo(const QString& percorso)
+{
+    static_cast<void>(ScriviApriUltimo(contesto_.stato.DbDataSet, percorso));
 }
 
 void MDIForm1::SalvaConNome()
@@ -230,8 +236,8 @@ void MDIForm1::SalvaConNome()
     // Without an extension the Open dialog, which shows *.gvf, would not find the file.
     if (QFileInfo(scelto).suffix().isEmpty())
         scelto += QStringLiteral(".gvf");
-    if (const QString rifiuto = destinazioneRifiutata(scelto); !rifiuto.isEmpty()) {
-        contesto_.messaggi.mostra(rifiuto, Messaggi::Icona::Esclamazione);
+    if (const Esito rifiuto = destinazioneRifiutata(scelto); !rifiuto.ok()) {
+        contesto_.messaggi.mostra(rifiuto.messaggio, Messaggi::Icona::Esclamazione);
         return;
     }
     const bool stesso = StessoFile(scelto, stato.PercorsoPortafoglio);
@@ -239,13 +245,11 @@ void MDIForm1::SalvaConNome()
     if (!stesso) {
         // A file open in another copy of the program is refused by its lock, before the
         // overwrite question, which would offer what cannot be done.
-        QString errore = VerificaScrivibile(scelto);
-        if (errore.isEmpty()) {
+        blocco.esito = VerificaScrivibile(scelto);
+        if (blocco.esito.ok())
             blocco = BloccaPortafoglio(scelto);
-            errore = blocco.errore;
-        }
-        if (!errore.isEmpty()) {
-            contesto_.messaggi.mostra(QStringLiteral("Salvataggio non riuscito. ") + errore,
+        if (!blocco.esito.ok()) {
+            contesto_.messaggi.mostra(QStringLiteral("Salvataggio non riuscito. ") + blocco.esito.messaggio,
                                       Messaggi::Icona::Esclamazione);
             return;
         }
@@ -262,7 +266,7 @@ void MDIForm1::SalvaConNome()
         stato.BloccoPortafoglio = std::move(blocco.blocco);
         stato.PercorsoPortafoglio = scelto;
         setWindowTitle(PrefissoTitolo + QFileInfo(scelto).fileName());
-        ScriviApriUltimo(stato.DbDataSet, scelto);
+        ricordaUltimo(scelto);
     }
     ControlloMenu();
 }

@@ -24,14 +24,13 @@ void MDIForm1::ControlloMenu()
     const std::shared_ptr<RicalcoloPronto> pronto = std::exchange(stato.ricalcoloPronto, nullptr);
     if (stato.PercorsoPortafoglio.isEmpty() || !stato.DbPortafoglio.isOpen())
         return;
-    QString errore;
-    const auto eseguiti = ContaEseguiti(stato.DbPortafoglio, &errore);
-    if (!eseguiti) {
-        contesto_.messaggi.mostra(errore, Messaggi::Icona::Critico);
+    const Lettura<long long> eseguiti = ContaEseguiti(stato.DbPortafoglio);
+    if (!eseguiti.ok()) {
+        contesto_.messaggi.mostra(eseguiti.errore, Messaggi::Icona::Critico);
         return;
     }
 
-    if (*eseguiti < 1) {
+    if (eseguiti.righe.front() < 1) {
         // The engine does not run: Portafoglio and OperazioniChiuse keep what the last run left.
         scaricaFinestre(true);
         abilitaVoci({"mnu_Portafoglio", "mnu_Errori", "mnu_OperazioniChiuse", "mnu_SequenzeOperazioni", "mnu_Esporta",
@@ -42,7 +41,9 @@ void MDIForm1::ControlloMenu()
         const QString messaggio = RicalcolaPortafoglio(stato.DbDataSet, stato.DbPortafoglio, pronto.get());
         if (!messaggio.isEmpty())
             contesto_.messaggi.mostra(messaggio);
-        const long long chiuse = ContaOperazioniChiuse(stato.DbPortafoglio).value_or(0);
+        // Counted as none when unreadable: the engine's run just above has told the failure.
+        const Lettura<long long> conteggio = ContaOperazioniChiuse(stato.DbPortafoglio);
+        const long long chiuse = conteggio.ok() ? conteggio.righe.front() : 0;
         if (chiuse > 0) {
             abilitaVoci({"mnu_Report", "mnu_Errori", "mnu_StatistichePeriodo", "mnu_OperazioniChiuse",
                          "mnu_SequenzeOperazioni", "mnu_Esporta", "mnu_GP", "mnu_Portafoglio"},

@@ -3,6 +3,7 @@
 // every child window lives in. It opens the portfolio files and keeps menus, buttons and
 // open windows in step with the data.
 #include "descrittore_finestra.h"
+#include "esito.h"
 #include "finestra_principale.h"
 #include "impostazioni_vista.h"
 
@@ -105,7 +106,8 @@ private:
     bool scratchAperto() const;
     bool apriFilePortafoglio(const QString& percorso);
     bool copiaEContinua(const QString& destinazione);
-    QString destinazioneRifiutata(const QString& scelto) const;
+    Esito destinazioneRifiutata(const QString& scelto) const;
+    void ricordaUltimo(const QString& percorso);
     bool ricalcolaAllApertura(const QString& precedente, std::shared_ptr<QLockFile> bloccoPrecedente);
     void ripristinaPortafoglio(const QString& precedente, const QString& motivo);
     void abilitaComandiPortafoglio();

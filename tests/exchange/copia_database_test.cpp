@@ -104,12 +104,12 @@ TEST(DestinazioneEsportazione, MaiUnDatabaseDelProgramma)
     };
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.percorso.toStdString());
-        EXPECT_EQ(VerificaDestinazioneEsportazione(c.percorso, a.stato).isEmpty(), c.ammesso);
+        EXPECT_EQ(VerificaDestinazioneEsportazione(c.percorso, a.stato).messaggio.isEmpty(), c.ammesso);
     }
-    EXPECT_EQ(VerificaDestinazioneEsportazione(a.stato.PercorsoPortafoglio, a.stato),
+    EXPECT_EQ(VerificaDestinazioneEsportazione(a.stato.PercorsoPortafoglio, a.stato).messaggio,
               QStringLiteral("Impossibile esportare su prova.gvf: è il portafoglio aperto. Scegliere un altro file."));
     // Named like the program's own files, in whatever folder.
-    EXPECT_EQ(VerificaDestinazioneEsportazione(QDir::temp().filePath("dataset.gvx"), a.stato),
+    EXPECT_EQ(VerificaDestinazioneEsportazione(QDir::temp().filePath("dataset.gvx"), a.stato).messaggio,
               QStringLiteral("Il file dataset.gvx è un file di Brunivox e non può essere sostituito: "
                              "scegliere un altro nome."));
 }
@@ -121,11 +121,11 @@ TEST(DestinazioneEsportazione, PortafoglioApertoAltrove)
     {
         // Held by this process on another lock object: as another copy holds it.
         const EsitoBlocco altrove = BloccaPortafoglio(altro);
-        ASSERT_TRUE(altrove.errore.isEmpty());
-        EXPECT_EQ(VerificaDestinazioneEsportazione(altro, a.stato),
+        ASSERT_TRUE(altrove.esito.ok());
+        EXPECT_EQ(VerificaDestinazioneEsportazione(altro, a.stato).messaggio,
                   QStringLiteral("Il portafoglio altrove.gvf è già aperto in un'altra copia di Brunivox."));
     }
-    EXPECT_EQ(VerificaDestinazioneEsportazione(altro, a.stato), QString());
+    EXPECT_EQ(VerificaDestinazioneEsportazione(altro, a.stato).messaggio, QString());
     EXPECT_FALSE(QFile::exists(PercorsoBlocco(altro)));
 }
 

@@ -1,4 +1,5 @@
 #include "file_real_tick.h"
+#include "riga_importata_prova.h"
 
 #include <gtest/gtest.h>
 #include <QFile>
@@ -7,19 +8,6 @@
 namespace {
 
 const QString Intestazione = QStringLiteral("a,b,c,d,Side,Qty,Symbol,Price,e,Account,f\r\n");
-
-RigaImportata Riga(const QString& data, const QString& tipo, qint64 qta, const QString& cod, double prezzo,
-                   const QString& system = QStringLiteral("WEB"))
-{
-    RigaImportata r;
-    r.Data = data;
-    r.Tipo = tipo;
-    r.Qta = qta;
-    r.Cod = cod;
-    r.Prezzo = prezzo;
-    r.System = system;
-    return r;
-}
 
 QString Linea(const QString& tipo, const QString& qta, const QString& cod, const QString& prezzo,
               const QString& system = QStringLiteral("WEB"))

@@ -2,23 +2,12 @@
 #include "controllo_disponibilita.h"
 #include "disponibilita_in_memoria.h"
 #include "importa_eseguiti.h"
+#include "riga_importata_prova.h"
 
 #include <gtest/gtest.h>
 #include <QSqlQuery>
 
 namespace {
-
-RigaImportata Riga(const QString& data, const QString& tipo, qint64 qta, const QString& cod, double prezzo)
-{
-    RigaImportata r;
-    r.Data = data;
-    r.Tipo = tipo;
-    r.Qta = qta;
-    r.Cod = cod;
-    r.Prezzo = prezzo;
-    r.System = QStringLiteral("WEB");
-    return r;
-}
 
 // Answers in order, and keeps what was asked.
 struct Risposte {

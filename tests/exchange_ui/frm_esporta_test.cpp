@@ -1,5 +1,6 @@
 #include "ambiente_portafoglio.h"
 #include "cartella_excel.h"
+#include "controlli_prova.h"
 #include "frm_esporta.h"
 #include "lettore_xlsx.h"
 #include "messaggi_prova.h"
@@ -34,19 +35,14 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(finestra.get()));
     }
 
-    template <typename T> T* w(const char* nome)
-    {
-        T* x = finestra->findChild<T*>(QLatin1String(nome));
-        EXPECT_TRUE(x) << nome;
-        return x;
-    }
+    template <typename T> T* w(const char* nome) { return Controllo<T>(finestra.get(), nome); }
 
-    void spunta(const char* nome) { QTest::mouseClick(w<QCheckBox>(nome), Qt::LeftButton); }
+    void spunta(const char* nome) { Clicca(w<QCheckBox>(nome)); }
     void esporta(const QString& percorso, int filtro)
     {
         d.scelte << percorso;
         d.filtri << filtro;
-        QTest::mouseClick(w<QPushButton>("cmd_Avvia"), Qt::LeftButton);
+        Clicca(w<QPushButton>("cmd_Avvia"));
     }
     QString testo(const char* nome) { return w<QLabel>(nome)->text(); }
     QByteArray contenuto(const QString& percorso)

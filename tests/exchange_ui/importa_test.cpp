@@ -1,5 +1,6 @@
 #include "ambiente_portafoglio.h"
 #include "cartella_excel.h"
+#include "controlli_prova.h"
 #include "importa.h"
 #include "messaggi_prova.h"
 #include "principale_prova.h"
@@ -52,12 +53,7 @@ public:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(finestra.get()));
     }
 
-    template <typename T> T* w(const char* nome)
-    {
-        T* x = finestra->findChild<T*>(QLatin1String(nome));
-        EXPECT_TRUE(x) << nome;
-        return x;
-    }
+    template <typename T> T* w(const char* nome) { return Controllo<T>(finestra.get(), nome); }
 
     // A click on the list entry, with Ctrl to add it to the selection.
     void clicca(const QString& nome, Qt::KeyboardModifiers tasti = {})
@@ -115,8 +111,7 @@ TEST_F(ImportaTest, ControlliAllAvvio)
     }
 
     // The xls entry lists the workbooks instead.
-    combo->setCurrentIndex(1);
-    Q_EMIT combo->activated(1);
+    Scegli(combo, 1);
     ASSERT_EQ(w<QListWidget>("List1")->count(), 1);
     EXPECT_EQ(w<QListWidget>("List1")->item(0)->text(), "foglio.xls");
 }
@@ -176,8 +171,7 @@ TEST_F(ImportaTest, VociFoglioDiCalcolo)
     scrivi("rt20240102.csv", Intestazione + Linea("Buy", 10, "ENI", "12.5"));
     apri();
     QComboBox* combo = w<QComboBox>("Combo1");
-    combo->setCurrentIndex(1);
-    Q_EMIT combo->activated(1);
+    Scegli(combo, 1);
     clicca("buono.xls");
     clicca("finto.xls");
     ASSERT_EQ(m.mostrati.size(), 2);
@@ -186,10 +180,8 @@ TEST_F(ImportaTest, VociFoglioDiCalcolo)
     EXPECT_EQ(testo("lab_NumeroEseguiti"), "0");
 
     // Entries 2 and 3 read nothing, whatever the files are.
-    combo->setCurrentIndex(0);
-    Q_EMIT combo->activated(0);
-    combo->setCurrentIndex(2);
-    Q_EMIT combo->activated(2);
+    Scegli(combo, 0);
+    Scegli(combo, 2);
     clicca("rt20240102.csv");
     EXPECT_EQ(testo("lab_NumeroEseguiti"), "0");
     EXPECT_EQ(m.mostrati.size(), 2);
@@ -203,7 +195,7 @@ TEST_F(ImportaTest, OkImportaConDomandaPerRiga)
     apri();
     clicca("rt20240103.csv");
     m.risposte = {Messaggi::Risposta::Si, Messaggi::Risposta::No};
-    QTest::mouseClick(w<QPushButton>("cmd_Ok"), Qt::LeftButton);
+    Clicca(w<QPushButton>("cmd_Ok"));
 
     ASSERT_EQ(m.mostrati.size(), 2);
     EXPECT_EQ(m.mostrati[0].testo, "Errore nei dati ENI disponibili solo 100 pezzi importare comunque?");
@@ -222,7 +214,7 @@ TEST_F(ImportaTest, OkSenzaRigheChiudeSoltanto)
     scrivi("rt20240103.csv", Intestazione);
     apri();
     clicca("rt20240103.csv");
-    QTest::mouseClick(w<QPushButton>("cmd_Ok"), Qt::LeftButton);
+    Clicca(w<QPushButton>("cmd_Ok"));
     EXPECT_FALSE(finestra->isVisible());
     EXPECT_EQ(p.chiamate, 0);
     EXPECT_EQ(a.conta(), 0);
@@ -236,8 +228,8 @@ TEST_F(ImportaTest, FotografiaValidaAOgniUscita)
         std::function<void(ImportaTest&)> esci;
     };
     const Caso casi[] = {
-        {"OK", [](ImportaTest& t) { QTest::mouseClick(t.w<QPushButton>("cmd_Ok"), Qt::LeftButton); }},
-        {"Annulla", [](ImportaTest& t) { QTest::mouseClick(t.w<QPushButton>("cmd_Annulla"), Qt::LeftButton); }},
+        {"OK", [](ImportaTest& t) { Clicca(t.w<QPushButton>("cmd_Ok")); }},
+        {"Annulla", [](ImportaTest& t) { Clicca(t.w<QPushButton>("cmd_Annulla")); }},
         {"Esc", [](ImportaTest& t) { QTest::keyClick(t.finestra.get(), Qt::Key_Escape); }},
         {"chiusura", [](ImportaTest& t) { t.finestra->close(); }},
     };

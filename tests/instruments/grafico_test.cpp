@@ -240,3 +240,22 @@ TEST(ScalaValoriTest, StepsAreRoundAndCoverTheRange)
         EXPECT_NEAR(s.passo, c.passo, 1e-9);
     }
 }
+
+// Past the labels that fit, rows still draw across the whole width, in every flat kind.
+TEST(GraficoTest, LongHistoriesDrawAcrossTheWholeWidth)
+{
+    std::vector<std::vector<Cella>> tabella;
+    for (int r = 0; r < 100; ++r)
+        tabella.push_back({10.0 + r % 7});
+    for (const int tipo : {1, 5, 3}) {
+        SCOPED_TRACE(tipo);
+        Grafico g;
+        g.setChartType(tipo);
+        g.setChartData(tabella);
+        const QImage immagine = g.immagine(QSize(420, 300));
+        ASSERT_FALSE(immagine.isNull());
+        // Both halves of the plot hold the series.
+        EXPECT_GT(PixelDelColore(immagine.copy(0, 0, 210, 300), ProiezioneObliqua::ColoreSerie(1)), 100);
+        EXPECT_GT(PixelDelColore(immagine.copy(210, 0, 210, 300), ProiezioneObliqua::ColoreSerie(1)), 100);
+    }
+}

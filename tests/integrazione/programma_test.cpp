@@ -3,6 +3,7 @@
 // open window must show the new state.
 #include "avvio.h"
 #include "cartella_prova.h"
+#include "controlli_prova.h"
 #include "finestra_dati.h"
 #include "grafico.h"
 #include "guadagno_netto.h"
@@ -24,6 +25,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -43,7 +45,7 @@ struct Programma {
 
     Programma()
     {
-        EXPECT_EQ(ApriImpostazioni(stato, cartella.cartella()), QString());
+        EXPECT_EQ(ApriImpostazioni(stato, cartella.cartella()).messaggio, QString());
         principale = std::make_unique<MDIForm1>(stato, messaggi, dialoghi);
         // The start-up windows wait for the user; their own tests cover them.
         TabellaFinestre tabella = FinestreDelProgramma();
@@ -78,22 +80,12 @@ struct Programma {
         return x;
     }
 
-    void scrivi(const char* nome, const QString& testo)
-    {
-        QLineEdit* e = in<QLineEdit>("frmEseguiti", nome);
-        e->selectAll();
-        QTest::keyClick(e, Qt::Key_Backspace);
-        QTest::keyClicks(e, testo);
-    }
+    void scrivi(const char* nome, const QString& testo) { Scrivi(in<QLineEdit>("frmEseguiti", nome), testo); }
 
     // A trade typed into the trade window's panel in "Nuovo" and confirmed.
     void eseguito(const QString& tipo, const QString& qta, const QString& prezzo)
     {
-        auto* cmbTipo = in<QComboBox>("frmEseguiti", "cmb_Tipo");
-        const int i = cmbTipo->findText(tipo);
-        ASSERT_GE(i, 0);
-        cmbTipo->setCurrentIndex(i);
-        Q_EMIT cmbTipo->activated(i);
+        Scegli(in<QComboBox>("frmEseguiti", "cmb_Tipo"), tipo);
         if (tipo == "Buy") {
             scrivi("txt_Codice", "ENI");
             scrivi("txt_Titolo", "Eni spa");
@@ -102,7 +94,7 @@ struct Programma {
         scrivi("txtPrezzo", prezzo);
         auto* ok = in<QPushButton>("frmEseguiti", "cmd_Ok");
         ASSERT_TRUE(ok->isEnabled());
-        QTest::mouseClick(ok, Qt::LeftButton);
+        Clicca(ok);
         EXPECT_TRUE(messaggi.mostrati.isEmpty()) << messaggi.testi().join("|").toStdString();
     }
 
@@ -125,13 +117,31 @@ int RigheGriglia(QWidget* finestra, const char* griglia)
     return g && g->model() ? g->model()->rowCount() : -1;
 }
 
-// What each refreshed window must show once the third trade is in: one check per window, so a
+QString Testo(QWidget* finestra, const char* etichetta)
+{
+    auto* l = finestra->findChild<QLabel*>(QLatin1String(etichetta));
+    return l ? l->text() : QStringLiteral("(manca)");
+}
+
+int RigheTabella(QWidget* finestra, const char* griglia)
+{
+    auto* g = finestra->findChild<QTableWidget*>(QLatin1String(griglia));
+    return g ? g->rowCount() : -1;
+}
+
+std::optional<double> Punto(QWidget* finestra, const char* grafico, int riga)
+{
+    auto* g = finestra->findChild<Grafico*>(QLatin1String(grafico));
+    return g ? g->valore(riga, 1) : std::nullopt;
+}
+
+// What each refreshed window must show once the fourth trade is in: one check per window, so a
 // window that joins the refresh joins this test too.
 using Verifica = std::function<void(QWidget* finestra)>;
 const std::map<QString, Verifica>& Verifiche()
 {
     static const std::map<QString, Verifica> verifiche = {
-        {"frmEseguiti", [](QWidget* f) { EXPECT_EQ(RigheGriglia(f, "dbg_Eseguiti"), 3); }},
+        {"frmEseguiti", [](QWidget* f) { EXPECT_EQ(RigheGriglia(f, "dbg_Eseguiti"), 4); }},
         {"frmPortafoglio",
          [](QWidget* f) {
              EXPECT_EQ(RigheGriglia(f, "DBGrid2"), 1);
@@ -142,17 +152,30 @@ const std::map<QString, Verifica>& Verifiche()
                        numeri::TestoNumero(attesa.figure.liquiditaArrotondata));
              EXPECT_EQ(f->findChild<Grafico*>("msc_Portafoglio")->valore(1, 1), attesa.figure.valorePortafoglio);
          }},
-        {"frmOperazioniChiuse", [](QWidget* f) { EXPECT_EQ(RigheGriglia(f, "dbg_OperazioniChiuse"), 2); }},
+        {"frmOperazioniChiuse", [](QWidget* f) { EXPECT_EQ(RigheGriglia(f, "dbg_OperazioniChiuse"), 3); }},
         {"frmContoTitoli",
          [](QWidget* f) {
-             // The net result of the two sells reaches the last bar and the balance.
-             const double netto = CalcolaGuadagnoNetto(StatoAperto());
+             // The net result of the three sells reaches the last bar and the balance.
+             const auto guadagno = CalcolaGuadagnoNetto(StatoAperto());
+             ASSERT_EQ(guadagno.righe.size(), 1u) << guadagno.errore.toStdString();
+             const double netto = guadagno.righe.front();
              EXPECT_EQ(f->findChild<Grafico*>("msc_ContoTitoli")->valore(5, 1), netto);
              const auto impostazioni = parametri::LeggiParametri(QSqlDatabase::database(ConnessioneDataSet));
              ASSERT_EQ(impostazioni.righe.size(), 1u);
              const double capitale = impostazioni.righe.front().CapitaleIniziale.value_or(0);
              EXPECT_EQ(f->findChild<QLabel*>("lab_Saldo")->text(), numeri::TestoNumero(capitale + netto));
          }},
+        // Closed operations of 80, 10 and 30, all winning: 20%, 10% and 30%.
+        {"frmReport", [](QWidget* f) { EXPECT_EQ(Testo(f, "lab_NumOperazioni"), "3"); }},
+        {"frmCapitale", [](QWidget* f) { EXPECT_EQ(Punto(f, "msc_Capitale", 3), 120.0); }},
+        {"frmGrOperazioni", [](QWidget* f) { EXPECT_EQ(Punto(f, "msc_GrOperazioni", 3), 30.0); }},
+        {"frmErrori", [](QWidget* f) { EXPECT_EQ(Testo(f, "lab_TotaleErrori"), "0"); }},
+        {"frmStGiorno", [](QWidget* f) { EXPECT_EQ(RigheTabella(f, "MSFlexGrid_StGiorno"), 5); }},
+        {"frmRisk", [](QWidget* f) { EXPECT_EQ(RigheTabella(f, "MSFlexGrid_FP"), 3); }},
+        // One winning run still open: no completed run.
+        {"frmMDD", [](QWidget* f) { EXPECT_EQ(RigheTabella(f, "MSFlexGrid_MDD"), 0); }},
+        // Not refreshed: it keeps the two operations it found when it opened.
+        {"frmMedie", [](QWidget* f) { EXPECT_EQ(Testo(f, "lab_MaxGain"), "80"); }},
     };
     return verifiche;
 }
@@ -164,6 +187,8 @@ TEST(Programma, EveryLandedWindowOpensFromItsMenuAndFollowsATrade)
     ASSERT_NE(p.principale->finestra("frmEseguiti"), nullptr);
     p.eseguito("Buy", "100", "10");
     p.eseguito("Sell", "40", "12");
+    // Two closed operations enable the risk, run and averages windows.
+    p.eseguito("Sell", "10", "11");
 
     QStringList aperte;
     for (const DescrittoreFinestra& d : p.principale->tabella()) {
@@ -197,8 +222,8 @@ TEST(Programma, EveryLandedWindowOpensFromItsMenuAndFollowsATrade)
 
     p.eseguito("Sell", "10", "13");
 
-    EXPECT_EQ(p.conta("SELECT Qta FROM Portafoglio WHERE Cod = 'ENI'"), 50);
-    EXPECT_EQ(p.conta("SELECT COUNT(*) FROM OperazioniChiuse"), 2);
+    EXPECT_EQ(p.conta("SELECT Qta FROM Portafoglio WHERE Cod = 'ENI'"), 40);
+    EXPECT_EQ(p.conta("SELECT COUNT(*) FROM OperazioniChiuse"), 3);
     for (const QString& nome : aperte) {
         SCOPED_TRACE(nome.toStdString());
         QWidget* w = p.principale->finestra(nome);

@@ -1,5 +1,7 @@
 #include "storia_prova.h"
 
+#include "semina_eseguiti.h"
+
 #include <QFile>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -51,22 +53,16 @@ void StoriaProva::SistemiDiProva()
 
 void StoriaProva::Inserisci(const Operazione& o)
 {
-    QSqlQuery q(portafoglio);
-    q.prepare(QStringLiteral("INSERT INTO Eseguiti (Data, Tipo, System, Cod, Titolo, Qta, Prezzo, Importo, Errore, "
-                             "PrezzoOttimale) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-    for (const QVariant& v : {QVariant(o.data), QVariant(o.tipo), QVariant(o.system), QVariant(o.cod), QVariant(o.titolo),
-                              QVariant(o.qta), QVariant(o.prezzo), QVariant(static_cast<double>(o.qta) * o.prezzo),
-                              QVariant(o.errore), QVariant(o.prezzo)})
-        q.addBindValue(v);
-    EXPECT_TRUE(q.exec()) << q.lastError().text().toStdString();
+    Inserisci(std::vector<Operazione>{o});
 }
 
 void StoriaProva::Inserisci(const std::vector<Operazione>& storia)
 {
-    CartellaProva::esegui(portafoglio, QStringLiteral("BEGIN"));
+    std::vector<RigaEseguito> righe;
     for (const Operazione& o : storia)
-        Inserisci(o);
-    CartellaProva::esegui(portafoglio, QStringLiteral("COMMIT"));
+        righe.push_back(RigaDiProva(o.data, o.tipo, o.system, o.cod, o.titolo, o.qta, o.prezzo, o.errore));
+    const EsitoSemina semina = SeminaEseguiti(portafoglio, righe);
+    EXPECT_TRUE(semina.esito.ok()) << semina.esito.messaggio.toStdString();
 }
 
 std::vector<motore::PosizioneAperta> StoriaProva::Portafoglio()

@@ -1,6 +1,7 @@
 // The table readers: every column lands in its field, empty cells stay empty, rows come in
 // the order each reader promises, and a failed read says so instead of giving no rows.
 #include "cartella_prova.h"
+#include "semina_eseguiti.h"
 #include "tabella_conto.h"
 #include "tabella_eseguiti.h"
 #include "tabella_operazioni_chiuse.h"
@@ -17,10 +18,11 @@ struct Portafoglio : ::testing::Test {
 
 TEST_F(Portafoglio, EseguitiInReplayOrderAndByKey)
 {
-    CartellaProva::esegui(db, "INSERT INTO Eseguiti (Data, Tipo, System, Cod, Titolo, Qta, Prezzo, Importo, Errore, "
-                              "PrezzoOttimale) VALUES ('2024-03-02', 'Sell', 'WEB', 'ENI', 'Eni', 5, 12.5, 62.5, 'E1', 12)");
-    CartellaProva::esegui(db, "INSERT INTO Eseguiti (Data, Tipo, System, Cod, Titolo, Qta, Prezzo, Importo, Errore) "
-                              "VALUES ('2024-03-01', 'Buy', 'WEB', 'ENI', 'Eni', 10, 10, 100, 'NE')");
+    RigaEseguito vendita = RigaDiProva("2024-03-02", "Sell", "WEB", "ENI", "Eni", 5, 12.5, "E1");
+    vendita.PrezzoOttimale = 12;
+    RigaEseguito acquisto = RigaDiProva("2024-03-01", "Buy", "WEB", "ENI", "Eni", 10, 10);
+    acquisto.PrezzoOttimale.reset();
+    ASSERT_TRUE(SeminaEseguiti(db, {vendita, acquisto}).esito.ok());
 
     const auto perData = LeggiEseguiti(db);
     ASSERT_TRUE(perData.ok()) << perData.errore.toStdString();

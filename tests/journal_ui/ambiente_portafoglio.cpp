@@ -3,6 +3,7 @@
 #include "avvio.h"
 #include "conferma_eseguito.h"
 #include "database.h"
+#include "semina_eseguiti.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -11,10 +12,10 @@
 
 AmbientePortafoglio::AmbientePortafoglio()
 {
-    EXPECT_EQ(ApriImpostazioni(stato, cartella.cartella()), QString());
+    EXPECT_EQ(ApriImpostazioni(stato, cartella.cartella()).messaggio, QString());
     const QString percorso = cartella.nuovoPortafoglio(QStringLiteral("prova.gvf"));
     EsitoApertura esito = ApriDatabase(ConnessionePortafoglio, percorso, TipoDatabase::Portafoglio);
-    EXPECT_EQ(esito.errore, QString());
+    EXPECT_EQ(esito.esito.messaggio, QString());
     stato.DbPortafoglio = esito.db;
     stato.PercorsoPortafoglio = percorso;
 }
@@ -29,14 +30,10 @@ AmbientePortafoglio::~AmbientePortafoglio()
 
 qint64 AmbientePortafoglio::inserisci(const Eseguito& e)
 {
-    QSqlQuery q(stato.DbPortafoglio);
-    q.prepare(QStringLiteral("INSERT INTO Eseguiti (Data, Tipo, System, Cod, Titolo, Qta, Prezzo, Importo, Errore, "
-                             "PrezzoOttimale) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-    for (const QVariant& v : QVariantList{e.data, e.tipo, e.system, e.cod, e.titolo, e.qta, e.prezzo,
-                                          static_cast<double>(e.qta) * e.prezzo, e.errore, e.prezzo})
-        q.addBindValue(v);
-    EXPECT_TRUE(q.exec()) << q.lastError().text().toStdString();
-    return q.lastInsertId().toLongLong();
+    const EsitoSemina semina = SeminaEseguiti(
+        stato.DbPortafoglio, {RigaDiProva(e.data, e.tipo, e.system, e.cod, e.titolo, e.qta, e.prezzo, e.errore)});
+    EXPECT_TRUE(semina.esito.ok()) << semina.esito.messaggio.toStdString();
+    return semina.chiavi.empty() ? 0 : semina.chiavi.front();
 }
 
 void AmbientePortafoglio::allinea()

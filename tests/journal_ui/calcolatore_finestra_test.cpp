@@ -1,5 +1,6 @@
 #include "ambiente_portafoglio.h"
 #include "calcolatore_finestra.h"
+#include "controlli_prova.h"
 #include "mdi_form1.h"
 #include "messaggi_prova.h"
 #include "picture_box.h"
@@ -47,13 +48,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(finestra.get()));
     }
 
-    template <typename T>
-    T* w(const char* nome)
-    {
-        T* x = finestra->findChild<T*>(QLatin1String(nome));
-        EXPECT_TRUE(x) << nome;
-        return x;
-    }
+    template <typename T> T* w(const char* nome) { return Controllo<T>(finestra.get(), nome); }
 
     // Replaces a box's text by typing, so that its key filter acts.
     void scrivi(const char* nome, const QString& testo)
@@ -64,10 +59,7 @@ protected:
             QTest::keyClicks(combo, testo);
             return;
         }
-        QLineEdit* e = w<QLineEdit>(nome);
-        e->selectAll();
-        QTest::keyClick(e, Qt::Key_Backspace);
-        QTest::keyClicks(e, testo);
+        Scrivi(w<QLineEdit>(nome), testo);
     }
 
     // A paste from the context menu: no key filter sees it.
@@ -313,7 +305,7 @@ TEST_F(CalcolatoreTest, EsciClosesTheChildWindow)
     area.show();
     figlia->show();
     QPointer<QMdiSubWindow> guardia(figlia);
-    QTest::mouseClick(finestraCalcolatore->findChild<QPushButton*>("cmd_OK"), Qt::LeftButton);
+    Clicca(finestraCalcolatore->findChild<QPushButton*>("cmd_OK"));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(guardia.isNull());
 }
@@ -333,7 +325,7 @@ TEST_F(CalcolatoreTest, OpensFromTheMenuAndTheToolbarOfTheMainWindow)
     auto* calcolatore = qobject_cast<Calcolatore*>(mdi.finestra("Calcolatore"));
     ASSERT_NE(calcolatore, nullptr);
     QPushButton* esci = calcolatore->findChild<QPushButton*>("cmd_OK");
-    QTest::mouseClick(esci, Qt::LeftButton);
+    Clicca(esci);
     EXPECT_EQ(mdi.finestra("Calcolatore"), nullptr);
 
     QAction* pulsante = mdi.pulsante(4);

@@ -1,6 +1,7 @@
 // The cash-account window: the modes of its panel, the balance and its chart, and where the
 // grid stands after each change and each refresh.
 #include "ambiente_portafoglio.h"
+#include "controlli_prova.h"
 #include "frm_conto_titoli.h"
 #include "grafico.h"
 #include "messaggi_prova.h"
@@ -59,20 +60,9 @@ protected:
                 .arg(QString::fromUtf8(descrizione)));
     }
 
-    template <typename T> T* w(const char* nome)
-    {
-        T* x = finestra->findChild<T*>(QLatin1String(nome));
-        EXPECT_TRUE(x) << nome;
-        return x;
-    }
+    template <typename T> T* w(const char* nome) { return Controllo<T>(finestra.get(), nome); }
 
-    void scrivi(const char* nome, const QString& testo)
-    {
-        QLineEdit* e = w<QLineEdit>(nome);
-        e->selectAll();
-        QTest::keyClick(e, Qt::Key_Backspace);
-        QTest::keyClicks(e, testo);
-    }
+    void scrivi(const char* nome, const QString& testo) { Scrivi(w<QLineEdit>(nome), testo); }
     void modo(int id)
     {
         QAbstractButton* b = w<QButtonGroup>("Option1")->button(id);
@@ -92,7 +82,7 @@ protected:
     void conferma()
     {
         ASSERT_TRUE(confermaAbilitata());
-        QTest::mouseClick(w<QPushButton>("cmd_Ok"), Qt::LeftButton);
+        Clicca(w<QPushButton>("cmd_Ok"));
     }
     // A new movement typed into the panel.
     void nuovo(const char* tipo, const QString& importo, const QString& descrizione = QString())
@@ -321,6 +311,6 @@ TEST_F(FinestraContoTest, ChartSwitchAndEsci)
     tipi->button(frmContoTitoli::IdBarre)->click();
     EXPECT_EQ(w<Grafico>("msc_ContoTitoli")->ChartType(), 1);
 
-    QTest::mouseClick(w<QPushButton>("Command1"), Qt::LeftButton);
+    Clicca(w<QPushButton>("Command1"));
     EXPECT_FALSE(finestra->isVisible());
 }

@@ -1,4 +1,5 @@
 #include "ambiente_portafoglio.h"
+#include "controlli_prova.h"
 #include "frm_parametri_iniziali.h"
 #include "messaggi_prova.h"
 #include "motore.h"
@@ -41,20 +42,13 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(dialogo.get()));
     }
 
-    template <typename T> T* w(const char* nome)
-    {
-        T* x = dialogo->findChild<T*>(QLatin1String(nome));
-        EXPECT_TRUE(x) << nome;
-        return x;
-    }
+    template <typename T> T* w(const char* nome) { return Controllo<T>(dialogo.get(), nome); }
 
     void scrivi(const char* nome, const QString& testo)
     {
         QLineEdit* e = w<QLineEdit>(nome);
         e->setFocus();
-        e->selectAll();
-        QTest::keyClick(e, Qt::Key_Backspace);
-        QTest::keyClicks(e, testo);
+        Scrivi(e, testo);
     }
 
     QTableView* griglia() { return w<QTableView>("DBGrid1"); }
@@ -69,30 +63,9 @@ protected:
         return -1;
     }
 
-    // Opens the cell editor and types into it; Enter leaves the cell, as the user would.
     QLineEdit* scriviCella(int riga, int col, const QString& testo, bool invio = true)
     {
-        QTableView* g = griglia();
-        const QModelIndex i = g->model()->index(riga, col);
-        g->setFocus();
-        g->setCurrentIndex(i);
-        g->edit(i);
-        auto* editor = qobject_cast<QLineEdit*>(g->indexWidget(i));
-        EXPECT_TRUE(editor);
-        if (!editor)
-            return nullptr;
-        editor->selectAll();
-        QTest::keyClicks(editor, testo);
-        if (invio)
-            invia(editor);
-        return editor;
-    }
-
-    // The view commits a cell left with Enter through a queued call.
-    static void invia(QWidget* editor)
-    {
-        QTest::keyClick(editor, Qt::Key_Return);
-        QCoreApplication::processEvents();
+        return ScriviCella(griglia(), riga, col, testo, invio);
     }
 
     QVariant dataset(const QString& sql) { return CartellaProva::valore(a.stato.DbDataSet, sql); }
@@ -110,7 +83,7 @@ const struct {
     const char* nome;
     std::function<void(QDialog*)> chiudi;
 } ModiDiChiusura[] = {
-    {"Esci", [](QDialog* d) { QTest::mouseClick(d->findChild<QPushButton*>("Command2"), Qt::LeftButton); }},
+    {"Esci", [](QDialog* d) { Clicca(d->findChild<QPushButton*>("Command2")); }},
     {"Esc", [](QDialog* d) { QTest::keyClick(d, Qt::Key_Escape); }},
     {"chiusura della cornice", [](QDialog* d) { d->close(); }},
 };
@@ -251,7 +224,7 @@ TEST_F(ParametriInizialiTest, RowsAreAddedAndDeletedStraightInTheTable)
     ASSERT_TRUE(editor);
     EXPECT_EQ(g->currentIndex().row(), 2);
     QTest::keyClicks(editor, "TST");
-    invia(editor);
+    InviaCella(editor);
     EXPECT_EQ(dataset("SELECT COUNT(*) FROM System WHERE Cod = 'TST'").toInt(), 1);
     scriviCella(2, colonna("%."), "0,5");
     EXPECT_EQ(dataset("SELECT Commissioni FROM System WHERE Cod = 'TST'").toDouble(), 0.5);

@@ -1,4 +1,5 @@
 #include "ambiente_portafoglio.h"
+#include "controlli_prova.h"
 #include "frm_personalizza_errori.h"
 #include "messaggi_prova.h"
 
@@ -31,12 +32,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(dialogo.get()));
     }
 
-    template <typename T> T* w(const char* nome)
-    {
-        T* x = dialogo->findChild<T*>(QLatin1String(nome));
-        EXPECT_TRUE(x) << nome;
-        return x;
-    }
+    template <typename T> T* w(const char* nome) { return Controllo<T>(dialogo.get(), nome); }
 
     QTableView* griglia() { return w<QTableView>("DBGrid1"); }
 
@@ -52,20 +48,7 @@ protected:
 
     QLineEdit* scriviCella(int riga, int col, const QString& testo, bool invio = true)
     {
-        QTableView* g = griglia();
-        const QModelIndex i = g->model()->index(riga, col);
-        g->setFocus();
-        g->setCurrentIndex(i);
-        g->edit(i);
-        auto* editor = qobject_cast<QLineEdit*>(g->indexWidget(i));
-        EXPECT_TRUE(editor);
-        if (!editor)
-            return nullptr;
-        editor->selectAll();
-        QTest::keyClicks(editor, testo);
-        if (invio)
-            invia(editor);
-        return editor;
+        return ScriviCella(griglia(), riga, col, testo, invio);
     }
 
     QString cella(int riga, const QString& intestazione)
@@ -84,13 +67,6 @@ protected:
                                  q.value(3).toString(), q.value(4).toString()}
                          .join('|');
         return righe.join('\n').toStdString();
-    }
-
-    // The view commits a cell left with Enter through a queued call.
-    static void invia(QWidget* editor)
-    {
-        QTest::keyClick(editor, Qt::Key_Return);
-        QCoreApplication::processEvents();
     }
 
     QVariant dataset(const QString& sql) { return CartellaProva::valore(a.stato.DbDataSet, sql); }
@@ -165,7 +141,7 @@ TEST_F(PersonalizzaErroriTest, AThreeCharacterCodeIsRefusedAndTheRowReverted)
     auto* editor = qobject_cast<QLineEdit*>(g->indexWidget(g->currentIndex()));
     ASSERT_TRUE(editor);
     QTest::keyClicks(editor, "ABC");
-    invia(editor);
+    InviaCella(editor);
     EXPECT_EQ(messaggi.testi(), QStringList{"Massimo 2 caratteri per questo campo"});
     EXPECT_EQ(g->model()->rowCount(), 11);
     EXPECT_EQ(dataset("SELECT COUNT(*) FROM Errori").toInt(), 11);
@@ -182,7 +158,7 @@ TEST_F(PersonalizzaErroriTest, RestoringTheDefaultsBringsBackTheFactoryCatalogue
     g->setFocus();
     QTest::keyClick(g, Qt::Key_Insert);
     QTest::keyClicks(qobject_cast<QLineEdit*>(g->indexWidget(g->currentIndex())), "ZZ");
-    invia(g->indexWidget(g->currentIndex()));
+    InviaCella(g->indexWidget(g->currentIndex()));
     // The new row takes its note too.
     QPlainTextEdit* note = w<QPlainTextEdit>("Text1");
     note->setFocus();
@@ -191,7 +167,7 @@ TEST_F(PersonalizzaErroriTest, RestoringTheDefaultsBringsBackTheFactoryCatalogue
     EXPECT_EQ(dataset("SELECT Note || '/' || Contatore FROM Errori WHERE Cod = 'ZZ'").toString(), "Nota di ZZ/0");
     ASSERT_NE(catalogo(), catalogo("ErroriDefault"));
 
-    QTest::mouseClick(w<QPushButton>("cmd_Ripristino"), Qt::LeftButton);
+    Clicca(w<QPushButton>("cmd_Ripristino"));
     EXPECT_EQ(catalogo(), catalogo("ErroriDefault"));
     EXPECT_EQ(g->model()->rowCount(), 11);
     EXPECT_EQ(cella(0, "Descrizione"), "Nessun errore");
@@ -208,7 +184,7 @@ TEST_F(PersonalizzaErroriTest, AFailedRestoreLeavesTheCatalogueAsItWas)
     CartellaProva::esegui(a.stato.DbDataSet,
                           "CREATE TEMP TRIGGER guasto BEFORE INSERT ON Errori "
                           "BEGIN SELECT RAISE(ABORT, 'guasto simulato'); END");
-    QTest::mouseClick(w<QPushButton>("cmd_Ripristino"), Qt::LeftButton);
+    Clicca(w<QPushButton>("cmd_Ripristino"));
     EXPECT_EQ(catalogo(), prima);
     EXPECT_EQ(griglia()->model()->rowCount(), 11);
     EXPECT_EQ(cella(0, "Descrizione"), "Cambiata");
@@ -224,7 +200,7 @@ TEST_F(PersonalizzaErroriTest, AnEditStillOpenIsWrittenOnEveryWayOut)
         const char* nome;
         std::function<void(QDialog*)> chiudi;
     } modi[] = {
-        {"Ok", [](QDialog* d) { QTest::mouseClick(d->findChild<QPushButton*>("Command2"), Qt::LeftButton); }},
+        {"Ok", [](QDialog* d) { Clicca(d->findChild<QPushButton*>("Command2")); }},
         {"Esc", [](QDialog* d) { QTest::keyClick(d, Qt::Key_Escape); }},
         {"chiusura della cornice", [](QDialog* d) { d->close(); }},
     };

@@ -1,6 +1,7 @@
 // The open-position and closed-operation windows: what they show of the engine's tables,
 // the liquidity with its gauge, and the chart-type switch.
 #include "ambiente_portafoglio.h"
+#include "controlli_prova.h"
 #include "frm_operazioni_chiuse.h"
 #include "frm_portafoglio.h"
 #include "grafico.h"
@@ -101,12 +102,7 @@ protected:
         return portafoglio.get();
     }
 
-    template <typename T> T* w(QWidget* f, const char* nome)
-    {
-        T* x = f->findChild<T*>(QLatin1String(nome));
-        EXPECT_TRUE(x) << nome;
-        return x;
-    }
+    template <typename T> T* w(QWidget* f, const char* nome) { return Controllo<T>(f, nome); }
     QString etichetta(QWidget* f, const char* nome) { return w<QLabel>(f, nome)->text(); }
 
     AmbientePortafoglio a;

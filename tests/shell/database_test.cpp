@@ -37,8 +37,8 @@ TEST(DatabaseSpediti, HoldEveryTableAndFieldInOrder)
                            "GP", "GPPercentuale", "Commissioni", "Errore", "PrezzoOttimale"}));
     EXPECT_EQ(Colonne(pf, "Conto"), QStringList({"ID", "Data", "Tipo", "Importo", "Descrizione"}));
     EXPECT_EQ(Colonne(ds, "Errori"), Colonne(ds, "ErroriDefault"));
-    EXPECT_TRUE(VerificaDatabase(c.dataset(), TipoDatabase::Impostazioni).isEmpty());
-    EXPECT_TRUE(VerificaDatabase(c.dataexe(), TipoDatabase::Portafoglio).isEmpty());
+    EXPECT_TRUE(VerificaDatabase(c.dataset(), TipoDatabase::Impostazioni).messaggio.isEmpty());
+    EXPECT_TRUE(VerificaDatabase(c.dataexe(), TipoDatabase::Portafoglio).messaggio.isEmpty());
     for (const char* t : {"Eseguiti", "EseguitiTemp", "EseguitiBackup", "Portafoglio", "OperazioniChiuse", "Conto"})
         EXPECT_EQ(CartellaProva::valore(pf, QString("SELECT count(*) FROM %1").arg(t)).toInt(), 0) << t;
 }
@@ -114,8 +114,9 @@ TEST(VerificaDatabase, RefusesFilesThatAreNotOurs)
         {futuro, TipoDatabase::Portafoglio, "versione più recente"},
     };
     for (const Caso& k : casi) {
-        const QString errore = VerificaDatabase(k.percorso, k.tipo);
-        EXPECT_TRUE(errore.contains(QString::fromUtf8(k.frammento))) << errore.toStdString();
+        const Esito esito = VerificaDatabase(k.percorso, k.tipo);
+        EXPECT_TRUE(esito.rifiutato()) << k.frammento;
+        EXPECT_TRUE(esito.messaggio.contains(QString::fromUtf8(k.frammento))) << esito.messaggio.toStdString();
     }
     EXPECT_FALSE(QFile::exists(c.percorso("manca.gvf")));
 }
@@ -125,11 +126,11 @@ TEST(ApriDatabase, ARefusedFileLeavesTheOpenConnectionAlone)
     CartellaProva c;
     const QString buono = c.nuovoPortafoglio("buono.gvf");
     EsitoApertura primo = ApriDatabase("prova-apertura", buono, TipoDatabase::Portafoglio);
-    ASSERT_TRUE(primo.errore.isEmpty()) << primo.errore.toStdString();
+    ASSERT_TRUE(primo.esito.ok()) << primo.esito.messaggio.toStdString();
     CartellaProva::esegui(primo.db, "INSERT INTO Conto (Tipo) VALUES ('Versamento')");
 
     EsitoApertura secondo = ApriDatabase("prova-apertura", c.dataset(), TipoDatabase::Portafoglio);
-    EXPECT_FALSE(secondo.errore.isEmpty());
+    EXPECT_TRUE(secondo.esito.rifiutato());
     QSqlDatabase db = QSqlDatabase::database("prova-apertura", false);
     EXPECT_TRUE(db.isOpen());
     EXPECT_EQ(db.databaseName(), buono);

@@ -45,7 +45,7 @@ TEST(FileLasciatoDaUnCrash, IsRecoveredAndAccepted)
         const long long prima = LeggiStatoFile(percorso, QLatin1String(k.tabella)).righe;
         ScrittoreUcciso(percorso, k.istruzione);
 
-        EXPECT_EQ(VerificaDatabase(percorso, k.tipo), QString());
+        EXPECT_EQ(VerificaDatabase(percorso, k.tipo).messaggio, QString());
 
         // The killed transaction is gone whole; the journal with it.
         EXPECT_FALSE(QFile::exists(percorso + "-journal"));
@@ -67,10 +67,10 @@ TEST(FileDanneggiato, DamagedDataPagesAreRefusedThoughTheSchemaReads)
         CartellaProva::esegui(db, "COMMIT");
         db.close();
     }
-    ASSERT_EQ(VerificaDatabase(percorso, TipoDatabase::Portafoglio), QString());
+    ASSERT_EQ(VerificaDatabase(percorso, TipoDatabase::Portafoglio).messaggio, QString());
     DanneggiaUltimePagine(percorso);
 
-    const QString errore = VerificaDatabase(percorso, TipoDatabase::Portafoglio);
+    const QString errore = VerificaDatabase(percorso, TipoDatabase::Portafoglio).messaggio;
     EXPECT_EQ(errore, "Il file rotto.gvf è danneggiato e non può essere usato.");
 }
 
@@ -92,10 +92,10 @@ TEST(FileDiSolaLettura, AReadOnlyFileOrFolderIsRefusedByName)
     };
     for (const Caso& k : casi) {
         SCOPED_TRACE(k.percorso.toStdString());
-        EXPECT_EQ(VerificaScrivibile(k.percorso), k.atteso);
-        EXPECT_EQ(VerificaDatabase(k.percorso, TipoDatabase::Portafoglio), k.atteso);
+        EXPECT_EQ(VerificaScrivibile(k.percorso).messaggio, k.atteso);
+        EXPECT_EQ(VerificaDatabase(k.percorso, TipoDatabase::Portafoglio).messaggio, k.atteso);
     }
-    EXPECT_EQ(VerificaScrivibile(c.nuovoPortafoglio("libero.gvf")), QString());
+    EXPECT_EQ(VerificaScrivibile(c.nuovoPortafoglio("libero.gvf")).messaggio, QString());
     QFile::setPermissions(c.percorso("chiusa"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
@@ -103,17 +103,18 @@ TEST(BloccoFile, OneHolderAtATimeAndAStaleLockIsTakenOver)
 {
     CartellaProva c;
     EsitoBlocco primo = BloccaCartellaProgramma(c.cartella());
-    ASSERT_TRUE(primo.blocco) << primo.errore.toStdString();
+    ASSERT_TRUE(primo.blocco) << primo.esito.messaggio.toStdString();
     EXPECT_TRUE(QFile::exists(c.dataset() + ".lock"));
 
     EsitoBlocco secondo = BloccaCartellaProgramma(c.cartella());
     EXPECT_FALSE(secondo.blocco);
-    EXPECT_EQ(secondo.errore, "Brunivox è già in esecuzione.");
+    EXPECT_TRUE(secondo.esito.rifiutato());
+    EXPECT_EQ(secondo.esito.messaggio, "Brunivox è già in esecuzione.");
 
     const QString p = c.nuovoPortafoglio("p.gvf");
     EsitoBlocco portafoglio = BloccaPortafoglio(p);
     ASSERT_TRUE(portafoglio.blocco);
-    EXPECT_EQ(BloccaPortafoglio(p).errore, "Il portafoglio p.gvf è già aperto in un'altra copia di Brunivox.");
+    EXPECT_EQ(BloccaPortafoglio(p).esito.messaggio, "Il portafoglio p.gvf è già aperto in un'altra copia di Brunivox.");
 
     primo.blocco.reset();
     EXPECT_FALSE(QFile::exists(c.dataset() + ".lock"));

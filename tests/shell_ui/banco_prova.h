@@ -6,9 +6,12 @@
 #include "finestra_dati.h"
 #include "mdi_form1.h"
 #include "messaggi_prova.h"
+#include "semina_eseguiti.h"
 #include "tabella_finestre.h"
 
+#include <QDate>
 #include <QDialog>
+#include <QFile>
 #include <QSqlQuery>
 #include <QStringList>
 #include <QTimer>
@@ -16,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 // A data window: its Main writes its name to the shared log.
 class FinestraFinta : public QWidget, public FinestraDati {
@@ -58,7 +62,7 @@ struct BancoProva {
     // `settaggi`: an UPDATE of Settaggi to run before the load step ("" for none).
     explicit BancoProva(const QString& settaggi = QString(), bool carica = true)
     {
-        EXPECT_EQ(ApriImpostazioni(stato, cartella.cartella()), QString());
+        EXPECT_EQ(ApriImpostazioni(stato, cartella.cartella()).messaggio, QString());
         if (!settaggi.isEmpty()) {
             QSqlQuery q(stato.DbDataSet);
             EXPECT_TRUE(q.exec(settaggi)) << settaggi.toStdString();
@@ -117,13 +121,9 @@ struct BancoProva {
     // One trade in the open portfolio.
     void eseguito(const char* data, const char* tipo, const char* cod, int qta, double prezzo)
     {
-        QSqlQuery q(stato.DbPortafoglio);
-        q.prepare(QStringLiteral("INSERT INTO Eseguiti (Data, Tipo, System, Cod, Titolo, Qta, Prezzo, Importo, "
-                                 "Errore, PrezzoOttimale) VALUES (?, ?, 'WEB', ?, ?, ?, ?, ?, 'NE', ?)"));
-        for (const QVariant& v : {QVariant(data), QVariant(tipo), QVariant(cod), QVariant(QString("Titolo ") + cod),
-                                  QVariant(qta), QVariant(prezzo), QVariant(qta * prezzo), QVariant(prezzo)})
-            q.addBindValue(v);
-        EXPECT_TRUE(q.exec());
+        const EsitoSemina semina = SeminaEseguiti(
+            stato.DbPortafoglio, {RigaDiProva(data, tipo, "WEB", cod, QString("Titolo ") + cod, qta, prezzo)});
+        EXPECT_TRUE(semina.esito.ok()) << semina.esito.messaggio.toStdString();
     }
 
     long long righe(QSqlDatabase db, const QString& tabella)
@@ -133,3 +133,33 @@ struct BancoProva {
 
     QVariant valore(QSqlDatabase db, const QString& sql) { return CartellaProva::valore(db, sql); }
 };
+
+// The bytes of a file; empty when it cannot be read.
+inline QByteArray Contenuto(const QString& percorso)
+{
+    QFile f(percorso);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+inline QString ApriUltimo(BancoProva& b)
+{
+    return b.valore(b.stato.DbDataSet, QStringLiteral("SELECT ApriUltimo FROM Settaggi")).toString();
+}
+
+// A closed portfolio file of the test folder holding `trades` buys of ENI, one a day from
+// 1 January 2024; a long `titolo` makes the file larger.
+inline QString PortafoglioCon(BancoProva& b, const QString& nome, int trades,
+                              const QString& titolo = QStringLiteral("Eni"))
+{
+    const QString p = b.cartella.nuovoPortafoglio(nome);
+    QSqlDatabase db = b.cartella.apri(p);
+    std::vector<RigaEseguito> acquisti;
+    for (int i = 0; i < trades; ++i)
+        acquisti.push_back(
+            RigaDiProva(QDate(2024, 1, 1).addDays(i).toString(Qt::ISODate), "Buy", "WEB", "ENI", titolo, 10, 1));
+    const EsitoSemina semina = SeminaEseguiti(db, acquisti);
+    EXPECT_TRUE(semina.esito.ok()) << semina.esito.messaggio.toStdString();
+    // Closed, so that a later check reads the file then on disk, not one replaced meanwhile.
+    db.close();
+    return p;
+}

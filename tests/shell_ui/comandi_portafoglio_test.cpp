@@ -1,4 +1,5 @@
 #include "banco_prova.h"
+#include "semina_eseguiti.h"
 
 #include <QDir>
 #include <QFile>
@@ -6,32 +7,6 @@
 #include <unistd.h>
 
 namespace {
-
-QByteArray Contenuto(const QString& percorso)
-{
-    QFile f(percorso);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-QString ApriUltimo(BancoProva& b)
-{
-    return b.valore(b.stato.DbDataSet, QStringLiteral("SELECT ApriUltimo FROM Settaggi")).toString();
-}
-
-// A portfolio file of the test folder holding `trades` buys.
-QString PortafoglioCon(BancoProva& b, const QString& nome, int trades)
-{
-    const QString p = b.cartella.nuovoPortafoglio(nome);
-    QSqlDatabase db = b.cartella.apri(p);
-    for (int i = 0; i < trades; ++i)
-        CartellaProva::esegui(db, QStringLiteral("INSERT INTO Eseguiti (Data, Tipo, System, Cod, Titolo, Qta, Prezzo, "
-                                                 "Importo, Errore, PrezzoOttimale) "
-                                                 "VALUES ('2024-01-0%1', 'Buy', 'WEB', 'ENI', 'Eni', 10, 1, 10, 'NE', 1)")
-                                      .arg(i + 1));
-    // Closed, so that a later check reads the file then on disk, not one replaced meanwhile.
-    db.close();
-    return p;
-}
 
 void ApriDaDialogo(BancoProva& b, const QString& percorso)
 {
@@ -243,8 +218,7 @@ TEST(ApriUltimoPortafoglio, OpensTheLastFileUnderItsFullPath)
     CartellaProva altrove;
     const QString a = altrove.nuovoPortafoglio("ultimo.gvf");
     QSqlDatabase db = altrove.apri(a);
-    CartellaProva::esegui(db, "INSERT INTO Eseguiti (Data, Tipo, System, Cod, Titolo, Qta, Prezzo, Importo, Errore, "
-                              "PrezzoOttimale) VALUES ('2024-01-02', 'Buy', 'WEB', 'ENI', 'Eni', 10, 1, 10, 'NE', 1)");
+    ASSERT_TRUE(SeminaEseguiti(db, {RigaDiProva("2024-01-02", "Buy", "WEB", "ENI", "Eni", 10, 1)}).esito.ok());
     BancoProva b(QStringLiteral("UPDATE Settaggi SET ApriUltimo = '%1'").arg(a));
     b.registraFinta("frmEseguiti");
     QAction* ultimo = b.finestra->voce("mnu_ApriUltimo");

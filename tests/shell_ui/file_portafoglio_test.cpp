@@ -2,11 +2,14 @@
 #include "contenuto_portafoglio.h"
 #include "file_portafoglio.h"
 #include "impostazioni_vista.h"
+#include "semina_eseguiti.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
+
+#include <vector>
 
 namespace {
 
@@ -58,7 +61,7 @@ TEST(SvuotaPortafoglio, EmptiesTheSixTables)
     for (const char* t : TabellePortafoglio)
         CartellaProva::esegui(db, QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(QLatin1String(t)));
 
-    EXPECT_EQ(SvuotaPortafoglio(db), QString());
+    EXPECT_EQ(SvuotaPortafoglio(db).messaggio, QString());
 
     for (const char* t : TabellePortafoglio)
         EXPECT_EQ(CartellaProva::valore(db, QStringLiteral("SELECT COUNT(*) FROM %1").arg(QLatin1String(t))).toInt(), 0)
@@ -75,7 +78,7 @@ TEST(SvuotaPortafoglio, AFailureEmptiesNothing)
     CartellaProva::esegui(db, "CREATE TRIGGER blocca BEFORE DELETE ON EseguitiTemp "
                               "BEGIN SELECT RAISE(ABORT, 'bloccato'); END");
 
-    const QString errore = SvuotaPortafoglio(db);
+    const QString errore = SvuotaPortafoglio(db).messaggio;
 
     EXPECT_TRUE(errore.contains("EseguitiTemp")) << errore.toStdString();
     for (const char* t : TabellePortafoglio)
@@ -94,9 +97,9 @@ TEST(CopiaFileSicura, CopiesBytesAndReplacesTheTarget)
     Scrivi(a, dati);
     Scrivi(b, "vecchio contenuto");
 
-    EXPECT_EQ(CopiaFileSicura(a, b), QString());
+    EXPECT_EQ(CopiaFileSicura(a, b).messaggio, QString());
     EXPECT_EQ(Leggi(b), dati);
-    EXPECT_EQ(CopiaFileSicura(a, c.percorso("nuovo.gvf")), QString());
+    EXPECT_EQ(CopiaFileSicura(a, c.percorso("nuovo.gvf")).messaggio, QString());
     EXPECT_EQ(Leggi(c.percorso("nuovo.gvf")), dati);
 }
 
@@ -108,13 +111,13 @@ TEST(CopiaFileSicura, AFailureLeavesTheTargetAsItWasAndNoTemporaryFile)
     const QStringList prima = QDir(c.cartella()).entryList(QDir::Files | QDir::Hidden);
 
     SorgenteGuasta guasta(100 * 1024);
-    const QString errore = ScriviFileSicuro(guasta, b);
+    const QString errore = ScriviFileSicuro(guasta, b).messaggio;
     EXPECT_TRUE(errore.contains("disco guasto")) << errore.toStdString();
     EXPECT_EQ(Leggi(b), "contenuto da non perdere");
 
-    EXPECT_FALSE(CopiaFileSicura(c.percorso("manca.gvf"), b).isEmpty());
+    EXPECT_FALSE(CopiaFileSicura(c.percorso("manca.gvf"), b).messaggio.isEmpty());
     EXPECT_EQ(Leggi(b), "contenuto da non perdere");
-    EXPECT_FALSE(CopiaFileSicura(b, c.percorso("manca/b.gvf")).isEmpty());
+    EXPECT_FALSE(CopiaFileSicura(b, c.percorso("manca/b.gvf")).messaggio.isEmpty());
 
     EXPECT_EQ(QDir(c.cartella()).entryList(QDir::Files | QDir::Hidden), prima);
 }
@@ -125,25 +128,35 @@ TEST(ApriUltimo, IsWrittenAsAValueAndReadBack)
     QSqlDatabase db = c.apri(c.dataset());
     EXPECT_EQ(LeggiApriUltimo(db), "0");
     const QString strano = QStringLiteral("/dati/l'anno \"buono\"; DROP TABLE Settaggi.gvf");
-    EXPECT_TRUE(ScriviApriUltimo(db, strano));
+    EXPECT_TRUE(ScriviApriUltimo(db, strano).ok());
     EXPECT_EQ(LeggiApriUltimo(db), strano);
     EXPECT_EQ(CartellaProva::valore(db, "SELECT COUNT(*) FROM Settaggi").toInt(), 1);
     CartellaProva::esegui(db, "UPDATE Settaggi SET ApriUltimo = NULL");
     EXPECT_EQ(LeggiApriUltimo(db), "0");
     EXPECT_EQ(LeggiImpostazioniVista(db)->ApriUltimo, "0");
+
+    // A write the database refuses is told, not taken for done.
+    CartellaProva::esegui(db, "CREATE TRIGGER blocca BEFORE UPDATE ON Settaggi "
+                              "BEGIN SELECT RAISE(ABORT, 'bloccato'); END");
+    const Esito rifiutato = ScriviApriUltimo(db, strano);
+    EXPECT_TRUE(rifiutato.erroreDatabase());
+    EXPECT_TRUE(rifiutato.messaggio.contains("bloccato")) << rifiutato.messaggio.toStdString();
+    EXPECT_EQ(LeggiApriUltimo(db), "0");
 }
 
 TEST(ContenutoPortafoglio, CountsTradesAndClosedOperationsOnlyOnAReadableFile)
 {
     CartellaProva c;
     QSqlDatabase db = c.apri(c.dataexe());
-    EXPECT_EQ(ContaEseguiti(db), 0);
-    CartellaProva::esegui(db, "INSERT INTO Eseguiti (Data) VALUES ('2024-01-02')");
+    EXPECT_EQ(ContaEseguiti(db).righe, std::vector<long long>{0});
+    ASSERT_TRUE(SeminaEseguiti(db, {RigaDiProva("2024-01-02", "Buy", "WEB", "ENI", "Eni", 10, 1)}).esito.ok());
     CartellaProva::esegui(db, "INSERT INTO OperazioniChiuse (Data) VALUES ('2024-01-02')");
     CartellaProva::esegui(db, "INSERT INTO OperazioniChiuse (Data) VALUES ('2024-01-03')");
-    EXPECT_EQ(ContaEseguiti(db), 1);
-    EXPECT_EQ(ContaOperazioniChiuse(db), 2);
+    EXPECT_EQ(ContaEseguiti(db).righe, std::vector<long long>{1});
+    EXPECT_EQ(ContaOperazioniChiuse(db).righe, std::vector<long long>{2});
     db.close();
-    EXPECT_EQ(ContaEseguiti(db), std::nullopt);
-    EXPECT_EQ(ContaOperazioniChiuse(QSqlDatabase()), std::nullopt);
+    const auto chiuso = ContaEseguiti(db);
+    EXPECT_TRUE(chiuso.righe.empty());
+    EXPECT_EQ(chiuso.errore, "Errore del database: il portafoglio non è aperto.");
+    EXPECT_FALSE(ContaOperazioniChiuse(QSqlDatabase()).ok());
 }

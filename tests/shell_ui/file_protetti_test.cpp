@@ -17,33 +17,14 @@
 
 namespace {
 
+// What a writer killed in the middle of its transaction was writing: SQL text, because the
+// killed child runs it on a connection of its own.
 const QString InserisciEseguito = QStringLiteral(
     "INSERT INTO Eseguiti (Data, Tipo, System, Cod, Titolo, Qta, Prezzo, Importo, Errore, PrezzoOttimale) "
     "VALUES ('2024-03-01', 'Buy', 'WEB', 'ENI', printf('%.200c', 'x'), 10, 1, 10, 'NE', 1)");
 
-QByteArray Contenuto(const QString& percorso)
-{
-    QFile f(percorso);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-QString ApriUltimo(BancoProva& b)
-{
-    return b.valore(b.stato.DbDataSet, QStringLiteral("SELECT ApriUltimo FROM Settaggi")).toString();
-}
-
-// A portfolio of the test folder holding `righe` trades, closed.
-QString PortafoglioCon(BancoProva& b, const QString& nome, int righe)
-{
-    const QString p = b.cartella.nuovoPortafoglio(nome);
-    QSqlDatabase db = b.cartella.apri(p);
-    CartellaProva::esegui(db, "BEGIN");
-    for (int i = 0; i < righe; ++i)
-        CartellaProva::esegui(db, InserisciEseguito);
-    CartellaProva::esegui(db, "COMMIT");
-    db.close();
-    return p;
-}
+// Long titles make files of several pages, so that a torn copy would show.
+const QString TitoloLungo(200, QLatin1Char('x'));
 
 // The untitled portfolio open with one trade: what must survive a refused command.
 void ScratchConUnEseguito(BancoProva& b)
@@ -98,7 +79,7 @@ TEST(FileProtetti, OpenRefusesDamagedReadOnlyLockedOrUncomputableFilesAndKeepsTh
         BancoProva b;
         b.registraFinta("frmEseguiti");
         ScratchConUnEseguito(b);
-        const QString p = PortafoglioCon(b, "x.gvf", 300);
+        const QString p = PortafoglioCon(b, "x.gvf", 300, TitoloLungo);
         k.prepara(b, p);
         const QByteArray prima = Contenuto(p);
         const long long righe = LeggiStatoFile(p, "Eseguiti").righe;
@@ -128,7 +109,7 @@ TEST(FileProtetti, AFileLeftByAKilledWriterOpensWithItsLastCommittedTrades)
 {
     BancoProva b;
     b.registraFinta("frmEseguiti");
-    const QString p = PortafoglioCon(b, "crash.gvf", 2);
+    const QString p = PortafoglioCon(b, "crash.gvf", 2, TitoloLungo);
     ScrittoreUcciso(p, InserisciEseguito);
     b.dialoghi.scelte << p;
 
@@ -143,8 +124,8 @@ TEST(FileProtetti, AFileLeftByAKilledWriterOpensWithItsLastCommittedTrades)
 TEST(FileProtetti, EachOpenPortfolioIsLockedUntilAnotherReplacesIt)
 {
     BancoProva b;
-    const QString a = PortafoglioCon(b, "a.gvf", 1);
-    const QString c = PortafoglioCon(b, "c.gvf", 1);
+    const QString a = PortafoglioCon(b, "a.gvf", 1, TitoloLungo);
+    const QString c = PortafoglioCon(b, "c.gvf", 1, TitoloLungo);
     b.dialoghi.scelte << a << c;
     b.menu("mnu_Apri");
     EXPECT_TRUE(QFile::exists(PercorsoBlocco(a)));
@@ -176,7 +157,7 @@ TEST(FileProtetti, SaveAsNeverTargetsAFileOfTheProgramOrOneInUse)
              return p;
          }, "è un file di Brunivox"},
         {"open in another copy", [&altraCopia](BancoProva& b) {
-             const QString p = PortafoglioCon(b, "altrove.gvf", 3);
+             const QString p = PortafoglioCon(b, "altrove.gvf", 3, TitoloLungo);
              altraCopia = BloccaPortafoglio(p).blocco;
              return p;
          }, "è già aperto in un'altra copia di Brunivox"},
@@ -185,7 +166,7 @@ TEST(FileProtetti, SaveAsNeverTargetsAFileOfTheProgramOrOneInUse)
         SCOPED_TRACE(k.nome);
         BancoProva b;
         b.registraFinta("frmEseguiti");
-        const QString aperto = PortafoglioCon(b, "aperto.gvf", 1);
+        const QString aperto = PortafoglioCon(b, "aperto.gvf", 1, TitoloLungo);
         b.dialoghi.scelte << aperto;
         b.menu("mnu_Apri");
         const QString destinazione = k.destinazione(b);
@@ -233,7 +214,7 @@ TEST(FileProtetti, SaveAsAddsTheExtensionAndTheDialogDefaultsToIt)
 TEST(FileProtetti, SaveAsCopiesTheCommittedStateNotTheBytesOfAHalfWrittenFile)
 {
     BancoProva b;
-    const QString a = PortafoglioCon(b, "a.gvf", 2000);
+    const QString a = PortafoglioCon(b, "a.gvf", 2000, TitoloLungo);
     b.dialoghi.scelte << a;
     b.menu("mnu_Apri");
     // Another writer dies in the middle of rewriting every row of the open file: pages of

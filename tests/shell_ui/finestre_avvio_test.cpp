@@ -5,6 +5,7 @@
 #include "avvio_programma.h"
 #include "banco_prova.h"
 #include "barra_orologi.h"
+#include "controlli_prova.h"
 #include "frm_about.h"
 #include "frm_benvenuto.h"
 #include "opzioni_vista.h"
@@ -51,7 +52,7 @@ struct Ambiente {
     PrincipaleProva principale;
     ContestoFinestre contesto{stato, messaggi, dialoghi, principale};
 
-    Ambiente() { EXPECT_EQ(ApriImpostazioni(stato, cartella.cartella()), QString()); }
+    Ambiente() { EXPECT_EQ(ApriImpostazioni(stato, cartella.cartella()).messaggio, QString()); }
 
     void sql(const QString& testo) { CartellaProva::esegui(stato.DbDataSet, testo); }
     QVariant valore(const QString& testo) { return CartellaProva::valore(stato.DbDataSet, testo); }
@@ -63,16 +64,9 @@ struct Ambiente {
     void impostaPassword(const QString& p) { ASSERT_TRUE(ScriviPwd(stato.DbDataSet, CifraPassword(p).value()).ok()); }
 };
 
-template <class T> T* Trova(QWidget* w, const char* nome)
-{
-    T* c = w->findChild<T*>(QLatin1String(nome));
-    EXPECT_NE(c, nullptr) << nome;
-    return c;
-}
-
 void Digita(QWidget* w, const char* nome, const QString& testo)
 {
-    auto* casella = Trova<QLineEdit>(w, nome);
+    auto* casella = Controllo<QLineEdit>(w, nome);
     casella->clear();
     // QTest types ASCII only; other characters come as key events that carry their text.
     for (QChar c : testo) {
@@ -94,7 +88,7 @@ void Muovi(QWidget* w)
     QCoreApplication::sendEvent(w, &e);
 }
 
-void Clicca(QWidget* w)
+void CliccaArea(QWidget* w)
 {
     for (QEvent::Type t : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
         QMouseEvent e(t, QPointF(5, 5), w->mapToGlobal(QPointF(5, 5)), Qt::LeftButton,
@@ -111,8 +105,8 @@ TEST(Presentazione, WithoutPasswordItClosesAtTheFirstTick)
 {
     Ambiente a;
     Presentazione p(a.contesto);
-    EXPECT_EQ(Trova<QLabel>(&p, "Label1")->text(), "Ver 1.02");
-    EXPECT_TRUE(Trova<QWidget>(&p, "Picture1")->isHidden());
+    EXPECT_EQ(Controllo<QLabel>(&p, "Label1")->text(), "Ver 1.02");
+    EXPECT_TRUE(Controllo<QWidget>(&p, "Picture1")->isHidden());
     EXPECT_EQ(p.timer()->interval(), 2000);
     QSignalSpy chiusa(&p, &QDialog::finished);
     p.scatto();
@@ -126,18 +120,18 @@ TEST(Presentazione, WithPasswordOnlyTheExactTextCloses)
     Ambiente a;
     a.impostaPassword("Abc");
     Presentazione p(a.contesto);
-    EXPECT_FALSE(Trova<QWidget>(&p, "Picture1")->isHidden());
-    EXPECT_EQ(Trova<QLabel>(&p, "lab_Pwd")->buddy(), Trova<QLineEdit>(&p, "txt_Pwd"));
+    EXPECT_FALSE(Controllo<QWidget>(&p, "Picture1")->isHidden());
+    EXPECT_EQ(Controllo<QLabel>(&p, "lab_Pwd")->buddy(), Controllo<QLineEdit>(&p, "txt_Pwd"));
     QSignalSpy chiusa(&p, &QDialog::finished);
     for (const QString& sbagliata : {QString(""), QString("abc"), QString("Abc "), QString("ABC")}) {
         Digita(&p, "txt_Pwd", sbagliata);
         p.scatto();
-        Trova<QPushButton>(&p, "Command1")->click();
+        Controllo<QPushButton>(&p, "Command1")->click();
         EXPECT_EQ(chiusa.size(), 0) << sbagliata.toStdString();
     }
     EXPECT_TRUE(a.messaggi.mostrati.isEmpty());
     Digita(&p, "txt_Pwd", "Abc");
-    Trova<QPushButton>(&p, "Command1")->click();
+    Controllo<QPushButton>(&p, "Command1")->click();
     ASSERT_EQ(chiusa.size(), 1);
     EXPECT_EQ(chiusa.first().first().toInt(), QDialog::Accepted);
 }
@@ -175,22 +169,22 @@ TEST(Presentazione, APasswordThatCannotBeReadLetsNobodyIn)
     a.sql("DELETE FROM Settaggi");
     {
         Presentazione p(a.contesto);
-        EXPECT_FALSE(Trova<QWidget>(&p, "Picture1")->isHidden());
+        EXPECT_FALSE(Controllo<QWidget>(&p, "Picture1")->isHidden());
         ASSERT_EQ(a.messaggi.mostrati.size(), 1);
         EXPECT_TRUE(a.messaggi.mostrati.first().testo.startsWith("Impossibile leggere la password"));
         QSignalSpy chiusa(&p, &QDialog::finished);
         for (const QString& testo : {QString(""), QString("0")}) {
             Digita(&p, "txt_Pwd", testo);
             p.scatto();
-            Trova<QPushButton>(&p, "Command1")->click();
+            Controllo<QPushButton>(&p, "Command1")->click();
         }
         EXPECT_EQ(chiusa.size(), 0);
     }
     {
         Pwd d(a.contesto);
         EXPECT_EQ(a.messaggi.mostrati.size(), 2);
-        EXPECT_FALSE(Trova<QPushButton>(&d, "Command1")->isEnabled());
-        EXPECT_TRUE(Trova<QPushButton>(&d, "com_Annulla")->isEnabled());
+        EXPECT_FALSE(Controllo<QPushButton>(&d, "Command1")->isEnabled());
+        EXPECT_TRUE(Controllo<QPushButton>(&d, "com_Annulla")->isEnabled());
     }
 }
 
@@ -202,24 +196,24 @@ TEST(Pwd, NewPasswordModeStoresTheTextWhenBothBoxesAgree)
     {
         Pwd d(a.contesto);
         EXPECT_EQ(d.windowTitle(), "Inserimento nuova pasword");
-        EXPECT_EQ(Trova<QLabel>(&d, "lab_1")->text(), "Password");
-        EXPECT_EQ(Trova<QLabel>(&d, "lab_2")->text(), "Conferma Password");
-        EXPECT_TRUE(Trova<QLineEdit>(&d, "txt_3")->isHidden());
-        EXPECT_FALSE(Trova<QLineEdit>(&d, "txt_2")->isHidden());
+        EXPECT_EQ(Controllo<QLabel>(&d, "lab_1")->text(), "Password");
+        EXPECT_EQ(Controllo<QLabel>(&d, "lab_2")->text(), "Conferma Password");
+        EXPECT_TRUE(Controllo<QLineEdit>(&d, "txt_3")->isHidden());
+        EXPECT_FALSE(Controllo<QLineEdit>(&d, "txt_2")->isHidden());
         EXPECT_EQ(d.barraStato()->currentMessage(), "inserire la password ");
         for (const char* nome : {"txt_1", "txt_2", "txt_3"})
-            EXPECT_EQ(Trova<QLineEdit>(&d, nome)->echoMode(), QLineEdit::Password);
+            EXPECT_EQ(Controllo<QLineEdit>(&d, nome)->echoMode(), QLineEdit::Password);
 
         Digita(&d, "txt_1", "Abc");
         Digita(&d, "txt_2", "Abd");
         QSignalSpy chiusa(&d, &QDialog::finished);
-        Trova<QPushButton>(&d, "Command1")->click();
+        Controllo<QPushButton>(&d, "Command1")->click();
         EXPECT_EQ(d.barraStato()->currentMessage(), "Password non corretta");
         EXPECT_EQ(chiusa.size(), 0);
         EXPECT_EQ(a.password(), "0");
 
         Digita(&d, "txt_2", "Abc");
-        Trova<QPushButton>(&d, "Command1")->click();
+        Controllo<QPushButton>(&d, "Command1")->click();
         EXPECT_EQ(chiusa.size(), 1);
     }
     EXPECT_EQ(a.password(), "Abc");
@@ -232,30 +226,30 @@ TEST(Pwd, ChangeAndRemove)
     {
         Pwd d(a.contesto);
         EXPECT_EQ(d.windowTitle(), "Modifica pasword");
-        EXPECT_EQ(Trova<QLabel>(&d, "lab_1")->text(), "Password Corrente");
-        EXPECT_TRUE(Trova<QLineEdit>(&d, "txt_2")->isHidden());
-        EXPECT_TRUE(Trova<QLineEdit>(&d, "txt_3")->isHidden());
+        EXPECT_EQ(Controllo<QLabel>(&d, "lab_1")->text(), "Password Corrente");
+        EXPECT_TRUE(Controllo<QLineEdit>(&d, "txt_2")->isHidden());
+        EXPECT_TRUE(Controllo<QLineEdit>(&d, "txt_3")->isHidden());
         EXPECT_EQ(d.barraStato()->currentMessage(), "inserire la password ");
         // OK before the current password is typed is refused.
-        Trova<QPushButton>(&d, "Command1")->click();
+        Controllo<QPushButton>(&d, "Command1")->click();
         EXPECT_EQ(d.barraStato()->currentMessage(), "Password non corretta");
 
         Digita(&d, "txt_1", "abc");
-        EXPECT_TRUE(Trova<QLineEdit>(&d, "txt_1")->isEnabled());
+        EXPECT_TRUE(Controllo<QLineEdit>(&d, "txt_1")->isEnabled());
         Digita(&d, "txt_1", "Abc");
-        EXPECT_FALSE(Trova<QLineEdit>(&d, "txt_1")->isEnabled());
+        EXPECT_FALSE(Controllo<QLineEdit>(&d, "txt_1")->isEnabled());
         EXPECT_EQ(d.barraStato()->currentMessage(), "Inserire nuova password");
-        EXPECT_EQ(Trova<QLabel>(&d, "lab_2")->text(), "Nuova Password");
-        EXPECT_EQ(Trova<QLabel>(&d, "lab_3")->text(), "Conferma password");
-        EXPECT_FALSE(Trova<QLineEdit>(&d, "txt_2")->isHidden());
-        EXPECT_FALSE(Trova<QLineEdit>(&d, "txt_3")->isHidden());
+        EXPECT_EQ(Controllo<QLabel>(&d, "lab_2")->text(), "Nuova Password");
+        EXPECT_EQ(Controllo<QLabel>(&d, "lab_3")->text(), "Conferma password");
+        EXPECT_FALSE(Controllo<QLineEdit>(&d, "txt_2")->isHidden());
+        EXPECT_FALSE(Controllo<QLineEdit>(&d, "txt_3")->isHidden());
         Digita(&d, "txt_2", "Nuova 1");
         Digita(&d, "txt_3", "Nuova 2");
-        Trova<QPushButton>(&d, "Command1")->click();
+        Controllo<QPushButton>(&d, "Command1")->click();
         EXPECT_EQ(d.barraStato()->currentMessage(), "Password non corretta");
         EXPECT_EQ(a.password(), "Abc");
         Digita(&d, "txt_3", "Nuova 1");
-        Trova<QPushButton>(&d, "Command1")->click();
+        Controllo<QPushButton>(&d, "Command1")->click();
     }
     EXPECT_EQ(a.password(), "Nuova 1");
 
@@ -263,7 +257,7 @@ TEST(Pwd, ChangeAndRemove)
         // Empty new boxes remove the password.
         Pwd d(a.contesto);
         Digita(&d, "txt_1", "Nuova 1");
-        Trova<QPushButton>(&d, "Command1")->click();
+        Controllo<QPushButton>(&d, "Command1")->click();
     }
     EXPECT_EQ(a.password(), "0");
 
@@ -273,7 +267,7 @@ TEST(Pwd, ChangeAndRemove)
         Pwd d(a.contesto);
         Digita(&d, "txt_1", "X");
         Digita(&d, "txt_2", "X");
-        Trova<QPushButton>(&d, "com_Annulla")->click();
+        Controllo<QPushButton>(&d, "com_Annulla")->click();
         EXPECT_EQ(a.valore("SELECT Pwd FROM Settaggi"), prima);
     }
 }
@@ -284,14 +278,14 @@ TEST(Pwd, AnEmptyPasswordAndTheTextZero)
     {
         // Two empty boxes agree: the empty password is stored (two characters).
         Pwd d(a.contesto);
-        Trova<QPushButton>(&d, "Command1")->click();
+        Controllo<QPushButton>(&d, "Command1")->click();
     }
     EXPECT_EQ(a.valore("SELECT Pwd FROM Settaggi").toString().size(), 2);
     EXPECT_EQ(a.password(), "");
     {
         // The splash then shows its panel and closes at its first tick with the box left empty.
         Presentazione p(a.contesto);
-        EXPECT_FALSE(Trova<QWidget>(&p, "Picture1")->isHidden());
+        EXPECT_FALSE(Controllo<QWidget>(&p, "Picture1")->isHidden());
         QSignalSpy chiusa(&p, &QDialog::finished);
         p.scatto();
         EXPECT_EQ(chiusa.size(), 1);
@@ -304,16 +298,16 @@ TEST(Pwd, AnEmptyPasswordAndTheTextZero)
         Pwd d(a.contesto);
         EXPECT_EQ(d.windowTitle(), "Inserimento nuova pasword");
         Digita(&d, "txt_1", "0");
-        EXPECT_EQ(Trova<QLabel>(&d, "lab_2")->text(), "Nuova Password");
-        EXPECT_FALSE(Trova<QLineEdit>(&d, "txt_1")->isEnabled());
-        EXPECT_FALSE(Trova<QLineEdit>(&d, "txt_3")->isHidden());
+        EXPECT_EQ(Controllo<QLabel>(&d, "lab_2")->text(), "Nuova Password");
+        EXPECT_FALSE(Controllo<QLineEdit>(&d, "txt_1")->isEnabled());
+        EXPECT_FALSE(Controllo<QLineEdit>(&d, "txt_3")->isHidden());
         Digita(&d, "txt_2", "1");
         Digita(&d, "txt_3", "1");
-        Trova<QPushButton>(&d, "Command1")->click();
+        Controllo<QPushButton>(&d, "Command1")->click();
         EXPECT_EQ(d.barraStato()->currentMessage(), "Password non corretta");
         Digita(&d, "txt_2", "0");
         QSignalSpy chiusa(&d, &QDialog::finished);
-        Trova<QPushButton>(&d, "Command1")->click();
+        Controllo<QPushButton>(&d, "Command1")->click();
         EXPECT_EQ(chiusa.size(), 1);
     }
     EXPECT_EQ(a.password(), "0");
@@ -326,7 +320,7 @@ TEST(Pwd, ACharacterOutsideLatin1IsRefused)
     Digita(&d, "txt_1", "costa 5€");
     Digita(&d, "txt_2", "costa 5€");
     QSignalSpy chiusa(&d, &QDialog::finished);
-    Trova<QPushButton>(&d, "Command1")->click();
+    Controllo<QPushButton>(&d, "Command1")->click();
     EXPECT_EQ(chiusa.size(), 0);
     ASSERT_EQ(a.messaggi.mostrati.size(), 1);
     EXPECT_TRUE(a.messaggi.mostrati.first().testo.contains("€"));
@@ -335,7 +329,7 @@ TEST(Pwd, ACharacterOutsideLatin1IsRefused)
     // Latin-1 letters are fine.
     Digita(&d, "txt_1", "perché");
     Digita(&d, "txt_2", "perché");
-    Trova<QPushButton>(&d, "Command1")->click();
+    Controllo<QPushButton>(&d, "Command1")->click();
     EXPECT_EQ(chiusa.size(), 1);
     EXPECT_EQ(a.password(), "perché");
 }
@@ -355,15 +349,15 @@ TEST(Tip, ShowsOneOfTheFirst120Tips)
     primi = primi.mid(0, 120);
 
     Tip t(a.contesto);
-    EXPECT_EQ(Trova<QLabel>(&t, "Label1")->text(), "Regole auree dei grandi ....");
-    EXPECT_EQ(Trova<QPushButton>(&t, "Command1")->text(), "next tip");
-    EXPECT_EQ(Trova<QPushButton>(&t, "Command2")->text(), "Chiudi");
-    EXPECT_EQ(Trova<QCheckBox>(&t, "chk_Tip")->text(), "Visualizza gli insegnamenti all'avvio");
-    EXPECT_TRUE(Trova<QCheckBox>(&t, "chk_Tip")->isChecked());
-    auto* testo = Trova<QPlainTextEdit>(&t, "txt_Tip");
+    EXPECT_EQ(Controllo<QLabel>(&t, "Label1")->text(), "Regole auree dei grandi ....");
+    EXPECT_EQ(Controllo<QPushButton>(&t, "Command1")->text(), "next tip");
+    EXPECT_EQ(Controllo<QPushButton>(&t, "Command2")->text(), "Chiudi");
+    EXPECT_EQ(Controllo<QCheckBox>(&t, "chk_Tip")->text(), "Visualizza gli insegnamenti all'avvio");
+    EXPECT_TRUE(Controllo<QCheckBox>(&t, "chk_Tip")->isChecked());
+    auto* testo = Controllo<QPlainTextEdit>(&t, "txt_Tip");
     QSet<QString> visti;
     for (int i = 0; i < 400; ++i) {
-        Trova<QPushButton>(&t, "Command1")->click();
+        Controllo<QPushButton>(&t, "Command1")->click();
         ASSERT_TRUE(primi.contains(testo->toPlainText())) << testo->toPlainText().toStdString();
         visti.insert(testo->toPlainText());
     }
@@ -376,16 +370,16 @@ TEST(Tip, WithFewerTipsEveryDrawShowsOne)
     a.sql("DELETE FROM Consiglio");
     a.sql("INSERT INTO Consiglio VALUES ('primo'), ('secondo'), ('terzo')");
     Tip t(a.contesto);
-    auto* testo = Trova<QPlainTextEdit>(&t, "txt_Tip");
+    auto* testo = Controllo<QPlainTextEdit>(&t, "txt_Tip");
     QSet<QString> visti;
     for (int i = 0; i < 60; ++i) {
-        Trova<QPushButton>(&t, "Command1")->click();
+        Controllo<QPushButton>(&t, "Command1")->click();
         visti.insert(testo->toPlainText());
     }
     EXPECT_EQ(visti, (QSet<QString>{"primo", "secondo", "terzo"}));
 
     a.sql("DELETE FROM Consiglio");
-    Trova<QPushButton>(&t, "Command1")->click();
+    Controllo<QPushButton>(&t, "Command1")->click();
     EXPECT_EQ(testo->toPlainText(), "");
 }
 
@@ -394,7 +388,7 @@ TEST(Tip, TipsThatCannotBeReadAreTold)
     Ambiente a;
     a.sql("DROP TABLE Consiglio");
     Tip t(a.contesto);
-    EXPECT_EQ(Trova<QPlainTextEdit>(&t, "txt_Tip")->toPlainText(), "");
+    EXPECT_EQ(Controllo<QPlainTextEdit>(&t, "txt_Tip")->toPlainText(), "");
     ASSERT_EQ(a.messaggi.mostrati.size(), 1);
     EXPECT_TRUE(a.messaggi.mostrati.first().testo.startsWith("Impossibile leggere i consigli"));
 }
@@ -412,9 +406,9 @@ TEST(Tip, ChiudiOnlySwitchesTheTipsOff)
         a.sql(QStringLiteral("UPDATE Settaggi SET Tip = %1").arg(k.primaTip));
         a.stato.PrimaAttivazione = true;
         Tip t(a.contesto);
-        Trova<QCheckBox>(&t, "chk_Tip")->setChecked(k.spuntata);
+        Controllo<QCheckBox>(&t, "chk_Tip")->setChecked(k.spuntata);
         QSignalSpy chiusa(&t, &QDialog::finished);
-        Trova<QPushButton>(&t, "Command2")->click();
+        Controllo<QPushButton>(&t, "Command2")->click();
         EXPECT_EQ(chiusa.size(), 1);
         EXPECT_FALSE(a.stato.PrimaAttivazione);
         EXPECT_EQ(a.valore("SELECT Tip FROM Settaggi").toInt(), k.dopoTip);
@@ -429,12 +423,12 @@ TEST(frmBenvenuto, HoverShowsTheBorderAndTheHint)
     frmBenvenuto w(a.contesto);
     w.show();
     EXPECT_EQ(w.windowTitle(), "Benvenuti in Brunivox");
-    EXPECT_EQ(Trova<QLabel>(&w, "Label1")->text(), "Mostra questa schermata di benvenuto all'avvio");
-    EXPECT_EQ(Trova<QLabel>(&w, "Label1")->buddy(), Trova<QCheckBox>(&w, "Check1"));
-    EXPECT_TRUE(Trova<QCheckBox>(&w, "Check1")->isChecked());
-    auto* hint = Trova<QLabel>(&w, "Label2");
+    EXPECT_EQ(Controllo<QLabel>(&w, "Label1")->text(), "Mostra questa schermata di benvenuto all'avvio");
+    EXPECT_EQ(Controllo<QLabel>(&w, "Label1")->buddy(), Controllo<QCheckBox>(&w, "Check1"));
+    EXPECT_TRUE(Controllo<QCheckBox>(&w, "Check1")->isChecked());
+    auto* hint = Controllo<QLabel>(&w, "Label2");
     EXPECT_EQ(hint->text(), "");
-    QLabel* aree[] = {Trova<QLabel>(&w, "Image1"), Trova<QLabel>(&w, "Image2"), Trova<QLabel>(&w, "Image3")};
+    QLabel* aree[] = {Controllo<QLabel>(&w, "Image1"), Controllo<QLabel>(&w, "Image2"), Controllo<QLabel>(&w, "Image3")};
     const char* hints[] = {"Apre nuovo protafoglio", "Apre la finestra di dialogo: apri portafoglio",
                            "Apre: 0 l'ultimo portafoglio modificato"};
     for (int i : {1, 0, 2}) {
@@ -444,7 +438,7 @@ TEST(frmBenvenuto, HoverShowsTheBorderAndTheHint)
             EXPECT_EQ(aree[j]->frameShape(), j == i ? QFrame::Box : QFrame::NoFrame) << j;
         EXPECT_EQ(hint->text(), hints[i]);
     }
-    Muovi(Trova<QWidget>(&w, "Picture1"));
+    Muovi(Controllo<QWidget>(&w, "Picture1"));
     for (QLabel* area : aree)
         EXPECT_EQ(area->frameShape(), QFrame::NoFrame);
     EXPECT_EQ(hint->text(), "");
@@ -452,8 +446,8 @@ TEST(frmBenvenuto, HoverShowsTheBorderAndTheHint)
     a.sql("UPDATE Settaggi SET ApriUltimo = '/home/io/prova.gvf'");
     frmBenvenuto w2(a.contesto);
     w2.show();
-    Muovi(Trova<QLabel>(&w2, "Image3"));
-    EXPECT_EQ(Trova<QLabel>(&w2, "Label2")->text(), "Apre: /home/io/prova.gvf l'ultimo portafoglio modificato");
+    Muovi(Controllo<QLabel>(&w2, "Image3"));
+    EXPECT_EQ(Controllo<QLabel>(&w2, "Label2")->text(), "Apre: /home/io/prova.gvf l'ultimo portafoglio modificato");
 }
 
 TEST(frmBenvenuto, AClickChoosesAndEveryWayOutEndsTheStart)
@@ -476,9 +470,9 @@ TEST(frmBenvenuto, AClickChoosesAndEveryWayOutEndsTheStart)
         a.stato.PrimaAttivazione = true;
         frmBenvenuto w(a.contesto);
         w.show();
-        Trova<QCheckBox>(&w, "Check1")->setChecked(k.spuntata);
+        Controllo<QCheckBox>(&w, "Check1")->setChecked(k.spuntata);
         if (k.area)
-            Clicca(Trova<QLabel>(&w, k.area));
+            CliccaArea(Controllo<QLabel>(&w, k.area));
         else
             w.close();
         EXPECT_FALSE(w.isVisible());
@@ -510,12 +504,12 @@ TEST(OpzioniVista, CaptionsAndBoxesFromTheSettings)
     };
     for (const auto& c : caselle) {
         SCOPED_TRACE(c.nome);
-        EXPECT_EQ(Trova<QCheckBox>(&d, c.nome)->text(), c.testo);
-        EXPECT_EQ(Trova<QCheckBox>(&d, c.nome)->isChecked(), c.spuntata);
+        EXPECT_EQ(Controllo<QCheckBox>(&d, c.nome)->text(), c.testo);
+        EXPECT_EQ(Controllo<QCheckBox>(&d, c.nome)->isChecked(), c.spuntata);
     }
-    EXPECT_EQ(Trova<QPushButton>(&d, "cmd_Applica")->text(), "Applica");
-    EXPECT_EQ(Trova<QPushButton>(&d, "cmd_Ok")->text(), "OK");
-    EXPECT_EQ(Trova<QPushButton>(&d, "cmd_Annulla")->text(), "Annulla");
+    EXPECT_EQ(Controllo<QPushButton>(&d, "cmd_Applica")->text(), "Applica");
+    EXPECT_EQ(Controllo<QPushButton>(&d, "cmd_Ok")->text(), "OK");
+    EXPECT_EQ(Controllo<QPushButton>(&d, "cmd_Annulla")->text(), "Annulla");
 }
 
 TEST(OpzioniVista, SettingsThatCannotBeReadAreNotOverwritten)
@@ -524,8 +518,8 @@ TEST(OpzioniVista, SettingsThatCannotBeReadAreNotOverwritten)
     a.sql("DELETE FROM Settaggi");
     OpzioniVista d(a.contesto);
     ASSERT_EQ(a.messaggi.mostrati.size(), 1);
-    EXPECT_FALSE(Trova<QPushButton>(&d, "cmd_Ok")->isEnabled());
-    EXPECT_TRUE(Trova<QPushButton>(&d, "cmd_Applica")->isEnabled());
+    EXPECT_FALSE(Controllo<QPushButton>(&d, "cmd_Ok")->isEnabled());
+    EXPECT_TRUE(Controllo<QPushButton>(&d, "cmd_Applica")->isEnabled());
 }
 
 TEST(OpzioniVista, ClickRulesRunOnlyWhenAValueChanges)
@@ -547,8 +541,8 @@ TEST(OpzioniVista, ClickRulesRunOnlyWhenAValueChanges)
         Ambiente a;
         a.sql(QStringLiteral("UPDATE Settaggi SET ") + k.settaggi);
         OpzioniVista d(a.contesto);
-        auto* icone = Trova<QCheckBox>(&d, "chk_Icone32");
-        auto* nomi = Trova<QCheckBox>(&d, "chk_IconeName");
+        auto* icone = Controllo<QCheckBox>(&d, "chk_Icone32");
+        auto* nomi = Controllo<QCheckBox>(&d, "chk_IconeName");
         EXPECT_EQ(icone->isEnabled(), k.icone32Disponibile);
         EXPECT_EQ(nomi->isEnabled(), k.nomiDisponibile);
     }
@@ -556,9 +550,9 @@ TEST(OpzioniVista, ClickRulesRunOnlyWhenAValueChanges)
     Ambiente a;
     a.sql("UPDATE Settaggi SET Menu = 1, Icone32 = 1, IconeName = 1");
     OpzioniVista d(a.contesto);
-    auto* menu = Trova<QCheckBox>(&d, "chk_Menu");
-    auto* icone = Trova<QCheckBox>(&d, "chk_Icone32");
-    auto* nomi = Trova<QCheckBox>(&d, "chk_IconeName");
+    auto* menu = Controllo<QCheckBox>(&d, "chk_Menu");
+    auto* icone = Controllo<QCheckBox>(&d, "chk_Icone32");
+    auto* nomi = Controllo<QCheckBox>(&d, "chk_IconeName");
     icone->click();
     EXPECT_FALSE(nomi->isEnabled());
     EXPECT_TRUE(nomi->isChecked()); // unavailable, keeps its value
@@ -581,23 +575,23 @@ TEST(OpzioniVista, ApplyThenCancelStoresNothingAndOkStoresTheSixFlags)
     const QString flag = "SELECT Tip || Benvenuto || Clock || Menu || Icone32 || IconeName FROM Settaggi";
     {
         OpzioniVista d(a.contesto);
-        Trova<QCheckBox>(&d, "chk_Clock")->click();
-        Trova<QCheckBox>(&d, "chk_IconeName")->click();
-        Trova<QPushButton>(&d, "cmd_Applica")->click();
+        Controllo<QCheckBox>(&d, "chk_Clock")->click();
+        Controllo<QCheckBox>(&d, "chk_IconeName")->click();
+        Controllo<QPushButton>(&d, "cmd_Applica")->click();
         EXPECT_EQ(a.principale.chiamate, (QStringList{"Toolbar1 1", "Toolbar3 0", "ToolbarMenu 1 0"}));
-        Trova<QPushButton>(&d, "cmd_Annulla")->click();
+        Controllo<QPushButton>(&d, "cmd_Annulla")->click();
     }
     EXPECT_EQ(a.valore(flag).toString(), "111111");
 
     a.principale.chiamate.clear();
     {
         OpzioniVista d(a.contesto);
-        Trova<QCheckBox>(&d, "chk_Tip")->click();
-        Trova<QCheckBox>(&d, "chk_Benvenuto")->click();
-        Trova<QCheckBox>(&d, "chk_Icone32")->click(); // IconeName turns unavailable, still ticked
-        Trova<QCheckBox>(&d, "chk_Menu")->click();
+        Controllo<QCheckBox>(&d, "chk_Tip")->click();
+        Controllo<QCheckBox>(&d, "chk_Benvenuto")->click();
+        Controllo<QCheckBox>(&d, "chk_Icone32")->click(); // IconeName turns unavailable, still ticked
+        Controllo<QCheckBox>(&d, "chk_Menu")->click();
         QSignalSpy chiusa(&d, &QDialog::finished);
-        Trova<QPushButton>(&d, "cmd_Ok")->click();
+        Controllo<QPushButton>(&d, "cmd_Ok")->click();
         EXPECT_EQ(chiusa.size(), 1);
         EXPECT_EQ(a.principale.chiamate, (QStringList{"Toolbar1 0", "Toolbar3 1", "ToolbarMenu 0 1"}));
     }
@@ -610,15 +604,15 @@ TEST(OpzioniVista, TheMainWindowFollowsTheOptions)
     BancoProva b(QStringLiteral("UPDATE Settaggi SET Clock = 1, Menu = 1, Icone32 = 1, IconeName = 1"));
     b.finestra->show();
     OpzioniVista d(b.finestra->contesto());
-    Trova<QCheckBox>(&d, "chk_Clock")->click();
-    Trova<QCheckBox>(&d, "chk_Icone32")->click();
-    Trova<QPushButton>(&d, "cmd_Applica")->click();
+    Controllo<QCheckBox>(&d, "chk_Clock")->click();
+    Controllo<QCheckBox>(&d, "chk_Icone32")->click();
+    Controllo<QPushButton>(&d, "cmd_Applica")->click();
     EXPECT_FALSE(b.finestra->toolbar3()->isVisible());
     EXPECT_TRUE(b.finestra->toolbar1()->isVisible());
     EXPECT_EQ(b.finestra->toolbar1()->iconSize(), QSize(16, 16));
     EXPECT_EQ(b.finestra->pulsante(1)->text(), "");
-    Trova<QCheckBox>(&d, "chk_Menu")->click();
-    Trova<QPushButton>(&d, "cmd_Applica")->click();
+    Controllo<QCheckBox>(&d, "chk_Menu")->click();
+    Controllo<QPushButton>(&d, "cmd_Applica")->click();
     EXPECT_FALSE(b.finestra->toolbar1()->isVisible());
 }
 
@@ -630,9 +624,9 @@ TEST(FrmAbout, CreditsStandOnBlackOneUnderTheOtherAndFade)
     FrmAbout w(a.contesto);
     EXPECT_EQ(w.windowTitle(), "About Brunivox");
     EXPECT_EQ(w.palette().color(QPalette::Window), QColor(Qt::black));
-    EXPECT_EQ(Trova<QPushButton>(&w, "cmd_SystemInfo")->text(), "System Info..");
-    EXPECT_FALSE(Trova<QLabel>(&w, "Label1")->text().isEmpty());
-    auto* shape = Trova<QWidget>(&w, "Shape1");
+    EXPECT_EQ(Controllo<QPushButton>(&w, "cmd_SystemInfo")->text(), "System Info..");
+    EXPECT_FALSE(Controllo<QLabel>(&w, "Label1")->text().isEmpty());
+    auto* shape = Controllo<QWidget>(&w, "Shape1");
     EXPECT_EQ(shape->height(), FrmAbout::AltezzaCrediti / 15);
     EXPECT_EQ(shape->y(), 0);
     for (int i = 0; i <= FrmAbout::N; ++i) {
@@ -676,12 +670,12 @@ TEST(FrmAbout, SystemInfoWithoutToolSaysSo)
     Ambiente a;
     QFile::remove(FileRegistro());
     FrmAbout w(a.contesto);
-    Trova<QPushButton>(&w, "cmd_SystemInfo")->click();
+    Controllo<QPushButton>(&w, "cmd_SystemInfo")->click();
     ASSERT_EQ(a.messaggi.mostrati.size(), 1);
     EXPECT_EQ(a.messaggi.mostrati.first().testo, "System Information Is Unavailable At This Time");
     EXPECT_EQ(a.messaggi.mostrati.first().pulsanti, Messaggi::Pulsanti::Ok);
     QSignalSpy chiusa(&w, &QDialog::finished);
-    Trova<QPushButton>(&w, "cmd_Ok")->click();
+    Controllo<QPushButton>(&w, "cmd_Ok")->click();
     EXPECT_EQ(chiusa.size(), 1);
 }
 

@@ -1,0 +1,20 @@
+#include "settaggi_statistiche.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+SettaggiStatistiche LeggiSettaggiStatistiche(const QSqlDatabase& dataset)
+{
+    SettaggiStatistiche s;
+    QSqlQuery q(dataset);
+    if (!q.exec(QStringLiteral("SELECT CapitalGain, SLMM FROM Settaggi ORDER BY rowid LIMIT 1"))) {
+        s.errore = QStringLiteral("Errore del database: ") + q.lastError().text();
+        return s;
+    }
+    if (q.next()) {
+        s.CapitalGain = q.value(0).toDouble();
+        s.SLMM = q.value(1).toDouble();
+    }
+    return s;
+}

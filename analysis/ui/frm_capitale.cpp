@@ -1,0 +1,144 @@
+#include "frm_capitale.h"
+
+#include "figure_statistiche.h"
+#include "grafico.h"
+#include "picture_box.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+
+#include <algorithm>
+
+using namespace statistiche;
+
+namespace {
+
+constexpr int AltezzaTesto = 330; // twips of a heading text
+constexpr int AltezzaScelta = 400;
+
+constexpr FinestraStatistica::Opzione Barre{0, "Barre"};
+
+QLineEdit* Intestazione(QWidget* genitore, const char* nome, const QString& testo)
+{
+    auto* t = Crea<QLineEdit>(genitore, nome);
+    t->setText(testo);
+    t->setReadOnly(true);
+    t->setFrame(false);
+    t->setFocusPolicy(Qt::NoFocus);
+    return t;
+}
+
+// One value per row, in column 1.
+std::vector<std::vector<std::optional<double>>> Colonna(const std::vector<double>& valori)
+{
+    std::vector<std::vector<std::optional<double>>> tabella;
+    tabella.reserve(valori.size());
+    for (double v : valori)
+        tabella.push_back({v});
+    return tabella;
+}
+
+// The chart's height under the Part's rule, kept between the heading and the switch.
+void Disponi(QWidget* grafico, QWidget* scelta, int top, int altezzaRegola, bool applica, int topScelta, int larghezza,
+             int altezzaInterna)
+{
+    const int sceltaTop = std::min(topScelta, altezzaInterna - AltezzaScelta);
+    const int altezza = applica ? std::min(altezzaRegola, sceltaTop - top) : grafico->height() * TwipsPerPixel;
+    grafico->setGeometry(0, Pixel(top), Pixel(larghezza), Pixel(std::max(0, altezza)));
+    scelta->setGeometry(0, Pixel(sceltaTop), Pixel(larghezza), Pixel(AltezzaScelta));
+}
+
+} // namespace
+
+frmCapitale::frmCapitale(ContestoFinestre& contesto, QWidget* parent)
+    : FinestraStatistica(contesto, "frmCapitale", QStringLiteral("Grafico del capitale"), parent)
+{
+    Text1_ = Intestazione(this, "Text1", QStringLiteral("Capitale / operazioni"));
+    msc_Capitale_ = Crea<Grafico>(this, "msc_Capitale");
+    msc_Capitale_->setTitolo(QStringLiteral("Curva cumulativa del capitale"));
+    CostruisciScelta({Barre, {2, "Area"}, {3, "Area 3D"}, {4, "Linee 3D"}, {5, "Linee"}, {6, "Barre 3D"}}, 5,
+                     {msc_Capitale_});
+    resize(sizeHint());
+    Carica(true);
+}
+
+QSize frmCapitale::sizeHint() const
+{
+    return {Pixel(9000), Pixel(6000)};
+}
+
+void frmCapitale::Main()
+{
+    const StatoApplicazione& stato = contesto_.stato;
+    if (!stato.portafoglioAperto())
+        return;
+    const auto calcolo = FigureCapitaleDa(stato.DbPortafoglio);
+    if (!calcolo.ok()) {
+        MostraErrore(calcolo.errore);
+        return;
+    }
+    msc_Capitale_->setChartData(Colonna(calcolo.figure));
+    NumeraRighe(msc_Capitale_);
+}
+
+void frmCapitale::Form_Resize()
+{
+    const int larghezza = std::min(Width(), ScaleWidth());
+    Metti(Text1_, 0, 0, larghezza, AltezzaTesto);
+    Disponi(msc_Capitale_, frm_Grafici_, AltezzaTesto, Height() - 800, Height() > 801, Height() - 900, larghezza,
+            ScaleHeight());
+}
+
+frmGrOperazioni::frmGrOperazioni(ContestoFinestre& contesto, QWidget* parent)
+    : FinestraStatistica(contesto, "frmGrOperazioni", QStringLiteral("Grafico Operazioni"), parent)
+{
+    Text1_ = Intestazione(this, "Text1", QStringLiteral("Profitto-perdita/Operazioni"));
+    Text2_ = Intestazione(this, "Text2", QStringLiteral("Money management Stop Loss"));
+    // Two small keys beside the headings: the colours of the two series.
+    Picture1_ = Crea<PictureBox>(this, "Picture1");
+    Picture2_ = Crea<PictureBox>(this, "Picture2");
+    Picture1_->SetBackColor(0x0000C0);
+    Picture2_->SetBackColor(0xC00000);
+    msc_GrOperazioni_ = Crea<Grafico>(this, "msc_GrOperazioni");
+    msc_GrOperazioni_->setTitolo(
+        QStringLiteral("Sequenza delle operarioni effettuate. Ad ogni punto corrisponde un' operazione chiusa "));
+    CostruisciScelta({Barre, {2, "Area"}, {3, "Area 3D"}, {4, "Linee 3D"}, {5, "Linee"}, {6, "Barre 3D"}}, 5,
+                     {msc_GrOperazioni_});
+    resize(sizeHint());
+    Carica(true);
+}
+
+QSize frmGrOperazioni::sizeHint() const
+{
+    return {Pixel(9000), Pixel(6000)};
+}
+
+void frmGrOperazioni::Main()
+{
+    const StatoApplicazione& stato = contesto_.stato;
+    if (!stato.portafoglioAperto())
+        return;
+    const auto calcolo = FigureGrOperazioniDa(stato.DbDataSet, stato.DbPortafoglio);
+    if (!calcolo.ok()) {
+        MostraErrore(calcolo.errore);
+        return;
+    }
+    std::vector<std::vector<std::optional<double>>> tabella;
+    tabella.reserve(calcolo.figure.size());
+    for (const PuntoGrOperazioni& p : calcolo.figure)
+        tabella.push_back({p.GP, p.stopLoss});
+    msc_GrOperazioni_->setColumnCount(2);
+    msc_GrOperazioni_->setChartData(tabella);
+    NumeraRighe(msc_GrOperazioni_);
+}
+
+void frmGrOperazioni::Form_Resize()
+{
+    const int larghezza = std::min(Width(), ScaleWidth());
+    Metti(Picture1_, 60, 90, 150, 150);
+    Metti(Text1_, 270, 0, 3300, AltezzaTesto);
+    Metti(Picture2_, 3660, 90, 150, 150);
+    Metti(Text2_, 3870, 0, 3300, AltezzaTesto);
+    Disponi(msc_GrOperazioni_, frm_Grafici_, AltezzaTesto, Height() - 1100, Height() > 1101, Height() - 900, larghezza,
+            ScaleHeight());
+}

@@ -1,0 +1,17 @@
+#pragma once
+// The two-column read-only grids of the statistics windows, rebuilt from their header at
+// every recomputation.
+#include <QString>
+#include <QStringList>
+
+#include <utility>
+#include <vector>
+
+class QTableWidget;
+class QWidget;
+
+QTableWidget* CreaGrigliaFlex(QWidget* genitore, const char* nome);
+
+// The header cells, then one row per pair of texts.
+void RiempiGrigliaFlex(QTableWidget* griglia, const QStringList& intestazioni,
+                       const std::vector<std::pair<QString, QString>>& righe);

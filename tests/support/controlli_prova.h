@@ -1,0 +1,81 @@
+#pragma once
+// What window tests do to controls, written once: find one by its control name, type into
+// a box so that its key filter acts, pick a combo entry as the user does, click a button,
+// type into a grid cell.
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QString>
+#include <QTableView>
+#include <QTest>
+#include <gtest/gtest.h>
+
+// The control `nome` below `radice`; a test failure, and null, when there is none.
+template <class T>
+T* Controllo(const QObject* radice, const char* nome)
+{
+    T* c = radice ? radice->findChild<T*>(QLatin1String(nome)) : nullptr;
+    EXPECT_NE(c, nullptr) << nome;
+    return c;
+}
+
+// Replaces the box's text by typing it (ASCII), so that its key filter acts.
+inline void Scrivi(QLineEdit* casella, const QString& testo)
+{
+    ASSERT_NE(casella, nullptr);
+    casella->selectAll();
+    QTest::keyClick(casella, Qt::Key_Backspace);
+    QTest::keyClicks(casella, testo);
+}
+
+// Picks the entry at `indice` and tells the window, as a user's pick does.
+inline void Scegli(QComboBox* combo, int indice)
+{
+    ASSERT_NE(combo, nullptr);
+    ASSERT_TRUE(indice >= 0 && indice < combo->count()) << combo->objectName().toStdString() << ": " << indice;
+    combo->setCurrentIndex(indice);
+    Q_EMIT combo->activated(indice);
+}
+
+// Picks the entry with this text, as above.
+inline void Scegli(QComboBox* combo, const QString& testo)
+{
+    ASSERT_NE(combo, nullptr);
+    const int i = combo->findText(testo);
+    ASSERT_GE(i, 0) << combo->objectName().toStdString() << " has no " << testo.toStdString();
+    Scegli(combo, i);
+}
+
+// A left click in the middle of the button.
+inline void Clicca(QAbstractButton* pulsante)
+{
+    ASSERT_NE(pulsante, nullptr);
+    QTest::mouseClick(pulsante, Qt::LeftButton);
+}
+
+// Leaves a cell editor with Enter; the view commits the cell through a queued call.
+inline void InviaCella(QWidget* editor)
+{
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents();
+}
+
+// Opens the cell editor and types into it; with `invio`, Enter leaves the cell, as the user
+// would. The editor, or null (and a failure) when the cell opened none.
+inline QLineEdit* ScriviCella(QTableView* griglia, int riga, int colonna, const QString& testo, bool invio = true)
+{
+    const QModelIndex i = griglia->model()->index(riga, colonna);
+    griglia->setFocus();
+    griglia->setCurrentIndex(i);
+    griglia->edit(i);
+    auto* editor = qobject_cast<QLineEdit*>(griglia->indexWidget(i));
+    EXPECT_TRUE(editor);
+    if (!editor)
+        return nullptr;
+    editor->selectAll();
+    QTest::keyClicks(editor, testo);
+    if (invio)
+        InviaCella(editor);
+    return editor;
+}
