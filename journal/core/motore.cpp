@@ -63,20 +63,65 @@ const char* const SqlStoria = "SELECT Data, Tipo, System, Cod, Titolo, Qta, Prez
                               "FROM Eseguiti ORDER BY Data, ID";
 enum Colonna { Data, Tipo, System, Cod, Titolo, Qta, Prezzo, Importo, Errore, ID };
 
-Eseguito Leggi(const IstruzioneSqlite& s)
-{
-    Eseguito e;
-    e.Data = s.Testo(Data);
-    e.Tipo = s.Testo(Tipo);
-    e.System = s.Testo(System);
-    e.Cod = s.Testo(Cod);
-    e.Titolo = s.Testo(Titolo);
-    e.Qta = s.Reale(Qta);
-    e.Prezzo = s.Reale(Prezzo);
-    e.Importo = s.Reale(Importo);
-    e.Errore = s.Testo(Errore);
-    return e;
-}
+// A history repeats a few texts over and over (types, systems, codes, names, error codes,
+// dates of one day): each column keeps the texts it has seen, so that a row costs a
+// comparison of bytes instead of a conversion and an allocation per text.
+class TestiRipetuti {
+public:
+    QString Testo(const IstruzioneSqlite& s, int colonna)
+    {
+        const QByteArrayView byte = s.Byte(colonna);
+        const size_t impronta = qHash(byte);
+        for (const Noto& n : noti_)
+            if (n.impronta == impronta && n.byte == byte)
+                return n.testo;
+        QString testo = s.Testo(colonna);
+        // Beyond a few dozen texts a lookup costs more than it saves.
+        if (noti_.size() < 48 && !s.Nullo(colonna))
+            noti_.push_back({impronta, byte.toByteArray(), testo});
+        return testo;
+    }
+
+private:
+    struct Noto {
+        size_t impronta;
+        QByteArray byte;
+        QString testo;
+    };
+    std::vector<Noto> noti_;
+};
+
+class LettoreStoria {
+public:
+    Eseguito Leggi(const IstruzioneSqlite& s)
+    {
+        Eseguito e;
+        // Dates come in order: only the last one is worth keeping.
+        if (const QByteArrayView data = s.Byte(Data); !primo_ && data == ultimaData_ && !s.Nullo(Data)) {
+            e.Data = ultimaDataTesto_;
+        } else {
+            e.Data = s.Testo(Data);
+            ultimaData_ = data.toByteArray();
+            ultimaDataTesto_ = e.Data;
+            primo_ = s.Nullo(Data);
+        }
+        e.Tipo = testi_[0].Testo(s, Tipo);
+        e.System = testi_[1].Testo(s, System);
+        e.Cod = testi_[2].Testo(s, Cod);
+        e.Titolo = testi_[3].Testo(s, Titolo);
+        e.Qta = s.Reale(Qta);
+        e.Prezzo = s.Reale(Prezzo);
+        e.Importo = s.Reale(Importo);
+        e.Errore = testi_[4].Testo(s, Errore);
+        return e;
+    }
+
+private:
+    TestiRipetuti testi_[5];
+    QByteArray ultimaData_;
+    QString ultimaDataTesto_;
+    bool primo_ = true;
+};
 
 // Feeds one trade to the replay; false once the replay has stopped.
 bool Applica(ReplayPosizioni& replay, const Eseguito& e, RicalcoloPronto& esito)
@@ -100,8 +145,9 @@ void Concludi(const ReplayPosizioni& replay, RicalcoloPronto& esito)
 void Riproduci(sqlite3* portafoglio, ReplayPosizioni& replay, RicalcoloPronto& esito)
 {
     IstruzioneSqlite eseguiti(portafoglio, SqlStoria);
+    LettoreStoria lettore;
     while (eseguiti.Riga())
-        if (!Applica(replay, Leggi(eseguiti), esito))
+        if (!Applica(replay, lettore.Leggi(eseguiti), esito))
             break;
     Verifica(eseguiti);
     Concludi(replay, esito);
@@ -282,8 +328,9 @@ PassaggioStoria ControllaERiproduci(const QSqlDatabase& dataset, const QSqlDatab
         ControlloPosseduti controllo;
         bool replayFermo = false;
         IstruzioneSqlite eseguiti(pf, SqlStoria);
+        LettoreStoria lettore;
         while (eseguiti.Riga()) {
-            const Eseguito e = Leggi(eseguiti);
+            const Eseguito e = lettore.Leggi(eseguiti);
             if (auto rifiuto = controllo.Applica(e.Data, e.Tipo, e.Cod, e.Qta)) {
                 passaggio.controllo = Esito::rifiutato(std::move(*rifiuto));
                 return passaggio;
