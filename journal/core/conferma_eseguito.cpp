@@ -9,6 +9,7 @@
 #include "numeri.h"
 #include "numero_scritto.h"
 #include "punto_salvataggio.h"
+#include "tabella_portafoglio.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -205,24 +206,13 @@ Lettura<QString> LeggiCodiciErrori(const QSqlDatabase& dataset)
     return LeggiCodici(dataset, QStringLiteral("SELECT Cod FROM Errori ORDER BY rowid"));
 }
 
-QList<Posizione> LeggiPosizioni(const QSqlDatabase& portafoglio)
-{
-    QList<Posizione> posizioni;
-    QSqlQuery q(portafoglio);
-    if (!q.exec(QStringLiteral("SELECT Cod, Titolo, Qta FROM Portafoglio ORDER BY rowid")))
-        return posizioni;
-    while (q.next())
-        posizioni.append({q.value(0).toString(), q.value(1).toString(), q.value(2).toLongLong()});
-    return posizioni;
-}
-
 std::optional<long long> QuantitaPosseduta(const QSqlDatabase& portafoglio, const QString& cod)
 {
-    QSqlQuery q(portafoglio);
-    QString errore;
-    if (!Esegui(q, QStringLiteral("SELECT Qta FROM Portafoglio WHERE Cod = ? ORDER BY rowid"), {cod}, errore) || !q.next())
-        return std::nullopt;
-    return q.value(0).toLongLong();
+    // The first position of the code, as a lookup by code finds it.
+    for (const RigaPortafoglio& p : LeggiPortafoglio(portafoglio).righe)
+        if (p.Cod == cod)
+            return p.Qta;
+    return std::nullopt;
 }
 
 QString VerificaDati(const DatiPannello& d)

@@ -8,7 +8,6 @@
 #include "tabella_eseguiti.h"
 
 #include <QDate>
-#include <QList>
 #include <QSqlDatabase>
 #include <QString>
 
@@ -28,16 +27,7 @@ namespace eseguiti {
 [[nodiscard]] Lettura<QString> LeggiCodiciSystem(const QSqlDatabase& dataset);
 [[nodiscard]] Lettura<QString> LeggiCodiciErrori(const QSqlDatabase& dataset);
 
-struct Posizione {
-    QString Cod;
-    QString Titolo;
-    long long Qta = 0;
-};
-
-// The open positions in the order the engine wrote them.
-[[nodiscard]] QList<Posizione> LeggiPosizioni(const QSqlDatabase& portafoglio);
-
-// The quantity held of a code; no value when no position has it.
+// The quantity held of a code; no value when no position has it (or Portafoglio cannot be read).
 [[nodiscard]] std::optional<long long> QuantitaPosseduta(const QSqlDatabase& portafoglio, const QString& cod);
 
 enum class Modo { Nuovo, Modifica, Elimina };

@@ -169,7 +169,7 @@ bool Intero(const IstruzioneSqlite& s, int c, qint64 atteso)
 }
 
 // A stored closed operation is the one a run would write as row `rowid`, value types included.
-bool Uguale(const IstruzioneSqlite& s, const OperazioneChiusa& o, qint64 rowid)
+bool Uguale(const IstruzioneSqlite& s, const RigaOperazioneChiusa& o, qint64 rowid)
 {
     return Intero(s, 0, rowid) && Testo(s, 1, o.Data)
         && (o.giornoDiSettimana ? Intero(s, 2, *o.giornoDiSettimana) : s.Tipo(2) == SQLITE_NULL)
@@ -181,7 +181,7 @@ bool Uguale(const IstruzioneSqlite& s, const OperazioneChiusa& o, qint64 rowid)
 // The closed operations a run derives. Emptying the table and writing every row gives rows
 // 1 to n in replay order; the rows already there that are exactly that stay, and only the
 // rest is written, so a change late in the history costs only what follows it.
-void ScriviChiuse(sqlite3* portafoglio, const std::vector<OperazioneChiusa>& chiuse)
+void ScriviChiuse(sqlite3* portafoglio, const std::vector<RigaOperazioneChiusa>& chiuse)
 {
     size_t uguali = 0;
     {
@@ -205,7 +205,7 @@ void ScriviChiuse(sqlite3* portafoglio, const std::vector<OperazioneChiusa>& chi
                                     "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
     Verifica(s);
     for (size_t i = uguali; i < chiuse.size(); ++i) {
-        const OperazioneChiusa& o = chiuse[i];
+        const RigaOperazioneChiusa& o = chiuse[i];
         s.Lega(1, o.Data);
         if (o.giornoDiSettimana)
             s.Lega(2, static_cast<qint64>(*o.giornoDiSettimana));
@@ -225,13 +225,13 @@ void ScriviChiuse(sqlite3* portafoglio, const std::vector<OperazioneChiusa>& chi
     }
 }
 
-void ScriviPosizioni(sqlite3* portafoglio, const std::vector<PosizioneAperta>& posizioni)
+void ScriviPosizioni(sqlite3* portafoglio, const std::vector<RigaPortafoglio>& posizioni)
 {
     Esegui(portafoglio, "DELETE FROM Portafoglio");
     IstruzioneSqlite s(portafoglio, "INSERT INTO Portafoglio (System, Cod, Titolo, Qta, PzoCarico, Importo, Commissioni) "
                                     "VALUES (?, ?, ?, ?, ?, ?, ?)");
     Verifica(s);
-    for (const PosizioneAperta& p : posizioni) {
+    for (const RigaPortafoglio& p : posizioni) {
         s.Lega(1, p.System);
         s.Lega(2, p.Cod);
         s.Lega(3, p.Titolo);

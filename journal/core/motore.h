@@ -18,8 +18,8 @@
 struct RicalcoloPronto {
     Impronta portafoglio;
     Impronta dataset;
-    std::vector<motore::OperazioneChiusa> chiuse;
-    std::vector<motore::PosizioneAperta> posizioni;
+    std::vector<RigaOperazioneChiusa> chiuse;
+    std::vector<RigaPortafoglio> posizioni;
     QHash<QString, qint64> conteggi;
     QString messaggio;   // the message that stopped the replay, or ""
     // Left by the run that wrote from it: the portfolio's state once the derived tables were

@@ -95,7 +95,7 @@ Passo ReplayPosizioni::Applica(const Eseguito& e)
             r.ordine = prossimoOrdine_++;
             posizioni_.insert(e.Cod, std::move(r));
         } else {
-            PosizioneAperta& p = trovata->posizione;
+            RigaPortafoglio& p = trovata->posizione;
             if (p.Qta > QuantitaMassima - pezzi)
                 return Ferma(e, DifettoPosseduta());
             const qint64 nuovaQta = p.Qta + pezzi;
@@ -116,10 +116,10 @@ Passo ReplayPosizioni::Applica(const Eseguito& e)
             passo.messaggio = e.Cod + QStringLiteral(" e' stato venduto : ") + date::IsoInUtente(e.Data);
             return passo;
         }
-        PosizioneAperta& p = trovata->posizione;
+        RigaPortafoglio& p = trovata->posizione;
         const double quota = Quoziente(p.Commissioni * qta, static_cast<double>(p.Qta));
 
-        OperazioneChiusa o;
+        RigaOperazioneChiusa o;
         o.Data = ultimaDataIso_;
         o.giornoDiSettimana = ultimoGiorno_;
         o.System = e.System;
@@ -162,14 +162,14 @@ Passo ReplayPosizioni::Applica(const Eseguito& e)
     return passo;
 }
 
-std::vector<PosizioneAperta> ReplayPosizioni::Posizioni() const
+std::vector<RigaPortafoglio> ReplayPosizioni::Posizioni() const
 {
     std::vector<const Riga*> righe;
     righe.reserve(static_cast<size_t>(posizioni_.size()));
     for (const Riga& r : posizioni_)
         righe.push_back(&r);
     std::sort(righe.begin(), righe.end(), [](const Riga* a, const Riga* b) { return a->ordine < b->ordine; });
-    std::vector<PosizioneAperta> elenco;
+    std::vector<RigaPortafoglio> elenco;
     elenco.reserve(righe.size());
     for (const Riga* r : righe)
         elenco.push_back(r->posizione);

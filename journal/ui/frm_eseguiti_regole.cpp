@@ -5,6 +5,7 @@
 #include "date.h"
 #include "numeri.h"
 #include "numero_scritto.h"
+#include "tabella_portafoglio.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -190,9 +191,11 @@ void frmEseguiti::RegolaModo()
 
 void frmEseguiti::AggiornaTipo()
 {
-    const auto posizioni = eseguiti::LeggiPosizioni(contesto_.stato.DbPortafoglio);
+    // Positions that cannot be read offer nothing to sell; the refresh has already said
+    // what failed.
+    const std::vector<RigaPortafoglio> posizioni = LeggiPortafoglio(contesto_.stato.DbPortafoglio).righe;
     const eseguiti::Modo m = modo();
-    if (!posizioni.isEmpty()) {
+    if (!posizioni.empty()) {
         if (cmb_Tipo_->count() == 1)
             cmb_Tipo_->addItem(Sell);
         if (m == eseguiti::Modo::Elimina)

@@ -10,20 +10,17 @@
 
 namespace {
 
-using motore::OperazioneChiusa;
-using motore::PosizioneAperta;
-
-OperazioneChiusa Chiusa(const char* data, int giorno, const char* system, const char* cod, const char* titolo,
+RigaOperazioneChiusa Chiusa(const char* data, int giorno, const char* system, const char* cod, const char* titolo,
                         double pzoCarico, qint64 qta, double prezzo, double gp, double gpPerc, double commissioni)
 {
-    return {data, giorno, system, cod, titolo, pzoCarico, qta, prezzo, gp, gpPerc, commissioni};
+    return {data, giorno, system, cod, titolo, pzoCarico, qta, prezzo, gp, gpPerc, commissioni, {}, std::nullopt};
 }
 
 struct Caso {
     const char* nome;
     std::vector<Operazione> storia;
-    std::vector<PosizioneAperta> portafoglio;
-    std::vector<OperazioneChiusa> chiuse;
+    std::vector<RigaPortafoglio> portafoglio;
+    std::vector<RigaOperazioneChiusa> chiuse;
     QString messaggio;
     std::map<QString, qint64> contatori;   // every other catalogue code must be 0
 };
@@ -284,14 +281,14 @@ TEST_F(Motore, EdgeNumbersStopTheRunAtTheirTrade)
         EXPECT_TRUE(messaggio.startsWith(QStringLiteral("L'eseguito con data \"%1\" e codice \"").arg(k.data)))
             << messaggio.toStdString();
         EXPECT_TRUE(messaggio.contains(QString::fromUtf8(k.frammento))) << messaggio.toStdString();
-        const std::vector<PosizioneAperta> posizioni = s.Portafoglio();
+        const std::vector<RigaPortafoglio> posizioni = s.Portafoglio();
         if (k.contati == 0) {
             EXPECT_TRUE(posizioni.empty());
         } else {
             ASSERT_FALSE(posizioni.empty());
-            EXPECT_EQ(posizioni.front(), (PosizioneAperta{"ZZZ", "AAA", "Alfa", 10, 10, 100, 0}));
+            EXPECT_EQ(posizioni.front(), (RigaPortafoglio{"ZZZ", "AAA", "Alfa", 10, 10, 100, 0}));
         }
-        EXPECT_EQ(s.Chiuse(), std::vector<OperazioneChiusa>{});
+        EXPECT_EQ(s.Chiuse(), std::vector<RigaOperazioneChiusa>{});
         EXPECT_EQ(s.Contatori().at("NE"), k.contati);
         for (const char* sql : {"SELECT COUNT(*) FROM Portafoglio WHERE abs(PzoCarico) > 1e308 OR abs(Importo) > 1e308 "
                                 "OR abs(Commissioni) > 1e308",

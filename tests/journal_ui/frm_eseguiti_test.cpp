@@ -4,6 +4,7 @@
 #include "messaggi_prova.h"
 #include "motore.h"
 #include "numeri.h"
+#include "tabella_portafoglio.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -405,7 +406,7 @@ TEST_F(FinestraEseguitiTest, SellCombosListTheHeldSecuritiesTogether)
     a.inserisci({"2024-01-10", "Buy", "ENI", "Eni", 100, 12.5});
     a.inserisci({"2024-01-11", "Buy", "ENEL", "Enel", 50, 6});
     apri();
-    const auto posizioni = eseguiti::LeggiPosizioni(a.stato.DbPortafoglio);
+    const auto posizioni = LeggiPortafoglio(a.stato.DbPortafoglio).righe;
     ASSERT_EQ(posizioni.size(), 2);
     std::map<QString, QString> quantita{{"ENI", "100"}, {"ENEL", "50"}};
     scegli("cmb_Tipo", "Sell");
@@ -439,7 +440,7 @@ TEST_F(FinestraEseguitiTest, ChangedSellKeepsItsOwnSecurityFirst)
     a.inserisci({"2024-01-30", "Buy", "ENEL", "Enel", 10, 6});
     apri();
     int altri = 0;
-    for (const auto& p : eseguiti::LeggiPosizioni(a.stato.DbPortafoglio))
+    for (const auto& p : LeggiPortafoglio(a.stato.DbPortafoglio).righe)
         altri += p.Cod != "ENI";
     riga(1);
     modo(frmEseguiti::IdModifica);
