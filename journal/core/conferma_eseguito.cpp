@@ -409,8 +409,8 @@ EsitoConferma ConfermaEseguito(StatoApplicazione& stato, const RichiestaConferma
     // (nothing held, nothing closed, every counter 0) is written here, in this transaction.
     if (accettato && *righe == 0) {
         impostazioni.emplace(db, stato.DbDataSet);
-        if (!impostazioni->ok())
-            return ErroreDatabase(esito, impostazioni->errore());
+        if (!impostazioni->esito().ok())
+            return ErroreDatabase(esito, impostazioni->esito().messaggio);
         // An empty history stops at nothing: any text is the database's.
         const QString messaggio = RicalcolaPortafoglio(stato.DbDataSet, db);
         if (!messaggio.isEmpty()) {

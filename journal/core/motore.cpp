@@ -284,8 +284,8 @@ QString RicalcolaPortafoglio(QSqlDatabase& dataset, QSqlDatabase& portafoglio, R
         const bool riuso =
             pronto && pronto->portafoglio == ImprontaDi(portafoglio) && pronto->dataset == ImprontaDi(dataset);
         impostazioni.emplace(portafoglio, dataset);
-        if (!impostazioni->ok())
-            throw ErroreDb{impostazioni->errore()};
+        if (!impostazioni->esito().ok())
+            throw ErroreDb{impostazioni->esito().messaggio};
         sp.emplace(portafoglio, QStringLiteral("ricalcolo_portafoglio"));
         if (!sp->aperto())
             throw ErroreDb{sp->errore()};
