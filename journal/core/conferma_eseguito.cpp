@@ -141,9 +141,8 @@ QString Prefisso(Modo modo)
 
 EsitoConferma Fallito(EsitoConferma esito, const QString& causa)
 {
-    esito.stato = EsitoConferma::Stato::Errore;
-    esito.messaggio = QStringLiteral("Operazione non eseguita: %1. Lo storico degli eseguiti non è stato modificato.")
-                          .arg(causa);
+    esito.esito = Esito::erroreDatabase(
+        QStringLiteral("Operazione non eseguita: %1. Lo storico degli eseguiti non è stato modificato.").arg(causa));
     return esito;
 }
 
@@ -270,8 +269,8 @@ EsitoConferma ConfermaEseguito(StatoApplicazione& stato, const RichiestaConferma
     if (richiesta.modo != Modo::Elimina) {
         const QString motivo = VerificaDati(richiesta.dati);
         if (!motivo.isEmpty()) {
-            esito.stato = EsitoConferma::Stato::DatiNonValidi;
-            esito.messaggio = motivo;
+            esito.esito = Esito::rifiutato(motivo);
+            esito.datiNonValidi = true;
             return esito;
         }
     }
@@ -372,8 +371,7 @@ EsitoConferma ConfermaEseguito(StatoApplicazione& stato, const RichiestaConferma
     // A check that could not read the history has refused nothing: the change is taken back
     // and the user told that the database failed.
     if (verifica.erroreDatabase()) {
-        esito.stato = EsitoConferma::Stato::Errore;
-        esito.messaggio = verifica.messaggio + QStringLiteral(". Lo storico degli eseguiti non è stato modificato.");
+        esito.esito = Esito::erroreDatabase(verifica.messaggio + QStringLiteral(". Lo storico degli eseguiti non è stato modificato."));
         return esito;
     }
     const QString rifiuto = verifica.ok() ? QString() : verifica.messaggio;
@@ -391,8 +389,7 @@ EsitoConferma ConfermaEseguito(StatoApplicazione& stato, const RichiestaConferma
         return ErroreDatabase(esito, errore);
 
     if (!accettato) {
-        esito.stato = EsitoConferma::Stato::Rifiutato;
-        esito.messaggio = Prefisso(richiesta.modo) + rifiuto;
+        esito.esito = Esito::rifiutato(Prefisso(richiesta.modo) + rifiuto);
     } else if (richiesta.modo == Modo::Elimina) {
         // The trade that followed the deleted one, or the new last one.
         if (richiesta.riga + 1 > *righe)
@@ -414,8 +411,7 @@ EsitoConferma ConfermaEseguito(StatoApplicazione& stato, const RichiestaConferma
         // An empty history stops at nothing: any text is the database's.
         const QString messaggio = RicalcolaPortafoglio(stato.DbDataSet, db);
         if (!messaggio.isEmpty()) {
-            esito.stato = EsitoConferma::Stato::Errore;
-            esito.messaggio = messaggio + QStringLiteral(". Lo storico degli eseguiti non è stato modificato.");
+            esito.esito = Esito::erroreDatabase(messaggio + QStringLiteral(". Lo storico degli eseguiti non è stato modificato."));
             return esito;
         }
     }

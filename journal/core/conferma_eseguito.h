@@ -56,14 +56,11 @@ struct RichiestaConferma {
 };
 
 struct EsitoConferma {
-    enum class Stato {
-        Accettato,      // written and committed
-        Rifiutato,      // the holding check refused it; the history is as the snapshot had it
-        DatiNonValidi,  // refused before anything was written; the panel should stay as typed
-        Errore          // a database or check error; everything was rolled back
-    };
-    Stato stato = Stato::Accettato;
-    QString messaggio;     // the text to show; empty when accepted
+    // Accepted: written and committed. Refused by the holding check: the history is as the
+    // snapshot had it. Refused with datiNonValidi: nothing was written and the panel should
+    // stay as typed. A database error (or any other failure): everything was rolled back.
+    Esito esito;
+    bool datiNonValidi = false;
     int RigaCorrente = 0;  // the grid row to show once the window has refreshed
     bool storicoVuoto = false;  // no trade left after the command
     // Once the command has committed, the snapshot equals Eseguiti at this fingerprint.
@@ -72,6 +69,19 @@ struct EsitoConferma {
     // and whether every trade of its code took its new name.
     std::optional<RigaEseguito> scritto;
     bool rinominato = false;
+
+    // The four outcomes the window tells apart.
+    enum class Stato { Accettato, Rifiutato, DatiNonValidi, Errore };
+    Stato stato() const
+    {
+        if (esito.ok())
+            return Stato::Accettato;
+        if (esito.rifiutato())
+            return datiNonValidi ? Stato::DatiNonValidi : Stato::Rifiutato;
+        return Stato::Errore;
+    }
+    // The text to show; empty when accepted.
+    const QString& messaggio() const { return esito.messaggio; }
 };
 
 // Runs the holding check on stato.DbPortafoglio: accepted, refused (its text also left in

@@ -30,9 +30,9 @@ void frmEseguiti::Conferma()
 
     const eseguiti::EsitoConferma esito = eseguiti::ConfermaEseguito(contesto_.stato, richiesta);
     using Stato = eseguiti::EsitoConferma::Stato;
-    if (esito.stato == Stato::DatiNonValidi) {
+    if (esito.stato() == Stato::DatiNonValidi) {
         // Nothing was written: the panel keeps what the user typed, to be corrected.
-        contesto_.messaggi.mostra(esito.messaggio, Messaggi::Icona::Esclamazione);
+        contesto_.messaggi.mostra(esito.messaggio(), Messaggi::Icona::Esclamazione);
         return;
     }
 
@@ -41,16 +41,16 @@ void frmEseguiti::Conferma()
     fotografia_.reset();
     variazione_.reset();
     pronto_.reset();
-    if (grigliaValida && esito.fotografia && esito.stato != Stato::Errore) {
+    if (grigliaValida && esito.fotografia && esito.stato() != Stato::Errore) {
         fotografia_ = esito.fotografia;
-        if (esito.stato == Stato::Accettato) {
+        if (esito.stato() == Stato::Accettato) {
             variazione_ = ModelloEseguiti::Variazione{richiesta.modo, richiesta.id.value_or(0), richiesta.riga,
                                                       esito.RigaCorrente, esito.scritto, esito.rinominato};
             pronto_ = contesto_.stato.ricalcoloPronto;
         }
     }
-    if (!esito.messaggio.isEmpty())
-        contesto_.messaggi.mostra(esito.messaggio, esito.stato == Stato::Rifiutato ? Messaggi::Icona::Esclamazione
+    if (!esito.messaggio().isEmpty())
+        contesto_.messaggi.mostra(esito.messaggio(), esito.stato() == Stato::Rifiutato ? Messaggi::Icona::Esclamazione
                                                                                     : Messaggi::Icona::Critico);
     if (richiesta.modo == eseguiti::Modo::Elimina && esito.storicoVuoto)
         cmd_Ok_->setEnabled(false);
