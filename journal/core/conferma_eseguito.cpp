@@ -60,18 +60,20 @@ std::optional<long long> Conta(const QSqlDatabase& db, const QString& sql, const
 bool CopiaTabella(const QSqlDatabase& db, const QString& da, const QString& a, QString& errore)
 {
     return Esegui(db, QStringLiteral("DELETE FROM ") + a, {}, errore)
-        && Esegui(db, QStringLiteral("INSERT INTO %1 (%2) SELECT %2 FROM %3").arg(a, SqlColonneEseguiti, da), {}, errore);
+        && Esegui(db, QStringLiteral("INSERT INTO %1 (%2) SELECT %2 FROM %3").arg(a, SqlColonneEseguiti, da), {},
+                  errore);
 }
 
 // The snapshot is the only source of a rollback: it must still be the history the user
 // is looking at, or a restore would write back something else.
 std::optional<bool> FotografiaAllineata(const QSqlDatabase& db, QString& errore)
 {
-    const auto diverse = Conta(db,
-                               QStringLiteral("SELECT (SELECT COUNT(*) FROM (SELECT %1 FROM Eseguiti EXCEPT SELECT %1 FROM EseguitiTemp))"
-                                              " + (SELECT COUNT(*) FROM (SELECT %1 FROM EseguitiTemp EXCEPT SELECT %1 FROM Eseguiti))")
-                                   .arg(SqlColonneEseguiti),
-                               {}, errore);
+    const auto diverse = Conta(
+        db,
+        QStringLiteral("SELECT (SELECT COUNT(*) FROM (SELECT %1 FROM Eseguiti EXCEPT SELECT %1 FROM EseguitiTemp))"
+                       " + (SELECT COUNT(*) FROM (SELECT %1 FROM EseguitiTemp EXCEPT SELECT %1 FROM Eseguiti))")
+            .arg(SqlColonneEseguiti),
+        {}, errore);
     if (!diverse)
         return std::nullopt;
     return *diverse == 0;
@@ -81,12 +83,15 @@ std::optional<bool> FotografiaAllineata(const QSqlDatabase& db, QString& errore)
 // without copying the history again: the trade's row as stored, and a renaming.
 bool SeguiModifica(const QSqlDatabase& db, Modo modo, qint64 id, const DatiPannello& d, bool rinomina, QString& errore)
 {
-    if (rinomina && !Esegui(db, QStringLiteral("UPDATE EseguitiTemp SET Titolo = ? WHERE Cod = ?"), {d.Titolo, d.Cod}, errore))
+    if (rinomina
+        && !Esegui(db, QStringLiteral("UPDATE EseguitiTemp SET Titolo = ? WHERE Cod = ?"), {d.Titolo, d.Cod}, errore))
         return false;
     if (modo != Modo::Nuovo && !Esegui(db, QStringLiteral("DELETE FROM EseguitiTemp WHERE ID = ?"), {id}, errore))
         return false;
     return modo == Modo::Elimina
-        || Esegui(db, QStringLiteral("INSERT INTO EseguitiTemp (%1) SELECT %1 FROM Eseguiti WHERE ID = ?").arg(SqlColonneEseguiti),
+        || Esegui(db,
+                  QStringLiteral("INSERT INTO EseguitiTemp (%1) SELECT %1 FROM Eseguiti WHERE ID = ?")
+                      .arg(SqlColonneEseguiti),
                   {id}, errore);
 }
 
@@ -371,7 +376,8 @@ EsitoConferma ConfermaEseguito(StatoApplicazione& stato, const RichiestaConferma
     // A check that could not read the history has refused nothing: the change is taken back
     // and the user told that the database failed.
     if (verifica.erroreDatabase()) {
-        esito.esito = Esito::erroreDatabase(verifica.messaggio + QStringLiteral(". Lo storico degli eseguiti non è stato modificato."));
+        esito.esito = Esito::erroreDatabase(verifica.messaggio
+                                            + QStringLiteral(". Lo storico degli eseguiti non è stato modificato."));
         return esito;
     }
     const QString rifiuto = verifica.ok() ? QString() : verifica.messaggio;
@@ -411,7 +417,8 @@ EsitoConferma ConfermaEseguito(StatoApplicazione& stato, const RichiestaConferma
         // An empty history stops at nothing: any text is the database's.
         const QString messaggio = RicalcolaPortafoglio(stato.DbDataSet, db);
         if (!messaggio.isEmpty()) {
-            esito.esito = Esito::erroreDatabase(messaggio + QStringLiteral(". Lo storico degli eseguiti non è stato modificato."));
+            esito.esito = Esito::erroreDatabase(
+                messaggio + QStringLiteral(". Lo storico degli eseguiti non è stato modificato."));
             return esito;
         }
     }
@@ -424,8 +431,8 @@ EsitoConferma ConfermaEseguito(StatoApplicazione& stato, const RichiestaConferma
         esito.rinominato = rinomina;
         // As the statements above stored it, so as a read of the snapshot would give it.
         if (richiesta.modo != Modo::Elimina)
-            esito.scritto = RigaEseguito{id,     v.data,    d.Tipo,    d.System,  d.Cod,           d.Titolo,
-                                         v.qta,  v.prezzo,  v.importo, d.Errore,  v.prezzoOttimale};
+            esito.scritto = RigaEseguito{id,    v.data,   d.Tipo,    d.System, d.Cod,           d.Titolo,
+                                         v.qta, v.prezzo, v.importo, d.Errore, v.prezzoOttimale};
         if (passaggio && passaggio->ricalcolo && *righe > 0) {
             passaggio->ricalcolo->portafoglio = *esito.fotografia;
             stato.ricalcoloPronto = passaggio->ricalcolo;

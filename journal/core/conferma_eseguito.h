@@ -97,7 +97,7 @@ using ControlloStoria = std::function<Esito(StatoApplicazione&)>;
 // With the holding check of its own, the check's pass also replays the engine, and the
 // replay is left in stato.ricalcoloPronto for the refresh that follows.
 [[nodiscard]] EsitoConferma ConfermaEseguito(StatoApplicazione& stato, const RichiestaConferma& richiesta,
-                               const ControlloStoria& controllo = {});
+                                             const ControlloStoria& controllo = {});
 
 // The Italian reason why the panel's values cannot be written; empty when they can.
 // Numbers are read as typed and in every form the panel itself writes them ("3E+20").

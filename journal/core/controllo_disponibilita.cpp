@@ -30,8 +30,8 @@ std::optional<QString> ControlloPosseduti::Applica(const QString& data, const QS
     if (h == possedute_.end())
         return cod + QStringLiteral(" non e' in portafoglio in data: ") + date::IsoInUtente(data);
     if (*qta > *h)
-        return cod + QStringLiteral(" disponibili solo ") + numeri::TestoNumero(static_cast<double>(*h)) +
-               QStringLiteral(" pezzi");
+        return cod + QStringLiteral(" disponibili solo ") + numeri::TestoNumero(static_cast<double>(*h))
+            + QStringLiteral(" pezzi");
     *h -= *qta;
     return std::nullopt;
 }

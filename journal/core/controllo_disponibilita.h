@@ -13,7 +13,8 @@
 class ControlloPosseduti {
 public:
     // The refusal that stops the check at this trade; none when the trade passes.
-    [[nodiscard]] std::optional<QString> Applica(const QString& data, const QString& tipo, const QString& cod, double qta);
+    [[nodiscard]] std::optional<QString> Applica(const QString& data, const QString& tipo, const QString& cod,
+                                                 double qta);
 
 private:
     // A sold-out code keeps its entry at 0, so a later sell reports what is left.

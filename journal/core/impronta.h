@@ -10,16 +10,15 @@ struct sqlite3;
 struct Impronta {
     sqlite3* maniglia = nullptr;
     QString file;
-    qint64 modifiche = -1;   // rows written through the connection since it was opened
-    qint64 versione = -1;    // changes when another connection commits to the file
-    qint64 schema = -1;      // changes with the tables themselves
+    qint64 modifiche = -1; // rows written through the connection since it was opened
+    qint64 versione = -1; // changes when another connection commits to the file
+    qint64 schema = -1; // changes with the tables themselves
 
     // Never equal when either side could not be read.
     bool operator==(const Impronta& altra) const
     {
         return maniglia && maniglia == altra.maniglia && file == altra.file && modifiche == altra.modifiche
-            && versione == altra.versione
-            && schema == altra.schema;
+            && versione == altra.versione && schema == altra.schema;
     }
 };
 

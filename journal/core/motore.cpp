@@ -37,8 +37,8 @@ void Esegui(sqlite3* db, const char* sql)
 QHash<QString, Tariffa> LeggiTariffe(sqlite3* db, const QByteArray& schema)
 {
     QHash<QString, Tariffa> tariffe;
-    IstruzioneSqlite s(db, "SELECT Cod, Commissioni, CommissioniMin FROM " + schema +
-                               ".System WHERE Cod IS NOT NULL ORDER BY rowid");
+    IstruzioneSqlite s(
+        db, "SELECT Cod, Commissioni, CommissioniMin FROM " + schema + ".System WHERE Cod IS NOT NULL ORDER BY rowid");
     while (s.Riga()) {
         const QString cod = s.Testo(0);
         if (!tariffe.contains(cod))
@@ -185,9 +185,10 @@ void ScriviChiuse(sqlite3* portafoglio, const std::vector<RigaOperazioneChiusa>&
 {
     size_t uguali = 0;
     {
-        IstruzioneSqlite s(portafoglio, "SELECT rowid, Data, giornoDiSettimana, System, Cod, Titolo, PzoCarico, Qta, "
-                                        "Prezzo, GP, GPPercentuale, Commissioni, Errore, PrezzoOttimale "
-                                        "FROM OperazioniChiuse ORDER BY rowid");
+        IstruzioneSqlite s(portafoglio,
+                           "SELECT rowid, Data, giornoDiSettimana, System, Cod, Titolo, PzoCarico, Qta, "
+                           "Prezzo, GP, GPPercentuale, Commissioni, Errore, PrezzoOttimale "
+                           "FROM OperazioniChiuse ORDER BY rowid");
         while (uguali < chiuse.size() && s.Riga() && Uguale(s, chiuse[uguali], static_cast<qint64>(uguali) + 1))
             ++uguali;
         Verifica(s);
@@ -200,9 +201,10 @@ void ScriviChiuse(sqlite3* portafoglio, const std::vector<RigaOperazioneChiusa>&
         coda.Esegui();
         Verifica(coda);
     }
-    IstruzioneSqlite s(portafoglio, "INSERT INTO OperazioniChiuse (Data, giornoDiSettimana, System, Cod, Titolo, "
-                                    "PzoCarico, Qta, Prezzo, GP, GPPercentuale, Commissioni) "
-                                    "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    IstruzioneSqlite s(portafoglio,
+                       "INSERT INTO OperazioniChiuse (Data, giornoDiSettimana, System, Cod, Titolo, "
+                       "PzoCarico, Qta, Prezzo, GP, GPPercentuale, Commissioni) "
+                       "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
     Verifica(s);
     for (size_t i = uguali; i < chiuse.size(); ++i) {
         const RigaOperazioneChiusa& o = chiuse[i];
@@ -248,7 +250,7 @@ void ScriviPosizioni(sqlite3* portafoglio, const std::vector<RigaPortafoglio>& p
 // its count is not written, so an unchanged catalogue leaves the settings file untouched.
 void ScriviContatori(sqlite3* db, const QHash<QString, qint64>& conteggi)
 {
-    std::vector<std::pair<qint64, qint64>> da_scrivere;   // rowid, count
+    std::vector<std::pair<qint64, qint64>> da_scrivere; // rowid, count
     {
         IstruzioneSqlite s(db, "SELECT rowid, Cod, Contatore FROM impostazioni.Errori");
         while (s.Riga()) {
@@ -281,8 +283,8 @@ QString RicalcolaPortafoglio(QSqlDatabase& dataset, QSqlDatabase& portafoglio, R
         sqlite3* pf = ManigliaSqlite(portafoglio);
         if (!pf || !ManigliaSqlite(dataset))
             throw ErroreDb{QStringLiteral("database non aperto")};
-        const bool riuso =
-            pronto && pronto->portafoglio == ImprontaDi(portafoglio) && pronto->dataset == ImprontaDi(dataset);
+        const bool riuso
+            = pronto && pronto->portafoglio == ImprontaDi(portafoglio) && pronto->dataset == ImprontaDi(dataset);
         impostazioni.emplace(portafoglio, dataset);
         if (!impostazioni->esito().ok())
             throw ErroreDb{impostazioni->esito().messaggio};

@@ -21,7 +21,7 @@ struct RicalcoloPronto {
     std::vector<RigaOperazioneChiusa> chiuse;
     std::vector<RigaPortafoglio> posizioni;
     QHash<QString, qint64> conteggi;
-    QString messaggio;   // the message that stopped the replay, or ""
+    QString messaggio; // the message that stopped the replay, or ""
     // Left by the run that wrote from it: the portfolio's state once the derived tables were
     // written, which touched nothing else.
     Impronta dopo;
@@ -36,7 +36,7 @@ struct RicalcoloPronto {
 // `pronto`, when both databases are still as it found them, stands for the replay; the run
 // then sets its `dopo`. Rows that already hold what the run derives are left as they are.
 [[nodiscard]] QString RicalcolaPortafoglio(QSqlDatabase& dataset, QSqlDatabase& portafoglio,
-                                          RicalcoloPronto* pronto = nullptr);
+                                           RicalcoloPronto* pronto = nullptr);
 
 // One pass over Eseguiti, for a command that has just written it on `portafoglio` and not
 // committed yet: the holding check's verdict (see controllo_disponibilita.h) and, when it
@@ -44,9 +44,9 @@ struct RicalcoloPronto {
 // the portfolio is for the caller to set once it has committed.
 struct PassaggioStoria {
     Esito controllo;
-    std::shared_ptr<RicalcoloPronto> ricalcolo;   // when accepted
-    qint64 righe = 0;                             // the trades read (all of them when accepted)
-    std::optional<qint64> rigaCercato;            // 0-based row of `cercato` in replay order
+    std::shared_ptr<RicalcoloPronto> ricalcolo; // when accepted
+    qint64 righe = 0; // the trades read (all of them when accepted)
+    std::optional<qint64> rigaCercato; // 0-based row of `cercato` in replay order
 };
 [[nodiscard]] PassaggioStoria ControllaERiproduci(const QSqlDatabase& dataset, const QSqlDatabase& portafoglio,
                                                   std::optional<qint64> cercato);

@@ -36,7 +36,7 @@ struct Tariffa {
 // row of Portafoglio, a closed operation one of OperazioniChiuse (its Errore and
 // PrezzoOttimale left empty).
 struct Passo {
-    std::optional<RigaOperazioneChiusa> chiusa;   // every sell of a held code gives one
+    std::optional<RigaOperazioneChiusa> chiusa; // every sell of a held code gives one
     QString messaggio;                        // not empty: the replay stops at this trade
 };
 

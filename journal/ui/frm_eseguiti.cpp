@@ -5,6 +5,7 @@
 #include "filtro_tasti.h"
 #include "numeri.h"
 
+#include <QAbstractItemDelegate>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QDateEdit>
@@ -18,9 +19,8 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStyleOptionViewItem>
-#include <QAbstractItemDelegate>
 #include <QStringListModel>
+#include <QStyleOptionViewItem>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -77,11 +77,8 @@ void Compatta(QLayout* layout)
 } // namespace
 
 frmEseguiti::frmEseguiti(ContestoFinestre& contesto, QWidget* parent)
-    : QWidget(parent),
-      contesto_(contesto),
-      modelloEseguiti_(new ModelloEseguiti(this)),
-      modelloSystem_(new QStringListModel(this)),
-      modelloErrori_(new QStringListModel(this))
+    : QWidget(parent), contesto_(contesto), modelloEseguiti_(new ModelloEseguiti(this)),
+      modelloSystem_(new QStringListModel(this)), modelloErrori_(new QStringListModel(this))
 {
     setObjectName(QStringLiteral("frmEseguiti"));
     setWindowTitle(QStringLiteral("Eseguiti"));
@@ -335,7 +332,8 @@ void frmEseguiti::Main()
         // Moving to the row refills the panel; a row that is already current is refilled too.
         const bool stessa = dbg_Eseguiti_->currentIndex().row() == riga;
         dbg_Eseguiti_->selectionModel()->setCurrentIndex(modelloEseguiti_->index(riga, ColEseguiti::Data),
-                                                         QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+                                                         QItemSelectionModel::ClearAndSelect
+                                                             | QItemSelectionModel::Rows);
         if (stessa)
             CambioRiga();
     }
@@ -349,8 +347,8 @@ frmEseguiti::Aggiornamento frmEseguiti::AggiornaGriglia()
     const Impronta ora = ImprontaDi(db);
     // Nothing written since the snapshot and the grid were last equal to Eseguiti, but the
     // confirmation's own change and the rebuild that wrote from its pass.
-    const bool invariata =
-        fotografia_ && (*fotografia_ == ora || (pronto_ && pronto_->portafoglio == *fotografia_ && pronto_->dopo == ora));
+    const bool invariata = fotografia_
+        && (*fotografia_ == ora || (pronto_ && pronto_->portafoglio == *fotografia_ && pronto_->dopo == ora));
     const std::optional<ModelloEseguiti::Variazione> variazione = std::exchange(variazione_, std::nullopt);
     pronto_.reset();
     fotografia_.reset();

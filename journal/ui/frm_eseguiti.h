@@ -75,9 +75,9 @@ private:
     // Makes the snapshot equal to Eseguiti and the grid equal to the snapshot, by the
     // cheapest way that is still exact.
     struct Aggiornamento {
-        bool letta = true;                 // false: the grid could not be read
-        bool ricaricata = false;           // every row was read again
-        std::optional<int> rigaScritta;    // the one row the grid took in, when that was all
+        bool letta = true; // false: the grid could not be read
+        bool ricaricata = false; // every row was read again
+        std::optional<int> rigaScritta; // the one row the grid took in, when that was all
     };
     Aggiornamento AggiornaGriglia();
     // Columns as wide as their caption and cells: measured over the rows after a reload,

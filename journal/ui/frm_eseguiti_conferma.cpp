@@ -2,7 +2,6 @@
 // shows the outcome and has every open window refreshed.
 #include "frm_eseguiti.h"
 
-
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QDateEdit>
@@ -44,14 +43,16 @@ void frmEseguiti::Conferma()
     if (grigliaValida && esito.fotografia && esito.stato() != Stato::Errore) {
         fotografia_ = esito.fotografia;
         if (esito.stato() == Stato::Accettato) {
-            variazione_ = ModelloEseguiti::Variazione{richiesta.modo, richiesta.id.value_or(0), richiesta.riga,
-                                                      esito.RigaCorrente, esito.scritto, esito.rinominato};
+            variazione_ = ModelloEseguiti::Variazione{richiesta.modo, richiesta.id.value_or(0),
+                                                      richiesta.riga, esito.RigaCorrente,
+                                                      esito.scritto,  esito.rinominato};
             pronto_ = contesto_.stato.ricalcoloPronto;
         }
     }
     if (!esito.messaggio().isEmpty())
-        contesto_.messaggi.mostra(esito.messaggio(), esito.stato() == Stato::Rifiutato ? Messaggi::Icona::Esclamazione
-                                                                                    : Messaggi::Icona::Critico);
+        contesto_.messaggi.mostra(esito.messaggio(),
+                                  esito.stato() == Stato::Rifiutato ? Messaggi::Icona::Esclamazione
+                                                                    : Messaggi::Icona::Critico);
     if (richiesta.modo == eseguiti::Modo::Elimina && esito.storicoVuoto)
         cmd_Ok_->setEnabled(false);
     contesto_.principale.ControlloMenu();

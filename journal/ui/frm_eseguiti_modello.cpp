@@ -8,10 +8,10 @@
 
 namespace {
 
-const QStringList Intestazioni = {QStringLiteral("ID"),        QStringLiteral("Data"),      QStringLiteral("Tipo"),
-                                  QStringLiteral("Sistema"),   QStringLiteral("Codice"),    QStringLiteral("Titolo"),
-                                  QStringLiteral("Quantita'"), QStringLiteral("Prezzo"),    QStringLiteral("Importo"),
-                                  QStringLiteral("Errore"),    QStringLiteral("Prezzo Ottimale")};
+const QStringList Intestazioni
+    = {QStringLiteral("ID"),      QStringLiteral("Data"),   QStringLiteral("Tipo"),           QStringLiteral("Sistema"),
+       QStringLiteral("Codice"),  QStringLiteral("Titolo"), QStringLiteral("Quantita'"),      QStringLiteral("Prezzo"),
+       QStringLiteral("Importo"), QStringLiteral("Errore"), QStringLiteral("Prezzo Ottimale")};
 
 // The grid's order: by date, same-day trades by key.
 bool Prima(const RigaEseguito& a, const RigaEseguito& b)
@@ -35,7 +35,7 @@ bool Numerica(int colonna)
 
 } // namespace
 
-ModelloEseguiti::ModelloEseguiti(QObject* parent) : QAbstractTableModel(parent) {}
+ModelloEseguiti::ModelloEseguiti(QObject* parent) : QAbstractTableModel(parent) { }
 
 void ModelloEseguiti::imposta(std::vector<RigaEseguito> righe)
 {
@@ -51,7 +51,8 @@ bool ModelloEseguiti::applica(const Variazione& v)
         if (v.riga >= 0 && v.riga < rowCount() && righe_[size_t(v.riga)].ID == v.id) {
             tolta = v.riga;
         } else {
-            const auto trovata = std::find_if(righe_.begin(), righe_.end(), [&](const RigaEseguito& r) { return r.ID == v.id; });
+            const auto trovata
+                = std::find_if(righe_.begin(), righe_.end(), [&](const RigaEseguito& r) { return r.ID == v.id; });
             if (trovata == righe_.end())
                 return false;
             tolta = int(trovata - righe_.begin());

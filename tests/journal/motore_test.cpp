@@ -11,7 +11,7 @@
 namespace {
 
 RigaOperazioneChiusa Chiusa(const char* data, int giorno, const char* system, const char* cod, const char* titolo,
-                        double pzoCarico, qint64 qta, double prezzo, double gp, double gpPerc, double commissioni)
+                            double pzoCarico, qint64 qta, double prezzo, double gp, double gpPerc, double commissioni)
 {
     return {data, giorno, system, cod, titolo, pzoCarico, qta, prezzo, gp, gpPerc, commissioni, {}, std::nullopt};
 }

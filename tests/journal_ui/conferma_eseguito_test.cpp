@@ -3,9 +3,9 @@
 #include "controllo_disponibilita.h"
 #include "motore.h"
 
+#include <gtest/gtest.h>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <gtest/gtest.h>
 
 #include <stdexcept>
 #include <utility>
@@ -448,19 +448,27 @@ TEST_F(ConfermaEseguitoTest, TheRefreshWritesWhatAFullRunWould)
     struct Caso {
         const char* nome;
         RichiestaConferma richiesta;
-        const char* poi;   // written between the confirmation and the refresh; "" for nothing
+        const char* poi; // written between the confirmation and the refresh; "" for nothing
         bool suImpostazioni;
     };
     const Caso casi[] = {
-        {"partial sell", {Modo::Nuovo, Pannello(QDate(2024, 3, 11), "Sell", "ENEL", "Enel", "20", "7", "EA"), std::nullopt, 3},
-         "", false},
-        {"rename and move", {Modo::Modifica, Pannello(QDate(2024, 1, 5), "Buy", "ENI", "Eni spa", "100", "12"), buy, 0},
-         "", false},
-        {"rate changed since", {Modo::Nuovo, Pannello(QDate(2024, 3, 12), "Buy", "ENEL", "Enel", "10", "6"), std::nullopt, 3},
-         "UPDATE System SET Commissioni = Commissioni + 1, CommissioniMin = CommissioniMin + 1", true},
-        {"trade written since", {Modo::Elimina, {}, sell, 1},
+        {"partial sell",
+         {Modo::Nuovo, Pannello(QDate(2024, 3, 11), "Sell", "ENEL", "Enel", "20", "7", "EA"), std::nullopt, 3},
+         "",
+         false},
+        {"rename and move",
+         {Modo::Modifica, Pannello(QDate(2024, 1, 5), "Buy", "ENI", "Eni spa", "100", "12"), buy, 0},
+         "",
+         false},
+        {"rate changed since",
+         {Modo::Nuovo, Pannello(QDate(2024, 3, 12), "Buy", "ENEL", "Enel", "10", "6"), std::nullopt, 3},
+         "UPDATE System SET Commissioni = Commissioni + 1, CommissioniMin = CommissioniMin + 1",
+         true},
+        {"trade written since",
+         {Modo::Elimina, {}, sell, 1},
          "INSERT INTO Eseguiti (Data, Tipo, System, Cod, Titolo, Qta, Prezzo, Importo, Errore, PrezzoOttimale) "
-         "VALUES ('2024-05-01', 'Buy', 'WEB', 'A2A', 'A2a', 10, 2, 20, 'EA', 2)", false},
+         "VALUES ('2024-05-01', 'Buy', 'WEB', 'A2A', 'A2a', 10, 2, 20, 'EA', 2)",
+         false},
     };
     for (const Caso& k : casi) {
         SCOPED_TRACE(k.nome);

@@ -699,5 +699,6 @@ TEST_F(FinestraEseguitiTest, GridAfterEachConfirmationIsTheSnapshot)
     PrincipaleProva altra(a.stato);
     ContestoFinestre c{a.stato, messaggi, dialoghi, altra};
     frmEseguiti nuova(c);
-    EXPECT_EQ(celle(*w<QTableView>("dbg_Eseguiti")->model()), celle(*nuova.findChild<QTableView*>("dbg_Eseguiti")->model()));
+    EXPECT_EQ(celle(*w<QTableView>("dbg_Eseguiti")->model()),
+              celle(*nuova.findChild<QTableView*>("dbg_Eseguiti")->model()));
 }
