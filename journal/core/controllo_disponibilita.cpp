@@ -7,11 +7,11 @@
 #include "tipo_eseguito.h"
 
 std::optional<QString> ControlloPosseduti::Applica(const QString& data, const QString& tipo, const QString& cod,
-                                                   double letta)
+                                                   double letta, const QDate* giorno)
 {
     if (primaRiga_ || data != ultimaData_) {
         ultimaData_ = data;
-        ultimaValida_ = date::DaIso(data).isValid();
+        ultimaValida_ = (giorno ? *giorno : date::DaIso(data)).isValid();
         primaRiga_ = false;
     }
     if (!ultimaValida_)

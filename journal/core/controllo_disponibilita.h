@@ -2,6 +2,7 @@
 #include "esito.h"
 #include "stato_applicazione.h"
 
+#include <QDate>
 #include <QHash>
 #include <QSqlDatabase>
 #include <QString>
@@ -13,8 +14,9 @@
 class ControlloPosseduti {
 public:
     // The refusal that stops the check at this trade; none when the trade passes.
+    // `giorno`: the date as date::DaIso reads it, when the caller has read it already.
     [[nodiscard]] std::optional<QString> Applica(const QString& data, const QString& tipo, const QString& cod,
-                                                 double qta);
+                                                 double qta, const QDate* giorno = nullptr);
 
 private:
     // A sold-out code keeps its entry at 0, so a later sell reports what is left.

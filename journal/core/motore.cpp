@@ -1,6 +1,7 @@
 #include "motore.h"
 
 #include "controllo_disponibilita.h"
+#include "date.h"
 #include "impostazioni_allegate.h"
 #include "istruzione_sqlite.h"
 #include "punto_salvataggio.h"
@@ -103,6 +104,7 @@ public:
             e.Data = s.Testo(Data);
             ultimaData_ = data.toByteArray();
             ultimaDataTesto_ = e.Data;
+            giorno_ = date::DaIso(e.Data);
             primo_ = s.Nullo(Data);
         }
         e.Tipo = testi_[0].Testo(s, Tipo);
@@ -116,17 +118,21 @@ public:
         return e;
     }
 
+    // The date of the last trade read, read once for the check and the replay both.
+    const QDate& Giorno() const { return giorno_; }
+
 private:
     TestiRipetuti testi_[5];
+    QDate giorno_;
     QByteArray ultimaData_;
     QString ultimaDataTesto_;
     bool primo_ = true;
 };
 
 // Feeds one trade to the replay; false once the replay has stopped.
-bool Applica(ReplayPosizioni& replay, const Eseguito& e, RicalcoloPronto& esito)
+bool Applica(ReplayPosizioni& replay, const Eseguito& e, const QDate& giorno, RicalcoloPronto& esito)
 {
-    Passo passo = replay.Applica(e);
+    Passo passo = replay.Applica(e, giorno);
     if (passo.chiusa)
         esito.chiuse.push_back(std::move(*passo.chiusa));
     if (passo.messaggio.isEmpty())
@@ -147,7 +153,7 @@ void Riproduci(sqlite3* portafoglio, ReplayPosizioni& replay, RicalcoloPronto& e
     IstruzioneSqlite eseguiti(portafoglio, SqlStoria);
     LettoreStoria lettore;
     while (eseguiti.Riga())
-        if (!Applica(replay, lettore.Leggi(eseguiti), esito))
+        if (!Applica(replay, lettore.Leggi(eseguiti), lettore.Giorno(), esito))
             break;
     Verifica(eseguiti);
     Concludi(replay, esito);
@@ -333,7 +339,7 @@ PassaggioStoria ControllaERiproduci(const QSqlDatabase& dataset, const QSqlDatab
         LettoreStoria lettore;
         while (eseguiti.Riga()) {
             const Eseguito e = lettore.Leggi(eseguiti);
-            if (auto rifiuto = controllo.Applica(e.Data, e.Tipo, e.Cod, e.Qta)) {
+            if (auto rifiuto = controllo.Applica(e.Data, e.Tipo, e.Cod, e.Qta, &lettore.Giorno())) {
                 passaggio.controllo = Esito::rifiutato(std::move(*rifiuto));
                 return passaggio;
             }
@@ -341,7 +347,7 @@ PassaggioStoria ControllaERiproduci(const QSqlDatabase& dataset, const QSqlDatab
                 passaggio.rigaCercato = passaggio.righe;
             ++passaggio.righe;
             if (!replayFermo)
-                replayFermo = !Applica(replay, e, *pronto);
+                replayFermo = !Applica(replay, e, lettore.Giorno(), *pronto);
         }
         if (!eseguiti.ok())
             return {Esito::erroreDatabase(QStringLiteral("Errore del database: ") + eseguiti.errore()), {}, 0, {}};

@@ -56,11 +56,11 @@ double ReplayPosizioni::Commissione(const Eseguito& e, double qta) const
     return c < t->CommissioniMin ? t->CommissioniMin : c;
 }
 
-void ReplayPosizioni::GiornoDi(const QString& data)
+void ReplayPosizioni::GiornoDi(const QString& data, const QDate* letto)
 {
     if (dataLetta_ && data == ultimaData_)
         return;
-    const QDate giorno = date::DaIso(data);
+    const QDate giorno = letto ? *letto : date::DaIso(data);
     ultimaData_ = data;
     ultimaDataIso_ = giorno.isValid() ? date::DataIso(giorno) : data;
     ultimoGiorno_ = giorno.isValid() ? std::optional<int>(date::GiornoSettimana(giorno)) : std::nullopt;
@@ -69,7 +69,18 @@ void ReplayPosizioni::GiornoDi(const QString& data)
 
 Passo ReplayPosizioni::Applica(const Eseguito& e)
 {
-    GiornoDi(e.Data);
+    GiornoDi(e.Data, nullptr);
+    return ApplicaDelGiorno(e);
+}
+
+Passo ReplayPosizioni::Applica(const Eseguito& e, const QDate& giorno)
+{
+    GiornoDi(e.Data, &giorno);
+    return ApplicaDelGiorno(e);
+}
+
+Passo ReplayPosizioni::ApplicaDelGiorno(const Eseguito& e)
+{
     if (!ultimoGiorno_)
         return Ferma(e, DifettoData());
     const std::optional<qint64> quantita = QuantitaValida(e.Qta);

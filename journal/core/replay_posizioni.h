@@ -5,6 +5,7 @@
 #include "tabella_operazioni_chiuse.h"
 #include "tabella_portafoglio.h"
 
+#include <QDate>
 #include <QHash>
 #include <QSet>
 #include <QString>
@@ -47,7 +48,9 @@ public:
 
     // Applies one trade. After a step with a message nothing more may be applied. A trade
     // that is not valid (see eseguito_valido.h) stops the replay and changes nothing.
-    Passo Applica(const Eseguito& e);
+    [[nodiscard]] Passo Applica(const Eseguito& e);
+    // The same, for a caller that has already read the trade's date (date::DaIso(e.Data)).
+    [[nodiscard]] Passo Applica(const Eseguito& e, const QDate& giorno);
 
     // The open positions in the order their rows would stand in Portafoglio: a position
     // closed and opened again goes after every position that was open meanwhile.
@@ -64,7 +67,8 @@ private:
 
     double Commissione(const Eseguito& e, double qta) const;
     // Trades come in date order, so the last date read is nearly always the next one.
-    void GiornoDi(const QString& data);
+    void GiornoDi(const QString& data, const QDate* giorno);
+    Passo ApplicaDelGiorno(const Eseguito& e);
 
     QHash<QString, Tariffa> tariffe_;
     QHash<QString, qint64> conteggi_;
