@@ -327,14 +327,21 @@ PassaggioStoria ControllaERiproduci(const QSqlDatabase& dataset, const QSqlDatab
     PassaggioStoria passaggio;
     try {
         sqlite3* pf = ManigliaSqlite(portafoglio);
-        sqlite3* ds = ManigliaSqlite(dataset);
-        if (!pf || !ds)
+        if (!pf)
             throw ErroreDb{QStringLiteral("database non aperto")};
         auto pronto = std::make_shared<RicalcoloPronto>();
         pronto->dataset = ImprontaDi(dataset);
-        ReplayPosizioni replay(LeggiTariffe(ds, "main"), LeggiCatalogo(ds, "main"));
+        // The check needs no settings: without them there is only no replay to hand on, and
+        // the refresh replays on its own and tells what failed.
+        std::optional<ReplayPosizioni> replay;
+        if (sqlite3* ds = ManigliaSqlite(dataset)) {
+            try {
+                replay.emplace(LeggiTariffe(ds, "main"), LeggiCatalogo(ds, "main"));
+            } catch (const ErroreDb&) {
+            }
+        }
         ControlloPosseduti controllo;
-        bool replayFermo = false;
+        bool replayFermo = !replay;
         IstruzioneSqlite eseguiti(pf, SqlStoria);
         LettoreStoria lettore;
         while (eseguiti.Riga()) {
@@ -347,12 +354,14 @@ PassaggioStoria ControllaERiproduci(const QSqlDatabase& dataset, const QSqlDatab
                 passaggio.rigaCercato = passaggio.righe;
             ++passaggio.righe;
             if (!replayFermo)
-                replayFermo = !Applica(replay, e, lettore.Giorno(), *pronto);
+                replayFermo = !Applica(*replay, e, lettore.Giorno(), *pronto);
         }
         if (!eseguiti.ok())
             return {Esito::erroreDatabase(QStringLiteral("Errore del database: ") + eseguiti.errore()), {}, 0, {}};
-        Concludi(replay, *pronto);
-        passaggio.ricalcolo = std::move(pronto);
+        if (replay) {
+            Concludi(*replay, *pronto);
+            passaggio.ricalcolo = std::move(pronto);
+        }
     } catch (const ErroreDb& errore) {
         return {Esito::erroreDatabase(QStringLiteral("Errore del database: ") + errore.testo), {}, 0, {}};
     }

@@ -486,3 +486,16 @@ TEST_F(ConfermaEseguitoTest, TheRefreshWritesWhatAFullRunWould)
         EXPECT_EQ(scritte, completa());
     }
 }
+
+// The check reads no settings: settings it cannot read leave it as it was, with no replay
+// handed on (the refresh then replays on its own and says what failed).
+TEST_F(ConfermaEseguitoTest, UnreadableSettingsDoNotStopTheCheck)
+{
+    CartellaProva::esegui(a.stato.DbDataSet, "ALTER TABLE System RENAME TO Altrove");
+    const EsitoConferma esito
+        = conferma({Modo::Nuovo, Pannello(QDate(2024, 3, 11), "Buy", "ENEL", "Enel", "5", "6"), std::nullopt, 3});
+    EXPECT_EQ(esito.stato(), Stato::Accettato) << esito.messaggio().toStdString();
+    EXPECT_FALSE(a.stato.ricalcoloPronto);
+    EXPECT_EQ(a.righe("EseguitiTemp"), a.righe());
+    CartellaProva::esegui(a.stato.DbDataSet, "ALTER TABLE Altrove RENAME TO System");
+}
