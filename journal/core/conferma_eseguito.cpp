@@ -4,10 +4,12 @@
 #include "date.h"
 #include "eseguito_valido.h"
 #include "impostazioni_allegate.h"
+#include "lettura_righe.h"
 #include "motore.h"
 #include "numeri.h"
 #include "numero_scritto.h"
 #include "punto_salvataggio.h"
+#include "tabella_portafoglio.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -20,8 +22,6 @@
 namespace eseguiti {
 
 namespace {
-
-const QString Colonne = QStringLiteral("ID, Data, Tipo, System, Cod, Titolo, Qta, Prezzo, Importo, Errore, PrezzoOttimale");
 
 // One statement with bound values; on failure `errore` gets the database's text.
 bool Esegui(QSqlQuery& q, const QString& sql, const QVariantList& valori, QString& errore)
@@ -60,21 +60,39 @@ std::optional<long long> Conta(const QSqlDatabase& db, const QString& sql, const
 bool CopiaTabella(const QSqlDatabase& db, const QString& da, const QString& a, QString& errore)
 {
     return Esegui(db, QStringLiteral("DELETE FROM ") + a, {}, errore)
-        && Esegui(db, QStringLiteral("INSERT INTO %1 (%2) SELECT %2 FROM %3").arg(a, Colonne, da), {}, errore);
+        && Esegui(db, QStringLiteral("INSERT INTO %1 (%2) SELECT %2 FROM %3").arg(a, SqlColonneEseguiti, da), {},
+                  errore);
 }
 
 // The snapshot is the only source of a rollback: it must still be the history the user
 // is looking at, or a restore would write back something else.
 std::optional<bool> FotografiaAllineata(const QSqlDatabase& db, QString& errore)
 {
-    const auto diverse = Conta(db,
-                               QStringLiteral("SELECT (SELECT COUNT(*) FROM (SELECT %1 FROM Eseguiti EXCEPT SELECT %1 FROM EseguitiTemp))"
-                                              " + (SELECT COUNT(*) FROM (SELECT %1 FROM EseguitiTemp EXCEPT SELECT %1 FROM Eseguiti))")
-                                   .arg(Colonne),
-                               {}, errore);
+    const auto diverse = Conta(
+        db,
+        QStringLiteral("SELECT (SELECT COUNT(*) FROM (SELECT %1 FROM Eseguiti EXCEPT SELECT %1 FROM EseguitiTemp))"
+                       " + (SELECT COUNT(*) FROM (SELECT %1 FROM EseguitiTemp EXCEPT SELECT %1 FROM Eseguiti))")
+            .arg(SqlColonneEseguiti),
+        {}, errore);
     if (!diverse)
         return std::nullopt;
     return *diverse == 0;
+}
+
+// The snapshot takes an accepted change the way Eseguiti took it, so the two stay equal
+// without copying the history again: the trade's row as stored, and a renaming.
+bool SeguiModifica(const QSqlDatabase& db, Modo modo, qint64 id, const DatiPannello& d, bool rinomina, QString& errore)
+{
+    if (rinomina
+        && !Esegui(db, QStringLiteral("UPDATE EseguitiTemp SET Titolo = ? WHERE Cod = ?"), {d.Titolo, d.Cod}, errore))
+        return false;
+    if (modo != Modo::Nuovo && !Esegui(db, QStringLiteral("DELETE FROM EseguitiTemp WHERE ID = ?"), {id}, errore))
+        return false;
+    return modo == Modo::Elimina
+        || Esegui(db,
+                  QStringLiteral("INSERT INTO EseguitiTemp (%1) SELECT %1 FROM Eseguiti WHERE ID = ?")
+                      .arg(SqlColonneEseguiti),
+                  {id}, errore);
 }
 
 // Position of a trade in the grid's order (date, then key).
@@ -128,9 +146,8 @@ QString Prefisso(Modo modo)
 
 EsitoConferma Fallito(EsitoConferma esito, const QString& causa)
 {
-    esito.stato = EsitoConferma::Stato::Errore;
-    esito.messaggio = QStringLiteral("Operazione non eseguita: %1. Lo storico degli eseguiti non è stato modificato.")
-                          .arg(causa);
+    esito.esito = Esito::erroreDatabase(
+        QStringLiteral("Operazione non eseguita: %1. Lo storico degli eseguiti non è stato modificato.").arg(causa));
     return esito;
 }
 
@@ -169,24 +186,37 @@ QString RicostruisciFotografia(QSqlDatabase& portafoglio)
     return QStringLiteral("Impossibile aggiornare l'elenco degli eseguiti: %1").arg(errore);
 }
 
-QList<Posizione> LeggiPosizioni(const QSqlDatabase& portafoglio)
+Lettura<RigaEseguito> LeggiFotografia(const QSqlDatabase& portafoglio)
 {
-    QList<Posizione> posizioni;
-    QSqlQuery q(portafoglio);
-    if (!q.exec(QStringLiteral("SELECT Cod, Titolo, Qta FROM Portafoglio ORDER BY rowid")))
-        return posizioni;
-    while (q.next())
-        posizioni.append({q.value(0).toString(), q.value(1).toString(), q.value(2).toLongLong()});
-    return posizioni;
+    return LeggiEseguiti(portafoglio, OrdineEseguiti::PerDataEId, QStringLiteral("EseguitiTemp"));
+}
+
+namespace {
+
+Lettura<QString> LeggiCodici(const QSqlDatabase& dataset, const QString& sql)
+{
+    return LeggiRighe<QString>(dataset, sql, [](const IstruzioneSqlite& s) { return s.Testo(0); });
+}
+
+} // namespace
+
+Lettura<QString> LeggiCodiciSystem(const QSqlDatabase& dataset)
+{
+    return LeggiCodici(dataset, QStringLiteral("SELECT Cod FROM System ORDER BY rowid"));
+}
+
+Lettura<QString> LeggiCodiciErrori(const QSqlDatabase& dataset)
+{
+    return LeggiCodici(dataset, QStringLiteral("SELECT Cod FROM Errori ORDER BY rowid"));
 }
 
 std::optional<long long> QuantitaPosseduta(const QSqlDatabase& portafoglio, const QString& cod)
 {
-    QSqlQuery q(portafoglio);
-    QString errore;
-    if (!Esegui(q, QStringLiteral("SELECT Qta FROM Portafoglio WHERE Cod = ? ORDER BY rowid"), {cod}, errore) || !q.next())
-        return std::nullopt;
-    return q.value(0).toLongLong();
+    // The first position of the code, as a lookup by code finds it.
+    for (const RigaPortafoglio& p : LeggiPortafoglio(portafoglio).righe)
+        if (p.Cod == cod)
+            return p.Qta;
+    return std::nullopt;
 }
 
 QString VerificaDati(const DatiPannello& d)
@@ -244,8 +274,8 @@ EsitoConferma ConfermaEseguito(StatoApplicazione& stato, const RichiestaConferma
     if (richiesta.modo != Modo::Elimina) {
         const QString motivo = VerificaDati(richiesta.dati);
         if (!motivo.isEmpty()) {
-            esito.stato = EsitoConferma::Stato::DatiNonValidi;
-            esito.messaggio = motivo;
+            esito.esito = Esito::rifiutato(motivo);
+            esito.datiNonValidi = true;
             return esito;
         }
     }
@@ -260,13 +290,16 @@ EsitoConferma ConfermaEseguito(StatoApplicazione& stato, const RichiestaConferma
         return esito;
     }
 
+    // Unchanged since the caller made it equal: no need to compare it. Taken before the
+    // transaction opens, as a fingerprint only holds outside one.
+    const bool fotografiaInvariata = richiesta.fotografia && *richiesta.fotografia == ImprontaDi(db);
     // Attached only when the history ends up empty; it must outlive the transaction.
     std::optional<ImpostazioniAllegate> impostazioni;
     // One transaction for the write, the check and the restore: rolled back on any early return.
     PuntoSalvataggio t(db, QStringLiteral("conferma_eseguito"));
     if (!t.aperto())
         return ErroreDatabase(esito, t.errore());
-    const auto allineata = FotografiaAllineata(db, errore);
+    const auto allineata = fotografiaInvariata ? std::optional<bool>(true) : FotografiaAllineata(db, errore);
     if (!allineata)
         return ErroreDatabase(esito, errore);
     if (!*allineata)
@@ -276,14 +309,16 @@ EsitoConferma ConfermaEseguito(StatoApplicazione& stato, const RichiestaConferma
     const DatiPannello& d = richiesta.dati;
     const Valori v = richiesta.modo == Modo::Elimina ? Valori{} : Converti(d, richiesta.modo);
     qint64 id = richiesta.id.value_or(0);
+    bool rinomina = false;
 
     // The write.
     QSqlQuery q(db);
     switch (richiesta.modo) {
     case Modo::Nuovo:
+        // A null key takes the next one.
         if (!Esegui(q,
-                    QStringLiteral("INSERT INTO Eseguiti (Data, Tipo, System, Cod, Titolo, Qta, Prezzo, Importo, Errore, "
-                                   "PrezzoOttimale) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+                    QStringLiteral("INSERT INTO Eseguiti (%1) VALUES (NULL, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
+                        .arg(SqlColonneEseguiti),
                     {v.data, d.Tipo, d.System, d.Cod, d.Titolo, v.qta, v.prezzo, v.importo, d.Errore, v.prezzoOttimale},
                     errore))
             return ErroreDatabase(esito, errore);
@@ -294,7 +329,7 @@ EsitoConferma ConfermaEseguito(StatoApplicazione& stato, const RichiestaConferma
         QSqlQuery prima(db);
         if (!Esegui(prima, QStringLiteral("SELECT Titolo FROM EseguitiTemp WHERE ID = ?"), {id}, errore))
             return ErroreDatabase(esito, errore);
-        const bool rinomina = !prima.next() || prima.value(0).toString() != d.Titolo;
+        rinomina = !prima.next() || prima.value(0).toString() != d.Titolo;
         prima.finish();
         if (rinomina
             && !Esegui(db, QStringLiteral("UPDATE Eseguiti SET Titolo = ? WHERE Cod = ?"), {d.Titolo, d.Cod}, errore))
@@ -320,8 +355,16 @@ EsitoConferma ConfermaEseguito(StatoApplicazione& stato, const RichiestaConferma
     // The check sees the uncommitted history of this same connection.
     stato.MessaggioDisponibilita.clear();
     Esito verifica;
+    // The check's own pass replays the engine as well; a check given by the caller does not.
+    std::optional<PassaggioStoria> passaggio;
     try {
-        verifica = controllo ? controllo(stato) : ControlloDisponibilita(stato);
+        if (controllo) {
+            verifica = controllo(stato);
+        } else {
+            passaggio = ControllaERiproduci(stato.DbDataSet, db,
+                                            richiesta.modo == Modo::Elimina ? std::nullopt : std::optional<qint64>(id));
+            verifica = passaggio->controllo;
+        }
     } catch (const std::exception& e) {
         stato.MessaggioDisponibilita.clear();
         return Fallito(esito, QStringLiteral("errore nel controllo della disponibilità (%1)").arg(QString::fromUtf8(e.what())));
@@ -333,8 +376,8 @@ EsitoConferma ConfermaEseguito(StatoApplicazione& stato, const RichiestaConferma
     // A check that could not read the history has refused nothing: the change is taken back
     // and the user told that the database failed.
     if (verifica.erroreDatabase()) {
-        esito.stato = EsitoConferma::Stato::Errore;
-        esito.messaggio = verifica.messaggio + QStringLiteral(". Lo storico degli eseguiti non è stato modificato.");
+        esito.esito = Esito::erroreDatabase(verifica.messaggio
+                                            + QStringLiteral(". Lo storico degli eseguiti non è stato modificato."));
         return esito;
     }
     const QString rifiuto = verifica.ok() ? QString() : verifica.messaggio;
@@ -342,22 +385,24 @@ EsitoConferma ConfermaEseguito(StatoApplicazione& stato, const RichiestaConferma
     // Refused: back to the history the user was looking at, keys included.
     // Accepted: the snapshot follows the history.
     const bool accettato = rifiuto.isEmpty();
-    if (!(accettato ? CopiaTabella(db, QStringLiteral("Eseguiti"), QStringLiteral("EseguitiTemp"), errore)
+    if (!(accettato ? SeguiModifica(db, richiesta.modo, id, d, rinomina, errore)
                     : CopiaTabella(db, QStringLiteral("EseguitiTemp"), QStringLiteral("Eseguiti"), errore)))
         return ErroreDatabase(esito, errore);
-    const auto righe = Conta(db, QStringLiteral("SELECT COUNT(*) FROM Eseguiti"), {}, errore);
+    // An accepting pass has read every trade.
+    const auto righe = accettato && passaggio ? std::optional<long long>(passaggio->righe)
+                                              : Conta(db, QStringLiteral("SELECT COUNT(*) FROM Eseguiti"), {}, errore);
     if (!righe)
         return ErroreDatabase(esito, errore);
 
     if (!accettato) {
-        esito.stato = EsitoConferma::Stato::Rifiutato;
-        esito.messaggio = Prefisso(richiesta.modo) + rifiuto;
+        esito.esito = Esito::rifiutato(Prefisso(richiesta.modo) + rifiuto);
     } else if (richiesta.modo == Modo::Elimina) {
         // The trade that followed the deleted one, or the new last one.
         if (richiesta.riga + 1 > *righe)
             esito.RigaCorrente = richiesta.riga - 1;
     } else {
-        const auto riga = RigaDi(db, v.data, id, errore);
+        const auto riga = passaggio && passaggio->rigaCercato ? std::optional<long long>(*passaggio->rigaCercato)
+                                                              : RigaDi(db, v.data, id, errore);
         if (!riga)
             return ErroreDatabase(esito, errore);
         esito.RigaCorrente = static_cast<int>(*riga);
@@ -367,13 +412,13 @@ EsitoConferma ConfermaEseguito(StatoApplicazione& stato, const RichiestaConferma
     // (nothing held, nothing closed, every counter 0) is written here, in this transaction.
     if (accettato && *righe == 0) {
         impostazioni.emplace(db, stato.DbDataSet);
-        if (!impostazioni->ok())
-            return ErroreDatabase(esito, impostazioni->errore());
+        if (!impostazioni->esito().ok())
+            return ErroreDatabase(esito, impostazioni->esito().messaggio);
         // An empty history stops at nothing: any text is the database's.
         const QString messaggio = RicalcolaPortafoglio(stato.DbDataSet, db);
         if (!messaggio.isEmpty()) {
-            esito.stato = EsitoConferma::Stato::Errore;
-            esito.messaggio = messaggio + QStringLiteral(". Lo storico degli eseguiti non è stato modificato.");
+            esito.esito = Esito::erroreDatabase(
+                messaggio + QStringLiteral(". Lo storico degli eseguiti non è stato modificato."));
             return esito;
         }
     }
@@ -381,6 +426,18 @@ EsitoConferma ConfermaEseguito(StatoApplicazione& stato, const RichiestaConferma
     if (!t.conferma())
         return ErroreDatabase(esito, t.errore());
     esito.storicoVuoto = *righe == 0;
+    esito.fotografia = ImprontaDi(db);
+    if (accettato) {
+        esito.rinominato = rinomina;
+        // As the statements above stored it, so as a read of the snapshot would give it.
+        if (richiesta.modo != Modo::Elimina)
+            esito.scritto = RigaEseguito{id,    v.data,   d.Tipo,    d.System, d.Cod,           d.Titolo,
+                                         v.qta, v.prezzo, v.importo, d.Errore, v.prezzoOttimale};
+        if (passaggio && passaggio->ricalcolo && *righe > 0) {
+            passaggio->ricalcolo->portafoglio = *esito.fotografia;
+            stato.ricalcoloPronto = passaggio->ricalcolo;
+        }
+    }
     return esito;
 }
 

@@ -3,10 +3,11 @@
 // its panel, and the confirm command that inserts, changes or deletes a trade and
 // takes the change back when the holding check refuses it.
 #include "esito.h"
+#include "impronta.h"
 #include "stato_applicazione.h"
+#include "tabella_eseguiti.h"
 
 #include <QDate>
-#include <QList>
 #include <QSqlDatabase>
 #include <QString>
 
@@ -15,29 +16,19 @@
 
 namespace eseguiti {
 
-// The grid lists the snapshot, never Eseguiti itself: same-day trades in key order.
-inline const QString SqlGriglia = QStringLiteral(
-    "SELECT ID, Data, Tipo, System, Cod, Titolo, Qta, Prezzo, Importo, Errore, PrezzoOttimale "
-    "FROM EseguitiTemp ORDER BY Data, ID");
-// Lists of the system and error combos, in the catalogues' own order.
-inline const QString SqlCodiciSystem = QStringLiteral("SELECT Cod FROM System ORDER BY rowid");
-inline const QString SqlCodiciErrori = QStringLiteral("SELECT Cod FROM Errori ORDER BY rowid");
-
 // Makes EseguitiTemp equal to Eseguiti, keys included, in one transaction.
 // "" on success, otherwise the Italian text of the failure (the snapshot is then unchanged).
-QString RicostruisciFotografia(QSqlDatabase& portafoglio);
+[[nodiscard]] QString RicostruisciFotografia(QSqlDatabase& portafoglio);
 
-struct Posizione {
-    QString Cod;
-    QString Titolo;
-    long long Qta = 0;
-};
+// The snapshot as the grid lists it: same-day trades in key order.
+[[nodiscard]] Lettura<RigaEseguito> LeggiFotografia(const QSqlDatabase& portafoglio);
 
-// The open positions in the order the engine wrote them.
-QList<Posizione> LeggiPosizioni(const QSqlDatabase& portafoglio);
+// The codes of the system and error combos, in the catalogues' own order.
+[[nodiscard]] Lettura<QString> LeggiCodiciSystem(const QSqlDatabase& dataset);
+[[nodiscard]] Lettura<QString> LeggiCodiciErrori(const QSqlDatabase& dataset);
 
-// The quantity held of a code; no value when no position has it.
-std::optional<long long> QuantitaPosseduta(const QSqlDatabase& portafoglio, const QString& cod);
+// The quantity held of a code; no value when no position has it (or Portafoglio cannot be read).
+[[nodiscard]] std::optional<long long> QuantitaPosseduta(const QSqlDatabase& portafoglio, const QString& cod);
 
 enum class Modo { Nuovo, Modifica, Elimina };
 
@@ -59,19 +50,38 @@ struct RichiestaConferma {
     DatiPannello dati;
     std::optional<qint64> id;   // key of the grid's current trade; none when the grid is empty
     int riga = 0;               // that trade's 0-based row in the grid
+    // When the caller's snapshot was last made equal to Eseguiti: unchanged since, it need
+    // not be compared row by row.
+    std::optional<Impronta> fotografia = std::nullopt;
 };
 
 struct EsitoConferma {
-    enum class Stato {
-        Accettato,      // written and committed
-        Rifiutato,      // the holding check refused it; the history is as the snapshot had it
-        DatiNonValidi,  // refused before anything was written; the panel should stay as typed
-        Errore          // a database or check error; everything was rolled back
-    };
-    Stato stato = Stato::Accettato;
-    QString messaggio;     // the text to show; empty when accepted
+    // Accepted: written and committed. Refused by the holding check: the history is as the
+    // snapshot had it. Refused with datiNonValidi: nothing was written and the panel should
+    // stay as typed. A database error (or any other failure): everything was rolled back.
+    Esito esito;
+    bool datiNonValidi = false;
     int RigaCorrente = 0;  // the grid row to show once the window has refreshed
     bool storicoVuoto = false;  // no trade left after the command
+    // Once the command has committed, the snapshot equals Eseguiti at this fingerprint.
+    std::optional<Impronta> fotografia;
+    // An accepted change as the snapshot took it: the trade written (none for a deletion),
+    // and whether every trade of its code took its new name.
+    std::optional<RigaEseguito> scritto;
+    bool rinominato = false;
+
+    // The four outcomes the window tells apart.
+    enum class Stato { Accettato, Rifiutato, DatiNonValidi, Errore };
+    Stato stato() const
+    {
+        if (esito.ok())
+            return Stato::Accettato;
+        if (esito.rifiutato())
+            return datiNonValidi ? Stato::DatiNonValidi : Stato::Rifiutato;
+        return Stato::Errore;
+    }
+    // The text to show; empty when accepted.
+    const QString& messaggio() const { return esito.messaggio; }
 };
 
 // Runs the holding check on stato.DbPortafoglio: accepted, refused (its text also left in
@@ -84,11 +94,13 @@ using ControlloStoria = std::function<Esito(StatoApplicazione&)>;
 // brought up to date in the same transaction; when no trade is left, the derived tables
 // are emptied and the error counters set to 0 in it too (the refresh does not run the
 // engine on an empty history), with the settings file attached so one commit covers both.
-EsitoConferma ConfermaEseguito(StatoApplicazione& stato, const RichiestaConferma& richiesta,
-                               const ControlloStoria& controllo = {});
+// With the holding check of its own, the check's pass also replays the engine, and the
+// replay is left in stato.ricalcoloPronto for the refresh that follows.
+[[nodiscard]] EsitoConferma ConfermaEseguito(StatoApplicazione& stato, const RichiestaConferma& richiesta,
+                                             const ControlloStoria& controllo = {});
 
 // The Italian reason why the panel's values cannot be written; empty when they can.
 // Numbers are read as typed and in every form the panel itself writes them ("3E+20").
-QString VerificaDati(const DatiPannello& dati);
+[[nodiscard]] QString VerificaDati(const DatiPannello& dati);
 
 } // namespace eseguiti

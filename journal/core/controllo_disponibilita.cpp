@@ -6,49 +6,45 @@
 #include "numeri.h"
 #include "tipo_eseguito.h"
 
-#include <QHash>
+std::optional<QString> ControlloPosseduti::Applica(const QString& data, const QString& tipo, const QString& cod,
+                                                   double letta, const QDate* giorno)
+{
+    if (primaRiga_ || data != ultimaData_) {
+        ultimaData_ = data;
+        ultimaValida_ = (giorno ? *giorno : date::DaIso(data)).isValid();
+        primaRiga_ = false;
+    }
+    if (!ultimaValida_)
+        return motore::EseguitoNonValido(data, cod, motore::DifettoData());
+    const std::optional<qint64> qta = motore::QuantitaValida(letta);
+    if (!qta)
+        return motore::EseguitoNonValido(data, cod, motore::DifettoQuantita(letta));
+    if (motore::EAcquisto(tipo)) {
+        qint64& h = possedute_[cod];
+        if (h > motore::QuantitaMassima - *qta)
+            return motore::EseguitoNonValido(data, cod, motore::DifettoPosseduta());
+        h += *qta;
+        return std::nullopt;
+    }
+    const auto h = possedute_.find(cod);
+    if (h == possedute_.end())
+        return cod + QStringLiteral(" non e' in portafoglio in data: ") + date::IsoInUtente(data);
+    if (*qta > *h)
+        return cod + QStringLiteral(" disponibili solo ") + numeri::TestoNumero(static_cast<double>(*h))
+            + QStringLiteral(" pezzi");
+    *h -= *qta;
+    return std::nullopt;
+}
 
 Esito VerificaDisponibilita(const QSqlDatabase& portafoglio)
 {
     // No transaction of its own: the trade window runs the check on the history it has
     // just written and not yet committed on this same connection.
     IstruzioneSqlite q(ManigliaSqlite(portafoglio), "SELECT Data, Tipo, Cod, Qta FROM Eseguiti ORDER BY Data, ID");
-
-    // A sold-out code keeps its entry at 0, so a later sell reports what is left.
-    QHash<QString, qint64> possedute;
-    // Trades come by date: the last date read is nearly always the next one.
-    QByteArray ultimaData;
-    bool ultimaValida = false;
-    bool primaRiga = true;
-    while (q.Riga()) {
-        const QString cod = q.Testo(2);
-        if (primaRiga || q.Byte(0) != ultimaData) {
-            ultimaData = q.Byte(0).toByteArray();
-            ultimaValida = date::DaIso(q.Testo(0)).isValid();
-            primaRiga = false;
-        }
-        if (!ultimaValida)
-            return Esito::rifiutato(motore::EseguitoNonValido(q.Testo(0), cod, motore::DifettoData()));
-        const double letta = q.Reale(3);
-        const std::optional<qint64> qta = motore::QuantitaValida(letta);
-        if (!qta)
-            return Esito::rifiutato(motore::EseguitoNonValido(q.Testo(0), cod, motore::DifettoQuantita(letta)));
-        if (motore::EAcquisto(q.Testo(1))) {
-            qint64& h = possedute[cod];
-            if (h > motore::QuantitaMassima - *qta)
-                return Esito::rifiutato(motore::EseguitoNonValido(q.Testo(0), cod, motore::DifettoPosseduta()));
-            h += *qta;
-            continue;
-        }
-        const auto h = possedute.find(cod);
-        if (h == possedute.end())
-            return Esito::rifiutato(cod + QStringLiteral(" non e' in portafoglio in data: ") +
-                                    date::IsoInUtente(q.Testo(0)));
-        if (*qta > *h)
-            return Esito::rifiutato(cod + QStringLiteral(" disponibili solo ") +
-                                    numeri::TestoNumero(static_cast<double>(*h)) + QStringLiteral(" pezzi"));
-        *h -= *qta;
-    }
+    ControlloPosseduti controllo;
+    while (q.Riga())
+        if (auto rifiuto = controllo.Applica(q.Testo(0), q.Testo(1), q.Testo(2), q.Reale(3)))
+            return Esito::rifiutato(std::move(*rifiuto));
     // A read that broke off part-way must not pass for a consistent history.
     if (!q.ok())
         return Esito::erroreDatabase(QStringLiteral("Errore del database: ") + q.errore());

@@ -23,26 +23,26 @@ ImpostazioniAllegate::ImpostazioniAllegate(const QSqlDatabase& portafoglio, cons
 {
     sqlite3* ds = ManigliaSqlite(dataset);
     if (!db_ || !ds) {
-        errore_ = QStringLiteral("database non aperto");
+        esito_ = Esito::erroreDatabase(QStringLiteral("database non aperto"));
         return;
     }
     const char* fileDataSet = sqlite3_db_filename(ds, "main");
     if (!fileDataSet || !*fileDataSet) {
-        errore_ = QStringLiteral("il database delle impostazioni non è un file");
+        esito_ = Esito::erroreDatabase(QStringLiteral("il database delle impostazioni non è un file"));
         return;
     }
     const QString percorso = QString::fromUtf8(fileDataSet);
     if (const char* gia = sqlite3_db_filename(db_, Schema)) {
         if (Canonico(QString::fromUtf8(gia)) == Canonico(percorso))
             return;
-        errore_ = QStringLiteral("un altro file è già collegato come impostazioni");
+        esito_ = Esito::erroreDatabase(QStringLiteral("un altro file è già collegato come impostazioni"));
         return;
     }
 
     IstruzioneSqlite attacca(db_, "ATTACH DATABASE ? AS impostazioni");
     attacca.Lega(1, percorso);
     if (!attacca.Esegui()) {
-        errore_ = attacca.errore();
+        esito_ = Esito::erroreDatabase(attacca.errore());
         return;
     }
     allegato_ = true;

@@ -2,6 +2,8 @@
 // The settings file attached to the portfolio connection under one schema name, so that a
 // single transaction, committed by SQLite across both files at once, covers the derived
 // tables and the error counters: a failed commit leaves both files as they were.
+#include "esito.h"
+
 #include <QSqlDatabase>
 #include <QString>
 
@@ -19,11 +21,11 @@ public:
     ImpostazioniAllegate(const ImpostazioniAllegate&) = delete;
     ImpostazioniAllegate& operator=(const ImpostazioniAllegate&) = delete;
 
-    bool ok() const { return errore_.isEmpty(); }
-    QString errore() const { return errore_; }
+    // Accepted once attached (or found attached); a database error, with its text, otherwise.
+    [[nodiscard]] const Esito& esito() const { return esito_; }
 
 private:
     sqlite3* db_ = nullptr;
     bool allegato_ = false;
-    QString errore_;
+    Esito esito_;
 };

@@ -124,3 +124,8 @@ bool IstruzioneSqlite::Nullo(int colonna) const
 {
     return sqlite3_column_type(stmt_, colonna) == SQLITE_NULL;
 }
+
+int IstruzioneSqlite::Tipo(int colonna) const
+{
+    return sqlite3_column_type(stmt_, colonna);
+}

@@ -42,6 +42,8 @@ public:
     qint64 Intero(int colonna) const;
     double Reale(int colonna) const;
     bool Nullo(int colonna) const;
+    // The stored type of the value: SQLITE_INTEGER, SQLITE_FLOAT, SQLITE_TEXT, SQLITE_BLOB or SQLITE_NULL.
+    int Tipo(int colonna) const;
 
 private:
     void Fallito();

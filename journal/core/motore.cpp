@@ -1,9 +1,12 @@
 #include "motore.h"
 
+#include "controllo_disponibilita.h"
+#include "date.h"
 #include "impostazioni_allegate.h"
 #include "istruzione_sqlite.h"
 #include "punto_salvataggio.h"
-#include "replay_posizioni.h"
+
+#include <sqlite3.h>
 
 #include <optional>
 
@@ -30,12 +33,13 @@ void Esegui(sqlite3* db, const char* sql)
     Verifica(s);
 }
 
-// The first row of System for each code, as a lookup by code would find it.
-QHash<QString, Tariffa> LeggiTariffe(sqlite3* db)
+// The first row of System for each code, as a lookup by code would find it. `schema`: where
+// the settings are on this connection ("main" on their own, "impostazioni" when attached).
+QHash<QString, Tariffa> LeggiTariffe(sqlite3* db, const QByteArray& schema)
 {
     QHash<QString, Tariffa> tariffe;
-    IstruzioneSqlite s(db, "SELECT Cod, Commissioni, CommissioniMin FROM impostazioni.System "
-                           "WHERE Cod IS NOT NULL ORDER BY rowid");
+    IstruzioneSqlite s(
+        db, "SELECT Cod, Commissioni, CommissioniMin FROM " + schema + ".System WHERE Cod IS NOT NULL ORDER BY rowid");
     while (s.Riga()) {
         const QString cod = s.Testo(0);
         if (!tariffe.contains(cod))
@@ -45,42 +49,197 @@ QHash<QString, Tariffa> LeggiTariffe(sqlite3* db)
     return tariffe;
 }
 
-QSet<QString> LeggiCatalogo(sqlite3* db)
+QSet<QString> LeggiCatalogo(sqlite3* db, const QByteArray& schema)
 {
     QSet<QString> codici;
-    IstruzioneSqlite s(db, "SELECT Cod FROM impostazioni.Errori WHERE Cod IS NOT NULL");
+    IstruzioneSqlite s(db, "SELECT Cod FROM " + schema + ".Errori WHERE Cod IS NOT NULL");
     while (s.Riga())
         codici.insert(s.Testo(0));
     Verifica(s);
     return codici;
 }
 
-void ScriviChiusa(IstruzioneSqlite& s, const OperazioneChiusa& o)
+// Trades of one day replay in the order they were entered.
+const char* const SqlStoria = "SELECT Data, Tipo, System, Cod, Titolo, Qta, Prezzo, Importo, Errore, ID "
+                              "FROM Eseguiti ORDER BY Data, ID";
+enum Colonna { Data, Tipo, System, Cod, Titolo, Qta, Prezzo, Importo, Errore, ID };
+
+// A history repeats a few texts over and over (types, systems, codes, names, error codes,
+// dates of one day): each column keeps the texts it has seen, so that a row costs a
+// comparison of bytes instead of a conversion and an allocation per text.
+class TestiRipetuti {
+public:
+    QString Testo(const IstruzioneSqlite& s, int colonna)
+    {
+        const QByteArrayView byte = s.Byte(colonna);
+        const size_t impronta = qHash(byte);
+        for (const Noto& n : noti_)
+            if (n.impronta == impronta && n.byte == byte)
+                return n.testo;
+        QString testo = s.Testo(colonna);
+        // Beyond a few dozen texts a lookup costs more than it saves.
+        if (noti_.size() < 48 && !s.Nullo(colonna))
+            noti_.push_back({impronta, byte.toByteArray(), testo});
+        return testo;
+    }
+
+private:
+    struct Noto {
+        size_t impronta;
+        QByteArray byte;
+        QString testo;
+    };
+    std::vector<Noto> noti_;
+};
+
+class LettoreStoria {
+public:
+    Eseguito Leggi(const IstruzioneSqlite& s)
+    {
+        Eseguito e;
+        // Dates come in order: only the last one is worth keeping.
+        if (const QByteArrayView data = s.Byte(Data); !primo_ && data == ultimaData_ && !s.Nullo(Data)) {
+            e.Data = ultimaDataTesto_;
+        } else {
+            e.Data = s.Testo(Data);
+            ultimaData_ = data.toByteArray();
+            ultimaDataTesto_ = e.Data;
+            giorno_ = date::DaIso(e.Data);
+            primo_ = s.Nullo(Data);
+        }
+        e.Tipo = testi_[0].Testo(s, Tipo);
+        e.System = testi_[1].Testo(s, System);
+        e.Cod = testi_[2].Testo(s, Cod);
+        e.Titolo = testi_[3].Testo(s, Titolo);
+        e.Qta = s.Reale(Qta);
+        e.Prezzo = s.Reale(Prezzo);
+        e.Importo = s.Reale(Importo);
+        e.Errore = testi_[4].Testo(s, Errore);
+        return e;
+    }
+
+    // The date of the last trade read, read once for the check and the replay both.
+    const QDate& Giorno() const { return giorno_; }
+
+private:
+    TestiRipetuti testi_[5];
+    QDate giorno_;
+    QByteArray ultimaData_;
+    QString ultimaDataTesto_;
+    bool primo_ = true;
+};
+
+// Feeds one trade to the replay; false once the replay has stopped.
+bool Applica(ReplayPosizioni& replay, const Eseguito& e, const QDate& giorno, RicalcoloPronto& esito)
 {
-    s.Lega(1, o.Data);
-    if (o.giornoDiSettimana)
-        s.Lega(2, static_cast<qint64>(*o.giornoDiSettimana));
-    else
-        s.LegaNull(2);
-    s.Lega(3, o.System);
-    s.Lega(4, o.Cod);
-    s.Lega(5, o.Titolo);
-    s.Lega(6, o.PzoCarico);
-    s.Lega(7, o.Qta);
-    s.Lega(8, o.Prezzo);
-    s.Lega(9, o.GP);
-    s.Lega(10, o.GPPercentuale);
-    s.Lega(11, o.Commissioni);
-    s.Esegui();
-    Verifica(s);
+    Passo passo = replay.Applica(e, giorno);
+    if (passo.chiusa)
+        esito.chiuse.push_back(std::move(*passo.chiusa));
+    if (passo.messaggio.isEmpty())
+        return true;
+    esito.messaggio = std::move(passo.messaggio);
+    return false;
 }
 
-void ScriviPosizioni(sqlite3* portafoglio, const std::vector<PosizioneAperta>& posizioni)
+void Concludi(const ReplayPosizioni& replay, RicalcoloPronto& esito)
 {
+    esito.posizioni = replay.Posizioni();
+    esito.conteggi = replay.Conteggi();
+}
+
+// The whole history through the replay, up to the trade that stops it.
+void Riproduci(sqlite3* portafoglio, ReplayPosizioni& replay, RicalcoloPronto& esito)
+{
+    IstruzioneSqlite eseguiti(portafoglio, SqlStoria);
+    LettoreStoria lettore;
+    while (eseguiti.Riga())
+        if (!Applica(replay, lettore.Leggi(eseguiti), lettore.Giorno(), esito))
+            break;
+    Verifica(eseguiti);
+    Concludi(replay, esito);
+}
+
+bool Testo(const IstruzioneSqlite& s, int c, const QString& atteso)
+{
+    return s.Tipo(c) == SQLITE_TEXT && s.Testo(c) == atteso;
+}
+
+bool Reale(const IstruzioneSqlite& s, int c, double atteso)
+{
+    return s.Tipo(c) == SQLITE_FLOAT && s.Reale(c) == atteso;
+}
+
+bool Intero(const IstruzioneSqlite& s, int c, qint64 atteso)
+{
+    return s.Tipo(c) == SQLITE_INTEGER && s.Intero(c) == atteso;
+}
+
+// A stored closed operation is the one a run would write as row `rowid`, value types included.
+bool Uguale(const IstruzioneSqlite& s, const RigaOperazioneChiusa& o, qint64 rowid)
+{
+    return Intero(s, 0, rowid) && Testo(s, 1, o.Data)
+        && (o.giornoDiSettimana ? Intero(s, 2, *o.giornoDiSettimana) : s.Tipo(2) == SQLITE_NULL)
+        && Testo(s, 3, o.System) && Testo(s, 4, o.Cod) && Testo(s, 5, o.Titolo) && Reale(s, 6, o.PzoCarico)
+        && Intero(s, 7, o.Qta) && Reale(s, 8, o.Prezzo) && Reale(s, 9, o.GP) && Reale(s, 10, o.GPPercentuale)
+        && Reale(s, 11, o.Commissioni) && s.Tipo(12) == SQLITE_NULL && s.Tipo(13) == SQLITE_NULL;
+}
+
+// The closed operations a run derives. Emptying the table and writing every row gives rows
+// 1 to n in replay order; the rows already there that are exactly that stay, and only the
+// rest is written, so a change late in the history costs only what follows it.
+void ScriviChiuse(sqlite3* portafoglio, const std::vector<RigaOperazioneChiusa>& chiuse)
+{
+    size_t uguali = 0;
+    {
+        IstruzioneSqlite s(portafoglio,
+                           "SELECT rowid, Data, giornoDiSettimana, System, Cod, Titolo, PzoCarico, Qta, "
+                           "Prezzo, GP, GPPercentuale, Commissioni, Errore, PrezzoOttimale "
+                           "FROM OperazioniChiuse ORDER BY rowid");
+        while (uguali < chiuse.size() && s.Riga() && Uguale(s, chiuse[uguali], static_cast<qint64>(uguali) + 1))
+            ++uguali;
+        Verifica(s);
+    }
+    if (uguali == 0) {
+        Esegui(portafoglio, "DELETE FROM OperazioniChiuse");
+    } else {
+        IstruzioneSqlite coda(portafoglio, "DELETE FROM OperazioniChiuse WHERE rowid > ?");
+        coda.Lega(1, static_cast<qint64>(uguali));
+        coda.Esegui();
+        Verifica(coda);
+    }
+    IstruzioneSqlite s(portafoglio,
+                       "INSERT INTO OperazioniChiuse (Data, giornoDiSettimana, System, Cod, Titolo, "
+                       "PzoCarico, Qta, Prezzo, GP, GPPercentuale, Commissioni) "
+                       "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    Verifica(s);
+    for (size_t i = uguali; i < chiuse.size(); ++i) {
+        const RigaOperazioneChiusa& o = chiuse[i];
+        s.Lega(1, o.Data);
+        if (o.giornoDiSettimana)
+            s.Lega(2, static_cast<qint64>(*o.giornoDiSettimana));
+        else
+            s.LegaNull(2);
+        s.Lega(3, o.System);
+        s.Lega(4, o.Cod);
+        s.Lega(5, o.Titolo);
+        s.Lega(6, o.PzoCarico);
+        s.Lega(7, o.Qta);
+        s.Lega(8, o.Prezzo);
+        s.Lega(9, o.GP);
+        s.Lega(10, o.GPPercentuale);
+        s.Lega(11, o.Commissioni);
+        s.Esegui();
+        Verifica(s);
+    }
+}
+
+void ScriviPosizioni(sqlite3* portafoglio, const std::vector<RigaPortafoglio>& posizioni)
+{
+    Esegui(portafoglio, "DELETE FROM Portafoglio");
     IstruzioneSqlite s(portafoglio, "INSERT INTO Portafoglio (System, Cod, Titolo, Qta, PzoCarico, Importo, Commissioni) "
                                     "VALUES (?, ?, ?, ?, ?, ?, ?)");
     Verifica(s);
-    for (const PosizioneAperta& p : posizioni) {
+    for (const RigaPortafoglio& p : posizioni) {
         s.Lega(1, p.System);
         s.Lega(2, p.Cod);
         s.Lega(3, p.Titolo);
@@ -93,56 +252,33 @@ void ScriviPosizioni(sqlite3* portafoglio, const std::vector<PosizioneAperta>& p
     }
 }
 
+// Every row of the catalogue gets the count of its code, 0 when none; a row already holding
+// its count is not written, so an unchanged catalogue leaves the settings file untouched.
 void ScriviContatori(sqlite3* db, const QHash<QString, qint64>& conteggi)
 {
-    Esegui(db, "UPDATE impostazioni.Errori SET Contatore = 0");
-    IstruzioneSqlite s(db, "UPDATE impostazioni.Errori SET Contatore = ? WHERE Cod = ?");
+    std::vector<std::pair<qint64, qint64>> da_scrivere; // rowid, count
+    {
+        IstruzioneSqlite s(db, "SELECT rowid, Cod, Contatore FROM impostazioni.Errori");
+        while (s.Riga()) {
+            const qint64 conteggio = s.Nullo(1) ? 0 : conteggi.value(s.Testo(1), 0);
+            if (!Intero(s, 2, conteggio))
+                da_scrivere.emplace_back(s.Intero(0), conteggio);
+        }
+        Verifica(s);
+    }
+    IstruzioneSqlite s(db, "UPDATE impostazioni.Errori SET Contatore = ? WHERE rowid = ?");
     Verifica(s);
-    for (auto it = conteggi.constBegin(); it != conteggi.constEnd(); ++it) {
-        if (it.value() == 0)
-            continue;
-        s.Lega(1, it.value());
-        s.Lega(2, it.key());
+    for (const auto& [rowid, conteggio] : da_scrivere) {
+        s.Lega(1, conteggio);
+        s.Lega(2, rowid);
         s.Esegui();
         Verifica(s);
     }
 }
 
-// Streams the history through the replay, writing each closed operation as it comes;
-// returns the message that stopped the replay, or "".
-QString Riproduci(sqlite3* portafoglio, ReplayPosizioni& replay)
-{
-    IstruzioneSqlite chiuse(portafoglio, "INSERT INTO OperazioniChiuse (Data, giornoDiSettimana, System, Cod, Titolo, "
-                                         "PzoCarico, Qta, Prezzo, GP, GPPercentuale, Commissioni) "
-                                         "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
-    Verifica(chiuse);
-    // Trades of one day replay in the order they were entered.
-    IstruzioneSqlite eseguiti(portafoglio, "SELECT Data, Tipo, System, Cod, Titolo, Qta, Prezzo, Importo, Errore "
-                                           "FROM Eseguiti ORDER BY Data, ID");
-    Eseguito e;
-    while (eseguiti.Riga()) {
-        e.Data = eseguiti.Testo(0);
-        e.Tipo = eseguiti.Testo(1);
-        e.System = eseguiti.Testo(2);
-        e.Cod = eseguiti.Testo(3);
-        e.Titolo = eseguiti.Testo(4);
-        e.Qta = eseguiti.Reale(5);
-        e.Prezzo = eseguiti.Reale(6);
-        e.Importo = eseguiti.Reale(7);
-        e.Errore = eseguiti.Testo(8);
-        const Passo passo = replay.Applica(e);
-        if (passo.chiusa)
-            ScriviChiusa(chiuse, *passo.chiusa);
-        if (!passo.messaggio.isEmpty())
-            return passo.messaggio;
-    }
-    Verifica(eseguiti);
-    return QString();
-}
-
 } // namespace
 
-QString RicalcolaPortafoglio(QSqlDatabase& dataset, QSqlDatabase& portafoglio)
+QString RicalcolaPortafoglio(QSqlDatabase& dataset, QSqlDatabase& portafoglio, RicalcoloPronto* pronto)
 {
     // The settings are attached to the portfolio connection, so one savepoint holds every
     // write of the run and its commit is one atomic commit of both files: a commit that
@@ -153,27 +289,81 @@ QString RicalcolaPortafoglio(QSqlDatabase& dataset, QSqlDatabase& portafoglio)
         sqlite3* pf = ManigliaSqlite(portafoglio);
         if (!pf || !ManigliaSqlite(dataset))
             throw ErroreDb{QStringLiteral("database non aperto")};
+        const bool riuso
+            = pronto && pronto->portafoglio == ImprontaDi(portafoglio) && pronto->dataset == ImprontaDi(dataset);
         impostazioni.emplace(portafoglio, dataset);
-        if (!impostazioni->ok())
-            throw ErroreDb{impostazioni->errore()};
+        if (!impostazioni->esito().ok())
+            throw ErroreDb{impostazioni->esito().messaggio};
         sp.emplace(portafoglio, QStringLiteral("ricalcolo_portafoglio"));
         if (!sp->aperto())
             throw ErroreDb{sp->errore()};
-        ReplayPosizioni replay(LeggiTariffe(pf), LeggiCatalogo(pf));
 
-        Esegui(pf, "DELETE FROM Portafoglio");
-        Esegui(pf, "DELETE FROM OperazioniChiuse");
+        RicalcoloPronto proprio;
+        if (!riuso) {
+            ReplayPosizioni replay(LeggiTariffe(pf, "impostazioni"), LeggiCatalogo(pf, "impostazioni"));
+            Riproduci(pf, replay, proprio);
+        }
+        const RicalcoloPronto& r = riuso ? *pronto : proprio;
         // A stopped replay still keeps what it wrote up to the offending trade.
-        const QString messaggio = Riproduci(pf, replay);
-        ScriviPosizioni(pf, replay.Posizioni());
-        ScriviContatori(pf, replay.Conteggi());
+        ScriviChiuse(pf, r.chiuse);
+        ScriviPosizioni(pf, r.posizioni);
+        ScriviContatori(pf, r.conteggi);
 
         if (!sp->conferma())
             throw ErroreDb{sp->errore()};
-        return messaggio;
+        if (riuso)
+            pronto->dopo = ImprontaDi(portafoglio);
+        return r.messaggio;
     } catch (const ErroreDb& errore) {
         if (sp)
             sp->annulla();
         return QStringLiteral("Errore del database: ") + errore.testo;
     }
+}
+
+PassaggioStoria ControllaERiproduci(const QSqlDatabase& dataset, const QSqlDatabase& portafoglio,
+                                    std::optional<qint64> cercato)
+{
+    PassaggioStoria passaggio;
+    try {
+        sqlite3* pf = ManigliaSqlite(portafoglio);
+        if (!pf)
+            throw ErroreDb{QStringLiteral("database non aperto")};
+        auto pronto = std::make_shared<RicalcoloPronto>();
+        pronto->dataset = ImprontaDi(dataset);
+        // The check needs no settings: without them there is only no replay to hand on, and
+        // the refresh replays on its own and tells what failed.
+        std::optional<ReplayPosizioni> replay;
+        if (sqlite3* ds = ManigliaSqlite(dataset)) {
+            try {
+                replay.emplace(LeggiTariffe(ds, "main"), LeggiCatalogo(ds, "main"));
+            } catch (const ErroreDb&) {
+            }
+        }
+        ControlloPosseduti controllo;
+        bool replayFermo = !replay;
+        IstruzioneSqlite eseguiti(pf, SqlStoria);
+        LettoreStoria lettore;
+        while (eseguiti.Riga()) {
+            const Eseguito e = lettore.Leggi(eseguiti);
+            if (auto rifiuto = controllo.Applica(e.Data, e.Tipo, e.Cod, e.Qta, &lettore.Giorno())) {
+                passaggio.controllo = Esito::rifiutato(std::move(*rifiuto));
+                return passaggio;
+            }
+            if (cercato && eseguiti.Intero(ID) == *cercato)
+                passaggio.rigaCercato = passaggio.righe;
+            ++passaggio.righe;
+            if (!replayFermo)
+                replayFermo = !Applica(*replay, e, lettore.Giorno(), *pronto);
+        }
+        if (!eseguiti.ok())
+            return {Esito::erroreDatabase(QStringLiteral("Errore del database: ") + eseguiti.errore()), {}, 0, {}};
+        if (replay) {
+            Concludi(*replay, *pronto);
+            passaggio.ricalcolo = std::move(pronto);
+        }
+    } catch (const ErroreDb& errore) {
+        return {Esito::erroreDatabase(QStringLiteral("Errore del database: ") + errore.testo), {}, 0, {}};
+    }
+    return passaggio;
 }

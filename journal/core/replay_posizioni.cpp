@@ -56,11 +56,11 @@ double ReplayPosizioni::Commissione(const Eseguito& e, double qta) const
     return c < t->CommissioniMin ? t->CommissioniMin : c;
 }
 
-void ReplayPosizioni::GiornoDi(const QString& data)
+void ReplayPosizioni::GiornoDi(const QString& data, const QDate* letto)
 {
     if (dataLetta_ && data == ultimaData_)
         return;
-    const QDate giorno = date::DaIso(data);
+    const QDate giorno = letto ? *letto : date::DaIso(data);
     ultimaData_ = data;
     ultimaDataIso_ = giorno.isValid() ? date::DataIso(giorno) : data;
     ultimoGiorno_ = giorno.isValid() ? std::optional<int>(date::GiornoSettimana(giorno)) : std::nullopt;
@@ -69,7 +69,18 @@ void ReplayPosizioni::GiornoDi(const QString& data)
 
 Passo ReplayPosizioni::Applica(const Eseguito& e)
 {
-    GiornoDi(e.Data);
+    GiornoDi(e.Data, nullptr);
+    return ApplicaDelGiorno(e);
+}
+
+Passo ReplayPosizioni::Applica(const Eseguito& e, const QDate& giorno)
+{
+    GiornoDi(e.Data, &giorno);
+    return ApplicaDelGiorno(e);
+}
+
+Passo ReplayPosizioni::ApplicaDelGiorno(const Eseguito& e)
+{
     if (!ultimoGiorno_)
         return Ferma(e, DifettoData());
     const std::optional<qint64> quantita = QuantitaValida(e.Qta);
@@ -95,7 +106,7 @@ Passo ReplayPosizioni::Applica(const Eseguito& e)
             r.ordine = prossimoOrdine_++;
             posizioni_.insert(e.Cod, std::move(r));
         } else {
-            PosizioneAperta& p = trovata->posizione;
+            RigaPortafoglio& p = trovata->posizione;
             if (p.Qta > QuantitaMassima - pezzi)
                 return Ferma(e, DifettoPosseduta());
             const qint64 nuovaQta = p.Qta + pezzi;
@@ -116,10 +127,10 @@ Passo ReplayPosizioni::Applica(const Eseguito& e)
             passo.messaggio = e.Cod + QStringLiteral(" e' stato venduto : ") + date::IsoInUtente(e.Data);
             return passo;
         }
-        PosizioneAperta& p = trovata->posizione;
+        RigaPortafoglio& p = trovata->posizione;
         const double quota = Quoziente(p.Commissioni * qta, static_cast<double>(p.Qta));
 
-        OperazioneChiusa o;
+        RigaOperazioneChiusa o;
         o.Data = ultimaDataIso_;
         o.giornoDiSettimana = ultimoGiorno_;
         o.System = e.System;
@@ -162,14 +173,14 @@ Passo ReplayPosizioni::Applica(const Eseguito& e)
     return passo;
 }
 
-std::vector<PosizioneAperta> ReplayPosizioni::Posizioni() const
+std::vector<RigaPortafoglio> ReplayPosizioni::Posizioni() const
 {
     std::vector<const Riga*> righe;
     righe.reserve(static_cast<size_t>(posizioni_.size()));
     for (const Riga& r : posizioni_)
         righe.push_back(&r);
     std::sort(righe.begin(), righe.end(), [](const Riga* a, const Riga* b) { return a->ordine < b->ordine; });
-    std::vector<PosizioneAperta> elenco;
+    std::vector<RigaPortafoglio> elenco;
     elenco.reserve(righe.size());
     for (const Riga* r : righe)
         elenco.push_back(r->posizione);

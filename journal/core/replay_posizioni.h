@@ -2,6 +2,10 @@
 // The arithmetic of the position engine, without any database: trades go in one at a
 // time in replay order, closed operations come out, and the open positions and error
 // counts are there to be written at the end.
+#include "tabella_operazioni_chiuse.h"
+#include "tabella_portafoglio.h"
+
+#include <QDate>
 #include <QHash>
 #include <QSet>
 #include <QString>
@@ -29,36 +33,11 @@ struct Tariffa {
     double CommissioniMin = 0;
 };
 
-struct PosizioneAperta {
-    QString System;
-    QString Cod;
-    QString Titolo;
-    qint64 Qta = 0;
-    double PzoCarico = 0;
-    double Importo = 0;
-    double Commissioni = 0;
-
-    bool operator==(const PosizioneAperta&) const = default;
-};
-
-struct OperazioneChiusa {
-    QString Data;                           // ISO date of the sell
-    std::optional<int> giornoDiSettimana;   // Sunday = 1; none when the date is not a date
-    QString System;
-    QString Cod;
-    QString Titolo;
-    double PzoCarico = 0;
-    qint64 Qta = 0;
-    double Prezzo = 0;
-    double GP = 0;
-    double GPPercentuale = 0;
-    double Commissioni = 0;
-
-    bool operator==(const OperazioneChiusa&) const = default;
-};
-
+// The rows the replay derives are the rows of the tables it derives: an open position is a
+// row of Portafoglio, a closed operation one of OperazioniChiuse (its Errore and
+// PrezzoOttimale left empty).
 struct Passo {
-    std::optional<OperazioneChiusa> chiusa;   // every sell of a held code gives one
+    std::optional<RigaOperazioneChiusa> chiusa; // every sell of a held code gives one
     QString messaggio;                        // not empty: the replay stops at this trade
 };
 
@@ -69,24 +48,27 @@ public:
 
     // Applies one trade. After a step with a message nothing more may be applied. A trade
     // that is not valid (see eseguito_valido.h) stops the replay and changes nothing.
-    Passo Applica(const Eseguito& e);
+    [[nodiscard]] Passo Applica(const Eseguito& e);
+    // The same, for a caller that has already read the trade's date (date::DaIso(e.Data)).
+    [[nodiscard]] Passo Applica(const Eseguito& e, const QDate& giorno);
 
     // The open positions in the order their rows would stand in Portafoglio: a position
     // closed and opened again goes after every position that was open meanwhile.
-    std::vector<PosizioneAperta> Posizioni() const;
+    std::vector<RigaPortafoglio> Posizioni() const;
 
     // Every catalogue code with the number of trades applied so far that carry it.
     const QHash<QString, qint64>& Conteggi() const { return conteggi_; }
 
 private:
     struct Riga {
-        PosizioneAperta posizione;
+        RigaPortafoglio posizione;
         quint64 ordine = 0;
     };
 
     double Commissione(const Eseguito& e, double qta) const;
     // Trades come in date order, so the last date read is nearly always the next one.
-    void GiornoDi(const QString& data);
+    void GiornoDi(const QString& data, const QDate* giorno);
+    Passo ApplicaDelGiorno(const Eseguito& e);
 
     QHash<QString, Tariffa> tariffe_;
     QHash<QString, qint64> conteggi_;

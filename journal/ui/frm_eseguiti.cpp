@@ -3,9 +3,9 @@
 
 #include "applica_colori.h"
 #include "filtro_tasti.h"
-#include "modello_griglia.h"
 #include "numeri.h"
 
+#include <QAbstractItemDelegate>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QDateEdit>
@@ -19,7 +19,8 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSqlQueryModel>
+#include <QStringListModel>
+#include <QStyleOptionViewItem>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -76,11 +77,8 @@ void Compatta(QLayout* layout)
 } // namespace
 
 frmEseguiti::frmEseguiti(ContestoFinestre& contesto, QWidget* parent)
-    : QWidget(parent),
-      contesto_(contesto),
-      modelloEseguiti_(new ModelloGriglia(this)),
-      modelloSystem_(new QSqlQueryModel(this)),
-      modelloErrori_(new QSqlQueryModel(this))
+    : QWidget(parent), contesto_(contesto), modelloEseguiti_(new ModelloEseguiti(this)),
+      modelloSystem_(new QStringListModel(this)), modelloErrori_(new QStringListModel(this))
 {
     setObjectName(QStringLiteral("frmEseguiti"));
     setWindowTitle(QStringLiteral("Eseguiti"));
@@ -98,12 +96,6 @@ frmEseguiti::frmEseguiti(ContestoFinestre& contesto, QWidget* parent)
 
 void frmEseguiti::CostruisciGriglia()
 {
-    modelloEseguiti_->impostaIntestazioni({QStringLiteral("ID"), QStringLiteral("Data"), QStringLiteral("Tipo"),
-                                           QStringLiteral("Sistema"), QStringLiteral("Codice"), QStringLiteral("Titolo"),
-                                           QStringLiteral("Quantita'"), QStringLiteral("Prezzo"), QStringLiteral("Importo"),
-                                           QStringLiteral("Errore"), QStringLiteral("Prezzo Ottimale")});
-    modelloEseguiti_->impostaColonneData({1});
-
     dbg_Eseguiti_ = Crea<QTableView>(this, "dbg_Eseguiti");
     dbg_Eseguiti_->setAccessibleName(QStringLiteral("Tabella eseguiti"));
     dbg_Eseguiti_->setModel(modelloEseguiti_);
@@ -304,31 +296,25 @@ void frmEseguiti::Main()
     if (!stato.portafoglioAperto())
         return;
 
-    const QString errore = eseguiti::RicostruisciFotografia(stato.DbPortafoglio);
-    if (!errore.isEmpty())
-        contesto_.messaggi.mostra(errore, Messaggi::Icona::Critico);
-
-    // A grid that cannot be read has no columns to lay out: say so and stop here.
-    if (const QString erroreGriglia = modelloEseguiti_->carica(eseguiti::SqlGriglia, stato.DbPortafoglio);
-        !erroreGriglia.isEmpty()) {
-        contesto_.messaggi.mostra(QStringLiteral("Errore del database: ") + erroreGriglia, Messaggi::Icona::Critico);
+    const Aggiornamento aggiornamento = AggiornaGriglia();
+    if (!aggiornamento.letta)
         return;
-    }
     // The catalogues may have changed since the last refresh; what the user typed stays.
     const QString system = dbc_System_->currentText();
     const QString errorePannello = dbc_Errore_->currentText();
-    modelloSystem_->setQuery(eseguiti::SqlCodiciSystem, stato.DbDataSet);
-    modelloErrori_->setQuery(eseguiti::SqlCodiciErrori, stato.DbDataSet);
+    for (const auto& [modello, lettura] : {std::pair{modelloSystem_, eseguiti::LeggiCodiciSystem(stato.DbDataSet)},
+                                           std::pair{modelloErrori_, eseguiti::LeggiCodiciErrori(stato.DbDataSet)}}) {
+        if (!lettura.ok())
+            contesto_.messaggi.mostra(lettura.errore, Messaggi::Icona::Critico);
+        const QStringList codici(lettura.righe.begin(), lettura.righe.end());
+        if (modello->stringList() != codici)
+            modello->setStringList(codici);
+    }
     dbc_System_->setEditText(system);
     dbc_Errore_->setEditText(errorePannello);
 
     const int righe = modelloEseguiti_->rowCount();
-    // A reload resets the columns: the key stays hidden, every column is as wide as its
-    // caption and its cells, and the name takes the room left.
-    dbg_Eseguiti_->setColumnHidden(0, true);
-    QHeaderView* colonne = dbg_Eseguiti_->horizontalHeader();
-    colonne->setSectionResizeMode(QHeaderView::ResizeToContents);
-    colonne->setSectionResizeMode(5, QHeaderView::Stretch);
+    RegolaColonne(aggiornamento);
     if (righe == 0) {
         // Selecting "Nuovo" is a click on it: the panel is made ready for a new trade.
         Option1_->button(IdNuovo)->setChecked(true);
@@ -345,11 +331,79 @@ void frmEseguiti::Main()
         RigaCorrente = riga;
         // Moving to the row refills the panel; a row that is already current is refilled too.
         const bool stessa = dbg_Eseguiti_->currentIndex().row() == riga;
-        dbg_Eseguiti_->selectionModel()->setCurrentIndex(modelloEseguiti_->index(riga, 1),
-                                                         QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        dbg_Eseguiti_->selectionModel()->setCurrentIndex(modelloEseguiti_->index(riga, ColEseguiti::Data),
+                                                         QItemSelectionModel::ClearAndSelect
+                                                             | QItemSelectionModel::Rows);
         if (stessa)
             CambioRiga();
     }
     lab_TotaleEseguiti_->setText(numeri::TestoNumero(righe));
     AggiornaTipo();
+}
+
+frmEseguiti::Aggiornamento frmEseguiti::AggiornaGriglia()
+{
+    QSqlDatabase& db = contesto_.stato.DbPortafoglio;
+    const Impronta ora = ImprontaDi(db);
+    // Nothing written since the snapshot and the grid were last equal to Eseguiti, but the
+    // confirmation's own change and the rebuild that wrote from its pass.
+    const bool invariata = fotografia_
+        && (*fotografia_ == ora || (pronto_ && pronto_->portafoglio == *fotografia_ && pronto_->dopo == ora));
+    const std::optional<ModelloEseguiti::Variazione> variazione = std::exchange(variazione_, std::nullopt);
+    pronto_.reset();
+    fotografia_.reset();
+    Aggiornamento esito;
+    if (invariata && (!variazione || modelloEseguiti_->applica(*variazione))) {
+        fotografia_ = ora;
+        if (variazione && variazione->scritto)
+            esito.rigaScritta = variazione->rigaNuova;
+        return esito;
+    }
+
+    bool fotografiaUguale = true;
+    if (const QString errore = eseguiti::RicostruisciFotografia(db); !errore.isEmpty()) {
+        contesto_.messaggi.mostra(errore, Messaggi::Icona::Critico);
+        fotografiaUguale = false;
+    }
+    auto lettura = eseguiti::LeggiFotografia(db);
+    // A grid that cannot be read has no columns to lay out: say so and stop here.
+    if (!lettura.ok()) {
+        contesto_.messaggi.mostra(lettura.errore, Messaggi::Icona::Critico);
+        modelloEseguiti_->imposta({});
+        esito.letta = false;
+        return esito;
+    }
+    modelloEseguiti_->imposta(std::move(lettura.righe));
+    if (fotografiaUguale)
+        fotografia_ = ImprontaDi(db);
+    esito.ricaricata = true;
+    return esito;
+}
+
+void frmEseguiti::RegolaColonne(const Aggiornamento& aggiornamento)
+{
+    // The key stays hidden and the name takes the room left.
+    dbg_Eseguiti_->setColumnHidden(ColEseguiti::ID, true);
+    QHeaderView* colonne = dbg_Eseguiti_->horizontalHeader();
+    colonne->setSectionResizeMode(QHeaderView::Fixed);
+    colonne->setSectionResizeMode(ColEseguiti::Titolo, QHeaderView::Stretch);
+    if (aggiornamento.ricaricata) {
+        dbg_Eseguiti_->resizeColumnsToContents();
+        return;
+    }
+    if (!aggiornamento.rigaScritta)
+        return;
+    QStyleOptionViewItem opzione;
+    opzione.initFrom(dbg_Eseguiti_->viewport());
+    opzione.font = dbg_Eseguiti_->font();
+    opzione.fontMetrics = QFontMetrics(opzione.font);
+    const int griglia = dbg_Eseguiti_->showGrid() ? 1 : 0;
+    for (int c = 0; c < ColEseguiti::Numero; ++c) {
+        if (c == ColEseguiti::ID || c == ColEseguiti::Titolo)
+            continue;
+        const QModelIndex cella = modelloEseguiti_->index(*aggiornamento.rigaScritta, c);
+        const int larghezza = dbg_Eseguiti_->itemDelegateForIndex(cella)->sizeHint(opzione, cella).width() + griglia;
+        if (larghezza > dbg_Eseguiti_->columnWidth(c))
+            dbg_Eseguiti_->setColumnWidth(c, larghezza);
+    }
 }

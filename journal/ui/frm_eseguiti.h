@@ -4,10 +4,11 @@
 #include "conferma_eseguito.h"
 #include "finestra_dati.h"
 #include "finestra_principale.h"
+#include "frm_eseguiti_modello.h"
+#include "motore.h"
 
 #include <QWidget>
 
-class ModelloGriglia;
 class QButtonGroup;
 class QComboBox;
 class QDateEdit;
@@ -16,7 +17,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
-class QSqlQueryModel;
+class QStringListModel;
 class QTableView;
 
 class frmEseguiti : public QWidget, public FinestraDati {
@@ -68,18 +69,34 @@ private:
 
     eseguiti::Modo modo() const;
     int rigaGriglia() const;
-    QVariant cella(const QString& campo) const;
-    QString testoCella(const QString& campo) const;
-    QString primoCodice(const QSqlQueryModel* modello) const;
+    // The current row's cell, as the grid shows it; column by ColEseguiti.
+    QString testoCella(int colonna) const;
+    QString primoCodice(const QStringListModel* modello) const;
+    // Makes the snapshot equal to Eseguiti and the grid equal to the snapshot, by the
+    // cheapest way that is still exact.
+    struct Aggiornamento {
+        bool letta = true; // false: the grid could not be read
+        bool ricaricata = false; // every row was read again
+        std::optional<int> rigaScritta; // the one row the grid took in, when that was all
+    };
+    Aggiornamento AggiornaGriglia();
+    // Columns as wide as their caption and cells: measured over the rows after a reload,
+    // widened for one new row otherwise, since measuring means reading up to a thousand rows.
+    void RegolaColonne(const Aggiornamento& aggiornamento);
     QString codice() const;
     QString titolo() const;
     QString importo() const;
 
     ContestoFinestre& contesto_;
 
-    ModelloGriglia* modelloEseguiti_;
-    QSqlQueryModel* modelloSystem_;
-    QSqlQueryModel* modelloErrori_;
+    ModelloEseguiti* modelloEseguiti_;
+    QStringListModel* modelloSystem_;
+    QStringListModel* modelloErrori_;
+    // When the snapshot, and the grid with it, were last equal to Eseguiti.
+    std::optional<Impronta> fotografia_;
+    // A confirmed change for the next refresh to show, and the replay its check made.
+    std::optional<ModelloEseguiti::Variazione> variazione_;
+    std::shared_ptr<const RicalcoloPronto> pronto_;
 
     QTableView* dbg_Eseguiti_;
     QGroupBox* Frame1_;

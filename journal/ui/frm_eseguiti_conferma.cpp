@@ -2,8 +2,6 @@
 // shows the outcome and has every open window refreshed.
 #include "frm_eseguiti.h"
 
-#include "modello_griglia.h"
-
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QDateEdit>
@@ -16,27 +14,45 @@ void frmEseguiti::Conferma()
     richiesta.modo = modo();
     const int riga = rigaGriglia();
     if (riga >= 0) {
-        richiesta.id = cella(QStringLiteral("ID")).toLongLong();
+        richiesta.id = modelloEseguiti_->riga(riga)->ID;
         richiesta.riga = riga;
     } else {
         richiesta.riga = static_cast<int>(RigaCorrente);
     }
+    // Asked before the command runs, as the command asks too: whether the grid still holds
+    // the snapshot, so that an accepted change can simply be added to it.
+    const bool grigliaValida = fotografia_ && *fotografia_ == ImprontaDi(contesto_.stato.DbPortafoglio);
+    richiesta.fotografia = fotografia_;
     richiesta.dati = {dtp_Data_->date(),        cmb_Tipo_->currentText(), dbc_System_->currentText(),
                       codice(),                 titolo(),                 txtQta_->text(),
                       txtPrezzo_->text(),       dbc_Errore_->currentText(), txtPzoOttimale_->text()};
 
     const eseguiti::EsitoConferma esito = eseguiti::ConfermaEseguito(contesto_.stato, richiesta);
     using Stato = eseguiti::EsitoConferma::Stato;
-    if (esito.stato == Stato::DatiNonValidi) {
+    if (esito.stato() == Stato::DatiNonValidi) {
         // Nothing was written: the panel keeps what the user typed, to be corrected.
-        contesto_.messaggi.mostra(esito.messaggio, Messaggi::Icona::Esclamazione);
+        contesto_.messaggi.mostra(esito.messaggio(), Messaggi::Icona::Esclamazione);
         return;
     }
 
     RigaCorrente = esito.RigaCorrente;
-    if (!esito.messaggio.isEmpty())
-        contesto_.messaggi.mostra(esito.messaggio, esito.stato == Stato::Rifiutato ? Messaggi::Icona::Esclamazione
-                                                                                    : Messaggi::Icona::Critico);
+    // Refused, the snapshot is what it was; accepted, it took the change the grid takes now.
+    fotografia_.reset();
+    variazione_.reset();
+    pronto_.reset();
+    if (grigliaValida && esito.fotografia && esito.stato() != Stato::Errore) {
+        fotografia_ = esito.fotografia;
+        if (esito.stato() == Stato::Accettato) {
+            variazione_ = ModelloEseguiti::Variazione{richiesta.modo, richiesta.id.value_or(0),
+                                                      richiesta.riga, esito.RigaCorrente,
+                                                      esito.scritto,  esito.rinominato};
+            pronto_ = contesto_.stato.ricalcoloPronto;
+        }
+    }
+    if (!esito.messaggio().isEmpty())
+        contesto_.messaggi.mostra(esito.messaggio(),
+                                  esito.stato() == Stato::Rifiutato ? Messaggi::Icona::Esclamazione
+                                                                    : Messaggi::Icona::Critico);
     if (richiesta.modo == eseguiti::Modo::Elimina && esito.storicoVuoto)
         cmd_Ok_->setEnabled(false);
     contesto_.principale.ControlloMenu();

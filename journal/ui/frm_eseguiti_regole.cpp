@@ -3,9 +3,9 @@
 #include "frm_eseguiti.h"
 
 #include "date.h"
-#include "modello_griglia.h"
 #include "numeri.h"
 #include "numero_scritto.h"
+#include "tabella_portafoglio.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -15,8 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSqlQueryModel>
-#include <QSqlRecord>
+#include <QStringListModel>
 #include <QTableView>
 
 namespace {
@@ -66,24 +65,14 @@ int frmEseguiti::rigaGriglia() const
     return riga < modelloEseguiti_->rowCount() ? riga : -1;
 }
 
-QVariant frmEseguiti::cella(const QString& campo) const
+QString frmEseguiti::testoCella(int colonna) const
 {
-    return modelloEseguiti_->valore(rigaGriglia(), campo);
+    return modelloEseguiti_->testo(rigaGriglia(), colonna);
 }
 
-// A cell as the grid shows it.
-QString frmEseguiti::testoCella(const QString& campo) const
+QString frmEseguiti::primoCodice(const QStringListModel* modello) const
 {
-    const int riga = rigaGriglia();
-    const int colonna = modelloEseguiti_->record().indexOf(campo);
-    if (riga < 0 || colonna < 0)
-        return QString();
-    return modelloEseguiti_->data(modelloEseguiti_->index(riga, colonna)).toString();
-}
-
-QString frmEseguiti::primoCodice(const QSqlQueryModel* modello) const
-{
-    return modello->rowCount() > 0 ? modello->record(0).value(0).toString() : QString();
+    return modello->stringList().value(0);
 }
 
 QString frmEseguiti::codice() const
@@ -122,8 +111,8 @@ void frmEseguiti::CombiDellaRiga()
 {
     cmb_Codice_->clear();
     cmb_Titolo_->clear();
-    cmb_Codice_->addItem(testoCella(QStringLiteral("Cod")));
-    cmb_Titolo_->addItem(testoCella(QStringLiteral("Titolo")));
+    cmb_Codice_->addItem(testoCella(ColEseguiti::Cod));
+    cmb_Titolo_->addItem(testoCella(ColEseguiti::Titolo));
     cmb_Codice_->setCurrentIndex(0);
     cmb_Titolo_->setCurrentIndex(0);
 }
@@ -132,11 +121,11 @@ void frmEseguiti::RiempiDaRiga()
 {
     if (rigaGriglia() < 0)
         return;
-    dtp_Data_->setDate(date::DaIso(cella(QStringLiteral("Data")).toString()));
-    ImpostaTesto(cmb_Tipo_, testoCella(QStringLiteral("Tipo")));
-    ImpostaTesto(dbc_System_, testoCella(QStringLiteral("System")));
-    const QString cod = testoCella(QStringLiteral("Cod"));
-    const QString tit = testoCella(QStringLiteral("Titolo"));
+    dtp_Data_->setDate(date::DaIso(modelloEseguiti_->riga(rigaGriglia())->Data));
+    ImpostaTesto(cmb_Tipo_, testoCella(ColEseguiti::Tipo));
+    ImpostaTesto(dbc_System_, testoCella(ColEseguiti::System));
+    const QString cod = testoCella(ColEseguiti::Cod);
+    const QString tit = testoCella(ColEseguiti::Titolo);
     if (txt_Codice_->isHidden()) {
         ImpostaTesto(cmb_Codice_, cod);
         ImpostaTesto(cmb_Titolo_, tit);
@@ -144,15 +133,15 @@ void frmEseguiti::RiempiDaRiga()
         txt_Codice_->setText(cod);
         txt_Titolo_->setText(tit);
     }
-    txtQta_->setText(testoCella(QStringLiteral("Qta")));
-    txtPrezzo_->setText(testoCella(QStringLiteral("Prezzo")));
-    const QString errore = testoCella(QStringLiteral("Errore"));
+    txtQta_->setText(testoCella(ColEseguiti::Qta));
+    txtPrezzo_->setText(testoCella(ColEseguiti::Prezzo));
+    const QString errore = testoCella(ColEseguiti::Errore);
     if (errore.isEmpty()) {
         ImpostaTesto(dbc_Errore_, primoCodice(modelloErrori_));
         txtPzoOttimale_->setText(txtPrezzo_->text());
     } else {
         ImpostaTesto(dbc_Errore_, errore);
-        txtPzoOttimale_->setText(testoCella(QStringLiteral("PrezzoOttimale")));
+        txtPzoOttimale_->setText(testoCella(ColEseguiti::PrezzoOttimale));
     }
 }
 
@@ -171,15 +160,15 @@ void frmEseguiti::RegolaModo()
     case eseguiti::Modo::Modifica:
         AbilitaCampi(true);
         if (righe) {
-            if (testoCella(QStringLiteral("Tipo")) == Sell) {
+            if (testoCella(ColEseguiti::Tipo) == Sell) {
                 if (cmb_Tipo_->count() == 1)
                     cmb_Tipo_->addItem(Sell);
                 MostraCombo(true);
                 CombiDellaRiga();
             } else {
                 MostraCombo(false);
-                txt_Codice_->setText(testoCella(QStringLiteral("Cod")));
-                txt_Titolo_->setText(testoCella(QStringLiteral("Titolo")));
+                txt_Codice_->setText(testoCella(ColEseguiti::Cod));
+                txt_Titolo_->setText(testoCella(ColEseguiti::Titolo));
             }
             RiempiDaRiga();
         }
@@ -202,9 +191,11 @@ void frmEseguiti::RegolaModo()
 
 void frmEseguiti::AggiornaTipo()
 {
-    const auto posizioni = eseguiti::LeggiPosizioni(contesto_.stato.DbPortafoglio);
+    // Positions that cannot be read offer nothing to sell; the refresh has already said
+    // what failed.
+    const std::vector<RigaPortafoglio> posizioni = LeggiPortafoglio(contesto_.stato.DbPortafoglio).righe;
     const eseguiti::Modo m = modo();
-    if (!posizioni.isEmpty()) {
+    if (!posizioni.empty()) {
         if (cmb_Tipo_->count() == 1)
             cmb_Tipo_->addItem(Sell);
         if (m == eseguiti::Modo::Elimina)
@@ -225,8 +216,8 @@ void frmEseguiti::AggiornaTipo()
                 ProponiQuantita();
             } else {
                 // The trade's own security stays first, even when it is no longer held.
-                cmb_Codice_->addItem(testoCella(QStringLiteral("Cod")));
-                cmb_Titolo_->addItem(testoCella(QStringLiteral("Titolo")));
+                cmb_Codice_->addItem(testoCella(ColEseguiti::Cod));
+                cmb_Titolo_->addItem(testoCella(ColEseguiti::Titolo));
                 for (const auto& p : posizioni) {
                     if (p.Cod == cmb_Codice_->itemText(0))
                         continue;
@@ -235,7 +226,7 @@ void frmEseguiti::AggiornaTipo()
                 }
                 cmb_Codice_->setCurrentIndex(0);
                 cmb_Titolo_->setCurrentIndex(0);
-                ImpostaTesto(dbc_System_, testoCella(QStringLiteral("System")));
+                ImpostaTesto(dbc_System_, testoCella(ColEseguiti::System));
             }
         } else {
             MostraCombo(false);
@@ -245,11 +236,11 @@ void frmEseguiti::AggiornaTipo()
                 for (QLineEdit* e : {txt_Codice_, txt_Titolo_, txtQta_, txtPrezzo_})
                     e->clear();
             } else {
-                ImpostaTesto(dbc_System_, testoCella(QStringLiteral("System")));
-                txt_Codice_->setText(testoCella(QStringLiteral("Cod")));
-                txt_Titolo_->setText(testoCella(QStringLiteral("Titolo")));
-                txtQta_->setText(testoCella(QStringLiteral("Qta")));
-                txtPrezzo_->setText(testoCella(QStringLiteral("Prezzo")));
+                ImpostaTesto(dbc_System_, testoCella(ColEseguiti::System));
+                txt_Codice_->setText(testoCella(ColEseguiti::Cod));
+                txt_Titolo_->setText(testoCella(ColEseguiti::Titolo));
+                txtQta_->setText(testoCella(ColEseguiti::Qta));
+                txtPrezzo_->setText(testoCella(ColEseguiti::Prezzo));
             }
         }
     } else if (m == eseguiti::Modo::Nuovo) {

@@ -8,6 +8,8 @@
 
 #include <QMdiArea>
 
+#include <utility>
+
 void MDIForm1::scaricaFinestre(bool senzaEseguiti)
 {
     for (const DescrittoreFinestra& d : tabella_)
@@ -18,6 +20,8 @@ void MDIForm1::scaricaFinestre(bool senzaEseguiti)
 void MDIForm1::ControlloMenu()
 {
     StatoApplicazione& stato = contesto_.stato;
+    // Good for this refresh only.
+    const std::shared_ptr<RicalcoloPronto> pronto = std::exchange(stato.ricalcoloPronto, nullptr);
     if (stato.PercorsoPortafoglio.isEmpty() || !stato.DbPortafoglio.isOpen())
         return;
     const Lettura<long long> eseguiti = ContaEseguiti(stato.DbPortafoglio);
@@ -34,7 +38,7 @@ void MDIForm1::ControlloMenu()
                     false);
         abilitaPulsanti({7, 8, 10, 11, 12, 13, 14, 15, 16, 17}, false);
     } else {
-        const QString messaggio = RicalcolaPortafoglio(stato.DbDataSet, stato.DbPortafoglio);
+        const QString messaggio = RicalcolaPortafoglio(stato.DbDataSet, stato.DbPortafoglio, pronto.get());
         if (!messaggio.isEmpty())
             contesto_.messaggi.mostra(messaggio);
         // Counted as none when unreadable: the engine's run just above has told the failure.

@@ -10,20 +10,17 @@
 
 namespace {
 
-using motore::OperazioneChiusa;
-using motore::PosizioneAperta;
-
-OperazioneChiusa Chiusa(const char* data, int giorno, const char* system, const char* cod, const char* titolo,
-                        double pzoCarico, qint64 qta, double prezzo, double gp, double gpPerc, double commissioni)
+RigaOperazioneChiusa Chiusa(const char* data, int giorno, const char* system, const char* cod, const char* titolo,
+                            double pzoCarico, qint64 qta, double prezzo, double gp, double gpPerc, double commissioni)
 {
-    return {data, giorno, system, cod, titolo, pzoCarico, qta, prezzo, gp, gpPerc, commissioni};
+    return {data, giorno, system, cod, titolo, pzoCarico, qta, prezzo, gp, gpPerc, commissioni, {}, std::nullopt};
 }
 
 struct Caso {
     const char* nome;
     std::vector<Operazione> storia;
-    std::vector<PosizioneAperta> portafoglio;
-    std::vector<OperazioneChiusa> chiuse;
+    std::vector<RigaPortafoglio> portafoglio;
+    std::vector<RigaOperazioneChiusa> chiuse;
     QString messaggio;
     std::map<QString, qint64> contatori;   // every other catalogue code must be 0
 };
@@ -284,14 +281,14 @@ TEST_F(Motore, EdgeNumbersStopTheRunAtTheirTrade)
         EXPECT_TRUE(messaggio.startsWith(QStringLiteral("L'eseguito con data \"%1\" e codice \"").arg(k.data)))
             << messaggio.toStdString();
         EXPECT_TRUE(messaggio.contains(QString::fromUtf8(k.frammento))) << messaggio.toStdString();
-        const std::vector<PosizioneAperta> posizioni = s.Portafoglio();
+        const std::vector<RigaPortafoglio> posizioni = s.Portafoglio();
         if (k.contati == 0) {
             EXPECT_TRUE(posizioni.empty());
         } else {
             ASSERT_FALSE(posizioni.empty());
-            EXPECT_EQ(posizioni.front(), (PosizioneAperta{"ZZZ", "AAA", "Alfa", 10, 10, 100, 0}));
+            EXPECT_EQ(posizioni.front(), (RigaPortafoglio{"ZZZ", "AAA", "Alfa", 10, 10, 100, 0}));
         }
-        EXPECT_EQ(s.Chiuse(), std::vector<OperazioneChiusa>{});
+        EXPECT_EQ(s.Chiuse(), std::vector<RigaOperazioneChiusa>{});
         EXPECT_EQ(s.Contatori().at("NE"), k.contati);
         for (const char* sql : {"SELECT COUNT(*) FROM Portafoglio WHERE abs(PzoCarico) > 1e308 OR abs(Importo) > 1e308 "
                                 "OR abs(Commissioni) > 1e308",
@@ -330,3 +327,39 @@ TEST_F(Motore, FailedCommitOfTheSettingsChangesNeitherFile)
 }
 
 } // namespace
+
+// A run keeps the closed operations already stored that it would write again and rewrites
+// the rest: whatever the tables held before, they end exactly as after a run on empty
+// tables, row numbers and storage types included.
+TEST_F(Motore, StoredRowsEndAsAFullRunWritesThem)
+{
+    s.Inserisci({{"2024-03-04", "Buy", "PCT", "AAA", "Alfa", 100, 10, "NE"},
+                 {"2024-03-05", "Sell", "PCT", "AAA", "Alfa", 30, 11, "EA"},
+                 {"2024-03-06", "Buy", "MIN", "BBB", "Beta", 10, 5, "NE"},
+                 {"2024-03-07", "Sell", "PCT", "AAA", "Alfa", 30, 12, "UA"},
+                 {"2024-03-08", "Sell", "MIN", "BBB", "Beta", 10, 6, "NE"}});
+    ASSERT_EQ(RicalcolaPortafoglio(s.dataset, s.portafoglio), "");
+    const QString chiuse = "SELECT rowid, * FROM OperazioniChiuse ORDER BY rowid";
+    const QStringList atteseChiuse = s.Righe(s.portafoglio, chiuse);
+    ASSERT_EQ(atteseChiuse.size(), 3);
+    const QStringList attesi = s.Risultati();
+
+    const char* const guasti[] = {
+        "UPDATE OperazioniChiuse SET GP = GP + 1 WHERE rowid = 2",
+        "INSERT INTO OperazioniChiuse (Data, Cod, Qta) VALUES ('2024-03-09', 'OLD', 1)",
+        "DELETE FROM OperazioniChiuse WHERE rowid = 1",
+        "DELETE FROM OperazioniChiuse WHERE rowid = 3",
+        "UPDATE OperazioniChiuse SET Errore = 'EA' WHERE rowid = 3",
+        "UPDATE OperazioniChiuse SET Qta = '30' WHERE rowid = 2",
+        "UPDATE OperazioniChiuse SET giornoDiSettimana = NULL WHERE rowid = 1",
+        "DELETE FROM OperazioniChiuse",
+    };
+    for (const char* guasto : guasti) {
+        SCOPED_TRACE(guasto);
+        CartellaProva::esegui(s.portafoglio, guasto);
+        CartellaProva::esegui(s.dataset, "UPDATE Errori SET Contatore = 7 WHERE Cod = 'UA'");
+        ASSERT_EQ(RicalcolaPortafoglio(s.dataset, s.portafoglio), "");
+        EXPECT_EQ(s.Righe(s.portafoglio, chiuse), atteseChiuse);
+        EXPECT_EQ(s.Risultati(), attesi);
+    }
+}

@@ -65,9 +65,9 @@ void StoriaProva::Inserisci(const std::vector<Operazione>& storia)
     EXPECT_TRUE(semina.esito.ok()) << semina.esito.messaggio.toStdString();
 }
 
-std::vector<motore::PosizioneAperta> StoriaProva::Portafoglio()
+std::vector<RigaPortafoglio> StoriaProva::Portafoglio()
 {
-    std::vector<motore::PosizioneAperta> righe;
+    std::vector<RigaPortafoglio> righe;
     QSqlQuery q = Leggi(portafoglio, QStringLiteral("SELECT System, Cod, Titolo, Qta, PzoCarico, Importo, Commissioni "
                                                     "FROM Portafoglio ORDER BY rowid"));
     while (q.next())
@@ -76,14 +76,14 @@ std::vector<motore::PosizioneAperta> StoriaProva::Portafoglio()
     return righe;
 }
 
-std::vector<motore::OperazioneChiusa> StoriaProva::Chiuse()
+std::vector<RigaOperazioneChiusa> StoriaProva::Chiuse()
 {
-    std::vector<motore::OperazioneChiusa> righe;
+    std::vector<RigaOperazioneChiusa> righe;
     QSqlQuery q = Leggi(portafoglio, QStringLiteral("SELECT Data, giornoDiSettimana, System, Cod, Titolo, PzoCarico, Qta, "
                                                     "Prezzo, GP, GPPercentuale, Commissioni FROM OperazioniChiuse "
                                                     "ORDER BY rowid"));
     while (q.next()) {
-        motore::OperazioneChiusa o;
+        RigaOperazioneChiusa o;
         o.Data = q.value(0).toString();
         if (!q.value(1).isNull())
             o.giornoDiSettimana = q.value(1).toInt();
@@ -133,21 +133,17 @@ QStringList StoriaProva::Risultati()
     return tutto;
 }
 
-namespace motore {
-
-void PrintTo(const PosizioneAperta& p, std::ostream* os)
+void PrintTo(const RigaPortafoglio& p, std::ostream* os)
 {
     os->precision(17);
     *os << '{' << p.System.toStdString() << ", " << p.Cod.toStdString() << ", " << p.Titolo.toStdString() << ", " << p.Qta
         << ", " << p.PzoCarico << ", " << p.Importo << ", " << p.Commissioni << '}';
 }
 
-void PrintTo(const OperazioneChiusa& o, std::ostream* os)
+void PrintTo(const RigaOperazioneChiusa& o, std::ostream* os)
 {
     os->precision(17);
     *os << '{' << o.Data.toStdString() << ", " << (o.giornoDiSettimana ? *o.giornoDiSettimana : -1) << ", "
         << o.System.toStdString() << ", " << o.Cod.toStdString() << ", " << o.Titolo.toStdString() << ", " << o.PzoCarico
         << ", " << o.Qta << ", " << o.Prezzo << ", " << o.GP << ", " << o.GPPercentuale << ", " << o.Commissioni << '}';
 }
-
-} // namespace motore

@@ -38,8 +38,8 @@ public:
     void Inserisci(const Operazione& o);
     void Inserisci(const std::vector<Operazione>& storia);
 
-    std::vector<motore::PosizioneAperta> Portafoglio();
-    std::vector<motore::OperazioneChiusa> Chiuse();
+    std::vector<RigaPortafoglio> Portafoglio();
+    std::vector<RigaOperazioneChiusa> Chiuse();
     // Every counter of the catalogue, by code (the first row of a repeated code).
     std::map<QString, qint64> Contatori();
 
@@ -49,8 +49,6 @@ public:
     QStringList Risultati();
 };
 
-namespace motore {
 // Readable rows in test failures (found by argument lookup).
-void PrintTo(const PosizioneAperta& p, std::ostream* os);
-void PrintTo(const OperazioneChiusa& o, std::ostream* os);
-} // namespace motore
+void PrintTo(const RigaPortafoglio& p, std::ostream* os);
+void PrintTo(const RigaOperazioneChiusa& o, std::ostream* os);

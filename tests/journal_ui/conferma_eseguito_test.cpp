@@ -3,10 +3,12 @@
 #include "controllo_disponibilita.h"
 #include "motore.h"
 
-#include <QSqlQuery>
 #include <gtest/gtest.h>
+#include <QSqlQuery>
+#include <QSqlRecord>
 
 #include <stdexcept>
+#include <utility>
 
 using eseguiti::ConfermaEseguito;
 using eseguiti::DatiPannello;
@@ -72,8 +74,8 @@ TEST_F(ConfermaEseguitoTest, NewTradeIsWrittenAsTypedAndShownAtItsDate)
                                               Pannello(QDate(2024, 2, 1), "Buy", "ENI", "Eni", "40", k.prezzo, k.errore,
                                                        k.ottimale),
                                               std::nullopt, 2});
-        ASSERT_EQ(esito.stato, Stato::Accettato) << esito.messaggio.toStdString();
-        EXPECT_TRUE(esito.messaggio.isEmpty());
+        ASSERT_EQ(esito.stato(), Stato::Accettato) << esito.messaggio().toStdString();
+        EXPECT_TRUE(esito.messaggio().isEmpty());
         EXPECT_EQ(a.conta(), prima + 1);
         QSqlQuery q(a.stato.DbPortafoglio);
         ASSERT_TRUE(q.exec("SELECT Data, Tipo, System, Cod, Titolo, Qta, Prezzo, Importo, Errore, PrezzoOttimale, ID "
@@ -98,7 +100,7 @@ TEST_F(ConfermaEseguitoTest, ChangeRoundsPricesToFourDecimalsHalfToEven)
                                           Pannello(QDate(2024, 3, 20), "Buy", "ENEL", "Enel", "50", "0,03125", "EA",
                                                    "0,09375"),
                                           enel, 2});
-    ASSERT_EQ(esito.stato, Stato::Accettato) << esito.messaggio.toStdString();
+    ASSERT_EQ(esito.stato(), Stato::Accettato) << esito.messaggio().toStdString();
     EXPECT_DOUBLE_EQ(a.valore(QString("SELECT Prezzo FROM Eseguiti WHERE ID = %1").arg(enel)).toDouble(), 0.0312);
     EXPECT_DOUBLE_EQ(a.valore(QString("SELECT PrezzoOttimale FROM Eseguiti WHERE ID = %1").arg(enel)).toDouble(), 0.0938);
     // The amount is the quantity times the price as typed.
@@ -111,7 +113,7 @@ TEST_F(ConfermaEseguitoTest, ChangedTradeIsShownWhereItsNewDatePutsIt)
 {
     const EsitoConferma esito =
         conferma({Modo::Modifica, Pannello(QDate(2023, 12, 1), "Buy", "ENEL", "Enel", "50", "6"), enel, 2});
-    ASSERT_EQ(esito.stato, Stato::Accettato);
+    ASSERT_EQ(esito.stato(), Stato::Accettato);
     EXPECT_EQ(esito.RigaCorrente, 0);
 }
 
@@ -119,7 +121,7 @@ TEST_F(ConfermaEseguitoTest, NewNameGoesToEveryTradeOfTheCode)
 {
     const EsitoConferma esito =
         conferma({Modo::Modifica, Pannello(QDate(2024, 1, 10), "Buy", "ENI", "Eni spa", "100", "12,5"), buy, 0});
-    ASSERT_EQ(esito.stato, Stato::Accettato) << esito.messaggio.toStdString();
+    ASSERT_EQ(esito.stato(), Stato::Accettato) << esito.messaggio().toStdString();
     EXPECT_EQ(a.valore("SELECT COUNT(*) FROM Eseguiti WHERE Cod = 'ENI' AND Titolo = 'Eni spa'").toInt(), 2);
     EXPECT_EQ(a.valore("SELECT Titolo FROM Eseguiti WHERE Cod = 'ENEL'").toString(), "Enel");
 }
@@ -142,8 +144,8 @@ TEST_F(ConfermaEseguitoTest, RefusedChangeLeavesTheHistoryAsTheSnapshotHadIt)
     const auto sequenza = a.valore("SELECT seq FROM sqlite_sequence WHERE name = 'Eseguiti'");
     for (const Caso& k : casi) {
         const EsitoConferma esito = conferma(k.richiesta, Rifiuta);
-        EXPECT_EQ(esito.stato, Stato::Rifiutato) << k.prefisso;
-        EXPECT_EQ(esito.messaggio, QString(k.prefisso) + "ENI disponibili solo 0 pezzi");
+        EXPECT_EQ(esito.stato(), Stato::Rifiutato) << k.prefisso;
+        EXPECT_EQ(esito.messaggio(), QString(k.prefisso) + "ENI disponibili solo 0 pezzi");
         EXPECT_EQ(esito.RigaCorrente, k.richiesta.riga) << k.prefisso;
         EXPECT_TRUE(a.stato.MessaggioDisponibilita.isEmpty());
         EXPECT_EQ(a.righe(), prima) << k.prefisso;
@@ -170,9 +172,9 @@ TEST_F(ConfermaEseguitoTest, ErrorBetweenTheWriteAndTheCheckLosesNothing)
             throw std::runtime_error("disco pieno");
         });
         EXPECT_EQ(visti, r.modo == Modo::Nuovo ? 4 : r.modo == Modo::Elimina ? 2 : 3);
-        EXPECT_EQ(esito.stato, Stato::Errore);
-        EXPECT_TRUE(esito.messaggio.contains("disco pieno")) << esito.messaggio.toStdString();
-        EXPECT_TRUE(esito.messaggio.contains("non è stato modificato")) << esito.messaggio.toStdString();
+        EXPECT_EQ(esito.stato(), Stato::Errore);
+        EXPECT_TRUE(esito.messaggio().contains("disco pieno")) << esito.messaggio().toStdString();
+        EXPECT_TRUE(esito.messaggio().contains("non è stato modificato")) << esito.messaggio().toStdString();
         EXPECT_EQ(a.righe(), prima);
         EXPECT_EQ(a.righe("EseguitiTemp"), prima);
         ASSERT_TRUE(a.stato.DbPortafoglio.transaction()) << "a transaction was left open";
@@ -190,8 +192,8 @@ TEST_F(ConfermaEseguitoTest, DatabaseErrorPartWayRollsEverythingBack)
                               "BEGIN SELECT RAISE(ABORT, 'scrittura bloccata'); END");
     EsitoConferma esito =
         conferma({Modo::Modifica, Pannello(QDate(2024, 1, 11), "Buy", "ENI", "Eni spa", "100", "12,5"), buy, 0});
-    EXPECT_EQ(esito.stato, Stato::Errore);
-    EXPECT_TRUE(esito.messaggio.contains("scrittura bloccata")) << esito.messaggio.toStdString();
+    EXPECT_EQ(esito.stato(), Stato::Errore);
+    EXPECT_TRUE(esito.messaggio().contains("scrittura bloccata")) << esito.messaggio().toStdString();
     EXPECT_EQ(a.righe(), prima);
     CartellaProva::esegui(db, "DROP TRIGGER blocca_data");
 
@@ -200,7 +202,7 @@ TEST_F(ConfermaEseguitoTest, DatabaseErrorPartWayRollsEverythingBack)
                               "WHEN NEW.ID IN (SELECT ID FROM EseguitiTemp) BEGIN SELECT RAISE(ABORT, 'ripristino'); END");
     esito = conferma({Modo::Nuovo, Pannello(QDate(2024, 2, 11), "Sell", "ENI", "Eni", "5", "13"), std::nullopt, 1},
                      Rifiuta);
-    EXPECT_EQ(esito.stato, Stato::Errore);
+    EXPECT_EQ(esito.stato(), Stato::Errore);
     EXPECT_EQ(a.righe(), prima);
     CartellaProva::esegui(db, "DROP TRIGGER blocca_ripristino");
 }
@@ -209,19 +211,19 @@ TEST_F(ConfermaEseguitoTest, DeletionShowsTheFollowingTradeOrTheNewLast)
 {
     // Rows: 0 buy ENI, 1 sell ENI, 2 buy ENEL.
     EsitoConferma esito = conferma({Modo::Elimina, {}, enel, 2});
-    ASSERT_EQ(esito.stato, Stato::Accettato);
+    ASSERT_EQ(esito.stato(), Stato::Accettato);
     EXPECT_EQ(esito.RigaCorrente, 1);  // the last one went: the new last
     esito = conferma({Modo::Elimina, {}, sell, 1});
-    ASSERT_EQ(esito.stato, Stato::Accettato);
+    ASSERT_EQ(esito.stato(), Stato::Accettato);
     EXPECT_EQ(esito.RigaCorrente, 0);
     EXPECT_FALSE(esito.storicoVuoto);
     const qint64 nuovo = a.inserisci({"2024-05-01", "Buy", "A2A", "A2a", 10, 2});
     a.allinea();
     esito = conferma({Modo::Elimina, {}, buy, 0});
-    ASSERT_EQ(esito.stato, Stato::Accettato);
+    ASSERT_EQ(esito.stato(), Stato::Accettato);
     EXPECT_EQ(esito.RigaCorrente, 0);  // the following trade moved up into row 0
     esito = conferma({Modo::Elimina, {}, nuovo, 0});
-    ASSERT_EQ(esito.stato, Stato::Accettato);
+    ASSERT_EQ(esito.stato(), Stato::Accettato);
     EXPECT_EQ(esito.RigaCorrente, -1);
     EXPECT_TRUE(esito.storicoVuoto);
     EXPECT_EQ(a.conta(), 0);
@@ -267,8 +269,8 @@ TEST_F(ConfermaEseguitoTest, BadInputIsRefusedBeforeAnythingIsWritten)
                     controllato = true;
                     return Esito::accettato();
                 });
-            EXPECT_EQ(esito.stato, Stato::DatiNonValidi) << k.frammento;
-            EXPECT_TRUE(esito.messaggio.contains(k.frammento)) << esito.messaggio.toStdString();
+            EXPECT_EQ(esito.stato(), Stato::DatiNonValidi) << k.frammento;
+            EXPECT_TRUE(esito.messaggio().contains(k.frammento)) << esito.messaggio().toStdString();
             EXPECT_FALSE(controllato);
         }
     }
@@ -283,8 +285,8 @@ TEST_F(ConfermaEseguitoTest, StaleSnapshotIsNeverWrittenBack)
     const auto prima = a.righe();
     const EsitoConferma esito = conferma(
         {Modo::Nuovo, Pannello(QDate(2024, 2, 11), "Sell", "ENI", "Eni", "5", "13"), std::nullopt, 1}, Rifiuta);
-    EXPECT_EQ(esito.stato, Stato::Errore);
-    EXPECT_TRUE(esito.messaggio.contains("ripetere")) << esito.messaggio.toStdString();
+    EXPECT_EQ(esito.stato(), Stato::Errore);
+    EXPECT_TRUE(esito.messaggio().contains("ripetere")) << esito.messaggio().toStdString();
     EXPECT_EQ(a.righe(), prima);
 }
 
@@ -293,8 +295,8 @@ TEST_F(ConfermaEseguitoTest, RealCheckRefusesASellOfMoreThanHeld)
     const auto prima = a.righe();
     const EsitoConferma esito =
         conferma({Modo::Nuovo, Pannello(QDate(2024, 3, 11), "Sell", "ENEL", "Enel", "60", "6"), std::nullopt, 2});
-    EXPECT_EQ(esito.stato, Stato::Rifiutato);
-    EXPECT_EQ(esito.messaggio, "Impossibile inserire : ENEL disponibili solo 50 pezzi");
+    EXPECT_EQ(esito.stato(), Stato::Rifiutato);
+    EXPECT_EQ(esito.messaggio(), "Impossibile inserire : ENEL disponibili solo 50 pezzi");
     EXPECT_EQ(a.righe(), prima);
 }
 
@@ -322,7 +324,7 @@ TEST_F(ConfermaEseguitoTest, WhatThePanelShowsIsTakenBack)
         a.allinea();
         const EsitoConferma esito = conferma(
             {Modo::Modifica, Pannello(QDate(2024, 3, 10), "Buy", "ENEL", "Enel", k.qta, k.prezzo, k.errore), enel, 2});
-        ASSERT_EQ(esito.stato, Stato::Accettato) << esito.messaggio.toStdString();
+        ASSERT_EQ(esito.stato(), Stato::Accettato) << esito.messaggio().toStdString();
         EXPECT_EQ(a.valore(QString("SELECT Qta FROM Eseguiti WHERE ID = %1").arg(enel)).toLongLong(), k.qtaAttesa);
         EXPECT_DOUBLE_EQ(a.valore(QString("SELECT Prezzo FROM Eseguiti WHERE ID = %1").arg(enel)).toDouble(), k.prezzoAtteso);
         EXPECT_EQ(a.valore(QString("SELECT Errore FROM Eseguiti WHERE ID = %1").arg(enel)).toString(), QString::fromUtf8(k.errore));
@@ -346,10 +348,10 @@ TEST_F(ConfermaEseguitoTest, DatabaseErrorOfTheCheckIsNotARefusal)
     };
     for (const RichiestaConferma& r : richieste) {
         const EsitoConferma esito = conferma(r, illeggibile);
-        EXPECT_EQ(esito.stato, Stato::Errore);
-        EXPECT_FALSE(esito.messaggio.startsWith("Impossibile")) << esito.messaggio.toStdString();
-        EXPECT_TRUE(esito.messaggio.startsWith("Errore del database: ")) << esito.messaggio.toStdString();
-        EXPECT_TRUE(esito.messaggio.contains("non è stato modificato")) << esito.messaggio.toStdString();
+        EXPECT_EQ(esito.stato(), Stato::Errore);
+        EXPECT_FALSE(esito.messaggio().startsWith("Impossibile")) << esito.messaggio().toStdString();
+        EXPECT_TRUE(esito.messaggio().startsWith("Errore del database: ")) << esito.messaggio().toStdString();
+        EXPECT_TRUE(esito.messaggio().contains("non è stato modificato")) << esito.messaggio().toStdString();
         EXPECT_TRUE(a.stato.MessaggioDisponibilita.isEmpty());
         EXPECT_EQ(a.righe(), prima);
         EXPECT_EQ(a.righe("EseguitiTemp"), prima);
@@ -381,7 +383,7 @@ TEST_F(UltimoEseguito, DeletingItEmptiesWhatWasDerived)
     ASSERT_EQ(contatori(), 1);
     CartellaProva::esegui(a.stato.DbPortafoglio, "INSERT INTO OperazioniChiuse (Cod, Qta) VALUES ('OLD', 1)");
     const EsitoConferma esito = ConfermaEseguito(a.stato, {Modo::Elimina, {}, id, 0});
-    ASSERT_EQ(esito.stato, Stato::Accettato) << esito.messaggio.toStdString();
+    ASSERT_EQ(esito.stato(), Stato::Accettato) << esito.messaggio().toStdString();
     EXPECT_TRUE(esito.storicoVuoto);
     EXPECT_EQ(a.conta("Portafoglio"), 0);
     EXPECT_EQ(a.conta("OperazioniChiuse"), 0);
@@ -402,7 +404,7 @@ TEST_F(UltimoEseguito, SettingsHeldByAReaderRefuseTheDeletionWhole)
 
         const auto prima = a.righe();
         const EsitoConferma esito = ConfermaEseguito(a.stato, {Modo::Elimina, {}, id, 0});
-        EXPECT_EQ(esito.stato, Stato::Errore);
+        EXPECT_EQ(esito.stato(), Stato::Errore);
         EXPECT_EQ(a.righe(), prima);
         EXPECT_EQ(a.conta("Portafoglio"), 1);
         CartellaProva::esegui(lettore, "ROLLBACK");
@@ -412,6 +414,88 @@ TEST_F(UltimoEseguito, SettingsHeldByAReaderRefuseTheDeletionWhole)
     QSqlDatabase::removeDatabase("lettore-impostazioni");
     EXPECT_EQ(contatori(), 1);
     // The connection is usable again: the same deletion now goes through.
-    EXPECT_EQ(ConfermaEseguito(a.stato, {Modo::Elimina, {}, id, 0}).stato, Stato::Accettato);
+    EXPECT_EQ(ConfermaEseguito(a.stato, {Modo::Elimina, {}, id, 0}).stato(), Stato::Accettato);
     EXPECT_EQ(contatori(), 0);
+}
+
+// The refresh after a confirmation writes the replay its check made instead of replaying
+// again, and only while nothing it read has changed: either way the derived tables are
+// what a run on empty tables gives.
+TEST_F(ConfermaEseguitoTest, TheRefreshWritesWhatAFullRunWould)
+{
+    const auto derivate = [this] {
+        QStringList righe;
+        for (const char* sql : {"SELECT rowid, * FROM Portafoglio ORDER BY rowid",
+                                "SELECT rowid, * FROM OperazioniChiuse ORDER BY rowid"}) {
+            QSqlQuery q(a.stato.DbPortafoglio);
+            EXPECT_TRUE(q.exec(sql));
+            while (q.next())
+                for (int c = 0; c < q.record().count(); ++c)
+                    righe << q.value(c).toString();
+        }
+        QSqlQuery q(a.stato.DbDataSet);
+        EXPECT_TRUE(q.exec("SELECT Cod, Contatore FROM Errori ORDER BY rowid"));
+        while (q.next())
+            righe << q.value(0).toString() + "=" + q.value(1).toString();
+        return righe;
+    };
+    const auto completa = [&] {
+        CartellaProva::esegui(a.stato.DbPortafoglio, "DELETE FROM Portafoglio");
+        CartellaProva::esegui(a.stato.DbPortafoglio, "DELETE FROM OperazioniChiuse");
+        EXPECT_EQ(RicalcolaPortafoglio(a.stato.DbDataSet, a.stato.DbPortafoglio), QString());
+        return derivate();
+    };
+    struct Caso {
+        const char* nome;
+        RichiestaConferma richiesta;
+        const char* poi; // written between the confirmation and the refresh; "" for nothing
+        bool suImpostazioni;
+    };
+    const Caso casi[] = {
+        {"partial sell",
+         {Modo::Nuovo, Pannello(QDate(2024, 3, 11), "Sell", "ENEL", "Enel", "20", "7", "EA"), std::nullopt, 3},
+         "",
+         false},
+        {"rename and move",
+         {Modo::Modifica, Pannello(QDate(2024, 1, 5), "Buy", "ENI", "Eni spa", "100", "12"), buy, 0},
+         "",
+         false},
+        {"rate changed since",
+         {Modo::Nuovo, Pannello(QDate(2024, 3, 12), "Buy", "ENEL", "Enel", "10", "6"), std::nullopt, 3},
+         "UPDATE System SET Commissioni = Commissioni + 1, CommissioniMin = CommissioniMin + 1",
+         true},
+        {"trade written since",
+         {Modo::Elimina, {}, sell, 1},
+         "INSERT INTO Eseguiti (Data, Tipo, System, Cod, Titolo, Qta, Prezzo, Importo, Errore, PrezzoOttimale) "
+         "VALUES ('2024-05-01', 'Buy', 'WEB', 'A2A', 'A2a', 10, 2, 20, 'EA', 2)",
+         false},
+    };
+    for (const Caso& k : casi) {
+        SCOPED_TRACE(k.nome);
+        a.allinea();
+        const EsitoConferma esito = conferma(k.richiesta);
+        ASSERT_EQ(esito.stato(), Stato::Accettato) << esito.messaggio().toStdString();
+        const auto pronto = std::exchange(a.stato.ricalcoloPronto, nullptr);
+        ASSERT_TRUE(pronto);
+        if (*k.poi)
+            CartellaProva::esegui(k.suImpostazioni ? a.stato.DbDataSet : a.stato.DbPortafoglio, k.poi);
+        EXPECT_EQ(RicalcolaPortafoglio(a.stato.DbDataSet, a.stato.DbPortafoglio, pronto.get()), QString());
+        // Used exactly when nothing changed.
+        EXPECT_EQ(pronto->dopo == ImprontaDi(a.stato.DbPortafoglio), !*k.poi);
+        const QStringList scritte = derivate();
+        EXPECT_EQ(scritte, completa());
+    }
+}
+
+// The check reads no settings: settings it cannot read leave it as it was, with no replay
+// handed on (the refresh then replays on its own and says what failed).
+TEST_F(ConfermaEseguitoTest, UnreadableSettingsDoNotStopTheCheck)
+{
+    CartellaProva::esegui(a.stato.DbDataSet, "ALTER TABLE System RENAME TO Altrove");
+    const EsitoConferma esito
+        = conferma({Modo::Nuovo, Pannello(QDate(2024, 3, 11), "Buy", "ENEL", "Enel", "5", "6"), std::nullopt, 3});
+    EXPECT_EQ(esito.stato(), Stato::Accettato) << esito.messaggio().toStdString();
+    EXPECT_FALSE(a.stato.ricalcoloPronto);
+    EXPECT_EQ(a.righe("EseguitiTemp"), a.righe());
+    CartellaProva::esegui(a.stato.DbDataSet, "ALTER TABLE Altrove RENAME TO System");
 }

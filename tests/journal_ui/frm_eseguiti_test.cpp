@@ -3,6 +3,8 @@
 #include "frm_eseguiti.h"
 #include "messaggi_prova.h"
 #include "motore.h"
+#include "numeri.h"
+#include "tabella_portafoglio.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
@@ -22,6 +24,7 @@
 
 #include <map>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -34,8 +37,10 @@ public:
     void ControlloMenu() override
     {
         ++chiamate;
+        // As the real refresh: the replay a confirmation left is good for this call only.
+        const auto pronto = std::exchange(stato.ricalcoloPronto, nullptr);
         if (CartellaProva::valore(stato.DbPortafoglio, "SELECT COUNT(*) FROM Eseguiti").toLongLong() > 0) {
-            EXPECT_EQ(RicalcolaPortafoglio(stato.DbDataSet, stato.DbPortafoglio), QString());
+            EXPECT_EQ(RicalcolaPortafoglio(stato.DbDataSet, stato.DbPortafoglio, pronto.get()), QString());
         }
         if (finestra)
             finestra->Main();
@@ -401,7 +406,7 @@ TEST_F(FinestraEseguitiTest, SellCombosListTheHeldSecuritiesTogether)
     a.inserisci({"2024-01-10", "Buy", "ENI", "Eni", 100, 12.5});
     a.inserisci({"2024-01-11", "Buy", "ENEL", "Enel", 50, 6});
     apri();
-    const auto posizioni = eseguiti::LeggiPosizioni(a.stato.DbPortafoglio);
+    const auto posizioni = LeggiPortafoglio(a.stato.DbPortafoglio).righe;
     ASSERT_EQ(posizioni.size(), 2);
     std::map<QString, QString> quantita{{"ENI", "100"}, {"ENEL", "50"}};
     scegli("cmb_Tipo", "Sell");
@@ -435,7 +440,7 @@ TEST_F(FinestraEseguitiTest, ChangedSellKeepsItsOwnSecurityFirst)
     a.inserisci({"2024-01-30", "Buy", "ENEL", "Enel", 10, 6});
     apri();
     int altri = 0;
-    for (const auto& p : eseguiti::LeggiPosizioni(a.stato.DbPortafoglio))
+    for (const auto& p : LeggiPortafoglio(a.stato.DbPortafoglio).righe)
         altri += p.Cod != "ENI";
     riga(1);
     modo(frmEseguiti::IdModifica);
@@ -623,4 +628,77 @@ TEST_F(FinestraEseguitiTest, StoredTradesAreTakenBackAsShown)
         EXPECT_EQ(a.valore(QString("SELECT Qta FROM Eseguiti WHERE ID = %1").arg(id)).toLongLong(), k.eseguito.qta);
         EXPECT_EQ(a.valore(QString("SELECT Errore FROM Eseguiti WHERE ID = %1").arg(id)).toString(), k.eseguito.errore);
     }
+}
+
+// The grid takes a confirmed change without reading the history again: after every kind of
+// change, accepted or refused, it shows exactly what a window opened afresh shows.
+TEST_F(FinestraEseguitiTest, GridAfterEachConfirmationIsTheSnapshot)
+{
+    a.inserisci({"2024-01-10", "Buy", "ENI", "Eni", 100, 12.5});
+    a.inserisci({"2024-02-10", "Sell", "ENI", "Eni", 40, 13});
+    a.inserisci({"2024-03-10", "Buy", "ENEL", "Enel", 50, 6});
+    apri();
+    const auto celle = [](const QAbstractItemModel& m) {
+        QStringList testi;
+        for (int r = 0; r < m.rowCount(); ++r)
+            for (int c = 0; c < m.columnCount(); ++c)
+                testi << m.data(m.index(r, c)).toString();
+        return testi;
+    };
+    // Read without writing, so that the window's next step is not disturbed.
+    const auto comeNuova = [&](const char* passo) {
+        SCOPED_TRACE(passo);
+        EXPECT_TRUE(messaggi.mostrati.isEmpty() || QString(passo).startsWith("rifiutata"))
+            << messaggi.testi().join("|").toStdString();
+        messaggi.mostrati.clear();
+        EXPECT_EQ(a.righe("EseguitiTemp"), a.righe());
+        auto fotografia = eseguiti::LeggiFotografia(a.stato.DbPortafoglio);
+        ASSERT_TRUE(fotografia.ok());
+        ModelloEseguiti atteso;
+        atteso.imposta(std::move(fotografia.righe));
+        EXPECT_EQ(celle(*w<QTableView>("dbg_Eseguiti")->model()), celle(atteso));
+        EXPECT_EQ(w<QLabel>("lab_TotaleEseguiti")->text(), numeri::TestoNumero(atteso.rowCount()));
+    };
+
+    // A buy dated before every trade goes first.
+    w<QDateEdit>("dtp_Data")->setDate(QDate(2023, 12, 1));
+    scriviAcquisto("A2A", "A2a", "10", "2");
+    conferma();
+    EXPECT_EQ(rigaGriglia(), 0);
+    comeNuova("nuovo in testa");
+
+    // A change of date and name moves the trade and renames every trade of its code.
+    modo(frmEseguiti::IdModifica);
+    riga(1);
+    w<QDateEdit>("dtp_Data")->setDate(QDate(2024, 1, 5));
+    scrivi("txt_Titolo", "Eni spa");
+    conferma();
+    comeNuova("modifica con nuovo nome");
+
+    // A sell beyond the holding is refused and the grid stays as it was.
+    modo(frmEseguiti::IdNuovo);
+    w<QDateEdit>("dtp_Data")->setDate(QDate(2024, 3, 11));
+    w<QComboBox>("cmb_Tipo")->setCurrentIndex(1);
+    Q_EMIT w<QComboBox>("cmb_Tipo")->activated(1);
+    scegli("cmb_Codice", "ENEL");
+    scrivi("txtQta", "60");
+    scrivi("txtPrezzo", "6");
+    conferma();
+    comeNuova("rifiutata");
+
+    modo(frmEseguiti::IdElimina);
+    riga(3);
+    conferma();
+    comeNuova("eliminazione");
+
+    // Written behind the window's back: the next refresh reads everything again.
+    a.inserisci({"2024-04-01", "Buy", "ENEL", "Enel", 5, 6});
+    finestra->Main();
+    comeNuova("scritto da altri");
+    // A window opened afresh lists the same.
+    PrincipaleProva altra(a.stato);
+    ContestoFinestre c{a.stato, messaggi, dialoghi, altra};
+    frmEseguiti nuova(c);
+    EXPECT_EQ(celle(*w<QTableView>("dbg_Eseguiti")->model()),
+              celle(*nuova.findChild<QTableView*>("dbg_Eseguiti")->model()));
 }
