@@ -154,19 +154,18 @@ int Ricalcola(const QString& fileDataSet, const QString& file, const QString& te
     stato.DbPortafoglio = pf.db;
     stato.PercorsoPortafoglio = file;
 
-    QString messaggio;
-    const double ricalcolo =
-        Mediana(runs, [&] { messaggio = RicalcolaPortafoglio(stato.DbDataSet, stato.DbPortafoglio); });
+    Esito esito;
+    const double ricalcolo = Mediana(runs, [&] { esito = RicalcolaPortafoglio(stato.DbDataSet, stato.DbPortafoglio); });
     Esito verifica;
     const double controllo = Mediana(runs, [&] { verifica = ControlloDisponibilita(stato); });
 
     Uscita() << "ricalcola: " << Millisecondi(ricalcolo) << '\n';
     Uscita() << "controllo: " << Millisecondi(controllo) << '\n';
-    if (!messaggio.isEmpty())
-        Uscita() << messaggio << '\n';
-    if (!verifica.ok() && verifica.messaggio != messaggio)
+    if (!esito.ok())
+        Uscita() << esito.messaggio << '\n';
+    if (!verifica.ok() && verifica.messaggio != esito.messaggio)
         Uscita() << verifica.messaggio << '\n';
-    return messaggio.startsWith(QStringLiteral("Errore del database: ")) || verifica.erroreDatabase() ? 1 : 0;
+    return esito.erroreDatabase() || verifica.erroreDatabase() ? 1 : 0;
 }
 
 // Every figure of the eight statistics windows, each read from the files as its window

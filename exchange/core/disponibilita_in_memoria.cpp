@@ -22,7 +22,7 @@ DisponibilitaInMemoria::Voce DisponibilitaInMemoria::voce(qint64 id, const QStri
     if (!date::DaIso(dataIso).isValid())
         v.difetto = motore::DifettoData();
     else if (qta < 0 || qta > motore::QuantitaMassima)
-        v.difetto = motore::DifettoQuantita(static_cast<double>(qta));
+        v.difetto = motore::DifettoQuantita(static_cast<double>(qta)).messaggio;
     return v;
 }
 

@@ -173,7 +173,7 @@ QString MessaggioPrezzo(const QString& testo, const QString& nome)
 
 } // namespace
 
-QString RicostruisciFotografia(QSqlDatabase& portafoglio)
+Esito RicostruisciFotografia(QSqlDatabase& portafoglio)
 {
     PuntoSalvataggio t(portafoglio, QStringLiteral("fotografia_eseguiti"));
     QString errore;
@@ -182,8 +182,8 @@ QString RicostruisciFotografia(QSqlDatabase& portafoglio)
     else if (CopiaTabella(portafoglio, QStringLiteral("Eseguiti"), QStringLiteral("EseguitiTemp"), errore) && !t.conferma())
         errore = t.errore();
     if (errore.isEmpty())
-        return QString();
-    return QStringLiteral("Impossibile aggiornare l'elenco degli eseguiti: %1").arg(errore);
+        return Esito::accettato();
+    return Esito::erroreDatabase(QStringLiteral("Impossibile aggiornare l'elenco degli eseguiti: %1").arg(errore));
 }
 
 Lettura<RigaEseguito> LeggiFotografia(const QSqlDatabase& portafoglio)
@@ -219,47 +219,48 @@ std::optional<long long> QuantitaPosseduta(const QSqlDatabase& portafoglio, cons
     return std::nullopt;
 }
 
-QString VerificaDati(const DatiPannello& d)
+Esito VerificaDati(const DatiPannello& d)
 {
     if (!d.Data.isValid())
-        return QStringLiteral("La data dell'eseguito non è valida.");
+        return Esito::rifiutato(QStringLiteral("La data dell'eseguito non è valida."));
     if (d.Tipo != QLatin1String("Buy") && d.Tipo != QLatin1String("Sell"))
-        return QStringLiteral("Il tipo dell'eseguito deve essere Buy o Sell.");
+        return Esito::rifiutato(QStringLiteral("Il tipo dell'eseguito deve essere Buy o Sell."));
     const struct {
         const QString& testo;
         const char* nome;
     } testi[] = {{d.System, "il sistema"}, {d.Cod, "il codice del titolo"}, {d.Titolo, "il nome del titolo"}};
     for (const auto& t : testi) {
         if (t.testo.trimmed().isEmpty())
-            return QStringLiteral("Indicare %1.").arg(QLatin1String(t.nome));
+            return Esito::rifiutato(QStringLiteral("Indicare %1.").arg(QLatin1String(t.nome)));
         if (ContieneApice(t.testo))
-            return QStringLiteral("Il testo \"%1\" non può contenere apici.").arg(t.testo);
+            return Esito::rifiutato(QStringLiteral("Il testo \"%1\" non può contenere apici.").arg(t.testo));
     }
     // The limit is the engine's: any quantity the panel shows for a stored trade that the
     // engine takes is taken back.
     const auto qta = numeri::LeggiNumeroMostrato(d.Qta);
     if (!qta || *qta < 1 || *qta != std::floor(*qta) || !motore::QuantitaValida(*qta))
-        return QStringLiteral("La quantità deve essere un numero intero da 1 a %1.")
-            .arg(numeri::TestoNumero(static_cast<double>(motore::QuantitaMassima)));
+        return Esito::rifiutato(QStringLiteral("La quantità deve essere un numero intero da 1 a %1.")
+                                    .arg(numeri::TestoNumero(static_cast<double>(motore::QuantitaMassima))));
     QString errore = MessaggioPrezzo(d.Prezzo, QStringLiteral("Il prezzo"));
     if (!errore.isEmpty())
-        return errore;
+        return Esito::rifiutato(errore);
     if (!std::isfinite(*qta * *numeri::LeggiNumeroMostrato(d.Prezzo)))
-        return QStringLiteral("L'importo (quantità per prezzo) è troppo grande.");
+        return Esito::rifiutato(QStringLiteral("L'importo (quantità per prezzo) è troppo grande."));
     if (!d.PrezzoOttimale.isEmpty()) {
         errore = MessaggioPrezzo(d.PrezzoOttimale, QStringLiteral("Il prezzo ottimale"));
         if (!errore.isEmpty())
-            return errore;
+            return Esito::rifiutato(errore);
     }
     // The code is free text: the catalogue may since have renamed or dropped it, and an
     // unknown code simply counts nothing. Only what cannot be stored safely is refused.
     if (d.Errore.isEmpty())
-        return QStringLiteral("Indicare il codice errore (NE se l'operazione non ha errori).");
+        return Esito::rifiutato(QStringLiteral("Indicare il codice errore (NE se l'operazione non ha errori)."));
     if (ContieneApice(d.Errore))
-        return QStringLiteral("Il codice errore non può contenere apici.");
+        return Esito::rifiutato(QStringLiteral("Il codice errore non può contenere apici."));
     if (d.Errore.size() > 2)
-        return QStringLiteral("Il codice errore \"%1\" è troppo lungo: al massimo 2 caratteri.").arg(d.Errore);
-    return QString();
+        return Esito::rifiutato(
+            QStringLiteral("Il codice errore \"%1\" è troppo lungo: al massimo 2 caratteri.").arg(d.Errore));
+    return Esito::accettato();
 }
 
 EsitoConferma ConfermaEseguito(StatoApplicazione& stato, const RichiestaConferma& richiesta,
@@ -272,9 +273,9 @@ EsitoConferma ConfermaEseguito(StatoApplicazione& stato, const RichiestaConferma
         return Fallito(esito, QStringLiteral("nessun portafoglio aperto"));
 
     if (richiesta.modo != Modo::Elimina) {
-        const QString motivo = VerificaDati(richiesta.dati);
-        if (!motivo.isEmpty()) {
-            esito.esito = Esito::rifiutato(motivo);
+        Esito motivo = VerificaDati(richiesta.dati);
+        if (!motivo.ok()) {
+            esito.esito = std::move(motivo);
             esito.datiNonValidi = true;
             return esito;
         }
@@ -415,10 +416,10 @@ EsitoConferma ConfermaEseguito(StatoApplicazione& stato, const RichiestaConferma
         if (!impostazioni->esito().ok())
             return ErroreDatabase(esito, impostazioni->esito().messaggio);
         // An empty history stops at nothing: any text is the database's.
-        const QString messaggio = RicalcolaPortafoglio(stato.DbDataSet, db);
-        if (!messaggio.isEmpty()) {
+        const Esito ricalcolo = RicalcolaPortafoglio(stato.DbDataSet, db);
+        if (!ricalcolo.ok()) {
             esito.esito = Esito::erroreDatabase(
-                messaggio + QStringLiteral(". Lo storico degli eseguiti non è stato modificato."));
+                ricalcolo.messaggio + QStringLiteral(". Lo storico degli eseguiti non è stato modificato."));
             return esito;
         }
     }

@@ -17,8 +17,8 @@
 namespace eseguiti {
 
 // Makes EseguitiTemp equal to Eseguiti, keys included, in one transaction.
-// "" on success, otherwise the Italian text of the failure (the snapshot is then unchanged).
-[[nodiscard]] QString RicostruisciFotografia(QSqlDatabase& portafoglio);
+// A failure is a database error, and leaves the snapshot unchanged.
+[[nodiscard]] Esito RicostruisciFotografia(QSqlDatabase& portafoglio);
 
 // The snapshot as the grid lists it: same-day trades in key order.
 [[nodiscard]] Lettura<RigaEseguito> LeggiFotografia(const QSqlDatabase& portafoglio);
@@ -99,8 +99,8 @@ using ControlloStoria = std::function<Esito(StatoApplicazione&)>;
 [[nodiscard]] EsitoConferma ConfermaEseguito(StatoApplicazione& stato, const RichiestaConferma& richiesta,
                                              const ControlloStoria& controllo = {});
 
-// The Italian reason why the panel's values cannot be written; empty when they can.
+// Accepted when the panel's values can be written, otherwise refused with the reason.
 // Numbers are read as typed and in every form the panel itself writes them ("3E+20").
-[[nodiscard]] QString VerificaDati(const DatiPannello& dati);
+[[nodiscard]] Esito VerificaDati(const DatiPannello& dati);
 
 } // namespace eseguiti

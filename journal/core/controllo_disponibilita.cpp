@@ -18,7 +18,7 @@ std::optional<QString> ControlloPosseduti::Applica(const QString& data, const QS
         return motore::EseguitoNonValido(data, cod, motore::DifettoData());
     const std::optional<qint64> qta = motore::QuantitaValida(letta);
     if (!qta)
-        return motore::EseguitoNonValido(data, cod, motore::DifettoQuantita(letta));
+        return motore::EseguitoNonValido(data, cod, motore::DifettoQuantita(letta).messaggio);
     if (motore::EAcquisto(tipo)) {
         qint64& h = possedute_[cod];
         if (h > motore::QuantitaMassima - *qta)

@@ -17,23 +17,24 @@ std::optional<qint64> QuantitaValida(double qta)
     return intera;
 }
 
-QString DifettoQuantita(double qta)
+Esito DifettoQuantita(double qta)
 {
     if (QuantitaValida(qta))
-        return QString();
+        return Esito::accettato();
     if (!std::isfinite(qta))
-        return QStringLiteral("la quantità non è un numero");
-    return QStringLiteral("la quantità %1 non è un numero intero da 0 a %2")
-        .arg(numeri::TestoNumero(qta), numeri::TestoNumero(static_cast<double>(QuantitaMassima)));
+        return Esito::rifiutato(QStringLiteral("la quantità non è un numero"));
+    return Esito::rifiutato(
+        QStringLiteral("la quantità %1 non è un numero intero da 0 a %2")
+            .arg(numeri::TestoNumero(qta), numeri::TestoNumero(static_cast<double>(QuantitaMassima))));
 }
 
-QString DifettoPrezzo(double prezzo)
+Esito DifettoPrezzo(double prezzo)
 {
     if (!std::isfinite(prezzo))
-        return QStringLiteral("il prezzo non è un numero");
+        return Esito::rifiutato(QStringLiteral("il prezzo non è un numero"));
     if (prezzo < 0)
-        return QStringLiteral("il prezzo %1 è negativo").arg(numeri::TestoNumero(prezzo));
-    return QString();
+        return Esito::rifiutato(QStringLiteral("il prezzo %1 è negativo").arg(numeri::TestoNumero(prezzo)));
+    return Esito::accettato();
 }
 
 QString DifettoData()

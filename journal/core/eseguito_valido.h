@@ -2,6 +2,8 @@
 // What a stored trade must be for the replays to take it. A file made elsewhere can hold
 // anything: one bad row stops a replay with a message that names it, and never overflows
 // a sum or writes a value that is not a finite number.
+#include "esito.h"
+
 #include <QString>
 
 #include <optional>
@@ -16,9 +18,10 @@ inline constexpr qint64 QuantitaMassima = 999'999'999'999'999;
 // only come from elsewhere (the panel wants 1 or more); the engine takes it as it always did.
 std::optional<qint64> QuantitaValida(double qta);
 
-// Why a stored quantity or price cannot be replayed; empty when it can.
-QString DifettoQuantita(double qta);
-QString DifettoPrezzo(double prezzo);
+// Whether a stored quantity or price can be replayed; when refused, the message says why.
+[[nodiscard]] Esito DifettoQuantita(double qta);
+[[nodiscard]] Esito DifettoPrezzo(double prezzo);
+// Why a stored trade cannot be replayed, where no check is left to make.
 QString DifettoData();
 QString DifettoPosseduta();
 QString DifettoCalcolo();

@@ -278,7 +278,7 @@ void ScriviContatori(sqlite3* db, const QHash<QString, qint64>& conteggi)
 
 } // namespace
 
-QString RicalcolaPortafoglio(QSqlDatabase& dataset, QSqlDatabase& portafoglio, RicalcoloPronto* pronto)
+Esito RicalcolaPortafoglio(QSqlDatabase& dataset, QSqlDatabase& portafoglio, RicalcoloPronto* pronto)
 {
     // The settings are attached to the portfolio connection, so one savepoint holds every
     // write of the run and its commit is one atomic commit of both files: a commit that
@@ -313,11 +313,11 @@ QString RicalcolaPortafoglio(QSqlDatabase& dataset, QSqlDatabase& portafoglio, R
             throw ErroreDb{sp->errore()};
         if (riuso)
             pronto->dopo = ImprontaDi(portafoglio);
-        return r.messaggio;
+        return r.messaggio.isEmpty() ? Esito::accettato() : Esito::rifiutato(r.messaggio);
     } catch (const ErroreDb& errore) {
         if (sp)
             sp->annulla();
-        return QStringLiteral("Errore del database: ") + errore.testo;
+        return Esito::erroreDatabase(QStringLiteral("Errore del database: ") + errore.testo);
     }
 }
 

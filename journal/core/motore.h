@@ -28,15 +28,15 @@ struct RicalcoloPronto {
 };
 
 // Rebuilds Portafoglio, OperazioniChiuse and Errori.Contatore from the whole of Eseguiti.
-// Returns "" when the replay reached the last trade, otherwise the message that stopped it;
-// what was written up to the offending trade is kept. On a database error nothing of this
-// run stays in either database and the text starts with "Errore del database: ".
+// Accepted when the replay reached the last trade, otherwise refused with the message that
+// stopped it; what was written up to the offending trade is kept. On a database error
+// nothing of this run stays in either database and the text starts with "Errore del database: ".
 // Both files are written in one transaction of `portafoglio`, with the settings file
 // attached to it; inside a caller's transaction the run is part of it.
 // `pronto`, when both databases are still as it found them, stands for the replay; the run
 // then sets its `dopo`. Rows that already hold what the run derives are left as they are.
-[[nodiscard]] QString RicalcolaPortafoglio(QSqlDatabase& dataset, QSqlDatabase& portafoglio,
-                                           RicalcoloPronto* pronto = nullptr);
+[[nodiscard]] Esito RicalcolaPortafoglio(QSqlDatabase& dataset, QSqlDatabase& portafoglio,
+                                         RicalcoloPronto* pronto = nullptr);
 
 // One pass over Eseguiti, for a command that has just written it on `portafoglio` and not
 // committed yet: the holding check's verdict (see controllo_disponibilita.h) and, when it

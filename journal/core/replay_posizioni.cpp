@@ -85,9 +85,9 @@ Passo ReplayPosizioni::ApplicaDelGiorno(const Eseguito& e)
         return Ferma(e, DifettoData());
     const std::optional<qint64> quantita = QuantitaValida(e.Qta);
     if (!quantita)
-        return Ferma(e, DifettoQuantita(e.Qta));
-    if (const QString difetto = DifettoPrezzo(e.Prezzo); !difetto.isEmpty())
-        return Ferma(e, difetto);
+        return Ferma(e, DifettoQuantita(e.Qta).messaggio);
+    if (const Esito prezzo = DifettoPrezzo(e.Prezzo); !prezzo.ok())
+        return Ferma(e, prezzo.messaggio);
 
     Passo passo;
     const qint64 pezzi = *quantita;

@@ -361,8 +361,8 @@ frmEseguiti::Aggiornamento frmEseguiti::AggiornaGriglia()
     }
 
     bool fotografiaUguale = true;
-    if (const QString errore = eseguiti::RicostruisciFotografia(db); !errore.isEmpty()) {
-        contesto_.messaggi.mostra(errore, Messaggi::Icona::Critico);
+    if (const Esito ricostruita = eseguiti::RicostruisciFotografia(db); !ricostruita.ok()) {
+        contesto_.messaggi.mostra(ricostruita.messaggio, Messaggi::Icona::Critico);
         fotografiaUguale = false;
     }
     auto lettura = eseguiti::LeggiFotografia(db);

@@ -20,7 +20,6 @@ namespace {
 const QString Titolo = QStringLiteral("Brunivox");
 const QString PrefissoTitolo = QStringLiteral("Brunivox - ");
 const QString FiltroPortafogli = QStringLiteral("*.gvf|*.gvf");
-const QString PrefissoErroreDatabase = QStringLiteral("Errore del database: ");
 
 } // namespace
 
@@ -107,10 +106,10 @@ bool MDIForm1::ricalcolaAllApertura(const QString& precedente, std::shared_ptr<Q
     StatoApplicazione& stato = contesto_.stato;
     // Any other message of this run would come again from the refresh's own run, which
     // follows whenever there are trades; it is shown once, there.
-    const QString messaggio = RicalcolaPortafoglio(stato.DbDataSet, stato.DbPortafoglio);
-    if (!messaggio.startsWith(PrefissoErroreDatabase))
+    const Esito ricalcolo = RicalcolaPortafoglio(stato.DbDataSet, stato.DbPortafoglio);
+    if (!ricalcolo.erroreDatabase())
         return true;
-    const QString motivo = QStringLiteral("Impossibile aprire il portafoglio. %1").arg(messaggio);
+    const QString motivo = QStringLiteral("Impossibile aprire il portafoglio. %1").arg(ricalcolo.messaggio);
     stato.BloccoPortafoglio = std::move(bloccoPrecedente);
     if (!precedente.isEmpty()) {
         ripristinaPortafoglio(precedente, motivo);

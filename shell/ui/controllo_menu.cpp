@@ -38,9 +38,9 @@ void MDIForm1::ControlloMenu()
                     false);
         abilitaPulsanti({7, 8, 10, 11, 12, 13, 14, 15, 16, 17}, false);
     } else {
-        const QString messaggio = RicalcolaPortafoglio(stato.DbDataSet, stato.DbPortafoglio, pronto.get());
-        if (!messaggio.isEmpty())
-            contesto_.messaggi.mostra(messaggio);
+        const Esito ricalcolo = RicalcolaPortafoglio(stato.DbDataSet, stato.DbPortafoglio, pronto.get());
+        if (!ricalcolo.ok())
+            contesto_.messaggi.mostra(ricalcolo.messaggio);
         // Counted as none when unreadable: the engine's run just above has told the failure.
         const Lettura<long long> conteggio = ContaOperazioniChiuse(stato.DbPortafoglio);
         const long long chiuse = conteggio.ok() ? conteggio.righe.front() : 0;

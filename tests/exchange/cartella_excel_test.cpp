@@ -1,5 +1,6 @@
 #include "ambiente_portafoglio.h"
 #include "cartella_excel.h"
+#include "esito_prova.h"
 #include "lettore_xlsx.h"
 #include "motore.h"
 
@@ -16,7 +17,7 @@ protected:
         a.inserisci({"2024-03-01", "Buy", "ENI", "Eni", 100, 10.5});
         a.inserisci({"2024-03-15", "Sell", "ENI", "Eni", 40, 12.25});
         a.inserisci({"2024-03-16", "Buy", "TIT", "Tim", 7, 0.25});
-        ASSERT_EQ(RicalcolaPortafoglio(a.stato.DbDataSet, a.stato.DbPortafoglio), QString());
+        ASSERT_TRUE(EsitoAccettato(RicalcolaPortafoglio(a.stato.DbDataSet, a.stato.DbPortafoglio)));
     }
 
     EsitoEsportazione esporta(const TabelleScelte& scelte, const QString& nome = QStringLiteral("uscita.xls"))

@@ -2,6 +2,7 @@
 #include "blocco_file.h"
 #include "copia_database.h"
 #include "destinazione_esportazione.h"
+#include "esito_prova.h"
 #include "motore.h"
 
 #include <gtest/gtest.h>
@@ -28,7 +29,7 @@ TEST(CopiaDatabase, TieneLeTabelleSceltePiuConto)
     AmbientePortafoglio a;
     a.inserisci({"2024-03-01", "Buy", "ENI", "Eni", 100, 10.5});
     a.inserisci({"2024-03-15", "Sell", "ENI", "Eni", 40, 12.25});
-    ASSERT_EQ(RicalcolaPortafoglio(a.stato.DbDataSet, a.stato.DbPortafoglio), QString());
+    ASSERT_TRUE(EsitoAccettato(RicalcolaPortafoglio(a.stato.DbDataSet, a.stato.DbPortafoglio)));
     a.allinea();
     CartellaProva::esegui(a.stato.DbPortafoglio,
                           "INSERT INTO Conto (Data, Tipo, Importo, Descrizione) "

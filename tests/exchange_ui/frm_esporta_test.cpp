@@ -1,6 +1,7 @@
 #include "ambiente_portafoglio.h"
 #include "cartella_excel.h"
 #include "controlli_prova.h"
+#include "esito_prova.h"
 #include "frm_esporta.h"
 #include "lettore_xlsx.h"
 #include "messaggi_prova.h"
@@ -28,7 +29,7 @@ protected:
         a.inserisci({"2024-03-01", "Buy", "ENI", "Eni", 100, 10.5});
         a.inserisci({"2024-03-15", "Sell", "ENI", "Eni", 40, 12.25});
         a.inserisci({"2024-03-16", "Buy", "TIT", "Tim", 7, 0.25});
-        ASSERT_EQ(RicalcolaPortafoglio(a.stato.DbDataSet, a.stato.DbPortafoglio), QString());
+        ASSERT_TRUE(EsitoAccettato(RicalcolaPortafoglio(a.stato.DbDataSet, a.stato.DbPortafoglio)));
         a.allinea();
         finestra = std::make_unique<frmEsporta>(contesto);
         finestra->show();

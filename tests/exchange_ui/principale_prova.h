@@ -2,6 +2,7 @@
 // The main window's refresh as the import and export dialogs see it: it counts the calls
 // and, as an open trade window would through its Main, rebuilds the snapshot.
 #include "conferma_eseguito.h"
+#include "esito_prova.h"
 #include "finestra_principale.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +14,7 @@ public:
     void ControlloMenu() override
     {
         ++chiamate;
-        EXPECT_EQ(eseguiti::RicostruisciFotografia(stato.DbPortafoglio), QString());
+        EXPECT_TRUE(EsitoAccettato(eseguiti::RicostruisciFotografia(stato.DbPortafoglio)));
     }
 
     StatoApplicazione& stato;

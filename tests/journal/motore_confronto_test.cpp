@@ -141,7 +141,7 @@ TEST(MotoreConfronto, RandomHistoriesMatchTheStatementByStatementRebuild)
             s->Inserisci(storia);
         }
 
-        const QString messaggio = RicalcolaPortafoglio(motore.dataset, motore.portafoglio);
+        const QString messaggio = RicalcolaPortafoglio(motore.dataset, motore.portafoglio).messaggio;
         Transazione(riferimento, "BEGIN");
         const QString atteso = RicalcoloDiRiferimento(riferimento.dataset, riferimento.portafoglio);
         Transazione(riferimento, "COMMIT");

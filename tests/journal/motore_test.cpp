@@ -1,3 +1,4 @@
+#include "esito_prova.h"
 #include "motore.h"
 #include "storia_prova.h"
 
@@ -164,7 +165,9 @@ TEST_F(Motore, EdgeCasesGiveTheExactRows)
         CartellaProva::esegui(s.portafoglio, "DELETE FROM Eseguiti");
         s.Inserisci(caso.storia);
 
-        EXPECT_EQ(RicalcolaPortafoglio(s.dataset, s.portafoglio), caso.messaggio);
+        const Esito esito = RicalcolaPortafoglio(s.dataset, s.portafoglio);
+        EXPECT_EQ(esito.messaggio, caso.messaggio);
+        EXPECT_EQ(esito.rifiutato(), !caso.messaggio.isEmpty());
         EXPECT_EQ(s.Portafoglio(), caso.portafoglio);
         EXPECT_EQ(s.Chiuse(), caso.chiuse);
         for (const auto& [cod, contatore] : s.Contatori()) {
@@ -177,16 +180,16 @@ TEST_F(Motore, EdgeCasesGiveTheExactRows)
 TEST_F(Motore, RunAgainGivesTheSameTables)
 {
     s.Inserisci(Casi()[5].storia);
-    ASSERT_EQ(RicalcolaPortafoglio(s.dataset, s.portafoglio), "");
+    ASSERT_TRUE(EsitoAccettato(RicalcolaPortafoglio(s.dataset, s.portafoglio)));
     const QStringList prima = s.Risultati();
-    ASSERT_EQ(RicalcolaPortafoglio(s.dataset, s.portafoglio), "");
+    ASSERT_TRUE(EsitoAccettato(RicalcolaPortafoglio(s.dataset, s.portafoglio)));
     EXPECT_EQ(s.Risultati(), prima);
 }
 
 TEST_F(Motore, DatabaseErrorTakesBackTheWholeRunInBothDatabases)
 {
     s.Inserisci(Casi()[2].storia);
-    ASSERT_EQ(RicalcolaPortafoglio(s.dataset, s.portafoglio), "");
+    ASSERT_TRUE(EsitoAccettato(RicalcolaPortafoglio(s.dataset, s.portafoglio)));
     const QStringList prima = s.Risultati();
 
     // A refused closed operation half-way through a longer history.
@@ -196,9 +199,10 @@ TEST_F(Motore, DatabaseErrorTakesBackTheWholeRunInBothDatabases)
     CartellaProva::esegui(s.portafoglio, "CREATE TRIGGER guasto BEFORE INSERT ON OperazioniChiuse WHEN NEW.Cod = 'BAD' "
                                          "BEGIN SELECT RAISE(ABORT, 'scrittura rifiutata'); END");
 
-    const QString esito = RicalcolaPortafoglio(s.dataset, s.portafoglio);
-    EXPECT_TRUE(esito.startsWith("Errore del database: ")) << esito.toStdString();
-    EXPECT_TRUE(esito.contains("scrittura rifiutata")) << esito.toStdString();
+    const Esito esito = RicalcolaPortafoglio(s.dataset, s.portafoglio);
+    EXPECT_TRUE(esito.erroreDatabase());
+    EXPECT_TRUE(esito.messaggio.startsWith("Errore del database: ")) << esito.messaggio.toStdString();
+    EXPECT_TRUE(esito.messaggio.contains("scrittura rifiutata")) << esito.messaggio.toStdString();
     EXPECT_EQ(s.Risultati(), prima);
     // Neither connection is left inside a transaction.
     for (QSqlDatabase* db : {&s.dataset, &s.portafoglio}) {
@@ -211,12 +215,14 @@ TEST_F(Motore, DatabaseErrorTakesBackTheWholeRunInBothDatabases)
 TEST_F(Motore, MissingTableIsReportedAndChangesNothing)
 {
     s.Inserisci(Casi()[0].storia);
-    ASSERT_EQ(RicalcolaPortafoglio(s.dataset, s.portafoglio), "");
+    ASSERT_TRUE(EsitoAccettato(RicalcolaPortafoglio(s.dataset, s.portafoglio)));
     const QStringList prima = s.Righe(s.portafoglio, "SELECT * FROM Portafoglio");
     CartellaProva::esegui(s.portafoglio, "DROP TABLE OperazioniChiuse");
     CartellaProva::esegui(s.dataset, "UPDATE Errori SET Contatore = 3");
 
-    EXPECT_TRUE(RicalcolaPortafoglio(s.dataset, s.portafoglio).startsWith("Errore del database: "));
+    const Esito esito = RicalcolaPortafoglio(s.dataset, s.portafoglio);
+    EXPECT_TRUE(esito.erroreDatabase());
+    EXPECT_TRUE(esito.messaggio.startsWith("Errore del database: ")) << esito.messaggio.toStdString();
     EXPECT_EQ(s.Righe(s.portafoglio, "SELECT * FROM Portafoglio"), prima);
     EXPECT_EQ(CartellaProva::valore(s.dataset, "SELECT min(Contatore) FROM Errori").toInt(), 3);
 }
@@ -227,7 +233,7 @@ TEST_F(Motore, MissingTextsAreWrittenEmptyAndMatchEachOther)
     CartellaProva::esegui(s.portafoglio, "INSERT INTO Eseguiti (Data, Tipo, System, Cod, Qta, Prezzo, Importo, Errore) "
                                          "VALUES ('2024-03-04', 'Buy', 'ZZZ', NULL, 10, 1, 10, NULL), "
                                          "('2024-03-05', 'Buy', 'ZZZ', '', 10, 3, 30, 'NE')");
-    EXPECT_EQ(RicalcolaPortafoglio(s.dataset, s.portafoglio), "");
+    EXPECT_TRUE(EsitoAccettato(RicalcolaPortafoglio(s.dataset, s.portafoglio)));
     EXPECT_EQ(s.Righe(s.portafoglio, "SELECT Cod, Titolo, Qta, PzoCarico FROM Portafoglio"),
               QStringList({"QString:|QString:|qlonglong:20|R:2"}));
 }
@@ -277,7 +283,9 @@ TEST_F(Motore, EdgeNumbersStopTheRunAtTheirTrade)
                               QStringLiteral("INSERT INTO Eseguiti (Data, Tipo, System, Cod, Titolo, Qta, Prezzo, Importo, "
                                              "Errore) VALUES ") + QLatin1String(k.righe));
 
-        const QString messaggio = RicalcolaPortafoglio(s.dataset, s.portafoglio);
+        const Esito esito = RicalcolaPortafoglio(s.dataset, s.portafoglio);
+        EXPECT_TRUE(esito.rifiutato());
+        const QString& messaggio = esito.messaggio;
         EXPECT_TRUE(messaggio.startsWith(QStringLiteral("L'eseguito con data \"%1\" e codice \"").arg(k.data)))
             << messaggio.toStdString();
         EXPECT_TRUE(messaggio.contains(QString::fromUtf8(k.frammento))) << messaggio.toStdString();
@@ -302,7 +310,7 @@ TEST_F(Motore, EdgeNumbersStopTheRunAtTheirTrade)
 TEST_F(Motore, FailedCommitOfTheSettingsChangesNeitherFile)
 {
     s.Inserisci(Casi()[2].storia);
-    ASSERT_EQ(RicalcolaPortafoglio(s.dataset, s.portafoglio), "");
+    ASSERT_TRUE(EsitoAccettato(RicalcolaPortafoglio(s.dataset, s.portafoglio)));
     const QStringList prima = s.Risultati();
     s.Inserisci({{"2024-03-20", "Buy", "PCT", "NEW", "Nuovo", 10, 1, "EA"}});
 
@@ -313,8 +321,9 @@ TEST_F(Motore, FailedCommitOfTheSettingsChangesNeitherFile)
     CartellaProva::esegui(lettore, "BEGIN");
     CartellaProva::valore(lettore, "SELECT COUNT(*) FROM Errori");
 
-    const QString esito = RicalcolaPortafoglio(s.dataset, s.portafoglio);
-    EXPECT_TRUE(esito.startsWith("Errore del database: ")) << esito.toStdString();
+    const Esito esito = RicalcolaPortafoglio(s.dataset, s.portafoglio);
+    EXPECT_TRUE(esito.erroreDatabase());
+    EXPECT_TRUE(esito.messaggio.startsWith("Errore del database: ")) << esito.messaggio.toStdString();
     EXPECT_EQ(s.Risultati(), prima);
 
     CartellaProva::esegui(lettore, "ROLLBACK");
@@ -322,7 +331,7 @@ TEST_F(Motore, FailedCommitOfTheSettingsChangesNeitherFile)
     lettore = QSqlDatabase();
     QSqlDatabase::removeDatabase("lettore-motore");
     // Nothing was left open or attached: the next run goes through.
-    EXPECT_EQ(RicalcolaPortafoglio(s.dataset, s.portafoglio), "");
+    EXPECT_TRUE(EsitoAccettato(RicalcolaPortafoglio(s.dataset, s.portafoglio)));
     EXPECT_NE(s.Risultati(), prima);
 }
 
@@ -338,7 +347,7 @@ TEST_F(Motore, StoredRowsEndAsAFullRunWritesThem)
                  {"2024-03-06", "Buy", "MIN", "BBB", "Beta", 10, 5, "NE"},
                  {"2024-03-07", "Sell", "PCT", "AAA", "Alfa", 30, 12, "UA"},
                  {"2024-03-08", "Sell", "MIN", "BBB", "Beta", 10, 6, "NE"}});
-    ASSERT_EQ(RicalcolaPortafoglio(s.dataset, s.portafoglio), "");
+    ASSERT_TRUE(EsitoAccettato(RicalcolaPortafoglio(s.dataset, s.portafoglio)));
     const QString chiuse = "SELECT rowid, * FROM OperazioniChiuse ORDER BY rowid";
     const QStringList atteseChiuse = s.Righe(s.portafoglio, chiuse);
     ASSERT_EQ(atteseChiuse.size(), 3);
@@ -358,7 +367,7 @@ TEST_F(Motore, StoredRowsEndAsAFullRunWritesThem)
         SCOPED_TRACE(guasto);
         CartellaProva::esegui(s.portafoglio, guasto);
         CartellaProva::esegui(s.dataset, "UPDATE Errori SET Contatore = 7 WHERE Cod = 'UA'");
-        ASSERT_EQ(RicalcolaPortafoglio(s.dataset, s.portafoglio), "");
+        ASSERT_TRUE(EsitoAccettato(RicalcolaPortafoglio(s.dataset, s.portafoglio)));
         EXPECT_EQ(s.Righe(s.portafoglio, chiuse), atteseChiuse);
         EXPECT_EQ(s.Risultati(), attesi);
     }

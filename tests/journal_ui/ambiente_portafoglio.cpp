@@ -3,6 +3,7 @@
 #include "avvio.h"
 #include "conferma_eseguito.h"
 #include "database.h"
+#include "esito_prova.h"
 #include "semina_eseguiti.h"
 
 #include <QSqlError>
@@ -38,7 +39,7 @@ qint64 AmbientePortafoglio::inserisci(const Eseguito& e)
 
 void AmbientePortafoglio::allinea()
 {
-    EXPECT_EQ(eseguiti::RicostruisciFotografia(stato.DbPortafoglio), QString());
+    EXPECT_TRUE(EsitoAccettato(eseguiti::RicostruisciFotografia(stato.DbPortafoglio)));
 }
 
 QList<QVariantList> AmbientePortafoglio::righe(const QString& tabella)

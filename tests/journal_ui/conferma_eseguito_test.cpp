@@ -1,6 +1,7 @@
 #include "ambiente_portafoglio.h"
 #include "conferma_eseguito.h"
 #include "controllo_disponibilita.h"
+#include "esito_prova.h"
 #include "motore.h"
 
 #include <gtest/gtest.h>
@@ -366,7 +367,7 @@ protected:
     {
         id = a.inserisci({"2024-01-10", "Buy", "ENI", "Eni", 100, 12.5, "EA"});
         a.allinea();
-        ASSERT_EQ(RicalcolaPortafoglio(a.stato.DbDataSet, a.stato.DbPortafoglio), QString());
+        ASSERT_TRUE(EsitoAccettato(RicalcolaPortafoglio(a.stato.DbDataSet, a.stato.DbPortafoglio)));
         ASSERT_EQ(a.conta("Portafoglio"), 1);
     }
     long long contatori()
@@ -442,7 +443,7 @@ TEST_F(ConfermaEseguitoTest, TheRefreshWritesWhatAFullRunWould)
     const auto completa = [&] {
         CartellaProva::esegui(a.stato.DbPortafoglio, "DELETE FROM Portafoglio");
         CartellaProva::esegui(a.stato.DbPortafoglio, "DELETE FROM OperazioniChiuse");
-        EXPECT_EQ(RicalcolaPortafoglio(a.stato.DbDataSet, a.stato.DbPortafoglio), QString());
+        EXPECT_TRUE(EsitoAccettato(RicalcolaPortafoglio(a.stato.DbDataSet, a.stato.DbPortafoglio)));
         return derivate();
     };
     struct Caso {
@@ -479,7 +480,7 @@ TEST_F(ConfermaEseguitoTest, TheRefreshWritesWhatAFullRunWould)
         ASSERT_TRUE(pronto);
         if (*k.poi)
             CartellaProva::esegui(k.suImpostazioni ? a.stato.DbDataSet : a.stato.DbPortafoglio, k.poi);
-        EXPECT_EQ(RicalcolaPortafoglio(a.stato.DbDataSet, a.stato.DbPortafoglio, pronto.get()), QString());
+        EXPECT_TRUE(EsitoAccettato(RicalcolaPortafoglio(a.stato.DbDataSet, a.stato.DbPortafoglio, pronto.get())));
         // Used exactly when nothing changed.
         EXPECT_EQ(pronto->dopo == ImprontaDi(a.stato.DbPortafoglio), !*k.poi);
         const QStringList scritte = derivate();

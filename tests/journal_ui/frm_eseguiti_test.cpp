@@ -1,5 +1,6 @@
 #include "ambiente_portafoglio.h"
 #include "conferma_eseguito.h"
+#include "esito_prova.h"
 #include "frm_eseguiti.h"
 #include "messaggi_prova.h"
 #include "motore.h"
@@ -40,7 +41,7 @@ public:
         // As the real refresh: the replay a confirmation left is good for this call only.
         const auto pronto = std::exchange(stato.ricalcoloPronto, nullptr);
         if (CartellaProva::valore(stato.DbPortafoglio, "SELECT COUNT(*) FROM Eseguiti").toLongLong() > 0) {
-            EXPECT_EQ(RicalcolaPortafoglio(stato.DbDataSet, stato.DbPortafoglio, pronto.get()), QString());
+            EXPECT_TRUE(EsitoAccettato(RicalcolaPortafoglio(stato.DbDataSet, stato.DbPortafoglio, pronto.get())));
         }
         if (finestra)
             finestra->Main();
@@ -57,7 +58,7 @@ protected:
     void apri()
     {
         if (a.conta() > 0) {
-            ASSERT_EQ(RicalcolaPortafoglio(a.stato.DbDataSet, a.stato.DbPortafoglio), QString());
+            ASSERT_TRUE(EsitoAccettato(RicalcolaPortafoglio(a.stato.DbDataSet, a.stato.DbPortafoglio)));
         }
         finestra = std::make_unique<frmEseguiti>(contesto);
         principale.finestra = finestra.get();

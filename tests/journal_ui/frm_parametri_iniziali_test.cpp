@@ -1,5 +1,6 @@
 #include "ambiente_portafoglio.h"
 #include "controlli_prova.h"
+#include "esito_prova.h"
 #include "frm_parametri_iniziali.h"
 #include "messaggi_prova.h"
 #include "motore.h"
@@ -26,7 +27,7 @@ public:
     {
         ++chiamate;
         if (CartellaProva::valore(stato.DbPortafoglio, "SELECT COUNT(*) FROM Eseguiti").toLongLong() > 0) {
-            EXPECT_EQ(RicalcolaPortafoglio(stato.DbDataSet, stato.DbPortafoglio), QString());
+            EXPECT_TRUE(EsitoAccettato(RicalcolaPortafoglio(stato.DbDataSet, stato.DbPortafoglio)));
         }
     }
     StatoApplicazione& stato;
@@ -192,7 +193,7 @@ TEST_F(ParametriInizialiTest, AThreeDecimalRateTypedInTheGridTakesEffectWhenTheD
 {
     a.inserisci({"2024-01-10", "Buy", "AAA", "Alfa", 1000, 10.0});
     a.inserisci({"2024-01-20", "Sell", "AAA", "Alfa", 1000, 11.0});
-    ASSERT_EQ(RicalcolaPortafoglio(a.stato.DbDataSet, a.stato.DbPortafoglio), QString());
+    ASSERT_TRUE(EsitoAccettato(RicalcolaPortafoglio(a.stato.DbDataSet, a.stato.DbPortafoglio)));
     apri();
     scriviCella(0, colonna("%."), "1,875");
     // Written at once, every decimal kept.

@@ -2,6 +2,7 @@
 // the liquidity with its gauge, and the chart-type switch.
 #include "ambiente_portafoglio.h"
 #include "controlli_prova.h"
+#include "esito_prova.h"
 #include "frm_operazioni_chiuse.h"
 #include "frm_portafoglio.h"
 #include "grafico.h"
@@ -81,7 +82,7 @@ protected:
                                   .arg(QString::fromUtf8(tipo))
                                   .arg(importo));
     }
-    void ricalcola() { ASSERT_EQ(RicalcolaPortafoglio(a.stato.DbDataSet, a.stato.DbPortafoglio), QString()); }
+    void ricalcola() { ASSERT_TRUE(EsitoAccettato(RicalcolaPortafoglio(a.stato.DbDataSet, a.stato.DbPortafoglio))); }
     // Positions written as the engine would, so the figures do not depend on its commissions.
     void posizione(const char* cod, long long qta, double pzoCarico)
     {
