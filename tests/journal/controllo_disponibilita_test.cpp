@@ -1,4 +1,5 @@
 #include "controllo_disponibilita.h"
+#include "semina_eseguiti.h"
 #include "storia_prova.h"
 
 #include <QSqlQuery>
@@ -64,26 +65,38 @@ TEST_F(Controllo, HistoriesPassOrReportTheFirstUncoveredSell)
 // Rows from a file made elsewhere: the check must neither overflow nor pass them.
 TEST_F(Controllo, TradesThatCannotBeReplayedAreRefusedByDateAndCode)
 {
+    // Only what the check reads: the other fields are left NULL.
+    const auto riga = [](const char* data, const char* tipo, qint64 qta) {
+        return RigaEseguito{0, data, tipo, QString(), "AAA", QString(), qta, 0, 0, QString(), {}};
+    };
     struct Caso {
         const char* nome;
-        const char* righe;   // VALUES of (Data, Tipo, Cod, Qta)
+        std::vector<RigaEseguito> righe;
         const char* frammento;
+        // What no trade row can hold, written over the rows once seeded.
+        const char* ritocco = nullptr;
     };
     const Caso casi[] = {
-        {"a quantity beyond any whole number", "('2024-03-04', 'Buy', 'AAA', 1e20)", "quantità 1E+20"},
+        {"a quantity beyond any whole number",
+         {riga("2024-03-04", "Buy", 1)},
+         "quantità 1E+20",
+         "UPDATE Eseguiti SET Qta = 1e20"},
         {"two buys whose sum overflows",
-         "('2024-03-04', 'Buy', 'AAA', 9e14), ('2024-03-05', 'Buy', 'AAA', 9e14)", "posseduta supererebbe"},
-        {"two buys of 9e18", "('2024-03-04', 'Buy', 'AAA', 9000000000000000000), ('2024-03-05', 'Buy', 'AAA', 9000000000000000000)",
+         {riga("2024-03-04", "Buy", 900000000000000), riga("2024-03-05", "Buy", 900000000000000)},
+         "posseduta supererebbe"},
+        {"two buys of 9e18",
+         {riga("2024-03-04", "Buy", 9000000000000000000), riga("2024-03-05", "Buy", 9000000000000000000)},
          "quantità 9E+18"},
-        {"a negative quantity", "('2024-03-04', 'Buy', 'AAA', -10)", "quantità -10"},
-        {"a date that does not exist", "('2024-02-30', 'Buy', 'AAA', 10)", "non è una data valida"},
-        {"no date", "('', 'Buy', 'AAA', 10)", "non è una data valida"},
+        {"a negative quantity", {riga("2024-03-04", "Buy", -10)}, "quantità -10"},
+        {"a date that does not exist", {riga("2024-02-30", "Buy", 10)}, "non è una data valida"},
+        {"no date", {riga("", "Buy", 10)}, "non è una data valida"},
     };
     for (const Caso& k : casi) {
         SCOPED_TRACE(k.nome);
         CartellaProva::esegui(s.portafoglio, "DELETE FROM Eseguiti");
-        CartellaProva::esegui(s.portafoglio, QStringLiteral("INSERT INTO Eseguiti (Data, Tipo, Cod, Qta) VALUES ") +
-                                                 QLatin1String(k.righe));
+        ASSERT_TRUE(SeminaEseguiti(s.portafoglio, k.righe).esito.ok());
+        if (k.ritocco)
+            CartellaProva::esegui(s.portafoglio, k.ritocco);
         const Esito esito = VerificaDisponibilita(s.portafoglio);
         EXPECT_TRUE(esito.rifiutato());
         EXPECT_TRUE(esito.messaggio.contains(QString::fromUtf8(k.frammento))) << esito.messaggio.toStdString();

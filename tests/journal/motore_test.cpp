@@ -1,5 +1,6 @@
 #include "esito_prova.h"
 #include "motore.h"
+#include "semina_eseguiti.h"
 #include "storia_prova.h"
 
 #include <QSqlQuery>
@@ -230,9 +231,17 @@ TEST_F(Motore, MissingTableIsReportedAndChangesNothing)
 TEST_F(Motore, MissingTextsAreWrittenEmptyAndMatchEachOther)
 {
     // A history from elsewhere with no code or name: the two trades are one security.
-    CartellaProva::esegui(s.portafoglio, "INSERT INTO Eseguiti (Data, Tipo, System, Cod, Qta, Prezzo, Importo, Errore) "
-                                         "VALUES ('2024-03-04', 'Buy', 'ZZZ', NULL, 10, 1, 10, NULL), "
-                                         "('2024-03-05', 'Buy', 'ZZZ', '', 10, 3, 30, 'NE')");
+    // A null text is stored as NULL, an empty one as ''.
+    const EsitoSemina semina
+        = SeminaEseguiti(s.portafoglio,
+                         {{0, "2024-03-04", "Buy", "ZZZ", QString(), QString(), 10, 1, 10, QString(), {}},
+                          {0, "2024-03-05", "Buy", "ZZZ", QString(""), QString(), 10, 3, 30, "NE", {}}});
+    ASSERT_TRUE(EsitoAccettato(semina.esito));
+    ASSERT_EQ(CartellaProva::valore(s.portafoglio,
+                                    "SELECT COUNT(*) FROM Eseguiti WHERE Cod IS NULL AND Errore IS NULL "
+                                    "AND Titolo IS NULL")
+                  .toInt(),
+              1);
     EXPECT_TRUE(EsitoAccettato(RicalcolaPortafoglio(s.dataset, s.portafoglio)));
     EXPECT_EQ(s.Righe(s.portafoglio, "SELECT Cod, Titolo, Qta, PzoCarico FROM Portafoglio"),
               QStringList({"QString:|QString:|qlonglong:20|R:2"}));
@@ -243,45 +252,67 @@ TEST_F(Motore, MissingTextsAreWrittenEmptyAndMatchEachOther)
 // a finite number.
 TEST_F(Motore, EdgeNumbersStopTheRunAtTheirTrade)
 {
+    // A row as a file from elsewhere may hold it: system ZZZ, no optimal price.
+    const auto riga = [](const char* data, const char* tipo, const char* cod, const char* titolo, qint64 qta,
+                         double prezzo, double importo) {
+        return RigaEseguito{0, data, tipo, "ZZZ", cod, titolo, qta, prezzo, importo, "NE", {}};
+    };
     struct Caso {
         const char* nome;
-        const char* righe;   // VALUES of (Data, Tipo, System, Cod, Titolo, Qta, Prezzo, Importo, Errore)
+        std::vector<RigaEseguito> righe;
         const char* data;    // as the message names it
         const char* frammento;
         qint64 contati = 1;  // trades replayed before the stop
+        // What no trade row can hold, written over the rows once seeded.
+        const char* ritocco = nullptr;
     };
     const Caso casi[] = {
-        {"a quantity of 1e20", "('2024-03-05', 'Buy', 'ZZZ', 'BIG', 'B', 1e20, 1, 1e20, 'NE')", "05/03/2024",
-         "la quantità 1E+20 non è un numero intero"},
+        {"a quantity of 1e20",
+         {riga("2024-03-05", "Buy", "BIG", "B", 1, 1, 1e20)},
+         "05/03/2024",
+         "la quantità 1E+20 non è un numero intero",
+         1,
+         "UPDATE Eseguiti SET Qta = 1e20 WHERE Cod = 'BIG'"},
         {"two buys of 9e18",
-         "('2024-03-05', 'Buy', 'ZZZ', 'BIG', 'B', 9000000000000000000, 1, 9e18, 'NE'), "
-         "('2024-03-06', 'Buy', 'ZZZ', 'BIG', 'B', 9000000000000000000, 1, 9e18, 'NE')",
-         "05/03/2024", "la quantità 9E+18"},
+         {riga("2024-03-05", "Buy", "BIG", "B", 9000000000000000000, 1, 9e18),
+          riga("2024-03-06", "Buy", "BIG", "B", 9000000000000000000, 1, 9e18)},
+         "05/03/2024",
+         "la quantità 9E+18"},
         {"two buys whose sum passes the limit",
-         "('2024-03-05', 'Buy', 'ZZZ', 'BIG', 'B', 600000000000000, 1, 6e14, 'NE'), "
-         "('2024-03-06', 'Buy', 'ZZZ', 'BIG', 'B', 600000000000000, 1, 6e14, 'NE')",
-         "06/03/2024", "la quantità posseduta supererebbe 999999999999999 pezzi", 2},
-        {"a price of 1e305", "('2024-03-05', 'Buy', 'ZZZ', 'BIG', 'B', 10, 1e305, 1e306, 'NE')", "05/03/2024",
+         {riga("2024-03-05", "Buy", "BIG", "B", 600000000000000, 1, 6e14),
+          riga("2024-03-06", "Buy", "BIG", "B", 600000000000000, 1, 6e14)},
+         "06/03/2024",
+         "la quantità posseduta supererebbe 999999999999999 pezzi",
+         2},
+        {"a price of 1e305", {riga("2024-03-05", "Buy", "BIG", "B", 10, 1e305, 1e306)}, "05/03/2024", "troppo grandi"},
+        {"a sell at 1e305",
+         {riga("2024-03-05", "Sell", "AAA", "Alfa", 5, 1e305, 5e305)},
+         "05/03/2024",
          "troppo grandi"},
-        {"a sell at 1e305", "('2024-03-05', 'Sell', 'ZZZ', 'AAA', 'Alfa', 5, 1e305, 5e305, 'NE')", "05/03/2024",
-         "troppo grandi"},
-        {"a negative price", "('2024-03-05', 'Buy', 'ZZZ', 'BIG', 'B', 10, -2, -20, 'NE')", "05/03/2024",
+        {"a negative price",
+         {riga("2024-03-05", "Buy", "BIG", "B", 10, -2, -20)},
+         "05/03/2024",
          "il prezzo -2 è negativo"},
-        {"a date that does not exist", "('2024-03-32', 'Buy', 'ZZZ', 'BIG', 'B', 10, 2, 20, 'NE')", "2024-03-32",
+        {"a date that does not exist",
+         {riga("2024-03-32", "Buy", "BIG", "B", 10, 2, 20)},
+         "2024-03-32",
          "la data non è una data valida"},
         // Sorted first, so nothing is replayed before it.
-        {"February 30th", "('2024-02-30', 'Buy', 'ZZZ', 'BIG', 'B', 10, 2, 20, 'NE')", "2024-02-30",
-         "la data non è una data valida", 0},
-        {"no date", "('', 'Buy', 'ZZZ', 'BIG', 'B', 10, 2, 20, 'NE')", "", "la data non è una data valida", 0},
+        {"February 30th",
+         {riga("2024-02-30", "Buy", "BIG", "B", 10, 2, 20)},
+         "2024-02-30",
+         "la data non è una data valida",
+         0},
+        {"no date", {riga("", "Buy", "BIG", "B", 10, 2, 20)}, "", "la data non è una data valida", 0},
     };
     for (const Caso& k : casi) {
         SCOPED_TRACE(k.nome);
         CartellaProva::esegui(s.portafoglio, "DELETE FROM Eseguiti");
         // A position held before the bad row, which the run must keep.
         s.Inserisci({"2024-03-04", "Buy", "ZZZ", "AAA", "Alfa", 10, 10});
-        CartellaProva::esegui(s.portafoglio,
-                              QStringLiteral("INSERT INTO Eseguiti (Data, Tipo, System, Cod, Titolo, Qta, Prezzo, Importo, "
-                                             "Errore) VALUES ") + QLatin1String(k.righe));
+        ASSERT_TRUE(EsitoAccettato(SeminaEseguiti(s.portafoglio, k.righe).esito));
+        if (k.ritocco)
+            CartellaProva::esegui(s.portafoglio, k.ritocco);
 
         const Esito esito = RicalcolaPortafoglio(s.dataset, s.portafoglio);
         EXPECT_TRUE(esito.rifiutato());

@@ -8,6 +8,7 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
+#include <functional>
 #include <stdexcept>
 #include <utility>
 
@@ -449,27 +450,27 @@ TEST_F(ConfermaEseguitoTest, TheRefreshWritesWhatAFullRunWould)
     struct Caso {
         const char* nome;
         RichiestaConferma richiesta;
-        const char* poi; // written between the confirmation and the refresh; "" for nothing
-        bool suImpostazioni;
+        std::function<void()> poi; // written between the confirmation and the refresh; none for nothing
     };
     const Caso casi[] = {
         {"partial sell",
          {Modo::Nuovo, Pannello(QDate(2024, 3, 11), "Sell", "ENEL", "Enel", "20", "7", "EA"), std::nullopt, 3},
-         "",
-         false},
+         {}},
         {"rename and move",
          {Modo::Modifica, Pannello(QDate(2024, 1, 5), "Buy", "ENI", "Eni spa", "100", "12"), buy, 0},
-         "",
-         false},
+         {}},
         {"rate changed since",
          {Modo::Nuovo, Pannello(QDate(2024, 3, 12), "Buy", "ENEL", "Enel", "10", "6"), std::nullopt, 3},
-         "UPDATE System SET Commissioni = Commissioni + 1, CommissioniMin = CommissioniMin + 1",
-         true},
+         [&] {
+             CartellaProva::esegui(
+                 a.stato.DbDataSet,
+                 "UPDATE System SET Commissioni = Commissioni + 1, CommissioniMin = CommissioniMin + 1");
+         }},
         {"trade written since",
          {Modo::Elimina, {}, sell, 1},
-         "INSERT INTO Eseguiti (Data, Tipo, System, Cod, Titolo, Qta, Prezzo, Importo, Errore, PrezzoOttimale) "
-         "VALUES ('2024-05-01', 'Buy', 'WEB', 'A2A', 'A2a', 10, 2, 20, 'EA', 2)",
-         false},
+         [&] {
+             a.inserisci({"2024-05-01", "Buy", "A2A", "A2a", 10, 2, "EA"});
+         }},
     };
     for (const Caso& k : casi) {
         SCOPED_TRACE(k.nome);
@@ -478,11 +479,11 @@ TEST_F(ConfermaEseguitoTest, TheRefreshWritesWhatAFullRunWould)
         ASSERT_EQ(esito.stato(), Stato::Accettato) << esito.messaggio().toStdString();
         const auto pronto = std::exchange(a.stato.ricalcoloPronto, nullptr);
         ASSERT_TRUE(pronto);
-        if (*k.poi)
-            CartellaProva::esegui(k.suImpostazioni ? a.stato.DbDataSet : a.stato.DbPortafoglio, k.poi);
+        if (k.poi)
+            k.poi();
         EXPECT_TRUE(EsitoAccettato(RicalcolaPortafoglio(a.stato.DbDataSet, a.stato.DbPortafoglio, pronto.get())));
         // Used exactly when nothing changed.
-        EXPECT_EQ(pronto->dopo == ImprontaDi(a.stato.DbPortafoglio), !*k.poi);
+        EXPECT_EQ(pronto->dopo == ImprontaDi(a.stato.DbPortafoglio), !k.poi);
         const QStringList scritte = derivate();
         EXPECT_EQ(scritte, completa());
     }

@@ -1,5 +1,6 @@
 #include "ambiente_portafoglio.h"
 #include "conferma_eseguito.h"
+#include "controlli_prova.h"
 #include "esito_prova.h"
 #include "frm_eseguiti.h"
 #include "messaggi_prova.h"
@@ -66,15 +67,10 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(finestra.get()));
     }
 
-    template <typename T>
-    T* w(const char* nome)
-    {
-        T* x = finestra->findChild<T*>(QLatin1String(nome));
-        EXPECT_TRUE(x) << nome;
-        return x;
-    }
+    template <typename T> T* w(const char* nome) { return Controllo<T>(finestra.get(), nome); }
 
-    // Replaces a box's text by typing, so that its key filter acts.
+    // Replaces a box's text by typing, so that its key filter acts; an editable combo is
+    // typed into through the combo, as the user does.
     void scrivi(const char* nome, const QString& testo)
     {
         if (auto* combo = finestra->findChild<QComboBox*>(QLatin1String(nome))) {
@@ -83,21 +79,11 @@ protected:
             QTest::keyClicks(combo, testo);
             return;
         }
-        QLineEdit* e = w<QLineEdit>(nome);
-        e->selectAll();
-        QTest::keyClick(e, Qt::Key_Backspace);
-        QTest::keyClicks(e, testo);
+        Scrivi(w<QLineEdit>(nome), testo);
     }
 
     // Picks an item of a combo as the user does.
-    void scegli(const char* nome, const QString& testo)
-    {
-        QComboBox* c = w<QComboBox>(nome);
-        const int i = c->findText(testo);
-        ASSERT_GE(i, 0) << nome << " has no " << testo.toStdString();
-        c->setCurrentIndex(i);
-        Q_EMIT c->activated(i);
-    }
+    void scegli(const char* nome, const QString& testo) { Scegli(w<QComboBox>(nome), testo); }
 
     // A radio button answers only on its indicator and caption.
     void modo(int id)
@@ -128,8 +114,8 @@ protected:
     void conferma()
     {
         auto* ok = w<QPushButton>("cmd_Ok");
-        ASSERT_TRUE(ok->isEnabled());
-        QTest::mouseClick(ok, Qt::LeftButton);
+        ASSERT_TRUE(ok && ok->isEnabled());
+        Clicca(ok);
     }
 
     // A buy typed into the panel in "Nuovo".
