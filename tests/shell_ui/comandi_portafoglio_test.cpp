@@ -150,6 +150,28 @@ TEST(ApriPortafoglio, CancelIsSilentAndAMissingFileIsReported)
     EXPECT_FALSE(b.finestra->voce("mnu_Salva")->isEnabled());
 }
 
+// Only a database error refuses the file: a history that stops the replay opens, whatever
+// its stop message says, and the message is shown once by the refresh.
+TEST(ApriPortafoglio, AHistoryThatStopsTheReplayOpensAndTellsWhy)
+{
+    BancoProva b;
+    b.registraFinta("frmEseguiti");
+    const QString a = b.cartella.nuovoPortafoglio("fermo.gvf");
+    {
+        QSqlDatabase db = b.cartella.apri(a);
+        // A code that reads like a database error, sold without a buy.
+        ASSERT_TRUE(SeminaEseguiti(db, {RigaDiProva("2024-01-02", "Sell", "WEB", "Errore del database: X", "X", 10, 1)})
+                        .esito.ok());
+        db.close();
+    }
+
+    ApriDaDialogo(b, a);
+
+    ASSERT_EQ(b.messaggi.mostrati.size(), 1) << b.messaggi.testi().join(" | ").toStdString();
+    EXPECT_EQ(b.messaggi.mostrati.first().testo, "Errore del database: X e' stato venduto : 02/01/2024");
+    EXPECT_EQ(b.finestra->windowTitle(), "Brunivox - fermo.gvf");
+}
+
 TEST(ApriPortafoglio, RefusesAFileThatIsNotAPortfolioAndKeepsTheOpenOne)
 {
     struct Caso {
