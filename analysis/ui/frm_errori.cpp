@@ -98,9 +98,9 @@ void frmErrori::Main()
     lab_PiuPericoloso_->setText(f.piuPericoloso);
     lab_PiuFrequente_->setText(f.piuFrequente);
 
-    const QString errore = dat_Errori_->carica(SqlGrigliaErrori, stato.DbDataSet);
-    if (!errore.isEmpty())
-        MostraErrore(errore);
+    const Esito errore = dat_Errori_->carica(SqlGrigliaErrori, stato.DbDataSet);
+    if (!errore.ok())
+        MostraErrore(errore.messaggio);
 
     const int righe = static_cast<int>(std::max<long long>(0, f.righeGrafico));
     std::vector<std::vector<std::optional<double>>> tabella(static_cast<size_t>(righe),

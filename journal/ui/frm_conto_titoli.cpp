@@ -214,9 +214,9 @@ void frmContoTitoli::vaiARiga(int riga)
 
 void frmContoTitoli::ricaricaGriglia()
 {
-    const QString errore = modello_->carica(SqlGrigliaConto, contesto_.stato.DbPortafoglio);
-    if (!errore.isEmpty())
-        contesto_.messaggi.mostra(errore, Messaggi::Icona::Esclamazione);
+    const Esito errore = modello_->carica(SqlGrigliaConto, contesto_.stato.DbPortafoglio);
+    if (!errore.ok())
+        contesto_.messaggi.mostra(errore.messaggio, Messaggi::Icona::Esclamazione);
 }
 
 void frmContoTitoli::Main()

@@ -91,9 +91,9 @@ void frmOperazioniChiuse::Main()
     const StatoApplicazione& stato = contesto_.stato;
     if (!stato.portafoglioAperto())
         return;
-    const QString errore = modello_->carica(SqlGrigliaOperazioniChiuse, stato.DbPortafoglio);
-    if (!errore.isEmpty())
-        contesto_.messaggi.mostra(errore, Messaggi::Icona::Esclamazione);
+    const Esito errore = modello_->carica(SqlGrigliaOperazioniChiuse, stato.DbPortafoglio);
+    if (!errore.ok())
+        contesto_.messaggi.mostra(errore.messaggio, Messaggi::Icona::Esclamazione);
 
     // The columns come in table order; show the ten in the grid's own order.
     QHeaderView* testata = dbg_OperazioniChiuse_->horizontalHeader();

@@ -130,7 +130,7 @@ void frmPortafoglio::Main()
     const StatoApplicazione& stato = contesto_.stato;
     if (!stato.portafoglioAperto())
         return;
-    const QString erroreGriglia = modello_->carica(SqlGrigliaPortafoglio, stato.DbPortafoglio);
+    const Esito erroreGriglia = modello_->carica(SqlGrigliaPortafoglio, stato.DbPortafoglio);
     const std::pair<int, int> colonne[] = {{ColPortafoglio::Cod, 50},
                                            {ColPortafoglio::Qta, 56},
                                            {ColPortafoglio::PzoCarico, 66},
@@ -146,7 +146,7 @@ void frmPortafoglio::Main()
     }
 
     const LetturaLiquidita lettura = LeggiLiquidita(stato);
-    const QString errore = !lettura.errore.isEmpty() ? lettura.errore : erroreGriglia;
+    const QString errore = !lettura.errore.isEmpty() ? lettura.errore : erroreGriglia.messaggio;
     if (!errore.isEmpty())
         contesto_.messaggi.mostra(errore, Messaggi::Icona::Esclamazione);
 

@@ -28,12 +28,14 @@ bool Numerico(const QVariant& v)
 
 ModelloGriglia::ModelloGriglia(QObject* parent) : QSqlQueryModel(parent) {}
 
-QString ModelloGriglia::carica(const QString& sql, const QSqlDatabase& db)
+Esito ModelloGriglia::carica(const QString& sql, const QSqlDatabase& db)
 {
     setQuery(sql, db);
     while (canFetchMore())
         fetchMore();
-    return lastError().isValid() ? lastError().text() : QString();
+    if (lastError().isValid())
+        return Esito::erroreDatabase(QStringLiteral("Errore del database: %1").arg(lastError().text()));
+    return Esito::accettato();
 }
 
 void ModelloGriglia::impostaIntestazioni(const QStringList& intestazioni)

@@ -1,6 +1,8 @@
 #pragma once
 // Read-only model of the grids: ISO dates shown as dd/mm/yyyy, numbers in the Italian
 // plain form, captions given by the window and kept across every reload.
+#include "esito.h"
+
 #include <QList>
 #include <QSqlQueryModel>
 #include <QStringList>
@@ -11,8 +13,8 @@ public:
     explicit ModelloGriglia(QObject* parent = nullptr);
 
     // Runs the query and fetches every row, so that no read stays pending on the
-    // connection when a command writes afterwards. Empty on success, else the error.
-    QString carica(const QString& sql, const QSqlDatabase& db);
+    // connection when a command writes afterwards. A failed read is a database error.
+    [[nodiscard]] Esito carica(const QString& sql, const QSqlDatabase& db);
 
     // Captions by column, from column 0; columns without one show the field name.
     void impostaIntestazioni(const QStringList& intestazioni);

@@ -15,7 +15,7 @@ TEST(ModelloGriglia, ShowsDatesAndNumbersTheItalianWay)
         ModelloGriglia m;
         m.impostaIntestazioni({"Data", "Codice", "Quantita'"});
         m.impostaColonneData({0});
-        ASSERT_EQ(m.carica("SELECT * FROM T ORDER BY rowid", db), QString());
+        ASSERT_TRUE(m.carica("SELECT * FROM T ORDER BY rowid", db).ok());
         ASSERT_EQ(m.rowCount(), 2);
         EXPECT_EQ(m.data(m.index(0, 0)).toString(), "05/03/2024");
         EXPECT_EQ(m.data(m.index(0, 1)).toString(), "2024-01-01");  // a code is not a date
@@ -27,10 +27,12 @@ TEST(ModelloGriglia, ShowsDatesAndNumbersTheItalianWay)
         EXPECT_FALSE(m.valore(2, "Prezzo").isValid());
         EXPECT_FALSE(m.flags(m.index(0, 0)) & Qt::ItemIsEditable);
         // Captions survive a reload; a column without one shows its field.
-        ASSERT_EQ(m.carica("SELECT * FROM T", db), QString());
+        ASSERT_TRUE(m.carica("SELECT * FROM T", db).ok());
         EXPECT_EQ(m.headerData(2, Qt::Horizontal).toString(), "Quantita'");
         EXPECT_EQ(m.headerData(3, Qt::Horizontal).toString(), "Prezzo");
-        EXPECT_FALSE(m.carica("SELECT * FROM Nessuna", db).isEmpty());
+        const Esito mancante = m.carica("SELECT * FROM Nessuna", db);
+        EXPECT_TRUE(mancante.erroreDatabase());
+        EXPECT_TRUE(mancante.messaggio.startsWith("Errore del database: ")) << mancante.messaggio.toStdString();
     }
     db.close();
     db = QSqlDatabase();
