@@ -1,5 +1,6 @@
 #include "frm_esporta.h"
 
+#include "avanza_progresso.h"
 #include "applica_colori.h"
 #include "cartella_excel.h"
 #include "copia_database.h"
@@ -137,13 +138,7 @@ void frmEsporta::controllaScelte()
 
 void frmEsporta::AvanzaProgresso()
 {
-    if (ProgressBar1_->maximum() <= contatore_) {
-        contatore_ = 0;
-        ProgressBar1_->setValue(0);
-    } else {
-        ++contatore_;
-        ProgressBar1_->setValue(contatore_);
-    }
+    AvanzaBarra(ProgressBar1_, contatore_);
 }
 
 ProgressoEsportazione frmEsporta::progresso()

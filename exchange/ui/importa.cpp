@@ -1,5 +1,6 @@
 #include "importa.h"
 
+#include "avanza_progresso.h"
 #include "importa_eseguiti.h"
 #include "lettore_xlsx.h"
 #include "modello_anteprima.h"
@@ -310,13 +311,7 @@ void Importa::ImportaFileXls(const QString& percorso)
 
 void Importa::AvanzaProgresso()
 {
-    if (ProgressBar1_->maximum() <= contatore_) {
-        contatore_ = 0;
-        ProgressBar1_->setValue(0);
-    } else {
-        ++contatore_;
-        ProgressBar1_->setValue(contatore_);
-    }
+    AvanzaBarra(ProgressBar1_, contatore_);
 }
 
 void Importa::conferma()
