@@ -21,6 +21,7 @@
 #include <algorithm>
 #include <chrono>
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -128,28 +129,42 @@ QString Millisecondi(double ms)
     return numeri::TestoNumero(numeri::ArrotondaPari(ms, 1)) + QStringLiteral(" ms");
 }
 
-int Ricalcola(const QString& fileDataSet, const QString& file, const QString& testoRuns)
+// RUNS as given, 5 when not given; 0 (after saying why) when it is not a whole number above 0.
+int LeggiRuns(const QString& testoRuns)
 {
-    int runs = 5;
-    if (!testoRuns.isEmpty()) {
-        bool ok = false;
-        runs = testoRuns.toInt(&ok);
-        if (!ok || runs < 1) {
-            Errore() << "RUNS deve essere un numero intero maggiore di 0\n";
-            return 2;
-        }
-    }
-    StatoApplicazione stato;
-    const EsitoApertura ds = ApriDatabase(ConnessioneDataSet, fileDataSet, TipoDatabase::Impostazioni);
+    if (testoRuns.isEmpty())
+        return 5;
+    bool ok = false;
+    const int runs = testoRuns.toInt(&ok);
+    if (ok && runs >= 1)
+        return runs;
+    Errore() << "RUNS deve essere un numero intero maggiore di 0\n";
+    return 0;
+}
+
+// The settings and the portfolio on the program's two connections; a refusal is printed.
+std::pair<EsitoApertura, EsitoApertura> ApriEntrambi(const QString& fileDataSet, const QString& file)
+{
+    EsitoApertura ds = ApriDatabase(ConnessioneDataSet, fileDataSet, TipoDatabase::Impostazioni);
     if (!ds.esito.ok()) {
         Errore() << ds.esito.messaggio << '\n';
-        return 1;
+        return {ds, {}};
     }
-    const EsitoApertura pf = ApriDatabase(ConnessionePortafoglio, file, TipoDatabase::Portafoglio);
-    if (!pf.esito.ok()) {
+    EsitoApertura pf = ApriDatabase(ConnessionePortafoglio, file, TipoDatabase::Portafoglio);
+    if (!pf.esito.ok())
         Errore() << pf.esito.messaggio << '\n';
+    return {ds, pf};
+}
+
+int Ricalcola(const QString& fileDataSet, const QString& file, const QString& testoRuns)
+{
+    const int runs = LeggiRuns(testoRuns);
+    if (runs < 1)
+        return 2;
+    StatoApplicazione stato;
+    const auto [ds, pf] = ApriEntrambi(fileDataSet, file);
+    if (!ds.esito.ok() || !pf.esito.ok())
         return 1;
-    }
     stato.DbDataSet = ds.db;
     stato.DbPortafoglio = pf.db;
     stato.PercorsoPortafoglio = file;
@@ -172,25 +187,12 @@ int Ricalcola(const QString& fileDataSet, const QString& file, const QString& te
 // reads it; the error statistics also rewrite the catalogue, as their window does.
 int Statistiche(const QString& fileDataSet, const QString& file, const QString& testoRuns)
 {
-    int runs = 5;
-    if (!testoRuns.isEmpty()) {
-        bool ok = false;
-        runs = testoRuns.toInt(&ok);
-        if (!ok || runs < 1) {
-            Errore() << "RUNS deve essere un numero intero maggiore di 0\n";
-            return 2;
-        }
-    }
-    const EsitoApertura ds = ApriDatabase(ConnessioneDataSet, fileDataSet, TipoDatabase::Impostazioni);
-    if (!ds.esito.ok()) {
-        Errore() << ds.esito.messaggio << '\n';
+    const int runs = LeggiRuns(testoRuns);
+    if (runs < 1)
+        return 2;
+    const auto [ds, pf] = ApriEntrambi(fileDataSet, file);
+    if (!ds.esito.ok() || !pf.esito.ok())
         return 1;
-    }
-    const EsitoApertura pf = ApriDatabase(ConnessionePortafoglio, file, TipoDatabase::Portafoglio);
-    if (!pf.esito.ok()) {
-        Errore() << pf.esito.messaggio << '\n';
-        return 1;
-    }
     QSqlDatabase dataset = ds.db;
     const QSqlDatabase portafoglio = pf.db;
 
