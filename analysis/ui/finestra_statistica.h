@@ -1,6 +1,7 @@
 #pragma once
 // The frame the statistics windows share: load sequence, colour scheme, sizes in twips and
 // the chart-type switch. Each window adds its controls, its Main and its resize rule.
+#include "controlli.h"
 #include "finestra_dati.h"
 #include "finestra_principale.h"
 
@@ -71,13 +72,6 @@ namespace statistiche {
 constexpr int TwipsPerPixel = 15;
 int Pixel(int twips);
 int Twips(int pixel);
-
-template <typename T> T* Crea(QWidget* genitore, const char* nome)
-{
-    auto* w = new T(genitore);
-    w->setObjectName(QLatin1String(nome));
-    return w;
-}
 
 // A caption label, buddy of its field.
 QLabel* Didascalia(QWidget* genitore, const char* nome, const QString& testo, QWidget* campo);

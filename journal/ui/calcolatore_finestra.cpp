@@ -2,6 +2,7 @@
 
 #include "calcolatore.h"
 #include "calcolatore_dati.h"
+#include "controlli.h"
 #include "filtro_tasti.h"
 #include "picture_box.h"
 
@@ -22,22 +23,6 @@ namespace {
 // A read-out 25 pixels high has cells 12 pixels wide: a field of eleven, 17 pixels apart.
 constexpr int AltezzaVisore = 25;
 constexpr int LarghezzaVisore = 190;
-
-template <typename T>
-T* Crea(QWidget* genitore, const char* nome)
-{
-    auto* w = new T(genitore);
-    w->setObjectName(QLatin1String(nome));
-    return w;
-}
-
-QLabel* Etichetta(QWidget* genitore, const char* nome, const QString& testo, QWidget* campo)
-{
-    auto* l = Crea<QLabel>(genitore, nome);
-    l->setText(testo);
-    l->setBuddy(campo);
-    return l;
-}
 
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "frm_conto_titoli.h"
 
 #include "applica_colori.h"
+#include "controlli.h"
 #include "date.h"
 #include "filtro_tasti.h"
 #include "grafico.h"
@@ -31,22 +32,6 @@ namespace {
 // The chart starts at 6360 twips; grid and panel lie on its left.
 constexpr int SinistraGrafico = 6360;
 constexpr int LarghezzaSinistra = 420; // pixels
-
-template <typename T> T* Crea(QWidget* genitore, const char* nome)
-{
-    auto* w = new T(genitore);
-    w->setObjectName(QLatin1String(nome));
-    return w;
-}
-
-QLabel* Etichetta(QWidget* genitore, const char* nome, const QString& testo, QWidget* campo = nullptr)
-{
-    auto* l = Crea<QLabel>(genitore, nome);
-    l->setText(testo);
-    if (campo)
-        l->setBuddy(campo);
-    return l;
-}
 
 } // namespace
 

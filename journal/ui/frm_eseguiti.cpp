@@ -2,6 +2,7 @@
 #include "frm_eseguiti.h"
 
 #include "applica_colori.h"
+#include "controlli.h"
 #include "filtro_tasti.h"
 #include "numeri.h"
 
@@ -43,23 +44,6 @@ int Pixel(int twips)
 
 constexpr int LarghezzaGriglia = 703;     // pixels
 constexpr int AltezzaFrame1 = 145;        // fits in the 2200 twips under the grid
-
-template <typename T>
-T* Crea(QWidget* genitore, const char* nome)
-{
-    auto* w = new T(genitore);
-    w->setObjectName(QLatin1String(nome));
-    return w;
-}
-
-QLabel* Etichetta(QWidget* genitore, const char* nome, const QString& testo, QWidget* campo = nullptr)
-{
-    auto* l = Crea<QLabel>(genitore, nome);
-    l->setText(testo);
-    if (campo)
-        l->setBuddy(campo);
-    return l;
-}
 
 QGroupBox* Cornice(QWidget* genitore, const char* nome)
 {

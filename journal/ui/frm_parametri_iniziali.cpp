@@ -1,6 +1,7 @@
 #include "frm_parametri_iniziali.h"
 
 #include "applica_colori.h"
+#include "controlli.h"
 #include "delegato_testo.h"
 #include "filtro_tasti.h"
 #include "griglia_modificabile.h"
@@ -17,19 +18,6 @@
 #include <QPushButton>
 #include <QSqlRecord>
 #include <QVBoxLayout>
-
-namespace {
-
-QLabel* Etichetta(QWidget* genitore, const char* nome, const QString& testo, QWidget* campo = nullptr)
-{
-    auto* l = new QLabel(testo, genitore);
-    l->setObjectName(QLatin1String(nome));
-    if (campo)
-        l->setBuddy(campo);
-    return l;
-}
-
-} // namespace
 
 frmParametriIniziali::frmParametriIniziali(ContestoFinestre& contesto, QWidget* parent)
     : QDialog(parent), contesto_(contesto),

@@ -1,6 +1,7 @@
 #include "frm_portafoglio.h"
 
 #include "applica_colori.h"
+#include "controlli.h"
 #include "grafico.h"
 #include "liquidita.h"
 #include "modello_griglia.h"
@@ -27,13 +28,6 @@ namespace {
 constexpr int SinistraGrafico = 4000;
 constexpr int LarghezzaPannello = 262; // pixels
 constexpr QSize DimensioneGauge(160, 100);
-
-template <typename T> T* Crea(QWidget* genitore, const char* nome)
-{
-    auto* w = new T(genitore);
-    w->setObjectName(QLatin1String(nome));
-    return w;
-}
 
 QLabel* Etichetta(QWidget* genitore, const char* nome, const QString& testo, const QRect& dove)
 {
