@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QResizeEvent>
 
+#include <algorithm>
+
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -88,8 +90,14 @@ void PictureBox::Box(float x1, float y1, float x2, float y2, std::uint32_t color
     preparaDisegno();
     QPainter p(&disegno_);
     if (pieno) {
-        // Both corners belong to the box, as they do to its outline.
-        const QRect r = QRect(QPoint(qRound(x1), qRound(y1)), QPoint(qRound(x2), qRound(y2))).normalized();
+        // Both corners belong to the box, as they do to its outline, in whichever order they
+        // come: a box less than a pixel high or wide (the read-outs' dot) still fills the
+        // pixels its corners round to.
+        const int xa = qRound(x1);
+        const int xb = qRound(x2);
+        const int ya = qRound(y1);
+        const int yb = qRound(y2);
+        const QRect r(QPoint(std::min(xa, xb), std::min(ya, yb)), QPoint(std::max(xa, xb), std::max(ya, yb)));
         p.fillRect(r, ColoreDaLong(colore));
     } else {
         p.setPen(QPen(ColoreDaLong(colore), drawWidth_));

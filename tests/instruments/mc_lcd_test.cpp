@@ -1,4 +1,5 @@
 #include "mc_lcd.h"
+#include "picture_box.h"
 #include "superficie_registro.h"
 
 #include <gtest/gtest.h>
@@ -267,4 +268,31 @@ TEST(mcLCD, WithoutABoxNothingHappensAndColoursLastUntilTheNextCaption)
     l.mostra("1");
     EXPECT_EQ(l.box.BackColor(), 0x3200u);
     EXPECT_EQ(l.box.ForeColor(), Spento) << "a digit leaves the dim colour set";
+}
+
+TEST(mcLCD, TheCommaOfNineCommaFiveLightsPixelsOnThePictureBox)
+{
+    // 25 is the calculator's read-out; the dot is H / 14, one or two pixels, on every height.
+    for (int altezza : {21, 25, 28, 33, 40}) {
+        SCOPED_TRACE(altezza);
+        const int H = altezza - 6;
+        const int W = H / 2 + 3;
+        PictureBox box;
+        box.resize(2 + (W - 1) * (W + 5), altezza); // the whole field
+        mcLCD lcd;
+        lcd.NewLCD(&box);
+        lcd.Caption(QStringLiteral("9,5"));
+        const int cellaVirgola = 2 + (W - 4 + 1) * (W + 5); // after W - 4 leading cells and the 9
+        const QImage d = box.disegno();
+        int accesi = 0;
+        for (int y = 2; y <= 2 + H; ++y)
+            for (int x = cellaVirgola; x < cellaVirgola + W; ++x)
+                if (d.pixelColor(x, y) == QColor(0, 255, 0)) {
+                    ++accesi;
+                    // On the bottom line, just left of the centre line.
+                    EXPECT_GE(y, 2 + H - 2) << x << "," << y;
+                    EXPECT_LE(std::abs(x - (cellaVirgola + W / 2 - 1)), 1) << x << "," << y;
+                }
+        EXPECT_GT(accesi, 0) << "the comma's cell must not read as a dim 8";
+    }
 }

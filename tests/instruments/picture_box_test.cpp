@@ -73,3 +73,38 @@ TEST(PictureBox, DrawingBeforeTheFirstShowUsesTheSizeGiven)
     finestra.show();
     EXPECT_EQ(box->disegno().pixelColor(170, 20), QColor(255, 0, 0)) << "showing keeps the drawing";
 }
+
+TEST_F(PictureBoxTest, FilledBoxCoversThePixelsOfItsRoundedCornersInEitherOrder)
+{
+    struct Caso {
+        const char* nome;
+        float x1, y1, x2, y2;
+        QRect pixel; // what must be filled, and nothing else
+    };
+    const Caso casi[] = {
+        {"top left to bottom right", 5, 20, 8, 22, QRect(QPoint(5, 20), QPoint(8, 22))},
+        {"bottom right to top left", 8, 22, 5, 20, QRect(QPoint(5, 20), QPoint(8, 22))},
+        {"bottom left to top right", 5, 22, 8, 20, QRect(QPoint(5, 20), QPoint(8, 22))},
+        {"corners one row apart, the lower first", 3, 21, 4, 20, QRect(QPoint(3, 20), QPoint(4, 21))},
+        {"thinner than a pixel both ways", 5.2f, 20.1f, 5.4f, 20.3f, QRect(5, 20, 1, 1)},
+        {"thinner than a pixel, reversed", 5.4f, 20.3f, 5.2f, 20.1f, QRect(5, 20, 1, 1)},
+        {"the read-outs' dot: 19 / 14 on a side", 6 - 19.f / 14, 21, 6, 21 - 19.f / 14, QRect(5, 20, 2, 2)},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        box.Cls();
+        box.Box(c.x1, c.y1, c.x2, c.y2, 0x00FF00, true);
+        const QImage d = box.disegno();
+        int pieni = 0;
+        for (int y = 0; y < d.height(); ++y)
+            for (int x = 0; x < d.width(); ++x)
+                if (d.pixelColor(x, y).alpha() != 0) {
+                    ++pieni;
+                    EXPECT_TRUE(c.pixel.contains(x, y)) << x << "," << y << " is outside the box";
+                    EXPECT_EQ(d.pixelColor(x, y), QColor(0, 255, 0));
+                }
+        EXPECT_EQ(pieni, c.pixel.width() * c.pixel.height());
+        // On screen too, over the background picture.
+        EXPECT_EQ(Schermo().pixelColor(c.pixel.topLeft()), QColor(0, 255, 0));
+    }
+}
