@@ -430,11 +430,15 @@ void Grafico::costruisciGrafico2D()
             QList<QPointF> basso;
             for (const QPointF& a : alto)
                 basso.append(QPointF(a.x(), 0));
-            auto* sopra = new QLineSeries;
-            auto* sotto = new QLineSeries;
+            // The area does not own its edges: they are its children, so the chart's removal
+            // of the area at the next rebuild frees them too.
+            auto* area = new QAreaSeries;
+            auto* sopra = new QLineSeries(area);
+            auto* sotto = new QLineSeries(area);
             sopra->append(alto);
             sotto->append(basso);
-            auto* area = new QAreaSeries(sopra, sotto);
+            area->setUpperSeries(sopra);
+            area->setLowerSeries(sotto);
             area->setName(dati_.etichettaDiColonna(c));
             QColor colore = ProiezioneObliqua::ColoreSerie(c);
             area->setBorderColor(colore.darker(140));

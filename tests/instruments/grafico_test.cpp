@@ -2,11 +2,13 @@
 #include "proiezione_obliqua.h"
 
 #include <gtest/gtest.h>
+#include <QAreaSeries>
 #include <QBarCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QImage>
 #include <QLineSeries>
+#include <QPointer>
 
 #include <cmath>
 
@@ -347,4 +349,28 @@ TEST(GraficoTest, TheSameFiguresAgainKeepTheChartAndAnyChangeRebuildsIt)
     auto* linea = qobject_cast<QLineSeries*>(vista->chart()->series().value(0));
     ASSERT_TRUE(linea);
     EXPECT_EQ(linea->points().value(2), QPointF(2, -9));
+}
+
+// An open area chart is rebuilt at every refresh: the edges of the areas it drops must go with
+// them, or memory grows as the user works.
+TEST(GraficoTest, ARebuiltAreaChartFreesTheEdgesOfItsOldAreas)
+{
+    Grafico g;
+    g.setChartType(5);
+    g.setChartData(std::vector<std::vector<Cella>>{{5.0, -1.0}, {-2.0, -1.0}, {7.0, -1.0}});
+    g.immagine(QSize(400, 300));
+    auto* vista = g.findChild<QChartView*>();
+    ASSERT_TRUE(vista);
+    std::vector<QPointer<QLineSeries>> bordi;
+    for (QAbstractSeries* s : vista->chart()->series())
+        if (auto* area = qobject_cast<QAreaSeries*>(s)) {
+            bordi.emplace_back(area->upperSeries());
+            bordi.emplace_back(area->lowerSeries());
+        }
+    ASSERT_EQ(bordi.size(), 4u);
+
+    g.setChartData(std::vector<std::vector<Cella>>{{6.0, -1.0}, {-2.0, -1.0}, {7.0, -1.0}});
+    g.immagine(QSize(400, 300));
+    for (const QPointer<QLineSeries>& b : bordi)
+        EXPECT_TRUE(b.isNull()) << "an edge of a dropped area is still alive";
 }
