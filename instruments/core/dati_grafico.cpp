@@ -207,3 +207,9 @@ double DatiGrafico::minimo() const
             }
     return m;
 }
+
+bool DatiGrafico::colonneConNome() const
+{
+    return std::any_of(etichetteColonne_.begin(), etichetteColonne_.end(),
+                       [](const QString& e) { return !e.isEmpty(); });
+}

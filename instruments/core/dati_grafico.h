@@ -66,6 +66,8 @@ public:
     Cella valore(int riga, int colonna) const;
     QString etichetta(int riga) const;
     QString etichettaDiColonna(int colonna) const;
+    // Whether any column has a name.
+    bool colonneConNome() const;
 
     // Largest and smallest value in the table (0 and 0 when it holds none).
     double massimo() const;

@@ -1,5 +1,6 @@
 #include "proiezione_obliqua.h"
 
+#include "disposizione_etichette.h"
 #include "numeri.h"
 
 #include <QFontMetricsF>
@@ -25,18 +26,20 @@ QPolygonF Quadrilatero(QPointF a, QPointF b, QPointF c, QPointF d)
 
 class Piano {
 public:
-    Piano(const QRectF& area, const DatiGrafico& dati, double margineSinistro, double margineBasso)
+    // `strati`: how many steps deep the plot is (one per series of lines and areas).
+    Piano(const QRectF& area, const DatiGrafico& dati, int strati, const ProiezioneObliqua::Scala& scala,
+          double margineSinistro, double margineBasso)
+        : scala_(scala)
     {
         righe_ = std::max(dati.righe(), 1);
-        colonne_ = dati.colonne();
+        strati_ = std::max(strati, 1);
         const double larghezza = std::max(area.width() - margineSinistro - 10, 10.0);
         const double altezza = std::max(area.height() - margineBasso - 10, 10.0);
         // The depth takes at most a third of the width and of the height.
-        passoProfondita_ = std::min({larghezza / 3, altezza / 3, 24.0 * colonne_}) / colonne_;
-        const double profondita = passoProfondita_ * colonne_;
+        passoProfondita_ = std::min({larghezza / 3, altezza / 3, 24.0 * strati_}) / strati_;
+        const double profondita = passoProfondita_ * strati_;
         frontale_ = QRectF(area.left() + margineSinistro, area.top() + 10 + profondita * SinProfondita,
                            larghezza - profondita * CosProfondita, altezza - profondita * SinProfondita);
-        scala_ = ProiezioneObliqua::ScalaValori(std::min(0.0, dati.minimo()), std::max(0.0, dati.massimo()));
     }
 
     // Row from 0 (its centre), value, depth in steps from the front.
@@ -51,21 +54,40 @@ public:
     double slot() const { return frontale_.width() / righe_; }
     const QRectF& frontale() const { return frontale_; }
     const ProiezioneObliqua::Scala& scala() const { return scala_; }
-    int colonne() const { return colonne_; }
+    int strati() const { return strati_; }
     int righe() const { return righe_; }
 
 private:
     int righe_ = 1;
-    int colonne_ = 1;
+    int strati_ = 1;
     double passoProfondita_ = 10;
     QRectF frontale_;
     ProiezioneObliqua::Scala scala_{};
 };
 
-void DisegnaPareti(QPainter& p, const Piano& piano, const DatiGrafico& dati)
+QString TestoScala(const ProiezioneObliqua::Scala& s, double v)
 {
+    return numeri::TestoNumero(std::abs(v) < s.passo * 1e-9 ? 0.0 : v);
+}
+
+// Left room for the widest mark of the scale.
+double MargineScala(const ProiezioneObliqua::Scala& s, const QFontMetricsF& metrica)
+{
+    double largo = 0;
+    const int passi = int(std::lround((s.massimo - s.minimo) / s.passo));
+    for (int i = 0; i <= passi; ++i)
+        largo = std::max(largo, metrica.horizontalAdvance(TestoScala(s, s.minimo + i * s.passo)));
+    return largo + 12;
+}
+
+// The walls, the scale and the rows' labels; answers the labels drawn. A label that would
+// stand past `limite` is left out.
+QList<TestoPosato> DisegnaPareti(QPainter& p, const Piano& piano, const DisposizioneEtichette& etichette,
+                                 const QRectF& limite)
+{
+    QList<TestoPosato> disegnate;
     const auto& s = piano.scala();
-    const double fondo = piano.colonne();
+    const double fondo = piano.strati();
     const double sinistra = -0.5;
     const double destra = piano.righe() - 0.5;
     p.setPen(QPen(QColor(160, 160, 160), 0));
@@ -86,30 +108,57 @@ void DisegnaPareti(QPainter& p, const Piano& piano, const DatiGrafico& dati)
         p.drawLine(piano.punto(sinistra, v, 0), piano.punto(sinistra, v, fondo));
         p.drawLine(piano.punto(sinistra, v, fondo), piano.punto(destra, v, fondo));
         p.setPen(Qt::black);
-        const QString testo = numeri::TestoNumero(std::abs(v) < s.passo * 1e-9 ? 0.0 : v);
+        const QString testo = TestoScala(s, v);
         const QPointF a = piano.punto(sinistra, v, 0);
-        p.drawText(QRectF(a.x() - 6 - metrica.horizontalAdvance(testo), a.y() - metrica.height() / 2,
-                          metrica.horizontalAdvance(testo), metrica.height()),
-                   Qt::AlignRight | Qt::AlignVCenter, testo);
+        const double largo = metrica.horizontalAdvance(testo);
+        const QRectF r(a.x() - 6 - largo, a.y() - metrica.height() / 2, largo, metrica.height());
+        if (!limite.contains(r))
+            continue;
+        p.drawText(r, Qt::AlignRight | Qt::AlignVCenter | Qt::TextDontClip, testo);
+        disegnate.append({testo, r});
     }
-    // Row labels under the front edge, as many as fit.
-    const int ogni = std::max(1, int(std::ceil(metrica.height() * 1.2 / std::max(piano.slot(), 1.0))));
-    for (int r = 0; r < dati.righe(); r += ogni) {
+    // The rows' labels under the front edge, as their layout chose them.
+    double fineUltima = -1e9;
+    for (int r = 0; r < etichette.testi.size(); ++r) {
+        const QString& testo = etichette.testi[r];
+        if (testo.isEmpty())
+            continue;
         const QPointF a = piano.punto(r, s.minimo, 0);
-        const double w = piano.slot() * ogni;
-        p.drawText(QRectF(a.x() - w / 2, a.y() + 4, w, metrica.height()), Qt::AlignHCenter | Qt::AlignTop,
-                   dati.etichetta(r + 1));
+        const double largo = LarghezzaTesto(testo, metrica);
+        const double alto = metrica.height() * (testo.count(QLatin1Char('\n')) + 1);
+        if (etichette.ruotate) {
+            // Reading upwards, its end just under the front edge.
+            const QRectF r(a.x() - alto / 2, a.y() + 4, alto, largo);
+            if (!limite.contains(r))
+                continue;
+            p.save();
+            p.translate(a.x(), a.y() + 4);
+            p.rotate(-90);
+            p.drawText(QRectF(-largo, -alto / 2, largo, alto), Qt::AlignRight | Qt::AlignVCenter | Qt::TextDontClip,
+                       testo);
+            p.restore();
+            disegnate.append({testo, r});
+        } else {
+            // Centred under its row; the first and the last are kept within the sides.
+            QRectF rettangolo(a.x() - largo / 2, a.y() + 4, largo, alto);
+            rettangolo.moveLeft(std::max(rettangolo.left(), limite.left()));
+            rettangolo.moveRight(std::min(rettangolo.right(), limite.right()));
+            // One kept within the sides may come too close to its neighbour: it is left out.
+            if (!limite.contains(rettangolo) || rettangolo.left() < fineUltima + disposizione::Spazio / 2)
+                continue;
+            fineUltima = rettangolo.right();
+            p.drawText(rettangolo, Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip, testo);
+            disegnate.append({testo, rettangolo});
+        }
     }
+    return disegnate;
 }
 
-// The three visible faces of a bar over rows [primaRiga, ultimaRiga] (their centres), from
-// `basso` to `alto`, between depths z0 and z1.
-void DisegnaBarra(QPainter& p, const Piano& piano, const QColor& colore, double primaRiga, double ultimaRiga,
-                  double basso, double alto, double z0, double z1)
+// The three visible faces of a bar from `sinistra` to `destra` along the rows (in rows, their
+// centres at whole numbers), from `basso` to `alto`, between depths z0 and z1.
+void DisegnaBarra(QPainter& p, const Piano& piano, const QColor& colore, double sinistra, double destra, double basso,
+                  double alto, double z0, double z1)
 {
-    const double mezza = LarghezzaBarra / 2;
-    const double sinistra = primaRiga - mezza;
-    const double destra = ultimaRiga + mezza;
     p.setBrush(colore.darker(130));
     p.drawPolygon(Quadrilatero(piano.punto(destra, basso, z0), piano.punto(destra, basso, z1),
                                piano.punto(destra, alto, z1), piano.punto(destra, alto, z0)));
@@ -121,23 +170,32 @@ void DisegnaBarra(QPainter& p, const Piano& piano, const QColor& colore, double 
                                piano.punto(destra, alto, z0), piano.punto(sinistra, alto, z0)));
 }
 
+// The columns of a row stand side by side in its slot, so that a tall bar hides none of the
+// others; each is drawn after its left neighbour, which it stands in front of.
 void DisegnaBarre(QPainter& p, const Piano& piano, const DatiGrafico& dati)
 {
+    const int colonne = dati.colonne();
+    const double larga = LarghezzaBarra / colonne;
+    auto sinistra = [&](int riga, int colonna) { return riga - LarghezzaBarra / 2 + (colonna - 1) * larga; };
+    constexpr double z0 = 0.1;
+    constexpr double z1 = 0.9;
     // Bars narrower than a pixel would each cover the same pixels as their neighbours: the rows
     // that fall in one pixel column are drawn as one bar spanning all of their values, which
     // paints what the single bars would, at a cost bound by the width instead of the rows.
-    const bool unite = piano.slot() * LarghezzaBarra < 1;
-    for (int c = dati.colonne(); c >= 1; --c) {
+    if (piano.slot() * larga >= 1) {
+        for (int r = 0; r < dati.righe(); ++r)
+            for (int c = 1; c <= colonne; ++c)
+                if (const auto v = dati.valore(r + 1, c)) {
+                    const QColor colore = ProiezioneObliqua::ColoreSerie(c);
+                    p.setPen(QPen(colore.darker(160), 0));
+                    DisegnaBarra(p, piano, colore, sinistra(r, c), sinistra(r, c) + larga, std::min(0.0, *v),
+                                 std::max(0.0, *v), z0, z1);
+                }
+        return;
+    }
+    for (int c = 1; c <= colonne; ++c) {
         const QColor colore = ProiezioneObliqua::ColoreSerie(c);
-        const double z0 = c - 1 + 0.1;
-        const double z1 = c - 0.1;
         p.setPen(QPen(colore.darker(160), 0));
-        if (!unite) {
-            for (int r = 0; r < dati.righe(); ++r)
-                if (const auto v = dati.valore(r + 1, c))
-                    DisegnaBarra(p, piano, colore, r, r, std::min(0.0, *v), std::max(0.0, *v), z0, z1);
-            continue;
-        }
         long long colonnaPixel = -1;
         int prima = 0;
         int ultima = 0;
@@ -145,7 +203,7 @@ void DisegnaBarre(QPainter& p, const Piano& piano, const DatiGrafico& dati)
         double alto = 0;
         auto chiudi = [&] {
             if (colonnaPixel >= 0)
-                DisegnaBarra(p, piano, colore, prima, ultima, basso, alto, z0, z1);
+                DisegnaBarra(p, piano, colore, sinistra(prima, c), sinistra(ultima, c) + larga, basso, alto, z0, z1);
         };
         for (int r = 0; r < dati.righe(); ++r) {
             const auto v = dati.valore(r + 1, c);
@@ -232,7 +290,12 @@ QColor ProiezioneObliqua::ColoreSerie(int colonna)
     return colori[((colonna - 1) % n + n) % n];
 }
 
-ProiezioneObliqua::Scala ProiezioneObliqua::ScalaValori(double minimo, double massimo)
+QColor ProiezioneObliqua::ColoreDiColonna(int tipo, int colonna)
+{
+    return ColoreSerie(tipo == TipoGrafico::XY ? (colonna + 1) / 2 : colonna);
+}
+
+ProiezioneObliqua::Scala ProiezioneObliqua::ScalaValori(double minimo, double massimo, int passi)
 {
     if (!std::isfinite(minimo) || !std::isfinite(massimo))
         return {0, 1, 0.2};
@@ -241,7 +304,7 @@ ProiezioneObliqua::Scala ProiezioneObliqua::ScalaValori(double minimo, double ma
         minimo -= ampiezza / 2;
         massimo += ampiezza / 2;
     }
-    const double grezzo = (massimo - minimo) / 5;
+    const double grezzo = (massimo - minimo) / std::max(passi, 1);
     const double potenza = std::pow(10.0, std::floor(std::log10(grezzo)));
     double passo = potenza;
     for (double m : {1.0, 2.0, 2.5, 5.0, 10.0})
@@ -252,17 +315,58 @@ ProiezioneObliqua::Scala ProiezioneObliqua::ScalaValori(double minimo, double ma
     return {std::floor(minimo / passo) * passo, std::ceil(massimo / passo) * passo, passo};
 }
 
-void ProiezioneObliqua::Disegna(QPainter& pittore, const QRectF& area, const DatiGrafico& dati)
+int ProiezioneObliqua::Scala::decimali() const
+{
+    for (int d = 0; d < 12; ++d) {
+        const double scalato = passo * std::pow(10.0, d);
+        if (std::abs(scalato - std::round(scalato)) < 1e-6 * std::max(1.0, std::abs(scalato)))
+            return d;
+    }
+    return 12;
+}
+
+int ProiezioneObliqua::PassiPerLunghezza(double lunghezza, double passoMinimo)
+{
+    if (!(passoMinimo > 0))
+        return 5;
+    return std::clamp(int(lunghezza / passoMinimo), 1, 5);
+}
+
+QList<TestoPosato> ProiezioneObliqua::Disegna(QPainter& pittore, const QRectF& area, const DatiGrafico& dati)
 {
     pittore.save();
     pittore.setRenderHint(QPainter::Antialiasing);
     const QFontMetricsF metrica(pittore.font());
-    const auto s = ScalaValori(std::min(0.0, dati.minimo()), std::max(0.0, dati.massimo()));
-    double margineSinistro = 0;
-    for (double v : {s.minimo, s.massimo, s.minimo + s.passo})
-        margineSinistro = std::max(margineSinistro, metrica.horizontalAdvance(numeri::TestoNumero(v)));
-    const Piano piano(area, dati, margineSinistro + 12, metrica.height() + 8);
-    DisegnaPareti(pittore, piano, dati);
+    const double minimo = std::min(0.0, dati.minimo());
+    const double massimo = std::max(0.0, dati.massimo());
+    QStringList righe;
+    for (int r = 1; r <= dati.righe(); ++r)
+        righe << dati.etichetta(r);
+    const bool conEtichette = std::any_of(righe.begin(), righe.end(), [](const QString& e) { return !e.isEmpty(); });
+    // Bars stand side by side in one layer; lines and areas take a layer each.
+    const bool barre = dati.tipo() == TipoGrafico::Barre3D || dati.tipo() == TipoGrafico::Barre;
+    const int strati = barre ? 1 : dati.colonne();
+
+    // The scale's marks stand a line and a half apart at least, and its widest mark fixes the
+    // left margin; the rows' labels fix the bottom one. Each follows from the other: two
+    // rounds settle both.
+    Scala scala = ScalaValori(minimo, massimo);
+    DisposizioneEtichette etichette;
+    double margineBasso = metrica.height() + 8;
+    for (int giro = 0; giro < 2; ++giro) {
+        const Piano stima(area, dati, strati, scala, MargineScala(scala, metrica), margineBasso);
+        if (conEtichette) {
+            etichette = DisponiEtichette(righe, metrica, stima.slot(), area.height() * 0.4);
+            margineBasso = std::max(etichette.ingombro, metrica.height()) + 8;
+        }
+        const Piano piano(area, dati, strati, scala, MargineScala(scala, metrica), margineBasso);
+        scala = ScalaValori(minimo, massimo, PassiPerLunghezza(piano.frontale().height(), metrica.height() * 1.6));
+    }
+    const Piano piano(area, dati, strati, scala, MargineScala(scala, metrica), margineBasso);
+    if (conEtichette)
+        etichette = DisponiEtichette(righe, metrica, piano.slot(), margineBasso - 8);
+
+    const QList<TestoPosato> disegnate = DisegnaPareti(pittore, piano, etichette, area);
     switch (dati.tipo()) {
     case TipoGrafico::Linee3D:
     case TipoGrafico::Linee:
@@ -277,4 +381,5 @@ void ProiezioneObliqua::Disegna(QPainter& pittore, const QRectF& area, const Dat
         break;
     }
     pittore.restore();
+    return disegnate;
 }

@@ -1,3 +1,4 @@
+#include "colori_prova.h"
 #include "grafico.h"
 #include "proiezione_obliqua.h"
 
@@ -15,20 +16,6 @@
 namespace {
 
 using Cella = std::optional<double>;
-
-// Pixels of the hue of a series (shaded, lightened or seen through): the chart drew it.
-int PixelDelColore(const QImage& immagine, const QColor& colore)
-{
-    int n = 0;
-    for (int y = 0; y < immagine.height(); ++y)
-        for (int x = 0; x < immagine.width(); ++x) {
-            const QColor c = immagine.pixelColor(x, y);
-            const int scarto = std::abs(c.hsvHue() - colore.hsvHue());
-            if (c.hsvSaturation() > 60 && std::min(scarto, 360 - scarto) < 10)
-                ++n;
-        }
-    return n;
-}
 
 } // namespace
 

@@ -314,3 +314,32 @@ TEST_F(FinestraContoTest, ChartSwitchAndEsci)
     Clicca(w<QPushButton>("Command1"));
     EXPECT_FALSE(finestra->isVisible());
 }
+
+// At the window's size the chart's five kinds show whole, apart from each other, in both
+// kinds of chart.
+TEST_F(FinestraContoTest, TheChartShowsItsFiveLabelsWholeAndApartInBothKinds)
+{
+    movimento("2026-01-02", "Versamento", 25000, "Apertura");
+    movimento("2026-03-10", "Dividendi", 120.5);
+    movimento("2026-05-10", "Prelievo", 1500);
+    movimento("2026-06-30", "Costi di gestione", 34.2, "Bollo");
+    apri();
+    auto* grafico = w<Grafico>("msc_ContoTitoli");
+    for (int id : {frmContoTitoli::IdBarre, frmContoTitoli::IdBarre3D}) {
+        SCOPED_TRACE(id);
+        w<QButtonGroup>("Option2")->button(id)->click();
+        QTest::qWait(5);
+        const auto mostrate = grafico->etichetteMostrate();
+        QStringList testi;
+        for (const auto& m : mostrate) {
+            EXPECT_TRUE(m.intera) << m.testo.toStdString();
+            testi << QString(m.testo).replace('\n', ' ');
+        }
+        for (const char* voce : {"Dividendi", "Versamento", "Prelievo", "CostiGestione", "saldoOperazioni"})
+            EXPECT_TRUE(testi.contains(voce)) << voce << " in " << testi.join(" | ").toStdString();
+        for (qsizetype i = 0; i < mostrate.size(); ++i)
+            for (qsizetype j = i + 1; j < mostrate.size(); ++j)
+                EXPECT_FALSE(mostrate[i].rettangolo.intersects(mostrate[j].rettangolo))
+                    << mostrate[i].testo.toStdString() << " and " << mostrate[j].testo.toStdString();
+    }
+}
