@@ -55,6 +55,16 @@ void NumeraRighe(Grafico* grafico)
     grafico->setRow(1);
 }
 
+void NomiColonne(Grafico* grafico, std::initializer_list<const char*> nomi)
+{
+    int c = 1;
+    for (const char* nome : nomi) {
+        grafico->setColumn(c++);
+        grafico->setColumnLabel(QString::fromUtf8(nome));
+    }
+    grafico->setColumn(1);
+}
+
 } // namespace statistiche
 
 using namespace statistiche;

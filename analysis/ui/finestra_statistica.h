@@ -82,4 +82,7 @@ QLabel* Valore(QWidget* genitore, const char* nome);
 // without a label would all read alike.
 void NumeraRighe(Grafico* grafico);
 
+// Names the chart's columns from 1, in order: its legend then says which colour is which.
+void NomiColonne(Grafico* grafico, std::initializer_list<const char*> nomi);
+
 } // namespace statistiche

@@ -1,5 +1,6 @@
 #include "frm_capitale.h"
 
+#include "colore_long.h"
 #include "figure_statistiche.h"
 #include "grafico.h"
 #include "picture_box.h"
@@ -94,12 +95,12 @@ frmGrOperazioni::frmGrOperazioni(ContestoFinestre& contesto, QWidget* parent)
 {
     Text1_ = Intestazione(this, "Text1", QStringLiteral("Profitto-perdita/Operazioni"));
     Text2_ = Intestazione(this, "Text2", QStringLiteral("Money management Stop Loss"));
-    // Two small keys beside the headings: the colours of the two series.
+    msc_GrOperazioni_ = Crea<Grafico>(this, "msc_GrOperazioni");
+    // Two small keys beside the headings, in the colours the chart draws their series with.
     Picture1_ = Crea<PictureBox>(this, "Picture1");
     Picture2_ = Crea<PictureBox>(this, "Picture2");
-    Picture1_->SetBackColor(0x0000C0);
-    Picture2_->SetBackColor(0xC00000);
-    msc_GrOperazioni_ = Crea<Grafico>(this, "msc_GrOperazioni");
+    Picture1_->SetBackColor(LongDaColore(msc_GrOperazioni_->coloreSerie(1)));
+    Picture2_->SetBackColor(LongDaColore(msc_GrOperazioni_->coloreSerie(2)));
     msc_GrOperazioni_->setTitolo(
         QStringLiteral("Sequenza delle operarioni effettuate. Ad ogni punto corrisponde un' operazione chiusa "));
     CostruisciScelta({Barre, {2, "Area"}, {3, "Area 3D"}, {4, "Linee 3D"}, {5, "Linee"}, {6, "Barre 3D"}}, 5,

@@ -109,6 +109,7 @@ void frmErrori::Main()
         tabella[i] = {f.grafico[i].quotaConteggio, f.grafico[i].quotaImporto};
     msc_Errori_->setColumnCount(2);
     msc_Errori_->setChartData(tabella);
+    NomiColonne(msc_Errori_, {"Ricorrenza (%)", "Mancati guadagni (%)"});
     for (size_t i = 0; i < f.grafico.size() && i < tabella.size(); ++i) {
         msc_Errori_->setRow(static_cast<int>(i) + 1);
         msc_Errori_->setRowLabel(f.grafico[i].Descrizione);

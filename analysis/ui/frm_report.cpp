@@ -136,13 +136,17 @@ void frmReport::Main()
     lab_PercTotale_->setText(TestoNumero(f.percTotale));
     lab_PercMedia_->setText(TestoNumero(f.percMedia));
 
-    // The chart type chosen with the switch stays.
+    // The chart type chosen with the switch stays. Each column is named after the caption of
+    // its figure, so the legend says which colour is which.
     msc_Bilancio_->setChartData(std::vector<double>{f.sumGain, f.sumLoss, f.sumComm, f.tassa});
     msc_Bilancio_->setRowLabel(QStringLiteral("Bilancio"));
+    NomiColonne(msc_Bilancio_, {"Gain", "Perdite", "Commissioni", "Capital Gain"});
     msc_Operazioni_->setChartData(std::vector<double>{double(f.nWin), double(f.nLose), double(f.nEven)});
     msc_Operazioni_->setRowLabel(QStringLiteral("Operazioni"));
+    NomiColonne(msc_Operazioni_, {"Gain", "Perdita", "Pari"});
     msc_OperazioniPercentuali_->setChartData(std::vector<double>{f.sumPctGain, std::abs(f.sumPctLoss)});
     msc_OperazioniPercentuali_->setRowLabel(QStringLiteral("Percentuali"));
+    NomiColonne(msc_OperazioniPercentuali_, {"%Gain", "%Perdita"});
 }
 
 void frmReport::Form_Resize()
