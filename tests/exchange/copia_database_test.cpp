@@ -1,6 +1,7 @@
 #include "ambiente_portafoglio.h"
 #include "blocco_file.h"
 #include "copia_database.h"
+#include "database.h"
 #include "destinazione_esportazione.h"
 #include "esito_prova.h"
 #include "motore.h"
@@ -8,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 
@@ -64,6 +66,14 @@ TEST(CopiaDatabase, TieneLeTabelleSceltePiuConto)
         EXPECT_EQ(Tabelle(copia), c.tabelle);
         EXPECT_EQ(CartellaProva::valore(copia, "SELECT COUNT(*) FROM Conto").toInt(), 1);
         EXPECT_EQ(CartellaProva::valore(copia, "PRAGMA application_id").toInt(), 0x42565046);
+        copia.close();
+        // Opened as a portfolio, it is told for what it is: sound, but no portfolio.
+        EXPECT_EQ(VerificaDatabase(file, TipoDatabase::Portafoglio).messaggio.toStdString(),
+                  QStringLiteral("Il file %1 è una copia del database esportata da Brunivox e non può essere aperto "
+                                 "come portafoglio. Per lavorare su un portafoglio, aprire un file salvato con Salva "
+                                 "con nome.")
+                      .arg(QFileInfo(file).fileName())
+                      .toStdString());
         // No temporary file is left beside the copy.
         EXPECT_EQ(QDir(a.cartella.cartella()).entryList({".copia*"}, QDir::Files | QDir::Hidden), QStringList());
     }

@@ -48,6 +48,44 @@ void ScrittoreUcciso(const QString& percorso, const QString& istruzione, int vol
     ASSERT_TRUE(QFile::exists(percorso + QStringLiteral("-journal"))) << "no journal left behind";
 }
 
+ScrittoreInAttesa::ScrittoreInAttesa(const QString& percorso)
+{
+    int canale[2];
+    if (pipe(canale) != 0) {
+        ADD_FAILURE() << "no pipe";
+        return;
+    }
+    const QByteArray file = QFile::encodeName(percorso);
+    const pid_t figlio = fork();
+    if (figlio == 0) {
+        close(canale[0]);
+        sqlite3* db = nullptr;
+        const char esito = sqlite3_open(file.constData(), &db) == SQLITE_OK
+                && sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) == SQLITE_OK
+            ? 'k'
+            : 'x';
+        if (write(canale[1], &esito, 1) != 1)
+            _exit(1);
+        for (;;)
+            pause();
+    }
+    close(canale[1]);
+    char esito = 0;
+    const ssize_t letti = figlio > 0 ? read(canale[0], &esito, 1) : 0;
+    close(canale[0]);
+    figlio_ = figlio;
+    EXPECT_TRUE(figlio > 0 && letti == 1 && esito == 'k') << "the other writer could not take the lock";
+}
+
+ScrittoreInAttesa::~ScrittoreInAttesa()
+{
+    if (figlio_ <= 0)
+        return;
+    kill(figlio_, SIGKILL);
+    int stato = 0;
+    waitpid(figlio_, &stato, 0);
+}
+
 void DanneggiaUltimePagine(const QString& percorso, int pagine)
 {
     QFile f(percorso);

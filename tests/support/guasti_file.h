@@ -7,6 +7,20 @@
 // file is left half-written, with its rollback journal beside it.
 void ScrittoreUcciso(const QString& percorso, const QString& istruzione, int volte = 3000);
 
+// Another process holds the write lock of `percorso` (BEGIN IMMEDIATE, nothing written) for
+// as long as this object lives: the file reads as usual, and a write of this process that
+// follows a read in one transaction is refused at once with "database is locked".
+class ScrittoreInAttesa {
+public:
+    explicit ScrittoreInAttesa(const QString& percorso);
+    ~ScrittoreInAttesa();
+    ScrittoreInAttesa(const ScrittoreInAttesa&) = delete;
+    ScrittoreInAttesa& operator=(const ScrittoreInAttesa&) = delete;
+
+private:
+    int figlio_ = -1;
+};
+
 // Overwrites the data pages at the end of the file, where the rows last written live;
 // the schema on the first page stays readable.
 void DanneggiaUltimePagine(const QString& percorso, int pagine = 2);
