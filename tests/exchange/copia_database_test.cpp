@@ -13,6 +13,8 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 
+#include <unistd.h>
+
 namespace {
 
 QStringList Tabelle(QSqlDatabase db)
@@ -129,15 +131,29 @@ TEST(DestinazioneEsportazione, PortafoglioApertoAltrove)
 {
     AmbientePortafoglio a;
     const QString altro = a.cartella.nuovoPortafoglio(QStringLiteral("altrove.gvf"));
+    // Another name of the same file: no lock file beside it, the lock is on the content.
+    const QString fisso = a.cartella.percorso(QStringLiteral("fisso.gvf"));
+    ASSERT_EQ(::link(QFile::encodeName(altro).constData(), QFile::encodeName(fisso).constData()), 0);
     {
         // Held by this process on another lock object: as another copy holds it.
         const EsitoBlocco altrove = BloccaPortafoglio(altro);
         ASSERT_TRUE(altrove.esito.ok());
         EXPECT_EQ(VerificaDestinazioneEsportazione(altro, a.stato).messaggio,
                   QStringLiteral("Il portafoglio altrove.gvf è già aperto in un'altra copia di Brunivox."));
+        EXPECT_EQ(VerificaDestinazioneEsportazione(fisso, a.stato).messaggio,
+                  QStringLiteral("Il portafoglio fisso.gvf è già aperto in un'altra copia di Brunivox."));
     }
     EXPECT_EQ(VerificaDestinazioneEsportazione(altro, a.stato).messaggio, QString());
+    EXPECT_EQ(VerificaDestinazioneEsportazione(fisso, a.stato).messaggio, QString());
     EXPECT_FALSE(QFile::exists(PercorsoBlocco(altro)));
+    EXPECT_FALSE(QFile::exists(PercorsoBlocco(fisso)));
+
+    // A second name of the open portfolio is the open portfolio.
+    const QString aperto = a.cartella.percorso(QStringLiteral("aperto.gvf"));
+    ASSERT_EQ(::link(QFile::encodeName(a.stato.PercorsoPortafoglio).constData(), QFile::encodeName(aperto).constData()),
+              0);
+    EXPECT_EQ(VerificaDestinazioneEsportazione(aperto, a.stato).messaggio,
+              QStringLiteral("Impossibile esportare su aperto.gvf: è il portafoglio aperto. Scegliere un altro file."));
 }
 
 } // namespace

@@ -11,9 +11,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QMdiArea>
 #include <QToolBar>
+
+#include <unistd.h>
 
 namespace {
 
@@ -56,7 +57,7 @@ TEST(FileProtetti, OpenRefusesDamagedReadOnlyLockedOrUncomputableFilesAndKeepsTh
         bool esatto;
         bool intatto = true;   // byte for byte; a rolled-back run still bumps the change counter
     };
-    std::shared_ptr<QLockFile> altraCopia;
+    std::shared_ptr<BloccoFile> altraCopia;
     std::unique_ptr<ScrittoreInAttesa> altroScrittore;
     const Caso casi[] = {
         {"damaged data pages", [](BancoProva&, const QString& p) { DanneggiaUltimePagine(p); },
@@ -200,6 +201,51 @@ TEST(FileProtetti, EachOpenPortfolioIsLockedUntilAnotherReplacesIt)
     EXPECT_TRUE(b.messaggi.mostrati.isEmpty()) << b.messaggi.testi().join(" | ").toStdString();
 }
 
+TEST(FileProtetti, OpenRefusesAPortfolioOpenInAnotherCopyUnderAnyOfItsNames)
+{
+    struct Caso {
+        const char* nome;
+        std::function<QString(BancoProva&, const QString&)> nomina;
+    };
+    const Caso casi[] = {
+        {"same path", [](BancoProva&, const QString& p) { return p; }},
+        {"symbolic link",
+         [](BancoProva& b, const QString& p) {
+             const QString link = b.cartella.percorso("link.gvf");
+             EXPECT_TRUE(QFile::link(p, link));
+             return link;
+         }},
+        {"hard link",
+         [](BancoProva& b, const QString& p) {
+             const QString fisso = b.cartella.percorso("fisso.gvf");
+             EXPECT_EQ(::link(QFile::encodeName(p).constData(), QFile::encodeName(fisso).constData()), 0);
+             return fisso;
+         }},
+    };
+    for (const Caso& k : casi) {
+        SCOPED_TRACE(k.nome);
+        BancoProva b;
+        b.registraFinta("frmEseguiti");
+        ScratchConUnEseguito(b);
+        const QString condiviso = PortafoglioCon(b, "condiviso.gvf", 3);
+        const std::shared_ptr<BloccoFile> altraCopia = BloccaPortafoglio(condiviso).blocco;
+        ASSERT_TRUE(altraCopia);
+        const QString scelto = k.nomina(b, condiviso);
+        const QByteArray prima = Contenuto(condiviso);
+        b.dialoghi.scelte << scelto;
+
+        b.menu("mnu_Apri");
+
+        ASSERT_EQ(b.messaggi.mostrati.size(), 1) << b.messaggi.testi().join(" | ").toStdString();
+        EXPECT_EQ(b.messaggi.mostrati.first().testo.toStdString(),
+                  QStringLiteral("Il portafoglio %1 è già aperto in un'altra copia di Brunivox.")
+                      .arg(QFileInfo(scelto).fileName())
+                      .toStdString());
+        ExpectScratchAncoraAperto(b);
+        EXPECT_EQ(Contenuto(condiviso), prima);
+    }
+}
+
 TEST(FileProtetti, SaveAsNeverTargetsAFileOfTheProgramOrOneInUse)
 {
     struct Caso {
@@ -207,7 +253,7 @@ TEST(FileProtetti, SaveAsNeverTargetsAFileOfTheProgramOrOneInUse)
         std::function<QString(BancoProva&)> destinazione;
         const char* frammento;
     };
-    std::shared_ptr<QLockFile> altraCopia;
+    std::shared_ptr<BloccoFile> altraCopia;
     const Caso casi[] = {
         {"the settings file", [](BancoProva& b) { return b.cartella.dataset(); }, "è un file di Brunivox"},
         {"the scratch portfolio", [](BancoProva& b) { return b.cartella.dataexe(); }, "è un file di Brunivox"},
@@ -221,6 +267,13 @@ TEST(FileProtetti, SaveAsNeverTargetsAFileOfTheProgramOrOneInUse)
              const QString p = PortafoglioCon(b, "altrove.gvf", 3, TitoloLungo);
              altraCopia = BloccaPortafoglio(p).blocco;
              return p;
+         }, "è già aperto in un'altra copia di Brunivox"},
+        {"hard link of one open in another copy", [&altraCopia](BancoProva& b) {
+             const QString p = PortafoglioCon(b, "altrove.gvf", 3, TitoloLungo);
+             altraCopia = BloccaPortafoglio(p).blocco;
+             const QString fisso = b.cartella.percorso("fisso.gvf");
+             EXPECT_EQ(::link(QFile::encodeName(p).constData(), QFile::encodeName(fisso).constData()), 0);
+             return fisso;
          }, "è già aperto in un'altra copia di Brunivox"},
     };
     for (const Caso& k : casi) {
