@@ -33,7 +33,8 @@ QString Motivo(int numero)
 BloccoContenuto::BloccoContenuto(const QString& percorso, bool crea)
 {
     const QByteArray nome = QFile::encodeName(percorso);
-    const int descrittore = ::open(nome.constData(), O_RDWR | O_CLOEXEC | (crea ? O_CREAT : 0), 0666);
+    // A file made here holds the user's figures: for the owner only.
+    const int descrittore = ::open(nome.constData(), O_RDWR | O_CLOEXEC | (crea ? O_CREAT : 0), 0600);
     if (descrittore < 0) {
         errore_ = Motivo(errno);
         return;

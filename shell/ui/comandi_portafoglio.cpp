@@ -262,6 +262,9 @@ void MDIForm1::SalvaConNome()
         if (!copiaEContinua(scelto))
             return;
         stato.BloccoPortafoglio = std::move(blocco.blocco);
+        // The copy is a new file in place of whatever bore the name: its content is locked anew.
+        if (const Esito contenuto = stato.BloccoPortafoglio->bloccaContenuto(); !contenuto.ok())
+            contesto_.messaggi.mostra(contenuto.messaggio, Messaggi::Icona::Esclamazione);
         stato.PercorsoPortafoglio = scelto;
         setWindowTitle(PrefissoTitolo + QFileInfo(scelto).fileName());
         ricordaUltimo(scelto);

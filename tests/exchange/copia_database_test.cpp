@@ -4,6 +4,7 @@
 #include "database.h"
 #include "destinazione_esportazione.h"
 #include "esito_prova.h"
+#include "guasti_file.h"
 #include "motore.h"
 
 #include <gtest/gtest.h>
@@ -85,6 +86,45 @@ TEST(CopiaDatabase, TieneLeTabelleSceltePiuConto)
     EXPECT_EQ(a.righe(), eseguitiPrima);
     EXPECT_EQ(a.righe("EseguitiTemp"), fotografiaPrima);
     a.inserisci({"2024-03-20", "Buy", "TIT", "Tim", 1, 1});
+}
+
+TEST(CopiaDatabase, UnaCopiaInterrottaLasciaIntattaLaPrecedente)
+{
+    AmbientePortafoglio a;
+    a.inserisci({"2024-03-01", "Buy", "ENI", "Eni", 100, 10.5});
+    a.allinea();
+    const QString portafoglio = a.stato.PercorsoPortafoglio;
+    const QString file = a.cartella.percorso(QStringLiteral("copia.db"));
+    ASSERT_TRUE(EsportaCopiaDatabase(a.stato.DbPortafoglio, file, {false, true, false}).esito.ok());
+    const QByteArray prima = [&] {
+        QFile f(file);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+
+    // Killed as the tables not asked for are dropped, before that is kept.
+    const bool ucciso = Ucciso(
+        MomentoUcciso::Commit, [&](const QString& f) { return f != portafoglio; },
+        [&] {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("figlio"));
+            db.setDatabaseName(portafoglio);
+            if (db.open())
+                static_cast<void>(EsportaCopiaDatabase(db, file, {true, true, true}));
+        });
+    ASSERT_TRUE(ucciso);
+
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), prima);
+    f.close();
+    QSqlDatabase copia = a.cartella.apri(file);
+    EXPECT_EQ(Tabelle(copia), QStringList({"Conto", "Eseguiti"}));
+    copia.close();
+
+    // The next export to that name takes up what the killed one left.
+    ASSERT_TRUE(EsportaCopiaDatabase(a.stato.DbPortafoglio, file, {true, true, true}).esito.ok());
+    EXPECT_EQ(Tabelle(a.cartella.apri(file)), QStringList({"Conto", "Eseguiti", "OperazioniChiuse", "Portafoglio"}));
+    EXPECT_EQ(QDir(a.cartella.cartella()).entryList({"*copia*"}, QDir::Files | QDir::Hidden),
+              QStringList({"copia.db"}));
 }
 
 TEST(CopiaDatabase, CartellaMancanteNessunFile)

@@ -307,6 +307,43 @@ TEST(FileProtetti, SaveAsNeverTargetsAFileOfTheProgramOrOneInUse)
     EXPECT_TRUE(dopo.stato.DbDataSet.isOpen());
 }
 
+TEST(FileProtetti, SaveAsLocksTheCopyItGoesOnInWhateverItsNames)
+{
+    struct Caso {
+        const char* nome;
+        bool esiste;
+        bool perLink;
+    };
+    const Caso casi[] = {{"new file", false, false}, {"file replaced", true, false}, {"through a link", true, true}};
+    for (const Caso& k : casi) {
+        SCOPED_TRACE(k.nome);
+        BancoProva b;
+        ScratchConUnEseguito(b);
+        const QString vero = b.cartella.percorso("salvato.gvf");
+        if (k.esiste)
+            PortafoglioCon(b, "salvato.gvf", 3);
+        QString scelto = vero;
+        if (k.perLink) {
+            scelto = b.cartella.percorso("link.gvf");
+            ASSERT_TRUE(QFile::link(vero, scelto));
+        }
+        b.dialoghi.scelte << scelto;
+        b.messaggi.risposte << Messaggi::Risposta::Si;
+
+        b.menu("mnu_Salva");
+
+        EXPECT_EQ(b.stato.PercorsoPortafoglio, scelto);
+        EXPECT_EQ(LeggiStatoFile(vero, "Eseguiti").righe, 1);
+        EXPECT_EQ(QFileInfo(scelto).isSymLink(), k.perLink);
+        // Another copy reaching the file by a name of its own meets the lock.
+        const QString fisso = b.cartella.percorso("fisso.gvf");
+        ASSERT_EQ(::link(QFile::encodeName(vero).constData(), QFile::encodeName(fisso).constData()), 0);
+        EXPECT_FALSE(BloccaPortafoglio(fisso).blocco);
+        EXPECT_FALSE(BloccaPortafoglio(vero).blocco);
+        EXPECT_EQ(b.messaggi.mostrati.size(), k.esiste ? 1 : 0) << b.messaggi.testi().join(" | ").toStdString();
+    }
+}
+
 TEST(FileProtetti, SaveAsAddsTheExtensionAndTheDialogDefaultsToIt)
 {
     EXPECT_EQ(DialogoFileQt::SuffissoPredefinito("*.gvf|*.gvf"), "gvf");

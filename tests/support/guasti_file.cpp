@@ -1,5 +1,6 @@
 #include "guasti_file.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -10,6 +11,77 @@
 #include <sqlite3.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+namespace {
+
+// The child's watch: one per process, set before any connection it watches is opened.
+std::function<bool(const QString&)> Colpito;
+int CanaleUcciso = -1;
+
+int Colpisci(void* db)
+{
+    const char* file = sqlite3_db_filename(static_cast<sqlite3*>(db), "main");
+    if (Colpito(QString::fromUtf8(file ? file : ""))) {
+        const char esito = 'k';
+        if (write(CanaleUcciso, &esito, 1) == 1)
+            kill(getpid(), SIGKILL);
+        _exit(2);
+    }
+    return 0;
+}
+
+int OsservaCommit(sqlite3* db, const char**, const struct sqlite3_api_routines*)
+{
+    sqlite3_commit_hook(db, Colpisci, db);
+    return SQLITE_OK;
+}
+
+int OsservaLavoro(sqlite3* db, const char**, const struct sqlite3_api_routines*)
+{
+    // A few hundred steps of the virtual machine: past the start of a statement that copies
+    // or drops, well before its end.
+    sqlite3_progress_handler(db, 200, Colpisci, db);
+    return SQLITE_OK;
+}
+
+int ThreadDelProcesso()
+{
+    return int(QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size());
+}
+
+} // namespace
+
+bool Ucciso(MomentoUcciso quando, const std::function<bool(const QString& file)>& colpito,
+            const std::function<void()>& lavoro)
+{
+    // A child forked from a process with other threads could find a lock held for ever.
+    EXPECT_EQ(ThreadDelProcesso(), 1) << "fork needs a process of one thread";
+    int canale[2];
+    if (pipe(canale) != 0) {
+        ADD_FAILURE() << "no pipe";
+        return false;
+    }
+    const pid_t figlio = fork();
+    if (figlio == 0) {
+        close(canale[0]);
+        Colpito = colpito;
+        CanaleUcciso = canale[1];
+        sqlite3_auto_extension(
+            reinterpret_cast<void (*)()>(quando == MomentoUcciso::Commit ? OsservaCommit : OsservaLavoro));
+        lavoro();
+        const char esito = 'f';
+        _exit(write(canale[1], &esito, 1) == 1 ? 0 : 1);
+    }
+    close(canale[1]);
+    char esito = 0;
+    const ssize_t letti = figlio > 0 ? read(canale[0], &esito, 1) : 0;
+    close(canale[0]);
+    int stato = 0;
+    if (figlio > 0)
+        waitpid(figlio, &stato, 0);
+    EXPECT_EQ(letti, 1) << "the child neither finished nor was killed";
+    return letti == 1 && esito == 'k' && WIFSIGNALED(stato) && WTERMSIG(stato) == SIGKILL;
+}
 
 void ScrittoreUcciso(const QString& percorso, const QString& istruzione, int volte)
 {
