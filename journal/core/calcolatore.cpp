@@ -58,7 +58,8 @@ FigureVendita CalcolaVendita(double A, double S, double Q, const Sistema& sistem
     f.V = S * Q;
     f.Commissioni = Commissione(A, sistema) + Commissione(f.V, sistema);
     f.GP = numeri::ArrotondaPari((f.V - A) - f.Commissioni, 2);
-    f.PercentualeGP = numeri::Int(f.GP * 100 / A);
+    // A whole per cent stays whole: 0,29 x 100 / 29 is 1, not the 0 of 0,9999999999999999.
+    f.PercentualeGP = numeri::Int(numeri::SenzaRumore(f.GP * 100 / A));
     return f;
 }
 

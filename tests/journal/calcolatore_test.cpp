@@ -72,6 +72,9 @@ TEST(Calcolatore, ProfitRoundsHalvesToEvenAndPerCentRoundsDown)
         {"2,375", 10, 13, 1, {0, 0.3125}, "2,38", "23"},
         {"-0,5 %", 1000, 9.95, 100, {0, 0}, "-5", "-1"},
         {"0,3 %", 1000, 10.03, 100, {0, 0}, "3", "0"},
+        // 0,29 x 100 / 29 is 0,9999999999999999 in binary: a whole 1 %.
+        {"1 % of 29", 29, 29.29, 1, {0, 0}, "0,29", "1"},
+        {"0,97 % of 31", 31, 31.3, 1, {0, 0}, "0,3", "0"},
     };
     for (const Caso& k : casi) {
         SCOPED_TRACE(k.nome);
