@@ -85,8 +85,9 @@ std::optional<TestiAcquisto> RicalcolaAcquisto(const Ingressi& in, const std::op
 std::optional<TestiVendita> RicalcolaVendita(const Ingressi& in, const QString& importoAcquisto,
                                              const std::optional<Sistema>& sistema)
 {
+    // The buy price takes no part: the buy amount shown stands for it.
     const std::optional<double> S = numeri::LeggiNumero(in.S);
-    if (!S || !numeri::LeggiNumero(in.P))
+    if (!S)
         return std::nullopt;
     const QString a = importoAcquisto.trimmed();
     if (a.isEmpty() || a == QLatin1String("0") || in.S.trimmed() == QLatin1String("0") || QuantitaNulla(in.Q))

@@ -135,10 +135,24 @@ TEST(Calcolatore, WhenEachSideComputesEmptiesOrKeeps)
         {"no buy amount empties", {"10", "100", "11"}, "", true, vuotaV},
         {"buy amount 0 empties", {"0", "100", "11"}, "0", true, vuotaV},
         {"quantity 00 empties", {"10", "00", "11"}, "1000", true, vuotaV},
-        // The amount shown may belong to an earlier price: nothing is computed from it.
-        {"buy price not a number keeps", {"", "200", "11"}, "1000", true, std::nullopt},
+        // The sell side asks for the buy amount shown, the sell price and the quantity, not
+        // for the buy price: the amount shown counts even when the price box is empty.
+        {"buy price emptied, sell price changed",
+         {"", "100", "12"},
+         "1000",
+         true,
+         TestiVendita{"1200", "10", "190", "19"}},
+        {"buy price emptied, quantity changed",
+         {"", "200", "11"},
+         "1000",
+         true,
+         TestiVendita{"2200", "10", "1190", "119"}},
+        {"buy price pasted as letters", {"abc", "100", "12"}, "1000", true, TestiVendita{"1200", "10", "190", "19"}},
         {"no system empties", {"10", "100", "11"}, "1000", false, vuotaV},
-        {"exponent form of a large amount", {"10", "100", "11"}, "1,5E+20", true,
+        {"exponent form of a large amount",
+         {"10", "100", "11"},
+         "1,5E+20",
+         true,
          TestiVendita{"1100", "3E+17", "-1,503E+20", "-101"}},
     };
     for (const CasoV& k : casiV) {
