@@ -46,6 +46,16 @@ protected:
         return -1;
     }
 
+    // The rows of the table the grid shows, above its last line: the new-row line, marked "*".
+    int righeMostrate()
+    {
+        auto* m = griglia()->model();
+        const int ultima = m->rowCount() - 1;
+        EXPECT_EQ(m->headerData(ultima, Qt::Vertical).toString(), "*");
+        EXPECT_TRUE(m->index(ultima, 0).data().toString().isEmpty());
+        return ultima;
+    }
+
     QLineEdit* scriviCella(int riga, int col, const QString& testo, bool invio = true)
     {
         return ScriviCella(griglia(), riga, col, testo, invio);
@@ -89,7 +99,7 @@ TEST_F(PersonalizzaErroriTest, ShowsCodesAndDescriptionsWithTheNoteOfTheCurrentR
         if (!g->isColumnHidden(c))
             mostrate << g->model()->headerData(c, Qt::Horizontal).toString();
     EXPECT_EQ(mostrate, (QStringList{"Cod", "Descrizione"}));
-    EXPECT_EQ(g->model()->rowCount(), 11);
+    EXPECT_EQ(righeMostrate(), 11);
     EXPECT_EQ(cella(0, "Cod"), "NE");
     EXPECT_EQ(w<QLabel>("Label1")->text(), "Ripristino settaggio errori di default");
     EXPECT_EQ(w<QPushButton>("Command2")->text(), "Ok");
@@ -143,8 +153,46 @@ TEST_F(PersonalizzaErroriTest, AThreeCharacterCodeIsRefusedAndTheRowReverted)
     QTest::keyClicks(editor, "ABC");
     InviaCella(editor);
     EXPECT_EQ(messaggi.testi(), QStringList{"Massimo 2 caratteri per questo campo"});
-    EXPECT_EQ(g->model()->rowCount(), 11);
+    EXPECT_EQ(righeMostrate(), 11);
     EXPECT_EQ(dataset("SELECT COUNT(*) FROM Errori").toInt(), 11);
+}
+
+TEST_F(PersonalizzaErroriTest, OfTwoIdenticalCodesOnlyTheOneTheUserTouchesChanges)
+{
+    CartellaProva::esegui(a.stato.DbDataSet,
+                          "INSERT INTO Errori VALUES ('ZZ', 'dup', NULL, 0, 0), ('ZZ', 'dup', NULL, 0, 0)");
+    apri();
+    const std::string prime = catalogo();
+    const std::string fabbrica = prime.substr(0, prime.size() - std::string("\nZZ|dup||0|0\nZZ|dup||0|0").size());
+    scriviCella(12, colonna("Descrizione"), "cambiata");
+    EXPECT_EQ(catalogo(), fabbrica + "\nZZ|dup||0|0\nZZ|cambiata||0|0");
+
+    // A third copy of the first, typed in.
+    QTableView* g = griglia();
+    g->setFocus();
+    QTest::keyClick(g, Qt::Key_Insert);
+    ASSERT_EQ(g->currentIndex().row(), 13);
+    scriviCella(13, colonna("Cod"), "ZZ");
+    scriviCella(13, colonna("Descrizione"), "dup");
+    EXPECT_EQ(catalogo(), fabbrica + "\nZZ|dup||0|0\nZZ|cambiata||0|0\nZZ|dup||0|0");
+
+    // A note goes to its own row only.
+    g->setCurrentIndex(g->model()->index(11, colonna("Cod")));
+    QPlainTextEdit* note = w<QPlainTextEdit>("Text1");
+    note->setFocus();
+    QTest::keyClicks(note, "solo qui");
+    g->setFocus();
+    g->setCurrentIndex(g->model()->index(0, colonna("Cod")));
+    EXPECT_EQ(catalogo(), fabbrica + "\nZZ|dup|solo qui|0|0\nZZ|cambiata||0|0\nZZ|dup||0|0");
+
+    CartellaProva::esegui(a.stato.DbDataSet, "UPDATE Errori SET Note = NULL WHERE Cod = 'ZZ'");
+    dialogo->close();
+    apri();
+    g = griglia();
+    g->selectRow(11);
+    QTest::keyClick(g, Qt::Key_Delete);
+    EXPECT_EQ(catalogo(), fabbrica + "\nZZ|cambiata||0|0\nZZ|dup||0|0");
+    EXPECT_TRUE(messaggi.mostrati.isEmpty()) << messaggi.testi().join('|').toStdString();
 }
 
 TEST_F(PersonalizzaErroriTest, RestoringTheDefaultsBringsBackTheFactoryCatalogue)
@@ -169,7 +217,7 @@ TEST_F(PersonalizzaErroriTest, RestoringTheDefaultsBringsBackTheFactoryCatalogue
 
     Clicca(w<QPushButton>("cmd_Ripristino"));
     EXPECT_EQ(catalogo(), catalogo("ErroriDefault"));
-    EXPECT_EQ(g->model()->rowCount(), 11);
+    EXPECT_EQ(righeMostrate(), 11);
     EXPECT_EQ(cella(0, "Descrizione"), "Nessun errore");
     EXPECT_EQ(w<QPlainTextEdit>("Text1")->toPlainText(), "Operazione eseguita secondo il piano");
     EXPECT_TRUE(messaggi.mostrati.isEmpty()) << messaggi.testi().join('|').toStdString();
@@ -186,7 +234,7 @@ TEST_F(PersonalizzaErroriTest, AFailedRestoreLeavesTheCatalogueAsItWas)
                           "BEGIN SELECT RAISE(ABORT, 'guasto simulato'); END");
     Clicca(w<QPushButton>("cmd_Ripristino"));
     EXPECT_EQ(catalogo(), prima);
-    EXPECT_EQ(griglia()->model()->rowCount(), 11);
+    EXPECT_EQ(righeMostrate(), 11);
     EXPECT_EQ(cella(0, "Descrizione"), "Cambiata");
     ASSERT_EQ(messaggi.mostrati.size(), 1);
     EXPECT_EQ(messaggi.mostrati[0].icona, Messaggi::Icona::Critico);
