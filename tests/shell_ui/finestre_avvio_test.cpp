@@ -136,14 +136,28 @@ TEST(Presentazione, WithPasswordOnlyTheExactTextCloses)
     EXPECT_EQ(chiusa.first().first().toInt(), QDialog::Accepted);
 }
 
-TEST(Presentazione, EscAndTheFrameButtonEndTheProgramWithoutTheMainWindow)
+TEST(Presentazione, EscAndTheFrameButtonCloseItWithoutPasswordAndEndTheProgramWithOne)
 {
-    for (const bool esc : {true, false}) {
-        SCOPED_TRACE(esc ? "Esc" : "close button");
+    const struct {
+        const char* nome;
+        bool password;
+        bool esc;
+    } casi[] = {
+        {"no password, Esc", false, true},
+        {"no password, close button", false, false},
+        {"password, Esc", true, true},
+        {"password, close button", true, false},
+    };
+    for (const auto& k : casi) {
+        SCOPED_TRACE(k.nome);
         BancoProva b(QStringLiteral("UPDATE Settaggi SET Tip = 1, Benvenuto = 1"), false);
-        ASSERT_TRUE(ScriviPwd(b.stato.DbDataSet, CifraPassword("Abc").value()).ok());
-        b.finestra->registraFinestra("Presentazione", [esc](ContestoFinestre& c) {
+        if (k.password)
+            ASSERT_TRUE(ScriviPwd(b.stato.DbDataSet, CifraPassword("Abc").value()).ok());
+        int risultato = -1;
+        const bool esc = k.esc;
+        b.finestra->registraFinestra("Presentazione", [esc, &risultato](ContestoFinestre& c) {
             auto* p = new Presentazione(c);
+            QObject::connect(p, &QDialog::finished, [&risultato](int r) { risultato = r; });
             QTimer::singleShot(0, p, [p, esc] {
                 if (esc)
                     QTest::keyClick(p, Qt::Key_Escape);
@@ -155,11 +169,22 @@ TEST(Presentazione, EscAndTheFrameButtonEndTheProgramWithoutTheMainWindow)
         b.registraDialogo("Tip");
         b.registraDialogo("frmBenvenuto");
         b.finestra->Carica();
-        EXPECT_TRUE(b.stato.AvvioInterrotto);
-        EXPECT_FALSE(b.stato.PrimaAttivazione);
-        b.finestra->Attivazione();
-        EXPECT_TRUE(b.mostrate.isEmpty());
-        EXPECT_FALSE(b.finestra->isVisible());
+        if (k.password) {
+            // Nobody gets in without the password: the program ends before its main window.
+            EXPECT_EQ(risultato, QDialog::Rejected);
+            EXPECT_TRUE(b.stato.AvvioInterrotto);
+            EXPECT_FALSE(b.stato.PrimaAttivazione);
+            b.finestra->Attivazione();
+            EXPECT_TRUE(b.mostrate.isEmpty());
+            EXPECT_FALSE(b.finestra->isVisible());
+        } else {
+            // As OK: the splash closes and the start goes on to the tips and the welcome window.
+            EXPECT_EQ(risultato, QDialog::Accepted);
+            EXPECT_FALSE(b.stato.AvvioInterrotto);
+            EXPECT_TRUE(b.stato.PrimaAttivazione);
+            b.finestra->Attivazione();
+            EXPECT_EQ(b.mostrate, (QStringList{"Tip", "frmBenvenuto"}));
+        }
     }
 }
 
