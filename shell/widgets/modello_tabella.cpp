@@ -1,6 +1,6 @@
 #include "modello_tabella.h"
 
-#include "numeri.h"
+#include "testo_cella.h"
 
 #include <algorithm>
 
@@ -9,21 +9,6 @@
 #include <QSqlRecord>
 
 namespace {
-
-bool Numero(const QVariant& v)
-{
-    switch (v.typeId()) {
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Double:
-    case QMetaType::Float:
-        return true;
-    default:
-        return false;
-    }
-}
 
 bool Vuoto(const QVariant& v)
 {
@@ -101,9 +86,7 @@ QVariant ModelloTabella::data(const QModelIndex& indice, int ruolo) const
     case Qt::DisplayRole:
     case Qt::AccessibleTextRole:
         // Screen readers read what the screen shows: numbers with the decimal comma.
-        if (valore.isNull())
-            return QString();
-        return Numero(valore) ? numeri::TestoNumero(valore.toDouble()) : valore.toString();
+        return TestoCella(valore);
     default:
         return {};
     }

@@ -9,11 +9,15 @@
 #include <gtest/gtest.h>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QSqlQuery>
+#include <QSqlRecord>
 #include <QTableView>
 #include <QTest>
 
 #include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -26,9 +30,22 @@ const struct Griglia {
     const char* nome;
     std::function<std::unique_ptr<QDialog>(ContestoFinestre&)> apri;
     const char* tabella;
+    const char* colonne; // every column, to compare whole rows
+    const char* copia; // a row whose Descrizione is "dup", as VALUES
+    std::vector<std::pair<const char*, const char*>> celle; // the same row typed in: caption, text
 } Griglie[] = {
-    {"Parametri iniziali", [](ContestoFinestre& c) { return std::make_unique<frmParametriIniziali>(c); }, "System"},
-    {"Personalizza errori", [](ContestoFinestre& c) { return std::make_unique<frmPersonalizzaErrori>(c); }, "Errori"},
+    {"Parametri iniziali",
+     [](ContestoFinestre& c) { return std::make_unique<frmParametriIniziali>(c); },
+     "System",
+     "Cod, Descrizione, Commissioni, CommissioniMin",
+     "('ZZ', 'dup', 1, 2)",
+     {{"Cod", "ZZ"}, {"Descrizione", "dup"}, {"%.", "1"}, {"\u20ac", "2"}}},
+    {"Personalizza errori",
+     [](ContestoFinestre& c) { return std::make_unique<frmPersonalizzaErrori>(c); },
+     "Errori",
+     "Cod, Descrizione, Note, Contatore, Importo",
+     "('ZZ', 'dup', NULL, 0, 0)",
+     {{"Cod", "ZZ"}, {"Descrizione", "dup"}}},
 };
 
 class GriglieModificabiliTest : public ::testing::Test {
@@ -56,6 +73,21 @@ protected:
     int contaTabella(const QString& dove = QStringLiteral("1"))
     {
         return CartellaProva::valore(a.stato.DbDataSet, "SELECT COUNT(*) FROM " + tabella + " WHERE " + dove).toInt();
+    }
+
+    // Every row of the table in its order, one "a|b|c" each.
+    QStringList righe(const Griglia& g)
+    {
+        QStringList testi;
+        QSqlQuery q(a.stato.DbDataSet);
+        EXPECT_TRUE(q.exec(QStringLiteral("SELECT %1 FROM %2 ORDER BY rowid").arg(g.colonne, g.tabella)));
+        while (q.next()) {
+            QStringList valori;
+            for (int c = 0; c < q.record().count(); ++c)
+                valori << q.value(c).toString();
+            testi << valori.join('|');
+        }
+        return testi;
     }
 
     QString segno(int riga) { return griglia->model()->headerData(riga, Qt::Vertical).toString(); }
@@ -179,6 +211,39 @@ TEST_F(GriglieModificabiliTest, ARowGoneFromTheTableIsReportedAndTheGridShowsThe
         EXPECT_EQ(contaTabella(), n - 1);
         EXPECT_EQ(contaTabella("Descrizione = 'Scritta su una riga sparita'"), 0);
         EXPECT_EQ(griglia->model()->rowCount(), n);
+        dialogo->close();
+    }
+}
+
+TEST_F(GriglieModificabiliTest, OfTwoIdenticalRowsOnlyTheOneTheUserTouchesChanges)
+{
+    for (const Griglia& g : Griglie) {
+        SCOPED_TRACE(g.nome);
+        CartellaProva::esegui(a.stato.DbDataSet,
+                              QStringLiteral("INSERT INTO %1 VALUES %2, %2").arg(g.tabella, g.copia));
+        apri(g);
+        QStringList attese = righe(g);
+        const int n = int(attese.size());
+        const QString copia = attese.last();
+
+        ScriviCella(griglia, n - 1, colonna("Descrizione"), "cambiata");
+        attese[n - 1] = QString(copia).replace("|dup|", "|cambiata|");
+        EXPECT_EQ(righe(g).join('\n').toStdString(), attese.join('\n').toStdString());
+
+        // A third copy, typed in.
+        QTest::keyClick(griglia, Qt::Key_Insert);
+        ASSERT_EQ(griglia->currentIndex().row(), n);
+        for (const auto& [intestazione, testo] : g.celle)
+            ScriviCella(griglia, n, colonna(QString::fromUtf8(intestazione)), testo);
+        attese << copia;
+        EXPECT_EQ(righe(g).join('\n').toStdString(), attese.join('\n').toStdString());
+
+        griglia->selectRow(n - 2);
+        QTest::keyClick(griglia, Qt::Key_Delete);
+        attese.removeAt(n - 2);
+        EXPECT_EQ(righe(g).join('\n').toStdString(), attese.join('\n').toStdString());
+        EXPECT_EQ(griglia->model()->index(n - 1, colonna("Descrizione")).data().toString(), "dup");
+        EXPECT_TRUE(messaggi.mostrati.isEmpty()) << messaggi.testi().join('|').toStdString();
         dialogo->close();
     }
 }
