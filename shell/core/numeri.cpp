@@ -21,8 +21,10 @@ constexpr int MassimoDecimaliSenzaRumore = 9;
 double ArrotondaPari(double valore, int decimali)
 {
     const double scala = std::pow(10.0, decimali);
-    // nearbyint follows the current rounding mode, which is ties-to-even by default.
-    return std::nearbyint(valore * scala) / scala;
+    // The half is judged on the decimal number the value stands for: 1,015 is a half even though
+    // its binary form lies just below it. nearbyint follows the current rounding mode, which is
+    // ties-to-even by default.
+    return std::nearbyint(SenzaRumore(valore * scala)) / scala;
 }
 
 double Int(double valore)

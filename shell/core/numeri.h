@@ -6,7 +6,8 @@
 
 namespace numeri {
 
-// Rounds to `decimali` decimals, halves to the even digit (2.125 -> 2.12, 2.375 -> 2.38).
+// Rounds to `decimali` decimals, halves to the even digit (2.125 -> 2.12, 2.375 -> 2.38), a half
+// being one of the decimal number the value stands for (1.015 -> 1.02, though its double is below).
 double ArrotondaPari(double valore, int decimali);
 
 // Largest whole number not above the value (Int(-0.5) = -1).

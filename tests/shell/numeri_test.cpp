@@ -14,6 +14,8 @@ TEST(ArrotondaPari, HalvesGoToTheEvenDigit)
     const Caso casi[] = {
         {2.125, 2, 2.12}, {2.375, 2, 2.38}, {0.5, 0, 0}, {1.5, 0, 2}, {2.5, 0, 2}, {-2.5, 0, -2},
         {11.00005, 4, 11.0}, {10.123456, 4, 10.1235}, {34.25, 1, 34.2}, {34.35, 1, 34.4}, {-0.125, 2, -0.12},
+        // halves whose double lies just below the half
+        {1.015, 2, 1.02}, {-1.015, 2, -1.02}, {1.025, 2, 1.02}, {1.00005, 4, 1.0},
     };
     for (const Caso& c : casi)
         EXPECT_DOUBLE_EQ(ArrotondaPari(c.valore, c.decimali), c.atteso) << c.valore << " to " << c.decimali;
