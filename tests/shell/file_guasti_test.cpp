@@ -148,24 +148,12 @@ TEST(BloccoFile, AnotherNameOfTheSameFileMeetsItsLockInAnotherCopy)
     ASSERT_TRUE(QFile::link(c.cartella(), c.percorso("cartella-link")));
 
     // Another copy of the program holds the portfolio, then dies holding it.
-    int canale[2];
-    ASSERT_EQ(pipe(canale), 0);
-    const pid_t figlio = fork();
-    ASSERT_GE(figlio, 0);
-    if (figlio == 0) {
-        close(canale[0]);
-        const EsitoBlocco blocco = BloccaPortafoglio(condiviso);
-        const char esito = blocco.blocco ? 'k' : 'x';
-        if (write(canale[1], &esito, 1) != 1)
-            _exit(1);
-        for (;;)
-            pause();
-    }
-    close(canale[1]);
-    char esito = 0;
-    ASSERT_EQ(read(canale[0], &esito, 1), 1);
-    close(canale[0]);
-    ASSERT_EQ(esito, 'k');
+    std::shared_ptr<BloccoFile> tenuto;
+    FiglioInAttesa altraCopia([&] {
+        tenuto = BloccaPortafoglio(condiviso).blocco;
+        return tenuto != nullptr;
+    });
+    ASSERT_TRUE(altraCopia.pronto());
 
     struct Caso {
         const char* nome;
@@ -190,9 +178,7 @@ TEST(BloccoFile, AnotherNameOfTheSameFileMeetsItsLockInAnotherCopy)
     EXPECT_EQ(QDir(c.percorso("altrove")).entryList(QDir::Files | QDir::Hidden | QDir::System),
               QStringList({"fisso.gvf", "link.gvf"}));
 
-    kill(figlio, SIGKILL);
-    int stato = 0;
-    waitpid(figlio, &stato, 0);
+    altraCopia.uccidi();
     for (const Caso& k : casi) {
         SCOPED_TRACE(k.nome);
         EXPECT_TRUE(VerificaPortafoglioLibero(k.percorso).ok());

@@ -83,59 +83,17 @@ bool Ucciso(MomentoUcciso quando, const std::function<bool(const QString& file)>
     return letti == 1 && esito == 'k' && WIFSIGNALED(stato) && WTERMSIG(stato) == SIGKILL;
 }
 
-void ScrittoreUcciso(const QString& percorso, const QString& istruzione, int volte)
-{
-    int canale[2];
-    ASSERT_EQ(pipe(canale), 0);
-    const QByteArray file = QFile::encodeName(percorso);
-    const QByteArray sql = istruzione.toUtf8();
-    const pid_t figlio = fork();
-    ASSERT_GE(figlio, 0);
-    if (figlio == 0) {
-        // The child touches nothing of Qt: plain SQLite, then it waits to be killed.
-        close(canale[0]);
-        sqlite3* db = nullptr;
-        char esito = 'x';
-        if (sqlite3_open(file.constData(), &db) == SQLITE_OK
-            && sqlite3_exec(db, "PRAGMA cache_size = 10; BEGIN", nullptr, nullptr, nullptr) == SQLITE_OK) {
-            esito = 'k';
-            for (int i = 0; i < volte && esito == 'k'; ++i)
-                if (sqlite3_exec(db, sql.constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
-                    esito = 'x';
-        }
-        if (write(canale[1], &esito, 1) != 1)
-            _exit(1);
-        for (;;)
-            pause();
-    }
-    close(canale[1]);
-    char esito = 0;
-    const ssize_t letti = read(canale[0], &esito, 1);
-    close(canale[0]);
-    kill(figlio, SIGKILL);
-    int stato = 0;
-    waitpid(figlio, &stato, 0);
-    ASSERT_EQ(letti, 1);
-    ASSERT_EQ(esito, 'k') << "the writer could not write " << istruzione.toStdString();
-    ASSERT_TRUE(QFile::exists(percorso + QStringLiteral("-journal"))) << "no journal left behind";
-}
-
-ScrittoreInAttesa::ScrittoreInAttesa(const QString& percorso)
+FiglioInAttesa::FiglioInAttesa(const std::function<bool()>& prepara)
 {
     int canale[2];
     if (pipe(canale) != 0) {
         ADD_FAILURE() << "no pipe";
         return;
     }
-    const QByteArray file = QFile::encodeName(percorso);
     const pid_t figlio = fork();
     if (figlio == 0) {
         close(canale[0]);
-        sqlite3* db = nullptr;
-        const char esito = sqlite3_open(file.constData(), &db) == SQLITE_OK
-                && sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) == SQLITE_OK
-            ? 'k'
-            : 'x';
+        const char esito = prepara() ? 'k' : 'x';
         if (write(canale[1], &esito, 1) != 1)
             _exit(1);
         for (;;)
@@ -146,16 +104,52 @@ ScrittoreInAttesa::ScrittoreInAttesa(const QString& percorso)
     const ssize_t letti = figlio > 0 ? read(canale[0], &esito, 1) : 0;
     close(canale[0]);
     figlio_ = figlio;
-    EXPECT_TRUE(figlio > 0 && letti == 1 && esito == 'k') << "the other writer could not take the lock";
+    pronto_ = letti == 1 && esito == 'k';
 }
 
-ScrittoreInAttesa::~ScrittoreInAttesa()
+FiglioInAttesa::~FiglioInAttesa()
+{
+    uccidi();
+}
+
+void FiglioInAttesa::uccidi()
 {
     if (figlio_ <= 0)
         return;
     kill(figlio_, SIGKILL);
     int stato = 0;
     waitpid(figlio_, &stato, 0);
+    figlio_ = -1;
+}
+
+void ScrittoreUcciso(const QString& percorso, const QString& istruzione, int volte)
+{
+    const QByteArray file = QFile::encodeName(percorso);
+    const QByteArray sql = istruzione.toUtf8();
+    // The child touches nothing of Qt: plain SQLite, then it waits to be killed.
+    FiglioInAttesa scrittore([&] {
+        sqlite3* db = nullptr;
+        if (sqlite3_open(file.constData(), &db) != SQLITE_OK
+            || sqlite3_exec(db, "PRAGMA cache_size = 10; BEGIN", nullptr, nullptr, nullptr) != SQLITE_OK)
+            return false;
+        for (int i = 0; i < volte; ++i)
+            if (sqlite3_exec(db, sql.constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
+                return false;
+        return true;
+    });
+    scrittore.uccidi();
+    ASSERT_TRUE(scrittore.pronto()) << "the writer could not write " << istruzione.toStdString();
+    ASSERT_TRUE(QFile::exists(percorso + QStringLiteral("-journal"))) << "no journal left behind";
+}
+
+ScrittoreInAttesa::ScrittoreInAttesa(const QString& percorso)
+    : FiglioInAttesa([file = QFile::encodeName(percorso)] {
+          sqlite3* db = nullptr;
+          return sqlite3_open(file.constData(), &db) == SQLITE_OK
+              && sqlite3_exec(db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) == SQLITE_OK;
+      })
+{
+    EXPECT_TRUE(pronto()) << "the other writer could not take the lock";
 }
 
 void DanneggiaUltimePagine(const QString& percorso, int pagine)

@@ -22,18 +22,32 @@ enum class MomentoUcciso {
 bool Ucciso(MomentoUcciso quando, const std::function<bool(const QString& file)>& colpito,
             const std::function<void()>& lavoro);
 
-// Another process holds the write lock of `percorso` (BEGIN IMMEDIATE, nothing written) for
-// as long as this object lives: the file reads as usual, and a write of this process that
-// follows a read in one transaction is refused at once with "database is locked".
-class ScrittoreInAttesa {
+// Another process that runs `prepara`, tells whether it succeeded, and then waits, holding
+// whatever it took (a lock, an open transaction), until it is killed (SIGKILL): by `uccidi`,
+// or when this object goes.
+class FiglioInAttesa {
 public:
-    explicit ScrittoreInAttesa(const QString& percorso);
-    ~ScrittoreInAttesa();
-    ScrittoreInAttesa(const ScrittoreInAttesa&) = delete;
-    ScrittoreInAttesa& operator=(const ScrittoreInAttesa&) = delete;
+    explicit FiglioInAttesa(const std::function<bool()>& prepara);
+    ~FiglioInAttesa();
+    FiglioInAttesa(const FiglioInAttesa&) = delete;
+    FiglioInAttesa& operator=(const FiglioInAttesa&) = delete;
+
+    // True when `prepara` returned true in the child.
+    bool pronto() const { return pronto_; }
+    // Kills the child and waits for its end.
+    void uccidi();
 
 private:
     int figlio_ = -1;
+    bool pronto_ = false;
+};
+
+// Another process holds the write lock of `percorso` (BEGIN IMMEDIATE, nothing written) for
+// as long as this object lives: the file reads as usual, and a write of this process that
+// follows a read in one transaction is refused at once with "database is locked".
+class ScrittoreInAttesa : public FiglioInAttesa {
+public:
+    explicit ScrittoreInAttesa(const QString& percorso);
 };
 
 // Overwrites the data pages at the end of the file, where the rows last written live;
