@@ -46,6 +46,11 @@ BloccoContenuto::BloccoContenuto(const QString& percorso, bool crea)
         return;
     }
     const int numero = errno;
+    if (numero == ENOLCK || numero == EINVAL || numero == ENOSYS || numero == EOPNOTSUPP) {
+        descrittore_ = descrittore;
+        stato_ = Stato::SenzaBlocco;
+        return;
+    }
     stato_ = numero == EAGAIN || numero == EACCES ? Stato::Occupato : Stato::Errore;
     errore_ = Motivo(numero);
     ::close(descrittore);

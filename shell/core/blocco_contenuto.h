@@ -8,7 +8,9 @@
 
 class BloccoContenuto {
 public:
-    enum class Stato { Preso, Occupato, Errore };
+    // SenzaBlocco: the file is open, but its file system keeps no such locks; the lock file
+    // beside it is then the only guard, as it was before content locks.
+    enum class Stato { Preso, SenzaBlocco, Occupato, Errore };
 
     // Opens `percorso` for writing (creating it when `crea`) and takes the lock at once.
     BloccoContenuto(const QString& percorso, bool crea);
@@ -19,7 +21,7 @@ public:
     Stato stato() const { return stato_; }
     // Why the file could not be opened or locked, when the state is Errore.
     QString errore() const { return errore_; }
-    // Open while the lock is held; -1 otherwise.
+    // Open while the lock is held (or the file system keeps none); -1 otherwise.
     int descrittore() const { return descrittore_; }
 
 private:

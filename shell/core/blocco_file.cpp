@@ -35,6 +35,7 @@ Esito BloccoFile::bloccaContenuto()
     auto nuovo = std::make_unique<BloccoContenuto>(percorso_, false);
     switch (nuovo->stato()) {
     case BloccoContenuto::Stato::Preso:
+    case BloccoContenuto::Stato::SenzaBlocco:
         contenuto_ = std::move(nuovo);
         return Esito::accettato();
     case BloccoContenuto::Stato::Occupato:

@@ -100,7 +100,7 @@ Esito CopiaDatabaseSicura(QSqlDatabase& sorgente, const QString& destinazione, c
     if (blocco.stato() == BloccoContenuto::Stato::Occupato)
         return Esito::rifiutato(QStringLiteral("Il file %1 è in corso di scrittura in un'altra copia di Brunivox.")
                                     .arg(Nome(destinazione)));
-    if (blocco.stato() != BloccoContenuto::Stato::Preso)
+    if (blocco.stato() == BloccoContenuto::Stato::Errore)
         return Esito::erroreDatabase(
             QStringLiteral("Impossibile scrivere nella cartella di %1: %2").arg(Nome(destinazione), blocco.errore()));
     auto fallito = [&](const QString& motivo) {
