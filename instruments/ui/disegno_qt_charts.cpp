@@ -406,7 +406,7 @@ bool DisegnoQtCharts::adattaTorte(double riduzione)
         }
         for (QPieSlice* f : fette) {
             const double arco = f->angleSpan() * M_PI / 180 * raggio * (1 + braccio);
-            const bool visibile = etichette && (!legendaConValori || arco >= metrica.height() * 1.2);
+            const bool visibile = etichette && (!legendaConValori || arco >= metrica.height() * 1.5);
             if (f->isLabelVisible() != visibile) {
                 f->setLabelVisible(visibile);
                 cambiato = true;
