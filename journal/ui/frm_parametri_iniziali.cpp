@@ -5,6 +5,7 @@
 #include "delegato_testo.h"
 #include "filtro_tasti.h"
 #include "griglia_modificabile.h"
+#include "larghezza_griglia.h"
 #include "modello_tabella.h"
 #include "numeri.h"
 #include "numero_scritto.h"
@@ -126,11 +127,14 @@ void frmParametriIniziali::Carica()
 {
     modelloSystem_->select();
     const int ultima = modelloSystem_->columnCount() - 1;
-    for (int c = 0; c <= ultima; ++c)
+    for (int c = 0; c <= ultima; ++c) {
+        // The description is the user's own text: it takes the room left and tells what it cuts.
+        const bool descrizione = modelloSystem_->record().fieldName(c) == QLatin1String("Descrizione");
         DBGrid1_->horizontalHeader()->setSectionResizeMode(
-            c,
-            modelloSystem_->record().fieldName(c) == QLatin1String("Descrizione") ? QHeaderView::Stretch
-                                                                                  : QHeaderView::Interactive);
+            c, descrizione ? QHeaderView::Stretch : QHeaderView::Interactive);
+        if (descrizione)
+            ColonnaTestoLibero(DBGrid1_, c);
+    }
 
     const Lettura<parametri::Parametri> lettura = parametri::LeggiParametri(contesto_.stato.DbDataSet);
     if (!lettura.ok())
