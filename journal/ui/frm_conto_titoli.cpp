@@ -315,7 +315,12 @@ void frmContoTitoli::RiempiDaRiga()
     if (riga < 0)
         return;
     dtp_Data_->setDate(date::DaIso(modello_->valore(riga, QStringLiteral("Data")).toString()));
-    cmb_Tipo_->setCurrentText(modello_->valore(riga, QStringLiteral("Tipo")).toString());
+    // A kind outside the list (another program may write one) shows as itself, with no kind
+    // of the list selected: "Conferma" then asks for one instead of writing a kind not chosen.
+    const QString tipo = modello_->valore(riga, QStringLiteral("Tipo")).toString();
+    const int indice = cmb_Tipo_->findText(tipo);
+    cmb_Tipo_->setPlaceholderText(indice < 0 ? tipo : QString());
+    cmb_Tipo_->setCurrentIndex(indice);
     txtImporto_->setText(numeri::TestoNumero(modello_->valore(riga, QStringLiteral("Importo")).toDouble()));
     txt_Descrizione_->setText(modello_->valore(riga, QStringLiteral("Descrizione")).toString());
 }
@@ -361,6 +366,14 @@ void frmContoTitoli::Conferma()
                 Messaggi::Icona::Esclamazione);
             return;
         }
+        if (cmb_Tipo_->currentIndex() < 0) {
+            contesto_.messaggi.mostra(
+                QStringLiteral("Il movimento è del tipo \"%1\", che non è tra quelli dell'elenco: scegliere il tipo "
+                               "prima di confermare. Il movimento resta com'era.")
+                    .arg(cmb_Tipo_->placeholderText()),
+                Messaggi::Icona::Esclamazione);
+            return;
+        }
         if (txt_Descrizione_->text().isEmpty())
             txt_Descrizione_->setText(QStringLiteral("."));
         const MovimentoConto movimento{dtp_Data_->date(), cmb_Tipo_->currentText(), *importo, txt_Descrizione_->text()};
@@ -390,6 +403,9 @@ void frmContoTitoli::Conferma()
     }
     vaiARiga(RigaCorrente);
     RicalcolaSaldo();
+    // A booked movement leaves the panel as "Nuovo" opens it, so a second click books nothing.
+    if (m == IdNuovo)
+        RegolaModo();
     contesto_.principale.ControlloMenu();
 }
 

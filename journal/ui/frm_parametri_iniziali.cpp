@@ -17,7 +17,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSqlRecord>
 #include <QVBoxLayout>
 
 frmParametriIniziali::frmParametriIniziali(ContestoFinestre& contesto, QWidget* parent)
@@ -89,7 +88,8 @@ void frmParametriIniziali::Costruisci()
     DBGrid1_ = new GrigliaModificabile(this);
     DBGrid1_->setObjectName(QStringLiteral("DBGrid1"));
     DBGrid1_->setModel(modelloSystem_);
-    DBGrid1_->setAccessibleDescription(QStringLiteral("Ins aggiunge un sistema, Canc elimina le righe selezionate"));
+    DBGrid1_->setAccessibleDescription(QStringLiteral(
+        "Scrivere nella riga * in fondo, o premere Ins, per aggiungere un sistema; Canc elimina le righe selezionate"));
     DBGrid1_->horizontalHeader()->setStretchLastSection(false);
     DBGrid1_->setMinimumSize(600, 160);
 
@@ -125,11 +125,12 @@ void frmParametriIniziali::Costruisci()
 
 void frmParametriIniziali::Carica()
 {
-    modelloSystem_->select();
+    if (const Esito sistemi = modelloSystem_->carica(); !sistemi.ok())
+        contesto_.messaggi.mostra(sistemi.messaggio, Messaggi::Icona::Critico);
     const int ultima = modelloSystem_->columnCount() - 1;
     for (int c = 0; c <= ultima; ++c) {
         // The description is the user's own text: it takes the room left and tells what it cuts.
-        const bool descrizione = modelloSystem_->record().fieldName(c) == QLatin1String("Descrizione");
+        const bool descrizione = modelloSystem_->campo(c) == QLatin1String("Descrizione");
         DBGrid1_->horizontalHeader()->setSectionResizeMode(
             c, descrizione ? QHeaderView::Stretch : QHeaderView::Interactive);
         if (descrizione)
@@ -182,9 +183,6 @@ void frmParametriIniziali::done(int risultato)
                     + rifiutate.join(QLatin1Char('\n'));
             contesto_.messaggi.mostra(testo, Messaggi::Icona::Esclamazione);
         }
-        // A new row left empty was never written: drop it.
-        modelloSystem_->revertAll();
-        modelloSystem_->select();
         contesto_.principale.ControlloMenu();
     }
     QDialog::done(risultato);

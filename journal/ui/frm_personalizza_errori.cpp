@@ -11,7 +11,6 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSqlRecord>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -36,13 +35,14 @@ void frmPersonalizzaErrori::Costruisci()
     DBGrid1_->setObjectName(QStringLiteral("DBGrid1"));
     DBGrid1_->setModel(modelloErrori_);
     DBGrid1_->setAccessibleName(QStringLiteral("Catalogo errori"));
-    DBGrid1_->setAccessibleDescription(QStringLiteral("Ins aggiunge un errore, Canc elimina le righe selezionate"));
-    DBGrid1_->setMinimumSize(460, 220);
+    DBGrid1_->setAccessibleDescription(QStringLiteral(
+        "Scrivere nella riga * in fondo, o premere Ins, per aggiungere un errore; Canc elimina le righe selezionate"));
+    // The default catalogue and the new-row line below it show whole.
+    DBGrid1_->setMinimumSize(460, 272);
     // Only the code and the description are shown; the note has its own box, and the
     // counters belong to the engine and the error statistics.
-    const QSqlRecord campi = modelloErrori_->record();
-    for (int c = 0; c < campi.count(); ++c) {
-        const QString nome = campi.fieldName(c);
+    for (int c = 0; c < modelloErrori_->columnCount(); ++c) {
+        const QString nome = modelloErrori_->campo(c);
         const bool mostrata = nome == QLatin1String("Cod") || nome == QLatin1String("Descrizione");
         DBGrid1_->setColumnHidden(c, !mostrata);
         if (nome == QLatin1String("Descrizione"))
@@ -87,7 +87,9 @@ void frmPersonalizzaErrori::Costruisci()
     connect(modelloErrori_, &QAbstractItemModel::modelReset, this, &frmPersonalizzaErrori::SeguiRiga);
     connect(modelloErrori_, &QAbstractItemModel::dataChanged, this,
             [this](const QModelIndex& da, const QModelIndex& a) {
-                if (rigaNota_ >= da.row() && rigaNota_ <= a.row() && !Text1_->document()->isModified())
+                // Also the new-row line that has just become a row, and so has a note.
+                const int corrente = DBGrid1_->currentIndex().row();
+                if (corrente >= da.row() && corrente <= a.row() && !Text1_->document()->isModified())
                     SeguiRiga();
             });
     connect(modelloErrori_, &ModelloTabella::scritturaRifiutata, this, [this](const QString&) {
@@ -97,21 +99,23 @@ void frmPersonalizzaErrori::Costruisci()
 
 void frmPersonalizzaErrori::Ricarica()
 {
-    modelloErrori_->select();
-    if (modelloErrori_->rowCount() > 0 && !DBGrid1_->currentIndex().isValid())
-        DBGrid1_->setCurrentIndex(modelloErrori_->index(0, modelloErrori_->fieldIndex(QStringLiteral("Cod"))));
+    if (const Esito catalogo = modelloErrori_->carica(); !catalogo.ok())
+        contesto_.messaggi.mostra(catalogo.messaggio, Messaggi::Icona::Critico);
+    if (!DBGrid1_->currentIndex().isValid())
+        DBGrid1_->setCurrentIndex(modelloErrori_->index(0, modelloErrori_->colonna(QStringLiteral("Cod"))));
     SeguiRiga();
 }
 
 void frmPersonalizzaErrori::SeguiRiga()
 {
     ScriviNota();
+    // The new-row line has no note until a value in the grid makes it a row.
     const QModelIndex corrente = DBGrid1_->currentIndex();
-    rigaNota_ = corrente.isValid() ? corrente.row() : -1;
-    Text1_->setEnabled(corrente.isValid());
-    const int colonnaNote = modelloErrori_->fieldIndex(QStringLiteral("Note"));
-    Text1_->setPlainText(corrente.isValid() ? modelloErrori_->index(rigaNota_, colonnaNote).data().toString()
-                                            : QString());
+    const bool riga = corrente.isValid() && !modelloErrori_->rigaNuova(corrente.row());
+    rigaNota_ = riga ? corrente.row() : -1;
+    Text1_->setEnabled(riga);
+    const int colonnaNote = modelloErrori_->colonna(QStringLiteral("Note"));
+    Text1_->setPlainText(riga ? modelloErrori_->index(rigaNota_, colonnaNote).data().toString() : QString());
     Text1_->document()->setModified(false);
 }
 
@@ -121,9 +125,9 @@ void frmPersonalizzaErrori::ScriviNota()
     if (!Text1_->document()->isModified())
         return;
     Text1_->document()->setModified(false);
-    if (rigaNota_ < 0 || rigaNota_ >= modelloErrori_->rowCount())
+    if (rigaNota_ < 0 || rigaNota_ >= modelloErrori_->righeTabella())
         return;
-    modelloErrori_->setData(modelloErrori_->index(rigaNota_, modelloErrori_->fieldIndex(QStringLiteral("Note"))),
+    modelloErrori_->setData(modelloErrori_->index(rigaNota_, modelloErrori_->colonna(QStringLiteral("Note"))),
                             Text1_->toPlainText());
 }
 
@@ -143,7 +147,6 @@ void frmPersonalizzaErrori::ConfermaModifiche()
 void frmPersonalizzaErrori::Ripristino()
 {
     ConfermaModifiche();
-    modelloErrori_->revertAll();
     rigaNota_ = -1;
     const Esito esito = catalogo::RipristinaErroriDefault(contesto_.stato.DbDataSet);
     if (!esito.ok())

@@ -1,5 +1,6 @@
 #include "frm_benvenuto.h"
 
+#include "area_scelta.h"
 #include "immagini_avvio.h"
 #include "impostazioni_vista.h"
 #include "picture_box.h"
@@ -7,9 +8,9 @@
 
 #include <QCheckBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QVBoxLayout>
 
 namespace {
@@ -25,6 +26,9 @@ frmBenvenuto::frmBenvenuto(ContestoFinestre& contesto, QWidget* parent) : QDialo
     setObjectName(QStringLiteral("frmBenvenuto"));
     setWindowTitle(QStringLiteral("Benvenuti in Brunivox"));
 
+    // Load: the third hint names the last file.
+    apriUltimo_ = LeggiImpostazioniVista(contesto_.stato.DbDataSet).value_or(ImpostazioniVista{}).ApriUltimo;
+
     Picture1_ = new PictureBox(this);
     Picture1_->setObjectName(QStringLiteral("Picture1"));
     const QPixmap immagine = ImmagineBenvenuto(QSize(LatoArea, AltezzaArea), Spazio);
@@ -33,13 +37,15 @@ frmBenvenuto::frmBenvenuto(ContestoFinestre& contesto, QWidget* parent) : QDialo
     Picture1_->setMouseTracking(true);
     Picture1_->installEventFilter(this);
     for (int i = 0; i < 3; ++i) {
-        auto* area = new QLabel(Picture1_);
+        auto* area = new AreaScelta(Picture1_);
         area->setObjectName(QStringLiteral("Image%1").arg(i + 1));
+        area->setAccessibleName(suggerimento(i));
         area->setGeometry(Spazio + i * (LatoArea + Spazio), Spazio, LatoArea, AltezzaArea);
         area->setFrameShape(QFrame::NoFrame);
         area->setMouseTracking(true);
         area->setCursor(Qt::PointingHandCursor);
         area->installEventFilter(this);
+        connect(area, &AreaScelta::scelta, this, [this, i] { scegli(i); });
         aree_[i] = area;
     }
 
@@ -64,28 +70,34 @@ frmBenvenuto::frmBenvenuto(ContestoFinestre& contesto, QWidget* parent) : QDialo
     colonna->addLayout(riga);
     colonna->setSizeConstraint(QLayout::SetFixedSize);
 
-    // Load.
-    apriUltimo_ = LeggiImpostazioniVista(contesto_.stato.DbDataSet).value_or(ImpostazioniVista{}).ApriUltimo;
+    // The choices in the picture's order, then the box. The window opens on the box, so that
+    // an Enter typed out of habit chooses nothing.
+    Check1_->installEventFilter(this);
+    setTabOrder(aree_[0], aree_[1]);
+    setTabOrder(aree_[1], aree_[2]);
+    setTabOrder(aree_[2], Check1_);
+    Check1_->setFocus();
+}
+
+QString frmBenvenuto::suggerimento(int area) const
+{
+    switch (area) {
+    case 0:
+        return QStringLiteral("Apre nuovo protafoglio");
+    case 1:
+        return QStringLiteral("Apre la finestra di dialogo: apri portafoglio");
+    case 2:
+        return QStringLiteral("Apre: ") + apriUltimo_ + QStringLiteral(" l'ultimo portafoglio modificato");
+    default:
+        return QString();
+    }
 }
 
 void frmBenvenuto::sopra(int area)
 {
     for (int i = 0; i < 3; ++i)
         aree_[i]->setFrameShape(i == area ? QFrame::Box : QFrame::NoFrame);
-    switch (area) {
-    case 0:
-        Label2_->setText(QStringLiteral("Apre nuovo protafoglio"));
-        break;
-    case 1:
-        Label2_->setText(QStringLiteral("Apre la finestra di dialogo: apri portafoglio"));
-        break;
-    case 2:
-        Label2_->setText(QStringLiteral("Apre: ") + apriUltimo_ + QStringLiteral(" l'ultimo portafoglio modificato"));
-        break;
-    default:
-        Label2_->clear();
-        break;
-    }
+    Label2_->setText(suggerimento(area));
 }
 
 void frmBenvenuto::scegli(int area)
@@ -111,22 +123,23 @@ bool frmBenvenuto::eventFilter(QObject* oggetto, QEvent* evento)
 {
     const int area = static_cast<int>(std::find(aree_.begin(), aree_.end(), oggetto) - aree_.begin());
     const bool suArea = area < 3;
-    if (suArea || oggetto == Picture1_) {
-        switch (evento->type()) {
-        case QEvent::MouseMove:
-        case QEvent::Enter:
+    switch (evento->type()) {
+    case QEvent::MouseMove:
+    case QEvent::Enter:
+        if (suArea || oggetto == Picture1_) {
             sopra(suArea ? area : -1);
             // An area's move must not reach the picture behind it, which would clear the hint.
             return suArea && evento->type() == QEvent::MouseMove;
-        case QEvent::MouseButtonRelease:
-            if (suArea && static_cast<QMouseEvent*>(evento)->button() == Qt::LeftButton) {
-                scegli(area);
-                return true;
-            }
-            break;
-        default:
-            break;
         }
+        break;
+    case QEvent::FocusIn:
+        // The border and the hint follow Tab as they follow the mouse; the box is the background.
+        if (const Qt::FocusReason perche = static_cast<QFocusEvent*>(evento)->reason();
+            (suArea || oggetto == Check1_) && (perche == Qt::TabFocusReason || perche == Qt::BacktabFocusReason))
+            sopra(suArea ? area : -1);
+        break;
+    default:
+        break;
     }
     return QDialog::eventFilter(oggetto, evento);
 }

@@ -87,6 +87,10 @@ void Presentazione::scatto()
 
 void Presentazione::reject()
 {
+    if (Picture1_->isHidden()) {
+        premiOk();
+        return;
+    }
     contesto_.stato.AvvioInterrotto = true;
     QDialog::reject();
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The splash: the program's picture and version and, when a password is set, the password
 // panel. It closes only when the right password has been typed, or at its first timer tick
-// when there is none. Closing it any other way (Esc, the frame's button) ends the program.
+// when there is none. Without a password, Esc and the frame's button close it as OK does;
+// with one they end the program, so that nobody gets in without it.
 #include "finestra_principale.h"
 
 #include <QDialog>
@@ -25,7 +26,8 @@ public Q_SLOTS:
     // Every 2 s: the OK logic, then the start-up sound.
     void scatto();
 
-    // The only way out besides the password: the program ends without its main window.
+    // Esc or the frame's button: without a password panel the splash closes as OK closes it;
+    // with the panel the program ends without its main window.
     void reject() override;
 
 protected:

@@ -67,10 +67,3 @@ void DelegatoTesto::setModelData(QWidget* editor, QAbstractItemModel* modello, c
     }
     Q_EMIT numeroNonValido(testo);
 }
-
-QString DelegatoTesto::displayText(const QVariant& valore, const QLocale& locale) const
-{
-    if (valore.metaType().id() == QMetaType::Double)
-        return numeri::TestoNumero(valore.toDouble());
-    return QStyledItemDelegate::displayText(valore, locale);
-}

@@ -12,7 +12,6 @@ public:
                           const QModelIndex& indice) const override;
     void setEditorData(QWidget* editor, const QModelIndex& indice) const override;
     void setModelData(QWidget* editor, QAbstractItemModel* modello, const QModelIndex& indice) const override;
-    QString displayText(const QVariant& valore, const QLocale& locale) const override;
 
 Q_SIGNALS:
     // A decimal cell was left with text that is not a number; nothing was written.

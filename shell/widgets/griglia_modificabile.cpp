@@ -5,8 +5,7 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
-
-#include <algorithm>
+#include <QMouseEvent>
 
 GrigliaModificabile::GrigliaModificabile(QWidget* parent) : QTableView(parent)
 {
@@ -16,6 +15,11 @@ GrigliaModificabile::GrigliaModificabile(QWidget* parent) : QTableView(parent)
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
                     | QAbstractItemView::AnyKeyPressed);
     verticalHeader()->setDefaultSectionSize(20);
+}
+
+ModelloTabella* GrigliaModificabile::modelloTabella() const
+{
+    return qobject_cast<ModelloTabella*>(model());
 }
 
 void GrigliaModificabile::confermaEditor()
@@ -28,38 +32,38 @@ void GrigliaModificabile::confermaEditor()
     }
 }
 
-void GrigliaModificabile::aggiungiRiga()
+void GrigliaModificabile::vaiARigaNuova()
 {
-    confermaEditor();
-    QAbstractItemModel* m = model();
+    const ModelloTabella* m = modelloTabella();
     if (!m)
-        return;
-    const int riga = m->rowCount();
-    if (!m->insertRow(riga))
         return;
     int colonna = 0;
     while (colonna < m->columnCount() && isColumnHidden(colonna))
         ++colonna;
-    const QModelIndex indice = m->index(riga, colonna);
-    setCurrentIndex(indice);
-    edit(indice);
+    setCurrentIndex(m->index(m->righeTabella(), colonna));
+}
+
+void GrigliaModificabile::aggiungiRiga()
+{
+    // An edit still open on the new-row line makes it a row; the line then moves below it.
+    confermaEditor();
+    vaiARigaNuova();
+    edit(currentIndex());
 }
 
 bool GrigliaModificabile::eliminaRigheSelezionate()
 {
     confermaEditor();
-    if (!model() || !selectionModel())
+    ModelloTabella* m = modelloTabella();
+    if (!m || !selectionModel())
         return false;
     QList<int> righe;
     for (const QModelIndex& i : selectionModel()->selectedRows())
-        righe << i.row();
+        if (!m->rigaNuova(i.row()))
+            righe << i.row();
     if (righe.isEmpty())
         return false;
-    // One row at a time, from the bottom, so the indexes still to do stay valid.
-    std::sort(righe.begin(), righe.end(), std::greater<int>());
-    for (int riga : righe)
-        if (!model()->removeRow(riga))
-            break;
+    m->eliminaRighe(righe);
     return true;
 }
 
@@ -76,23 +80,16 @@ void GrigliaModificabile::keyPressEvent(QKeyEvent* evento)
     QTableView::keyPressEvent(evento);
 }
 
-void GrigliaModificabile::currentChanged(const QModelIndex& corrente, const QModelIndex& precedente)
+void GrigliaModificabile::mousePressEvent(QMouseEvent* evento)
 {
-    // The base class first writes an editor still open on the row being left.
-    QTableView::currentChanged(corrente, precedente);
-    if (!rimozione_ && precedente.isValid() && corrente.row() != precedente.row())
-        if (auto* m = qobject_cast<ModelloTabella*>(model()))
-            m->scartaRigaNuova(precedente.row());
-}
-
-void GrigliaModificabile::setModel(QAbstractItemModel* modello)
-{
-    // Connected before the base class, so the flag is up before the selection moves.
-    if (modello) {
-        connect(modello, &QAbstractItemModel::rowsAboutToBeRemoved, this, [this] { rimozione_ = true; });
-        connect(modello, &QAbstractItemModel::rowsRemoved, this, [this] { rimozione_ = false; });
-        connect(modello, &QAbstractItemModel::modelAboutToBeReset, this, [this] { rimozione_ = true; });
-        connect(modello, &QAbstractItemModel::modelReset, this, [this] { rimozione_ = false; });
+    // The empty area below the rows belongs to the new-row line: what is typed next goes there.
+    const QPoint punto = evento->position().toPoint();
+    const int ultima = model() ? model()->rowCount() - 1 : -1;
+    if (evento->button() == Qt::LeftButton && ultima >= 0 && !indexAt(punto).isValid()
+        && punto.y() >= rowViewportPosition(ultima) + rowHeight(ultima)) {
+        confermaEditor();
+        vaiARigaNuova();
+        return;
     }
-    QTableView::setModel(modello);
+    QTableView::mousePressEvent(evento);
 }

@@ -1,32 +1,13 @@
 #include "modello_griglia.h"
 
 #include "date.h"
-#include "numeri.h"
+#include "testo_cella.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 
-namespace {
-
-bool Numerico(const QVariant& v)
-{
-    switch (v.typeId()) {
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-    case QMetaType::Double:
-    case QMetaType::Float:
-        return true;
-    default:
-        return false;
-    }
-}
-
-} // namespace
-
-ModelloGriglia::ModelloGriglia(QObject* parent) : QSqlQueryModel(parent) {}
+ModelloGriglia::ModelloGriglia(QObject* parent) : QSqlQueryModel(parent) { }
 
 Esito ModelloGriglia::carica(const QString& sql, const QSqlDatabase& db)
 {
@@ -62,16 +43,12 @@ QVariant ModelloGriglia::data(const QModelIndex& indice, int ruolo) const
     if (ruolo != Qt::DisplayRole && ruolo != Qt::TextAlignmentRole)
         return QSqlQueryModel::data(indice, ruolo);
     const QVariant v = QSqlQueryModel::data(indice, Qt::DisplayRole);
-    const bool numero = !v.isNull() && Numerico(v);
+    const bool numero = !v.isNull() && ValoreNumerico(v);
     if (ruolo == Qt::TextAlignmentRole)
         return numero ? QVariant(int(Qt::AlignRight | Qt::AlignVCenter)) : QSqlQueryModel::data(indice, ruolo);
-    if (v.isNull())
-        return QString();
-    if (colonneData_.contains(indice.column()))
+    if (!v.isNull() && colonneData_.contains(indice.column()))
         return date::IsoInUtente(v.toString());
-    if (numero)
-        return numeri::TestoNumero(v.toDouble());
-    return v;
+    return TestoCella(v);
 }
 
 QVariant ModelloGriglia::headerData(int sezione, Qt::Orientation orientamento, int ruolo) const

@@ -301,6 +301,54 @@ TEST_F(FinestraContoTest, UnknownKindIsReportedAndLeftOutOfTheBalance)
     EXPECT_EQ(messaggi.testi(), (QStringList{"Errore nel modulo controllo record"}));
 }
 
+TEST_F(FinestraContoTest, ModificaNeverChangesAKindTheUserDidNotChoose)
+{
+    movimento("2024-03-01", "Versamento", 100);
+    movimento("2024-03-02", "Bonifico", 1000, "da un altro programma");
+    apri();
+    messaggi.mostrati.clear();
+    modo(frmContoTitoli::IdModifica);
+    riga(1);
+    auto* tipo = w<QComboBox>("cmb_Tipo");
+    EXPECT_EQ(tipo->currentIndex(), -1) << "no kind of the list stands for the row's own";
+    EXPECT_EQ(tipo->placeholderText(), "Bonifico") << "the panel names the row's own kind";
+    scrivi("txtImporto", "900");
+    conferma();
+    ASSERT_EQ(messaggi.mostrati.size(), 1);
+    EXPECT_TRUE(messaggi.mostrati[0].testo.contains("Bonifico")) << messaggi.mostrati[0].testo.toStdString();
+    EXPECT_EQ(messaggi.mostrati[0].icona, Messaggi::Icona::Esclamazione);
+    EXPECT_EQ(LeggiConto(a.stato.DbPortafoglio).righe[1],
+              (RigaConto{2, "2024-03-02", "Bonifico", 1000, "da un altro programma"}));
+    EXPECT_EQ(saldo(), "600");
+    EXPECT_EQ(principale.chiamate, 0);
+
+    // A refresh puts the first kind in the list; the panel still does not take it for the row's.
+    finestra->Main();
+    EXPECT_EQ(tipo->currentIndex(), -1);
+
+    // A kind the user picks is written.
+    Scegli(tipo, "Prelievo");
+    scrivi("txtImporto", "900");
+    conferma();
+    EXPECT_EQ(tipi(), (QStringList{"Versamento", "Prelievo"}));
+    EXPECT_EQ(saldo(), "-300");
+}
+
+TEST_F(FinestraContoTest, AConfirmedNewMovementLeavesAnEmptyPanelThatCannotBookItAgain)
+{
+    apri();
+    w<QDateEdit>("dtp_Data")->setDate(QDate(2024, 3, 1));
+    nuovo("Prelievo", "1000", "spese");
+    EXPECT_EQ(tipi(), (QStringList{"Prelievo"}));
+    EXPECT_EQ(w<QLineEdit>("txtImporto")->text(), "");
+    EXPECT_FALSE(confermaAbilitata());
+    EXPECT_EQ(w<QLineEdit>("txt_Descrizione")->text(), ".");
+    EXPECT_FALSE(w<QLineEdit>("txt_Descrizione")->isEnabled());
+    EXPECT_EQ(w<QDateEdit>("dtp_Data")->date(), QDate::currentDate());
+    EXPECT_EQ(w<QComboBox>("cmb_Tipo")->currentIndex(), 0);
+    EXPECT_EQ(saldo(), "-500");
+}
+
 TEST_F(FinestraContoTest, ChartSwitchAndEsci)
 {
     apri();

@@ -6,6 +6,7 @@
 #include "motore.h"
 
 #include <gtest/gtest.h>
+#include <QAccessible>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -64,6 +65,8 @@ protected:
         return -1;
     }
 
+    int righeMostrate() { return RigheSopraRigaNuova(griglia()); }
+
     QLineEdit* scriviCella(int riga, int col, const QString& testo, bool invio = true)
     {
         return ScriviCella(griglia(), riga, col, testo, invio);
@@ -119,7 +122,7 @@ TEST_F(ParametriInizialiTest, ShowsTheSettingsAndTheSystemsWithTheirCaptions)
     for (int c = 0; c < g->model()->columnCount(); ++c)
         intestazioni << g->model()->headerData(c, Qt::Horizontal).toString();
     EXPECT_EQ(intestazioni, (QStringList{"Cod", "Descrizione", "%.", QString::fromUtf8("€")}));
-    ASSERT_EQ(g->model()->rowCount(), 2);
+    ASSERT_EQ(righeMostrate(), 2);
     const QModelIndex tasso = g->model()->index(0, colonna("%."));
     // The rate shows with the Italian comma.
     EXPECT_EQ(static_cast<QStyledItemDelegate*>(g->itemDelegate())->displayText(tasso.data(), QLocale()), "1,9");
@@ -235,14 +238,14 @@ TEST_F(ParametriInizialiTest, RowsAreAddedAndDeletedStraightInTheTable)
     QTest::keyClick(g, Qt::Key_Delete);
     EXPECT_EQ(dataset("SELECT group_concat(Cod, ',') FROM (SELECT Cod FROM System ORDER BY rowid)").toString(),
               "FIX,TST");
-    EXPECT_EQ(g->model()->rowCount(), 2);
+    EXPECT_EQ(righeMostrate(), 2);
 
-    // A row added and left empty is dropped when the user moves on, and other rows stay editable.
+    // The new-row line left empty writes nothing when the user moves on, and other rows stay editable.
     g->setFocus();
     QTest::keyClick(g, Qt::Key_Insert);
-    EXPECT_EQ(g->model()->rowCount(), 3);
+    EXPECT_EQ(g->currentIndex().row(), 2);
     scriviCella(0, colonna("%."), "0,25");
-    EXPECT_EQ(g->model()->rowCount(), 2);
+    EXPECT_EQ(righeMostrate(), 2);
     EXPECT_EQ(dataset("SELECT Commissioni FROM System WHERE Cod = 'FIX'").toDouble(), 0.25);
     // Or when the dialog closes.
     g->setFocus();
@@ -250,6 +253,27 @@ TEST_F(ParametriInizialiTest, RowsAreAddedAndDeletedStraightInTheTable)
     dialogo->close();
     EXPECT_EQ(dataset("SELECT COUNT(*) FROM System").toInt(), 2);
     EXPECT_TRUE(messaggi.mostrati.isEmpty()) << messaggi.testi().join('|').toStdString();
+}
+
+TEST_F(ParametriInizialiTest, ScreenReadersReadTheRatesAsTheScreenShowsThem)
+{
+    apri();
+    QAccessibleInterface* tabella = QAccessible::queryAccessibleInterface(griglia());
+    ASSERT_TRUE(tabella && tabella->tableInterface());
+    const struct {
+        int riga;
+        const char* colonna;
+        const char* testo;
+    } celle[] = {{0, "%.", "1,9"}, {0, "€", "2,95"}, {1, "%.", "0"}, {1, "Cod", "FIX"}};
+    for (const auto& c : celle) {
+        SCOPED_TRACE(c.testo);
+        const QModelIndex indice = griglia()->model()->index(c.riga, colonna(QString::fromUtf8(c.colonna)));
+        QAccessibleInterface* cella = tabella->tableInterface()->cellAt(c.riga, indice.column());
+        ASSERT_TRUE(cella);
+        EXPECT_EQ(cella->text(QAccessible::Name), QString::fromUtf8(c.testo));
+        EXPECT_EQ(static_cast<QStyledItemDelegate*>(griglia()->itemDelegate())->displayText(indice.data(), QLocale()),
+                  QString::fromUtf8(c.testo));
+    }
 }
 
 TEST_F(ParametriInizialiTest, TextThatIsNotANumberInARateCellIsNotWritten)
@@ -278,7 +302,7 @@ TEST_F(ParametriInizialiTest, WritesTheDatabaseRefusesAreReportedAndShowNothingU
     ASSERT_EQ(messaggi.mostrati.size(), 1);
     EXPECT_EQ(messaggi.mostrati[0].icona, Messaggi::Icona::Critico);
     // The grid shows what the table holds.
-    EXPECT_EQ(griglia()->model()->index(0, colonna("%.")).data().toDouble(), 1.9);
+    EXPECT_EQ(griglia()->model()->index(0, colonna("%.")).data().toString(), "1,9");
 
     scrivi("txtCapitaleIniziale", "500");
     dialogo->close();

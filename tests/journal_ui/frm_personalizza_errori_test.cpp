@@ -46,6 +46,8 @@ protected:
         return -1;
     }
 
+    int righeMostrate() { return RigheSopraRigaNuova(griglia()); }
+
     QLineEdit* scriviCella(int riga, int col, const QString& testo, bool invio = true)
     {
         return ScriviCella(griglia(), riga, col, testo, invio);
@@ -89,7 +91,7 @@ TEST_F(PersonalizzaErroriTest, ShowsCodesAndDescriptionsWithTheNoteOfTheCurrentR
         if (!g->isColumnHidden(c))
             mostrate << g->model()->headerData(c, Qt::Horizontal).toString();
     EXPECT_EQ(mostrate, (QStringList{"Cod", "Descrizione"}));
-    EXPECT_EQ(g->model()->rowCount(), 11);
+    EXPECT_EQ(righeMostrate(), 11);
     EXPECT_EQ(cella(0, "Cod"), "NE");
     EXPECT_EQ(w<QLabel>("Label1")->text(), "Ripristino settaggio errori di default");
     EXPECT_EQ(w<QPushButton>("Command2")->text(), "Ok");
@@ -143,8 +145,26 @@ TEST_F(PersonalizzaErroriTest, AThreeCharacterCodeIsRefusedAndTheRowReverted)
     QTest::keyClicks(editor, "ABC");
     InviaCella(editor);
     EXPECT_EQ(messaggi.testi(), QStringList{"Massimo 2 caratteri per questo campo"});
-    EXPECT_EQ(g->model()->rowCount(), 11);
+    EXPECT_EQ(righeMostrate(), 11);
     EXPECT_EQ(dataset("SELECT COUNT(*) FROM Errori").toInt(), 11);
+}
+
+TEST_F(PersonalizzaErroriTest, OfTwoIdenticalCodesANoteGoesToItsOwnRowOnly)
+{
+    CartellaProva::esegui(a.stato.DbDataSet,
+                          "INSERT INTO Errori VALUES ('ZZ', 'dup', NULL, 0, 0), ('ZZ', 'dup', NULL, 0, 0)");
+    apri();
+    QTableView* g = griglia();
+    g->setCurrentIndex(g->model()->index(11, colonna("Cod")));
+    QPlainTextEdit* note = w<QPlainTextEdit>("Text1");
+    note->setFocus();
+    QTest::keyClicks(note, "solo qui");
+    g->setFocus();
+    g->setCurrentIndex(g->model()->index(0, colonna("Cod")));
+    EXPECT_EQ(dataset("SELECT group_concat(IFNULL(Note, '-'), ',') FROM "
+                      "(SELECT Note FROM Errori WHERE Cod = 'ZZ' ORDER BY rowid)")
+                  .toString(),
+              "solo qui,-");
 }
 
 TEST_F(PersonalizzaErroriTest, RestoringTheDefaultsBringsBackTheFactoryCatalogue)
@@ -169,7 +189,7 @@ TEST_F(PersonalizzaErroriTest, RestoringTheDefaultsBringsBackTheFactoryCatalogue
 
     Clicca(w<QPushButton>("cmd_Ripristino"));
     EXPECT_EQ(catalogo(), catalogo("ErroriDefault"));
-    EXPECT_EQ(g->model()->rowCount(), 11);
+    EXPECT_EQ(righeMostrate(), 11);
     EXPECT_EQ(cella(0, "Descrizione"), "Nessun errore");
     EXPECT_EQ(w<QPlainTextEdit>("Text1")->toPlainText(), "Operazione eseguita secondo il piano");
     EXPECT_TRUE(messaggi.mostrati.isEmpty()) << messaggi.testi().join('|').toStdString();
@@ -186,7 +206,7 @@ TEST_F(PersonalizzaErroriTest, AFailedRestoreLeavesTheCatalogueAsItWas)
                           "BEGIN SELECT RAISE(ABORT, 'guasto simulato'); END");
     Clicca(w<QPushButton>("cmd_Ripristino"));
     EXPECT_EQ(catalogo(), prima);
-    EXPECT_EQ(griglia()->model()->rowCount(), 11);
+    EXPECT_EQ(righeMostrate(), 11);
     EXPECT_EQ(cella(0, "Descrizione"), "Cambiata");
     ASSERT_EQ(messaggi.mostrati.size(), 1);
     EXPECT_EQ(messaggi.mostrati[0].icona, Messaggi::Icona::Critico);

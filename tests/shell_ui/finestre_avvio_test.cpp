@@ -15,6 +15,8 @@
 #include "registro.h"
 #include "tip.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
@@ -136,14 +138,29 @@ TEST(Presentazione, WithPasswordOnlyTheExactTextCloses)
     EXPECT_EQ(chiusa.first().first().toInt(), QDialog::Accepted);
 }
 
-TEST(Presentazione, EscAndTheFrameButtonEndTheProgramWithoutTheMainWindow)
+TEST(Presentazione, EscAndTheFrameButtonCloseItWithoutPasswordAndEndTheProgramWithOne)
 {
-    for (const bool esc : {true, false}) {
-        SCOPED_TRACE(esc ? "Esc" : "close button");
+    const struct {
+        const char* nome;
+        bool password;
+        bool esc;
+    } casi[] = {
+        {"no password, Esc", false, true},
+        {"no password, close button", false, false},
+        {"password, Esc", true, true},
+        {"password, close button", true, false},
+    };
+    for (const auto& k : casi) {
+        SCOPED_TRACE(k.nome);
         BancoProva b(QStringLiteral("UPDATE Settaggi SET Tip = 1, Benvenuto = 1"), false);
-        ASSERT_TRUE(ScriviPwd(b.stato.DbDataSet, CifraPassword("Abc").value()).ok());
-        b.finestra->registraFinestra("Presentazione", [esc](ContestoFinestre& c) {
+        if (k.password) {
+            ASSERT_TRUE(ScriviPwd(b.stato.DbDataSet, CifraPassword("Abc").value()).ok());
+        }
+        int risultato = -1;
+        const bool esc = k.esc;
+        b.finestra->registraFinestra("Presentazione", [esc, &risultato](ContestoFinestre& c) {
             auto* p = new Presentazione(c);
+            QObject::connect(p, &QDialog::finished, [&risultato](int r) { risultato = r; });
             QTimer::singleShot(0, p, [p, esc] {
                 if (esc)
                     QTest::keyClick(p, Qt::Key_Escape);
@@ -155,11 +172,22 @@ TEST(Presentazione, EscAndTheFrameButtonEndTheProgramWithoutTheMainWindow)
         b.registraDialogo("Tip");
         b.registraDialogo("frmBenvenuto");
         b.finestra->Carica();
-        EXPECT_TRUE(b.stato.AvvioInterrotto);
-        EXPECT_FALSE(b.stato.PrimaAttivazione);
-        b.finestra->Attivazione();
-        EXPECT_TRUE(b.mostrate.isEmpty());
-        EXPECT_FALSE(b.finestra->isVisible());
+        if (k.password) {
+            // Nobody gets in without the password: the program ends before its main window.
+            EXPECT_EQ(risultato, QDialog::Rejected);
+            EXPECT_TRUE(b.stato.AvvioInterrotto);
+            EXPECT_FALSE(b.stato.PrimaAttivazione);
+            b.finestra->Attivazione();
+            EXPECT_TRUE(b.mostrate.isEmpty());
+            EXPECT_FALSE(b.finestra->isVisible());
+        } else {
+            // As OK: the splash closes and the start goes on to the tips and the welcome window.
+            EXPECT_EQ(risultato, QDialog::Accepted);
+            EXPECT_FALSE(b.stato.AvvioInterrotto);
+            EXPECT_TRUE(b.stato.PrimaAttivazione);
+            b.finestra->Attivazione();
+            EXPECT_EQ(b.mostrate, (QStringList{"Tip", "frmBenvenuto"}));
+        }
     }
 }
 
@@ -480,6 +508,122 @@ TEST(frmBenvenuto, AClickChoosesAndEveryWayOutEndsTheStart)
         EXPECT_FALSE(a.stato.PrimaAttivazione);
         EXPECT_EQ(a.valore("SELECT Benvenuto FROM Settaggi").toInt(), k.benvenuto);
     }
+}
+
+TEST(frmBenvenuto, TabCyclesThroughTheThreeChoicesAndTheBox)
+{
+    Ambiente a;
+    a.sql("UPDATE Settaggi SET ApriUltimo = '/home/io/prova.gvf'");
+    frmBenvenuto w(a.contesto);
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    // The window opens on the box: an Enter typed out of habit chooses nothing.
+    ASSERT_EQ(QApplication::focusWidget(), Controllo<QCheckBox>(&w, "Check1"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_TRUE(w.isVisible());
+    auto* hint = Controllo<QLabel>(&w, "Label2");
+    EXPECT_EQ(hint->text(), "");
+
+    // The border and the hint follow the focus as they follow the mouse.
+    const struct {
+        Qt::Key tasto;
+        const char* fuoco;
+        const char* bordo; // nullptr: no area has it
+        const char* hint;
+    } passi[] = {
+        {Qt::Key_Tab, "Image1", "Image1", "Apre nuovo protafoglio"},
+        {Qt::Key_Tab, "Image2", "Image2", "Apre la finestra di dialogo: apri portafoglio"},
+        {Qt::Key_Tab, "Image3", "Image3", "Apre: /home/io/prova.gvf l'ultimo portafoglio modificato"},
+        {Qt::Key_Tab, "Check1", nullptr, ""},
+        {Qt::Key_Tab, "Image1", "Image1", "Apre nuovo protafoglio"},
+        {Qt::Key_Backtab, "Check1", nullptr, ""},
+        {Qt::Key_Backtab, "Image3", "Image3", "Apre: /home/io/prova.gvf l'ultimo portafoglio modificato"},
+    };
+    for (const auto& k : passi) {
+        SCOPED_TRACE(k.fuoco);
+        QTest::keyClick(QApplication::focusWidget(), k.tasto);
+        ASSERT_NE(QApplication::focusWidget(), nullptr);
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), k.fuoco);
+        for (const char* area : {"Image1", "Image2", "Image3"})
+            EXPECT_EQ(Controllo<QLabel>(&w, area)->frameShape(),
+                      k.bordo && qstrcmp(area, k.bordo) == 0 ? QFrame::Box : QFrame::NoFrame)
+                << area;
+        EXPECT_EQ(hint->text(), k.hint);
+    }
+    EXPECT_TRUE(w.isVisible());
+}
+
+TEST(frmBenvenuto, EnterAndSpaceOnAChoiceDoWhatAClickDoes)
+{
+    const struct {
+        const char* nome;
+        Qt::Key tasto; // Qt::Key_unknown: a click
+    } modi[] = {
+        {"click", Qt::Key_unknown},
+        {"Return", Qt::Key_Return},
+        {"keypad Enter", Qt::Key_Enter},
+        {"Space", Qt::Key_Space},
+    };
+    for (int area = 0; area < 3; ++area) {
+        for (const auto& modo : modi) {
+            SCOPED_TRACE(testing::Message() << "Image" << area + 1 << ", " << modo.nome);
+            Ambiente a;
+            a.stato.PrimaAttivazione = true;
+            frmBenvenuto w(a.contesto);
+            w.show();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+            Controllo<QCheckBox>(&w, "Check1")->setChecked(false);
+            auto* scelta = Controllo<QLabel>(&w, QStringLiteral("Image%1").arg(area + 1).toLatin1().constData());
+            if (modo.tasto == Qt::Key_unknown) {
+                CliccaArea(scelta);
+            } else {
+                for (int i = 0; i <= area; ++i)
+                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                ASSERT_EQ(QApplication::focusWidget(), scelta);
+                QTest::keyClick(scelta, modo.tasto);
+            }
+            EXPECT_FALSE(w.isVisible());
+            EXPECT_EQ(a.stato.SceltaBenvenuto, area + 1);
+            EXPECT_FALSE(a.stato.PrimaAttivazione);
+            EXPECT_EQ(a.valore("SELECT Benvenuto FROM Settaggi").toInt(), 0);
+        }
+    }
+}
+
+TEST(frmBenvenuto, EachChoiceIsAButtonNamedByItsHint)
+{
+    Ambiente a;
+    a.sql("UPDATE Settaggi SET ApriUltimo = '/home/io/prova.gvf'");
+    frmBenvenuto w(a.contesto);
+    w.show();
+    const struct {
+        const char* area;
+        const char* nome;
+    } casi[] = {
+        {"Image1", "Apre nuovo protafoglio"},
+        {"Image2", "Apre la finestra di dialogo: apri portafoglio"},
+        {"Image3", "Apre: /home/io/prova.gvf l'ultimo portafoglio modificato"},
+    };
+    for (const auto& k : casi) {
+        SCOPED_TRACE(k.area);
+        auto* area = Controllo<QLabel>(&w, k.area);
+        QAccessibleInterface* accessibile = QAccessible::queryAccessibleInterface(area);
+        ASSERT_NE(accessibile, nullptr);
+        EXPECT_EQ(accessibile->text(QAccessible::Name), k.nome);
+        EXPECT_EQ(accessibile->role(), QAccessible::Button);
+        EXPECT_TRUE(accessibile->state().focusable);
+        // The name is what the mouse shows.
+        Muovi(area);
+        EXPECT_EQ(Controllo<QLabel>(&w, "Label2")->text(), k.nome);
+    }
+    // A screen reader's press chooses, as a click does.
+    QAccessibleActionInterface* azioni
+        = QAccessible::queryAccessibleInterface(Controllo<QLabel>(&w, "Image2"))->actionInterface();
+    ASSERT_NE(azioni, nullptr);
+    ASSERT_TRUE(azioni->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    azioni->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(a.stato.SceltaBenvenuto, 2);
 }
 
 // ---------------------------------------------------------------- view options

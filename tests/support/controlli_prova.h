@@ -79,3 +79,18 @@ inline QLineEdit* ScriviCella(QTableView* griglia, int riga, int colonna, const 
         InviaCella(editor);
     return editor;
 }
+
+// The rows of the table that an editable grid shows: all but its last line, which must be
+// the new-row line, empty and marked "*" in its row header.
+inline int RigheSopraRigaNuova(const QTableView* griglia)
+{
+    EXPECT_NE(griglia, nullptr);
+    if (!griglia)
+        return -1;
+    const QAbstractItemModel* m = griglia->model();
+    const int ultima = m->rowCount() - 1;
+    EXPECT_EQ(m->headerData(ultima, Qt::Vertical).toString(), "*");
+    for (int c = 0; c < m->columnCount(); ++c)
+        EXPECT_TRUE(m->index(ultima, c).data().toString().isEmpty()) << c;
+    return ultima;
+}
