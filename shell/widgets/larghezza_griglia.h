@@ -10,6 +10,7 @@ class QTableView;
 void ColonnaTestoLibero(QTableView* griglia, int colonna);
 
 // Sizes every shown column from its caption and its cells (free text: from its caption only).
+// The cells measured are those in view and a few hundred around them.
 void AdattaColonne(QTableView* griglia);
 
 // The width that shows every shown column whole: the columns, the row header, the frame and
