@@ -2,13 +2,9 @@
 // the longest content a real one holds (dates, 9-digit amounts, 6-character codes, the
 // longest kind and catalogue description), shows every control, column and label whole.
 // A window added to the table is checked here without a line of its own.
-#include "avvio.h"
-#include "cartella_prova.h"
 #include "leggibilita.h"
-#include "mdi_form1.h"
-#include "messaggi_prova.h"
+#include "programma_prova.h"
 #include "semina_eseguiti.h"
-#include "tabella_finestre.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>
@@ -68,61 +64,39 @@ void ScriviFileRealTick(const QString& percorso)
             "A1,2,R,09:02,Sell,1111111,ENELMI,6.5432,MI,WEB,x\r\n");
 }
 
-struct ProgrammaPieno {
-    CartellaProva cartella;
-    StatoApplicazione stato;
-    MessaggiProva messaggi;
-    DialogoFileProva dialoghi;
-    std::unique_ptr<MDIForm1> principale;
-    QString cartellaImport;
+// The program on a portfolio of such content, every window of the table available.
+struct ProgrammaPieno : ProgrammaProva {
     QString cartellaDiPrima = QDir::currentPath();
 
     ProgrammaPieno()
     {
         const QString file = cartella.nuovoPortafoglio(QStringLiteral("Pieno.gvf"));
-        {
-            QSqlDatabase db = cartella.apri(file);
-            EXPECT_EQ(SeminaEseguiti(db, EseguitiGrandi()).esito.messaggio, QString());
-            CartellaProva::esegui(db,
-                                  "INSERT INTO Conto (Data, Tipo, Importo, Descrizione) VALUES "
-                                  "('2024-01-02', 'Versamento', 99999.99, 'Bonifico di apertura dal conto corrente'),"
-                                  "('2024-02-20', 'Dividendi', 54321.5, 'Dividendo Eni saldo 2023'),"
-                                  "('2024-03-15', 'Prelievo', 77777.77, '.'),"
-                                  "('2024-03-29', 'Costi di gestione', 12345.67, 'Canone trimestrale e bollo')");
-            QSqlDatabase impostazioni = cartella.apri(cartella.dataset());
-            CartellaProva::esegui(impostazioni, "UPDATE Settaggi SET CapitaleIniziale = 250000000");
-        }
-        cartellaImport = cartella.percorso(QStringLiteral("import"));
+        QSqlDatabase db = cartella.apri(file);
+        EXPECT_EQ(SeminaEseguiti(db, EseguitiGrandi()).esito.messaggio, QString());
+        CartellaProva::esegui(db,
+                              "INSERT INTO Conto (Data, Tipo, Importo, Descrizione) VALUES "
+                              "('2024-01-02', 'Versamento', 99999.99, 'Bonifico di apertura dal conto corrente'),"
+                              "('2024-02-20', 'Dividendi', 54321.5, 'Dividendo Eni saldo 2023'),"
+                              "('2024-03-15', 'Prelievo', 77777.77, '.'),"
+                              "('2024-03-29', 'Costi di gestione', 12345.67, 'Canone trimestrale e bollo')");
+        QSqlDatabase impostazioni = cartella.apri(cartella.dataset());
+        CartellaProva::esegui(impostazioni, "UPDATE Settaggi SET CapitaleIniziale = 250000000");
+
+        // The import starts in the process's current folder.
+        const QString cartellaImport = cartella.percorso(QStringLiteral("import"));
         QDir().mkpath(cartellaImport);
         ScriviFileRealTick(QDir(cartellaImport).filePath(QStringLiteral("20240105.csv")));
-        // The import starts in the process's current folder.
         QDir::setCurrent(cartellaImport);
 
-        EXPECT_EQ(ApriImpostazioni(stato, cartella.cartella()).messaggio, QString());
-        principale = std::make_unique<MDIForm1>(stato, messaggi, dialoghi);
-        // The load step would open the start-up windows and wait for the user; they are
-        // checked below like every other window.
-        TabellaFinestre tabella = FinestreDelProgramma();
-        for (DescrittoreFinestra& d : tabella)
-            if (d.nome == "Presentazione" || d.nome == "Tip" || d.nome == "frmBenvenuto")
-                d.fabbrica = nullptr;
-        principale->impostaTabella(std::move(tabella));
-        principale->Carica();
-        stato.PrimaAttivazione = false;
+        // The start-up windows are checked like every other.
         for (const DescrittoreFinestra& d : FinestreDelProgramma())
             principale->registraFinestra(d.nome, d.fabbrica);
         principale->show();
         dialoghi.scelte << file;
         principale->voce(QStringLiteral("mnu_Apri"))->trigger();
-        messaggi.mostrati.clear();
     }
 
-    ~ProgrammaPieno()
-    {
-        principale.reset();
-        stato.DbPortafoglio = QSqlDatabase();
-        QDir::setCurrent(cartellaDiPrima);
-    }
+    ~ProgrammaPieno() { QDir::setCurrent(cartellaDiPrima); }
 };
 
 // What the user does before a window shows its content: the import previews a file.

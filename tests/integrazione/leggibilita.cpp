@@ -22,6 +22,8 @@
 #include <QTableView>
 #include <QToolTip>
 
+#include <optional>
+
 namespace {
 
 QString Nome(const QWidget* w)
@@ -33,6 +35,8 @@ QString Nome(const QWidget* w)
         nome += QStringLiteral(" \"%1\"").arg(l->text());
     else if (const auto* b = qobject_cast<const QAbstractButton*>(w); b && !b->text().isEmpty())
         nome += QStringLiteral(" \"%1\"").arg(b->text());
+    else if (const auto* e = qobject_cast<const QLineEdit*>(w); e && e->isReadOnly() && !e->text().isEmpty())
+        nome += QStringLiteral(" \"%1\"").arg(e->text());
     return nome;
 }
 
@@ -98,67 +102,52 @@ void Posti(QWidget* finestra, const QList<QWidget*>& controlli, QStringList& dif
         }
 }
 
+// The size a control needs to show its text whole; none when it shows no text.
+std::optional<QSize> Necessario(QWidget* c)
+{
+    if (auto* l = qobject_cast<QLabel*>(c)) {
+        if (l->text().isEmpty() || !l->pixmap().isNull())
+            return std::nullopt;
+        if (l->wordWrap())
+            return QSize(0, l->heightForWidth(l->width()));
+        return QSize(l->sizeHint().width(), l->minimumSizeHint().height());
+    }
+    if (auto* b = qobject_cast<QAbstractButton*>(c)) {
+        if (b->text().isEmpty())
+            return std::nullopt;
+        // A push button's own least width is the style's taste; its caption is what counts.
+        QSize serve = b->sizeHint();
+        if (qobject_cast<QPushButton*>(b))
+            serve.setWidth(b->fontMetrics().horizontalAdvance(QString(b->text()).remove(QLatin1Char('&'))) + 8);
+        return serve;
+    }
+    if (auto* e = qobject_cast<QLineEdit*>(c)) {
+        // A read-only box is a heading: its text shows whole. Every box is high enough to type in.
+        int larghezza = 0;
+        if (e->isReadOnly()) {
+            const QMargins m = e->textMargins();
+            larghezza = e->fontMetrics().horizontalAdvance(e->text()) + m.left() + m.right() + 4
+                + (e->hasFrame() ? 2 * e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) : 0);
+        }
+        return QSize(larghezza, e->minimumSizeHint().height());
+    }
+    if (qobject_cast<QComboBox*>(c) || qobject_cast<QAbstractSpinBox*>(c))
+        return c->minimumSizeHint();
+    return std::nullopt;
+}
+
 // Captions, options, read-only headings and choices show their whole text.
 void Testi(const QList<QWidget*>& controlli, QStringList& difetti)
 {
     for (QWidget* c : controlli) {
-        const QString nome = Nome(c);
-        if (auto* l = qobject_cast<QLabel*>(c)) {
-            if (l->text().isEmpty() || !l->pixmap().isNull())
-                continue;
-            if (l->wordWrap()) {
-                if (l->heightForWidth(l->width()) > l->height())
-                    difetti << QStringLiteral("%1 needs %2 pixels of height, has %3")
-                                   .arg(nome)
-                                   .arg(l->heightForWidth(l->width()))
-                                   .arg(l->height());
-            } else if (l->width() < l->sizeHint().width() || l->height() < l->minimumSizeHint().height()) {
-                difetti << QStringLiteral("%1 is cut: %2x%3, needs %4x%5")
-                               .arg(nome)
-                               .arg(l->width())
-                               .arg(l->height())
-                               .arg(l->sizeHint().width())
-                               .arg(l->minimumSizeHint().height());
-            }
-        } else if (auto* b = qobject_cast<QAbstractButton*>(c)) {
-            if (b->text().isEmpty())
-                continue;
-            // A push button's own least width is the style's taste; its caption is what counts.
-            QSize serve = b->sizeHint();
-            if (qobject_cast<QPushButton*>(b))
-                serve.setWidth(b->fontMetrics().horizontalAdvance(QString(b->text()).remove(QLatin1Char('&'))) + 8);
-            if (b->width() < serve.width() || b->height() < serve.height())
-                difetti << QStringLiteral("%1 is cut: %2x%3, needs %4x%5")
-                               .arg(nome)
-                               .arg(b->width())
-                               .arg(b->height())
-                               .arg(serve.width())
-                               .arg(serve.height());
-        } else if (auto* e = qobject_cast<QLineEdit*>(c)) {
-            if (e->height() < e->minimumSizeHint().height())
-                difetti << QStringLiteral("%1 is %2 pixels high, needs %3")
-                               .arg(nome)
-                               .arg(e->height())
-                               .arg(e->minimumSizeHint().height());
-            // A read-only box is a heading: its text shows whole.
-            const QMargins m = e->textMargins();
-            const int serve = e->fontMetrics().horizontalAdvance(e->text()) + m.left() + m.right() + 4
-                + (e->hasFrame() ? 2 * e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) : 0);
-            if (e->isReadOnly() && e->width() < serve)
-                difetti << QStringLiteral("%1 cuts \"%2\": %3 pixels wide, needs %4")
-                               .arg(nome, e->text())
-                               .arg(e->width())
-                               .arg(serve);
-        } else if (qobject_cast<QComboBox*>(c) || qobject_cast<QAbstractSpinBox*>(c)) {
-            const QSize serve = c->minimumSizeHint();
-            if (c->width() < serve.width() || c->height() < serve.height())
-                difetti << QStringLiteral("%1 is cut: %2x%3, needs %4x%5")
-                               .arg(nome)
-                               .arg(c->width())
-                               .arg(c->height())
-                               .arg(serve.width())
-                               .arg(serve.height());
-        }
+        const std::optional<QSize> serve = Necessario(c);
+        if (serve && (c->width() < serve->width() || c->height() < serve->height()))
+            difetti << QStringLiteral("%1 is cut: %2x%3, needs %4x%5")
+                           .arg(Nome(c))
+                           .arg(c->width())
+                           .arg(c->height())
+                           .arg(serve->width())
+                           .arg(serve->height());
     }
 }
 
