@@ -8,6 +8,7 @@
 
 using numeri::ArrotondaPari;
 using numeri::Int;
+using numeri::SenzaRumore;
 
 FigureMedie CalcolaMedie(const std::vector<RigaOperazioneChiusa>& chiuse)
 {
@@ -46,8 +47,9 @@ FigureMedie CalcolaMedie(const std::vector<RigaOperazioneChiusa>& chiuse)
     const double giorni = static_cast<double>(date.size());
     f.TotGiorni = static_cast<long long>(date.size());
 
-    f.CapitaleMedio = Int(capInv / N);
-    f.CapitaleInvestito = Int(capInv);
+    // The whole figures drop a true fraction, not the noise of the binary form (100 x 1,13).
+    f.CapitaleMedio = Int(SenzaRumore(capInv / N));
+    f.CapitaleInvestito = Int(SenzaRumore(capInv));
     f.NumOperazioniGiorno = ArrotondaPari(N / giorni, 1);
     const double GM = nWin > 0 ? ArrotondaPari(sumGain / static_cast<double>(nWin), 1) : 0;
     if (nLose > 0) {
@@ -59,15 +61,16 @@ FigureMedie CalcolaMedie(const std::vector<RigaOperazioneChiusa>& chiuse)
     if (sumGain == 0)
         return f;
     f.conGuadagni = true;
-    f.UtileMedioOperazione = Int(sumGP / N);
-    f.UtileMedioGiorno = Int(sumGP / giorni);
-    f.PercMediaGiorno = Int((sumPctGain - std::fabs(sumPctLoss)) / giorni);
+    f.UtileMedioOperazione = Int(SenzaRumore(sumGP / N));
+    f.UtileMedioGiorno = Int(SenzaRumore(sumGP / giorni));
+    f.PercMediaGiorno = Int(SenzaRumore((sumPctGain - std::fabs(sumPctLoss)) / giorni));
     f.GuadagnoMedio = GM;
     if (sumGP != 0)
         f.FattoreCulo = std::clamp(ArrotondaPari(f.MaxGain * 100 / sumGP, 2), 0.0, 1000.0);
 
     const double quota = 10 * static_cast<double>(nWin) / static_cast<double>(nWin + nLose);
-    f.Center = static_cast<int>(numeri::InteroPari(ArrotondaPari(quota, 3) * 100));
+    // A half of the per mille is a true half (965,5), whatever its binary form.
+    f.Center = static_cast<int>(numeri::InteroPari(SenzaRumore(ArrotondaPari(quota, 3) * 100)));
     f.WL = ArrotondaPari(quota, 1);
     f.Bottom = static_cast<int>(numeri::InteroPari(f.FattoreCulo * 10));
     return f;

@@ -7,6 +7,7 @@
 namespace {
 
 // The count over N first, then the per cent: 29 of 100 gives 28, as the user has always seen.
+// Unlike the figures of amounts and per cents below, this share keeps its binary form.
 double PercentualeIntera(long long conteggio, long long n)
 {
     const double quota = static_cast<double>(conteggio) / static_cast<double>(n);
@@ -38,12 +39,12 @@ std::optional<FigureReport> CalcolaReport(const std::vector<RigaOperazioneChiusa
     }
     f.N = static_cast<long long>(chiuse.size());
     // The test is on the gross result alone: commissions above a gain are taxed by their size.
-    f.tassa = f.sumGP > 0 ? numeri::Int(std::fabs(capitalGain * (f.sumGP - f.sumComm) / 100)) : 0;
+    f.tassa = f.sumGP > 0 ? numeri::Int(numeri::SenzaRumore(std::fabs(capitalGain * (f.sumGP - f.sumComm) / 100))) : 0;
     f.totaleGP = f.sumGP - f.sumComm - f.tassa;
     f.opGainP = PercentualeIntera(f.nWin, f.N);
     f.opLoseP = PercentualeIntera(f.nLose, f.N);
     f.opPariP = PercentualeIntera(f.nEven, f.N);
     f.percTotale = f.sumPctGain - std::fabs(f.sumPctLoss);
-    f.percMedia = numeri::Int(f.percTotale / static_cast<double>(f.N));
+    f.percMedia = numeri::Int(numeri::SenzaRumore(f.percTotale / static_cast<double>(f.N)));
     return f;
 }

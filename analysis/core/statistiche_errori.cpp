@@ -12,7 +12,7 @@ double MancatoGuadagno(const RigaEseguito& e)
     if (!e.PrezzoOttimale)
         return 0;
     const double d = std::fabs(e.Prezzo - *e.PrezzoOttimale);
-    return numeri::Int(static_cast<double>(e.Qta) * d);
+    return numeri::Int(numeri::SenzaRumore(static_cast<double>(e.Qta) * d));
 }
 
 FigureErrori CalcolaStatisticheErrori(const std::vector<RigaEseguito>& eseguiti,

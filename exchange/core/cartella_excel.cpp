@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStringList>
 
 #include <xlsxwriter.h>
@@ -33,6 +34,21 @@ struct Tabella {
 Cella Testo(const QString& t)
 {
     return t.isEmpty() ? Cella{} : Cella{t};
+}
+
+// The bytes of a text cell, for a writer that takes a C string and escapes the control
+// characters as "_xHHHH_", the workbook format's escape. The NUL, which would end the string,
+// and the two non-characters XML cannot hold are escaped here the same way; a "_" that
+// begins what reads as an escape is escaped itself ("_x005F_"), so that the text reads back whole.
+QByteArray TestoCella(const QString& testo)
+{
+    static const QRegularExpression comeEscape(QStringLiteral("_(?=x[0-9A-Fa-f]{4}_)"));
+    QString t = testo;
+    t.replace(comeEscape, QStringLiteral("_x005F_"));
+    t.replace(QChar(0), QLatin1String("_x0000_"));
+    t.replace(QChar(0xFFFE), QLatin1String("_xFFFE_"));
+    t.replace(QChar(0xFFFF), QLatin1String("_xFFFF_"));
+    return t.toUtf8();
 }
 
 Cella Numero(const std::optional<double>& v)
@@ -161,7 +177,7 @@ void ScriviRiga(lxw_worksheet* ws, const Formati& f, lxw_row_t riga, const std::
         lxw_format* formato = c == 0 ? f.data : f.cella;
         const Cella& cella = celle[i];
         if (const auto* testo = std::get_if<QString>(&cella)) {
-            worksheet_write_string(ws, riga, c, testo->toUtf8().constData(), formato);
+            worksheet_write_string(ws, riga, c, TestoCella(*testo).constData(), formato);
         } else if (const auto* numero = std::get_if<double>(&cella)) {
             worksheet_write_number(ws, riga, c, *numero, formato);
         } else if (const auto* data = std::get_if<Data>(&cella)) {

@@ -3,7 +3,6 @@
 #include "file_portafoglio.h"
 #include "punto_salvataggio.h"
 
-#include <QFile>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
@@ -15,44 +14,51 @@ namespace {
 const QString ConnessioneCopia = QStringLiteral("brunivox_copia_esportazione");
 
 // The tables the copy keeps or drops; the scratch tables of the trade window and the
-// import never go with it.
+// import never go with it. Done on the temporary copy, so that the copy has its final name
+// only once it holds what was asked for.
 Esito LavoraCopia(const QString& file, const TabelleScelte& scelte, ConteggiEsportazione& conteggi)
 {
     QSqlDatabase copia = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), ConnessioneCopia);
     copia.setDatabaseName(file);
-    if (!copia.open())
-        return Esito::erroreDatabase(copia.lastError().text());
-    PuntoSalvataggio t(copia, QStringLiteral("copia_esportazione"));
-    if (!t.aperto())
-        return Esito::erroreDatabase(t.errore());
-    QSqlQuery q(copia);
-    struct Voce {
-        const char* tabella;
-        bool tenuta;
-        std::optional<qint64>* conteggio;
-    };
-    const Voce voci[] = {
-        {"EseguitiTemp", false, nullptr},
-        {"EseguitiBackup", false, nullptr},
-        {"OperazioniChiuse", scelte.OperazioniChiuse, &conteggi.OperazioniChiuse},
-        {"Eseguiti", scelte.Eseguiti, &conteggi.Eseguiti},
-        {"Portafoglio", scelte.Portafoglio, &conteggi.Portafoglio},
-    };
-    for (const Voce& v : voci) {
-        const QString tabella = QLatin1String(v.tabella);
-        if (!v.tenuta) {
-            if (!q.exec(QStringLiteral("DROP TABLE %1").arg(tabella)))
+    const Esito esito = [&] {
+        if (!copia.open())
+            return Esito::erroreDatabase(copia.lastError().text());
+        PuntoSalvataggio t(copia, QStringLiteral("copia_esportazione"));
+        if (!t.aperto())
+            return Esito::erroreDatabase(t.errore());
+        QSqlQuery q(copia);
+        struct Voce {
+            const char* tabella;
+            bool tenuta;
+            std::optional<qint64>* conteggio;
+        };
+        const Voce voci[] = {
+            {"EseguitiTemp", false, nullptr},
+            {"EseguitiBackup", false, nullptr},
+            {"OperazioniChiuse", scelte.OperazioniChiuse, &conteggi.OperazioniChiuse},
+            {"Eseguiti", scelte.Eseguiti, &conteggi.Eseguiti},
+            {"Portafoglio", scelte.Portafoglio, &conteggi.Portafoglio},
+        };
+        for (const Voce& v : voci) {
+            const QString tabella = QLatin1String(v.tabella);
+            if (!v.tenuta) {
+                if (!q.exec(QStringLiteral("DROP TABLE %1").arg(tabella)))
+                    return Esito::erroreDatabase(q.lastError().text());
+                continue;
+            }
+            if (!q.exec(QStringLiteral("SELECT COUNT(*) FROM %1").arg(tabella)) || !q.next())
                 return Esito::erroreDatabase(q.lastError().text());
-            continue;
+            *v.conteggio = q.value(0).toLongLong();
+            q.finish();
         }
-        if (!q.exec(QStringLiteral("SELECT COUNT(*) FROM %1").arg(tabella)) || !q.next())
-            return Esito::erroreDatabase(q.lastError().text());
-        *v.conteggio = q.value(0).toLongLong();
-        q.finish();
-    }
-    if (!t.conferma())
-        return Esito::erroreDatabase(t.errore());
-    return Esito::accettato();
+        if (!t.conferma())
+            return Esito::erroreDatabase(t.errore());
+        return Esito::accettato();
+    }();
+    copia.close();
+    copia = QSqlDatabase();
+    QSqlDatabase::removeDatabase(ConnessioneCopia);
+    return esito;
 }
 
 } // namespace
@@ -71,15 +77,9 @@ EsitoEsportazione EsportaCopiaDatabase(const QSqlDatabase& portafoglio, const QS
 
     // A consistent snapshot of the open file, which stays open and unchanged.
     QSqlDatabase sorgente = portafoglio;
-    if (const Esito copia = CopiaDatabaseSicura(sorgente, percorso); !copia.ok())
+    const Esito copia = CopiaDatabaseSicura(
+        sorgente, percorso, [&](const QString& temporaneo) { return LavoraCopia(temporaneo, scelte, esito.conteggi); });
+    if (!copia.ok())
         return fallito(copia.messaggio);
-    const Esito lavoro = LavoraCopia(percorso, scelte, esito.conteggi);
-    QSqlDatabase::database(ConnessioneCopia, false).close();
-    QSqlDatabase::removeDatabase(ConnessioneCopia);
-    if (!lavoro.ok()) {
-        // A copy holding tables that were not asked for is no export.
-        QFile::remove(percorso);
-        return fallito(lavoro.messaggio);
-    }
     return esito;
 }

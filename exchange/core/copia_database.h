@@ -7,7 +7,7 @@
 #include <QSqlDatabase>
 #include <QString>
 
-// The open portfolio is read, never closed or written. On failure no copy is left at
-// `percorso`.
+// The open portfolio is read, never closed or written. `percorso` gets the copy only once it
+// holds what was asked for: after a failure, or a kill at any point, it holds what it held.
 EsitoEsportazione EsportaCopiaDatabase(const QSqlDatabase& portafoglio, const QString& percorso,
                                        const TabelleScelte& scelte);

@@ -4,7 +4,6 @@
 #include "file_del_programma.h"
 #include "file_utili.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 Esito VerificaDestinazioneEsportazione(const QString& percorso, const StatoApplicazione& stato)
@@ -18,12 +17,5 @@ Esito VerificaDestinazioneEsportazione(const QString& percorso, const StatoAppli
     if (QFileInfo(percorso).isDir())
         return Esito::rifiutato(
             QStringLiteral("Impossibile esportare su %1: è una cartella. Scegliere un file.").arg(nome));
-    // Only a file with a lock beside it can be open elsewhere; the lock taken to ask is
-    // let go at once.
-    if (QFile::exists(PercorsoBlocco(percorso))) {
-        const EsitoBlocco blocco = BloccaPortafoglio(percorso);
-        if (!blocco.esito.ok())
-            return blocco.esito;
-    }
-    return Esito::accettato();
+    return VerificaPortafoglioLibero(percorso);
 }

@@ -3,45 +3,64 @@
 #include "date.h"
 #include "eseguito_valido.h"
 #include "file_utili.h"
+#include "testo_windows.h"
 
 #include <QDate>
 #include <QFile>
+#include <QFileInfo>
+#include <QLocale>
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <QStringList>
 
 #include <cmath>
+#include <optional>
 
 namespace {
 
 constexpr int CampiMinimi = 11;
 
-// The platform writes plain ASCII; anything else that is not UTF-8 is taken as Latin-1.
+// The platform writes its files in its own code page; a UTF-8 file is taken as such.
 QString Decodifica(const QByteArray& testo)
 {
     QStringDecoder utf8(QStringDecoder::Utf8);
     const QString decodificato = utf8(testo);
-    return utf8.hasError() ? QString::fromLatin1(testo) : decodificato;
+    return utf8.hasError() ? DaWindows1252(testo) : decodificato;
+}
+
+// A numeric literal as SQL reads it, blanks around it allowed: "5", "5.", ".5", "2.5E-1".
+// No sign: "-5" is an expression, not a literal.
+std::optional<double> LeggiLetterale(const QString& campo)
+{
+    static const QRegularExpression letterale(
+        QStringLiteral("^[ \\t\\n\\f\\r]*((?:[0-9]+(?:\\.[0-9]*)?|\\.[0-9]+)(?:[eE][+-]?[0-9]+)?)[ \\t\\n\\f\\r]*$"));
+    const QRegularExpressionMatch m = letterale.match(campo);
+    if (!m.hasMatch())
+        return std::nullopt;
+    bool ok = false;
+    const double v = QLocale::c().toDouble(m.capturedView(1), &ok); // "." is the decimal point
+    if (!ok || !std::isfinite(v))
+        return std::nullopt;
+    return v;
 }
 
 // The values a database column of the right type would have refused as literals.
 bool LeggiQuantita(const QString& campo, qint64& qta)
 {
-    static const QRegularExpression cifre(QStringLiteral("^[0-9]{1,18}$"));
-    if (!cifre.match(campo).hasMatch())
+    const std::optional<double> v = LeggiLetterale(campo);
+    if (!v || *v < 1 || *v > static_cast<double>(motore::QuantitaMassima) || *v != std::floor(*v))
         return false;
-    qta = campo.toLongLong();
-    return qta > 0 && qta <= motore::QuantitaMassima;
+    qta = static_cast<qint64>(*v);
+    return true;
 }
 
 bool LeggiPrezzo(const QString& campo, double& prezzo)
 {
-    static const QRegularExpression numero(QStringLiteral("^[0-9]+(\\.[0-9]+)?$"));
-    if (!numero.match(campo).hasMatch())
+    const std::optional<double> v = LeggiLetterale(campo);
+    if (!v || *v <= 0)
         return false;
-    bool ok = false;
-    prezzo = campo.toDouble(&ok); // C locale: "." is the decimal point
-    return ok && std::isfinite(prezzo) && prezzo > 0;
+    prezzo = *v;
+    return true;
 }
 
 } // namespace
@@ -81,8 +100,19 @@ LetturaRealTick LeggiFileRealTick(const QString& percorso)
     QFile file(percorso);
     if (!file.open(QIODevice::ReadOnly))
         return {{}, false};
-    const QByteArray testo = file.readAll();
+    const LetturaRealTick troppoGrande{
+        {},
+        false,
+        QStringLiteral("Il file %1 è troppo grande per essere un file di Real Tick: supera i %2 MB.")
+            .arg(QFileInfo(percorso).fileName())
+            .arg(DimensioneMassimaRealTick / (1024 * 1024))};
+    if (file.size() > DimensioneMassimaRealTick)
+        return troppoGrande;
+    // One byte past the bound tells a file that grew, or has no size of its own, from one that fits.
+    const QByteArray testo = file.read(DimensioneMassimaRealTick + 1);
     file.close();
+    if (testo.size() > DimensioneMassimaRealTick)
+        return troppoGrande;
     // Reading an empty file is an error of its own, not a file without lines.
     if (testo.isEmpty())
         return {{}, false};

@@ -22,13 +22,22 @@ struct RigaImportata {
 inline const QString MessaggioRealTickNonValido
     = QStringLiteral("file di Real Tick non valido: i dati non contengono valori validi");
 
+// A day's trade file takes a few kilobytes; a larger file than this is refused unread.
+inline constexpr qint64 DimensioneMassimaRealTick = 256LL * 1024 * 1024;
+
 struct LetturaRealTick {
     std::vector<RigaImportata> righe; // the lines read before any invalid one
     bool valido = true; // false: the file or one of its lines is invalid
+    QString messaggio = MessaggioRealTickNonValido; // what to tell the user when invalid
 };
 
-// Parses the text of the file `percorso` (whose name gives the date).
+// Parses the text of the file `percorso` (whose name gives the date). The text is UTF-8
+// (with or without a byte-order mark) when it reads as such, and otherwise code page 1252,
+// the platform's own. Quantity and price are numeric literals as SQL reads them: blanks
+// around them, ".5" and "1e1" are numbers; a sign, a 0 and any other text are not, and
+// a quantity must be whole.
 LetturaRealTick AnalizzaRealTick(const QByteArray& testo, const QString& percorso);
 
-// Reads and parses one file; a file that cannot be read, or is empty, is invalid.
+// Reads and parses one file; a file that cannot be read, is empty, or is larger than
+// DimensioneMassimaRealTick is invalid, the last with a message of its own.
 LetturaRealTick LeggiFileRealTick(const QString& percorso);

@@ -22,6 +22,31 @@ QString Percorso(const QString& target)
     return QStringLiteral("xl/") + target;
 }
 
+// A text as the workbook stores it, its "_xHHHH_" escapes read: the characters XML cannot hold
+// (control characters, NUL) and a "_" written as "_x005F_".
+QString SenzaEscape(const QString& testo)
+{
+    if (!testo.contains(QLatin1String("_x")))
+        return testo;
+    auto esadecimale = [](QChar c) {
+        return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || (c >= QLatin1Char('A') && c <= QLatin1Char('F'))
+            || (c >= QLatin1Char('a') && c <= QLatin1Char('f'));
+    };
+    QString uscita;
+    uscita.reserve(testo.size());
+    for (qsizetype i = 0; i < testo.size(); ++i) {
+        if (i + 6 < testo.size() && testo.at(i) == QLatin1Char('_') && testo.at(i + 1) == QLatin1Char('x')
+            && testo.at(i + 6) == QLatin1Char('_') && esadecimale(testo.at(i + 2)) && esadecimale(testo.at(i + 3))
+            && esadecimale(testo.at(i + 4)) && esadecimale(testo.at(i + 5))) {
+            uscita += QChar(static_cast<char16_t>(testo.mid(i + 2, 4).toUShort(nullptr, 16)));
+            i += 6;
+        } else {
+            uscita += testo.at(i);
+        }
+    }
+    return uscita;
+}
+
 // All text inside the current element, the <t> pieces of rich text joined.
 QString TestoDi(QXmlStreamReader& x)
 {
@@ -30,7 +55,7 @@ QString TestoDi(QXmlStreamReader& x)
     while (!x.atEnd()) {
         x.readNext();
         if (x.isStartElement() && x.name() == QLatin1String("t"))
-            testo += x.readElementText(QXmlStreamReader::IncludeChildElements);
+            testo += SenzaEscape(x.readElementText(QXmlStreamReader::IncludeChildElements));
         else if (x.isStartElement() && x.name() == QLatin1String("rPh"))
             x.skipCurrentElement();
         else if (x.isEndElement() && x.name() == fine)
@@ -116,8 +141,8 @@ bool LeggiFoglio(const QByteArray& xml, const QStringList& stringhe, const QList
                         const int i = v.toInt();
                         cella.valore = i >= 0 && i < stringhe.size() ? stringhe.at(i) : QString();
                     } else {
-                        cella.valore = v;
                         cella.numero = tipo.isEmpty() || tipo == QLatin1String("n");
+                        cella.valore = cella.numero ? v : SenzaEscape(v);
                     }
                 } else if (x.isStartElement() && x.name() == QLatin1String("is")) {
                     cella.valore = TestoDi(x);

@@ -33,3 +33,15 @@ QByteArray TestoWindows1252(const QString& testo)
         uscita.append(Byte(c));
     return uscita;
 }
+
+QString DaWindows1252(const QByteArray& testo)
+{
+    QString uscita(testo.size(), Qt::Uninitialized);
+    QChar* c = uscita.data();
+    for (const char b : testo) {
+        const auto byte = static_cast<quint8>(b);
+        const char16_t alto = byte >= 0x80 && byte < 0xA0 ? Alti[byte - 0x80] : 0;
+        *c++ = QChar(alto != 0 ? alto : char16_t(byte));
+    }
+    return uscita;
+}

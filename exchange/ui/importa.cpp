@@ -261,7 +261,7 @@ void Importa::ImportaFileRealTick(const QString& percorso, std::vector<RigaImpor
     LetturaRealTick lettura = LeggiFileRealTick(percorso);
     righe.insert(righe.end(), lettura.righe.begin(), lettura.righe.end());
     if (!lettura.valido)
-        contesto_.messaggi.mostra(MessaggioRealTickNonValido);
+        contesto_.messaggi.mostra(lettura.messaggio);
 }
 
 std::vector<RigaImportata> Importa::leggiSelezionati()

@@ -58,7 +58,8 @@ FigureVendita CalcolaVendita(double A, double S, double Q, const Sistema& sistem
     f.V = S * Q;
     f.Commissioni = Commissione(A, sistema) + Commissione(f.V, sistema);
     f.GP = numeri::ArrotondaPari((f.V - A) - f.Commissioni, 2);
-    f.PercentualeGP = numeri::Int(f.GP * 100 / A);
+    // A whole per cent stays whole: 0,29 x 100 / 29 is 1, not the 0 of 0,9999999999999999.
+    f.PercentualeGP = numeri::Int(numeri::SenzaRumore(f.GP * 100 / A));
     return f;
 }
 
@@ -84,8 +85,9 @@ std::optional<TestiAcquisto> RicalcolaAcquisto(const Ingressi& in, const std::op
 std::optional<TestiVendita> RicalcolaVendita(const Ingressi& in, const QString& importoAcquisto,
                                              const std::optional<Sistema>& sistema)
 {
+    // The buy price takes no part: the buy amount shown stands for it.
     const std::optional<double> S = numeri::LeggiNumero(in.S);
-    if (!S || !numeri::LeggiNumero(in.P))
+    if (!S)
         return std::nullopt;
     const QString a = importoAcquisto.trimmed();
     if (a.isEmpty() || a == QLatin1String("0") || in.S.trimmed() == QLatin1String("0") || QuantitaNulla(in.Q))

@@ -61,9 +61,10 @@ struct TestiVendita {
 std::optional<TestiAcquisto> RicalcolaAcquisto(const Ingressi& in, const std::optional<Settaggi>& settaggi,
                                                const std::optional<Sistema>& sistema);
 
-// The sell side; `importoAcquisto` is the buy amount as the buy side shows it. No value:
-// the side keeps what it shows. Nothing is computed while the buy price is not a number,
-// since the buy amount shown may then belong to an earlier price or quantity.
+// The sell side; `importoAcquisto` is the buy amount as the buy side shows it. It computes
+// from that amount, the sell price and the quantity, whatever the buy box holds: an emptied
+// buy price leaves the amount shown, and the sell side goes on from it. No value: the side
+// keeps what it shows (the sell price, or a pasted quantity, is not a number).
 std::optional<TestiVendita> RicalcolaVendita(const Ingressi& in, const QString& importoAcquisto,
                                              const std::optional<Sistema>& sistema);
 

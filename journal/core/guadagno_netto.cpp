@@ -43,7 +43,8 @@ Lettura<double> CalcolaGuadagnoNetto(const StatoApplicazione& stato)
         aliquota = settaggi.value(0).toDouble();
 
     // The tax is due when the gross result is a gain, on the size of the net result,
-    // cut down to a whole unit of money.
-    const double tassa = sommaGP > 0 ? numeri::Int(std::fabs((sommaGP - sommaComm) * aliquota / 100)) : 0;
+    // cut down to a whole unit of money: a true fraction, not the noise of the binary form.
+    const double tassa
+        = sommaGP > 0 ? numeri::Int(numeri::SenzaRumore(std::fabs((sommaGP - sommaComm) * aliquota / 100))) : 0;
     return valore(sommaGP - sommaComm - tassa);
 }

@@ -20,8 +20,9 @@ Liquidita CalcolaLiquidita(const std::vector<RigaPortafoglio>& posizioni, const 
     l.liquiditaArrotondata = numeri::ArrotondaPari(l.liquidita, 2);
     if (l.liquidita > 0) {
         // A zero capital base (reachable only with a negative portfolio value) gives no share.
-        const double quota
-            = numeri::Int((100 * l.liquidita) / (capitaleIniziale + guadagnoNetto + l.movimenti.netto) * 10);
+        // The per mille drops a true fraction, not the noise of the binary form.
+        const double quota = numeri::Int(
+            numeri::SenzaRumore((100 * l.liquidita) / (capitaleIniziale + guadagnoNetto + l.movimenti.netto) * 10));
         if (std::isfinite(quota) && quota >= std::numeric_limits<short>::min()
             && quota <= std::numeric_limits<short>::max())
             l.indicatore = short(quota);

@@ -1,6 +1,7 @@
 #include "database.h"
 
 #include "colonne_portafoglio.h"
+#include "schema_spedito.h"
 
 #include <QDir>
 #include <QFile>
@@ -57,6 +58,40 @@ bool IntestazioneSqlite(const QString& percorso)
     return f.read(16) == QByteArray("SQLite format 3\0", 16);
 }
 
+QString Descrizione(const OggettoSchema& o)
+{
+    if (o.tipo == QLatin1String("trigger"))
+        return QStringLiteral("il trigger %1").arg(o.nome);
+    if (o.tipo == QLatin1String("view"))
+        return QStringLiteral("la vista %1").arg(o.nome);
+    if (o.tipo == QLatin1String("index"))
+        return QStringLiteral("l'indice %1").arg(o.nome);
+    return QStringLiteral("la tabella %1").arg(o.nome);
+}
+
+QString Estraneo(const QString& nome, const QString& oggetto)
+{
+    return QStringLiteral("Il file %1 contiene %2, che Brunivox non crea: per proteggere i dati il file non viene "
+                          "usato.")
+        .arg(nome, oggetto);
+}
+
+// What the database-copy export leaves of a portfolio: the working tables dropped, Conto
+// kept, and of the three exported tables those that were ticked.
+bool CopiaEsportata(const QStringList& mancanti)
+{
+    static const QStringList tolteSempre = {QStringLiteral("EseguitiTemp"), QStringLiteral("EseguitiBackup")};
+    static const QStringList tolteSeNonScelte
+        = {QStringLiteral("OperazioniChiuse"), QStringLiteral("Eseguiti"), QStringLiteral("Portafoglio")};
+    for (const QString& t : tolteSempre)
+        if (!mancanti.contains(t))
+            return false;
+    for (const QString& m : mancanti)
+        if (!tolteSempre.contains(m) && !tolteSeNonScelte.contains(m))
+            return false;
+    return true;
+}
+
 int LeggiPragma(QSqlDatabase& db, const QString& pragma, bool* ok)
 {
     QSqlQuery q(db);
@@ -77,6 +112,23 @@ QString VerificaAperto(QSqlDatabase& db, const QString& nome, TipoDatabase tipo)
     if (versione > VersioneSchema)
         return QStringLiteral("Il file %1 è stato creato da una versione più recente di Brunivox.").arg(nome);
 
+    const Lettura<OggettoSchema> spedito = SchemaSpedito(tipo);
+    if (!spedito.ok())
+        return QStringLiteral("Impossibile verificare il file %1: %2").arg(nome, spedito.errore);
+    const Lettura<OggettoSchema> schema = LeggiSchema(db);
+    if (!schema.ok())
+        return QStringLiteral("Il file %1 è danneggiato e non può essere usato.").arg(nome);
+    const DifferenzeSchema differenze = ConfrontaSchema(schema.righe, spedito.righe);
+    // A trigger would run its own statements on every write of the program, against this
+    // file and the settings; a view or a table of another make would answer for ours.
+    if (differenze.estraneo)
+        return Estraneo(nome, Descrizione(*differenze.estraneo));
+    if (tipo == TipoDatabase::Portafoglio && differenze.diversi.isEmpty() && CopiaEsportata(differenze.mancanti))
+        return QStringLiteral("Il file %1 è una copia del database esportata da Brunivox e non può essere aperto "
+                              "come portafoglio. Per lavorare su un portafoglio, aprire un file salvato con Salva "
+                              "con nome.")
+            .arg(nome);
+
     for (const auto& [tabella, colonne] : TabelleRichieste(tipo)) {
         const QSqlRecord record = db.record(tabella);
         if (record.isEmpty())
@@ -87,6 +139,11 @@ QString VerificaAperto(QSqlDatabase& db, const QString& nome, TipoDatabase tipo)
                     .arg(nome, colonna, tabella);
     }
 
+    if (!differenze.mancanti.isEmpty())
+        return QStringLiteral("Il file %1 è danneggiato: manca la tabella %2.").arg(nome, differenze.mancanti.first());
+    if (!differenze.diversi.isEmpty())
+        return Estraneo(nome, QStringLiteral("la tabella %1 in una forma diversa").arg(differenze.diversi.first()));
+
     // The schema can be intact while data pages are not; such a file is refused before
     // anything reads it.
     QSqlQuery controllo(db);
@@ -94,6 +151,14 @@ QString VerificaAperto(QSqlDatabase& db, const QString& nome, TipoDatabase tipo)
         || controllo.value(0).toString() != QLatin1String("ok"))
         return QStringLiteral("Il file %1 è danneggiato e non può essere usato.").arg(nome);
     return QString();
+}
+
+// A second wall behind the check of the schema: whatever a file's schema holds may call no
+// function that has effects beyond its value, nor reach a virtual table.
+bool SchemaNonFidato(QSqlDatabase& db)
+{
+    QSqlQuery q(db);
+    return q.exec(QStringLiteral("PRAGMA trusted_schema = OFF"));
 }
 
 // Root may write whatever the permissions say: the owner's write bit tells what the user meant.
@@ -141,7 +206,7 @@ Esito VerificaDatabase(const QString& percorso, TipoDatabase tipo)
         db.setDatabaseName(percorso);
         // Read-write, so that SQLite rolls back the journal a crashed writer left behind;
         // a read-only connection cannot, and would take a sound file for a foreign one.
-        errore = db.open() ? VerificaAperto(db, nome, tipo) : NonNostro(nome, tipo);
+        errore = db.open() && SchemaNonFidato(db) ? VerificaAperto(db, nome, tipo) : NonNostro(nome, tipo);
         db.close();
     }
     QSqlDatabase::removeDatabase(connessione);
@@ -163,9 +228,10 @@ EsitoApertura ApriDatabase(const QString& nomeConnessione, const QString& percor
     db.close();
     db.setConnectOptions(QString());
     db.setDatabaseName(percorso);
-    if (!db.open()) {
+    if (!db.open() || !SchemaNonFidato(db)) {
         esito.esito = Esito::erroreDatabase(QStringLiteral("Impossibile aprire il file %1: %2")
                                                 .arg(QFileInfo(percorso).fileName(), db.lastError().text()));
+        db.close();
         return esito;
     }
     esito.db = db;

@@ -1,5 +1,7 @@
 #include "file_portafoglio.h"
 
+#include "blocco_contenuto.h"
+#include "file_utili.h"
 #include "punto_salvataggio.h"
 
 #include <QFile>
@@ -7,7 +9,6 @@
 #include <QSaveFile>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QTemporaryFile>
 #include <QVariant>
 
 #include <cstdio>
@@ -80,36 +81,54 @@ Esito CopiaFileSicura(const QString& da, const QString& a)
     return ScriviFileSicuro(sorgente, a);
 }
 
-Esito CopiaDatabaseSicura(QSqlDatabase& sorgente, const QString& destinazione)
+QString PercorsoTemporaneo(const QString& destinazione)
 {
-    const QFileInfo info(destinazione);
-    // VACUUM INTO wants a file that is absent or empty: the temporary file is made empty
-    // beside the target, so that the final rename stays on one file system.
-    QTemporaryFile temporaneo(info.absolutePath() + QStringLiteral("/.") + info.fileName()
-                              + QStringLiteral(".XXXXXX"));
-    if (!temporaneo.open())
-        return Esito::erroreDatabase(QStringLiteral("Impossibile scrivere nella cartella di %1: %2")
-                                         .arg(Nome(destinazione), temporaneo.errorString()));
-    const QString percorsoTemporaneo = temporaneo.fileName();
-    temporaneo.close();
+    const QFileInfo info(PercorsoReale(destinazione));
+    return info.absolutePath() + QStringLiteral("/.") + info.fileName() + QStringLiteral(".tmp");
+}
+
+Esito CopiaDatabaseSicura(QSqlDatabase& sorgente, const QString& destinazione, const RifinituraCopia& rifinisci)
+{
+    // A link keeps naming the file it names: the copy replaces that file, not the link.
+    const QString finale = PercorsoReale(destinazione);
+    const QString temporaneo = PercorsoTemporaneo(destinazione);
+    const QString giornale = temporaneo + QStringLiteral("-journal");
+
+    // The temporary file is named after its target, so that what a killed copy left there is
+    // taken up by the next one; its lock keeps two copies of the program off the same name.
+    const BloccoContenuto blocco(temporaneo, true);
+    if (blocco.stato() == BloccoContenuto::Stato::Occupato)
+        return Esito::rifiutato(QStringLiteral("Il file %1 è in corso di scrittura in un'altra copia di Brunivox.")
+                                    .arg(Nome(destinazione)));
+    if (blocco.stato() == BloccoContenuto::Stato::Errore)
+        return Esito::erroreDatabase(
+            QStringLiteral("Impossibile scrivere nella cartella di %1: %2").arg(Nome(destinazione), blocco.errore()));
+    auto fallito = [&](const QString& motivo) {
+        QFile::remove(temporaneo);
+        QFile::remove(giornale);
+        return Esito::erroreDatabase(motivo);
+    };
+    // VACUUM INTO wants a file that is empty: what a killed copy left is dropped, its journal too.
+    if (::ftruncate(blocco.descrittore(), 0) != 0 || (QFile::exists(giornale) && !QFile::remove(giornale)))
+        return fallito(QStringLiteral("Impossibile scrivere nella cartella di %1.").arg(Nome(destinazione)));
 
     QSqlQuery q(sorgente);
     q.prepare(QStringLiteral("VACUUM INTO ?"));
-    q.addBindValue(percorsoTemporaneo);
+    q.addBindValue(temporaneo);
     if (!q.exec())
-        return Esito::erroreDatabase(QStringLiteral("Impossibile copiare il portafoglio in %1: %2")
-                                         .arg(Nome(destinazione), q.lastError().text()));
+        return fallito(QStringLiteral("Impossibile copiare il portafoglio in %1: %2")
+                           .arg(Nome(destinazione), q.lastError().text()));
     q.finish();
+    if (rifinisci) {
+        if (const Esito rifinito = rifinisci(temporaneo); !rifinito.ok())
+            return fallito(rifinito.messaggio);
+    }
 
     // On disk before it takes the target's name, so that a power loss leaves one whole file.
-    QFile copia(percorsoTemporaneo);
-    if (!copia.open(QIODevice::ReadWrite) || ::fsync(copia.handle()) != 0)
-        return Esito::erroreDatabase(QStringLiteral("Impossibile completare il file %1.").arg(Nome(destinazione)));
-    copia.close();
-    if (std::rename(QFile::encodeName(percorsoTemporaneo).constData(),
-                    QFile::encodeName(info.absoluteFilePath()).constData())
-        != 0)
-        return Esito::erroreDatabase(QStringLiteral("Impossibile sostituire il file %1.").arg(Nome(destinazione)));
+    if (::fsync(blocco.descrittore()) != 0)
+        return fallito(QStringLiteral("Impossibile completare il file %1.").arg(Nome(destinazione)));
+    if (std::rename(QFile::encodeName(temporaneo).constData(), QFile::encodeName(finale).constData()) != 0)
+        return fallito(QStringLiteral("Impossibile sostituire il file %1.").arg(Nome(destinazione)));
     return Esito::accettato();
 }
 

@@ -6,6 +6,8 @@
 #include <QSqlDatabase>
 #include <QString>
 
+#include <functional>
+
 class QIODevice;
 
 // Empties Portafoglio, OperazioniChiuse, Eseguiti, EseguitiBackup, EseguitiTemp and Conto,
@@ -21,11 +23,20 @@ Esito ScriviFileSicuro(QIODevice& sorgente, const QString& destinazione);
 // database that may be in use: a copy taken while it is written is torn.
 Esito CopiaFileSicura(const QString& da, const QString& a);
 
+// Work done on the finished copy, at the path given, before it takes the target's name.
+using RifinituraCopia = std::function<Esito(const QString& copia)>;
+
 // Copies the database open on `sorgente` to `destinazione` as one consistent snapshot
-// (SQLite's VACUUM INTO), written to a temporary file of the target folder, flushed, and
-// renamed into place: on any failure the target keeps what it had (or stays absent).
-// A failure is a database error with the Italian reason.
-Esito CopiaDatabaseSicura(QSqlDatabase& sorgente, const QString& destinazione);
+// (SQLite's VACUUM INTO), written to the temporary file PercorsoTemporaneo(destinazione),
+// finished by `rifinisci`, flushed, and renamed into place: on any failure, or a kill at any
+// point, the target keeps what it had (or stays absent). A failure leaves no temporary file;
+// a kill leaves one, which the next copy to that target takes up. A link as target keeps
+// naming the file it leads to, which the copy replaces. A failure is a database error with
+// the Italian reason; a target being written by another copy of the program is refused.
+Esito CopiaDatabaseSicura(QSqlDatabase& sorgente, const QString& destinazione, const RifinituraCopia& rifinisci = {});
+
+// The temporary file of a copy to `destinazione`: hidden, beside the file, named after it.
+QString PercorsoTemporaneo(const QString& destinazione);
 
 // ApriUltimo of Settaggi: the full path of the last portfolio opened or saved, "0" for none.
 // An unreadable row reads as "0".

@@ -1,5 +1,6 @@
 #include "numeri.h"
 
+#include <algorithm>
 #include <cfenv>
 #include <cmath>
 #include <cstdio>
@@ -7,11 +8,23 @@
 
 namespace numeri {
 
+namespace {
+
+// What a double holds of a decimal number, as the number's text shows it.
+constexpr int CifreSignificative = 15;
+// Finer than any amount, price or per cent the journal keeps (4 decimals), coarser than the
+// error that a few operations on everyday amounts leave (about 1e-13).
+constexpr int MassimoDecimaliSenzaRumore = 9;
+
+} // namespace
+
 double ArrotondaPari(double valore, int decimali)
 {
     const double scala = std::pow(10.0, decimali);
-    // nearbyint follows the current rounding mode, which is ties-to-even by default.
-    return std::nearbyint(valore * scala) / scala;
+    // The half is judged on the decimal number the value stands for: 1,015 is a half even though
+    // its binary form lies just below it. nearbyint follows the current rounding mode, which is
+    // ties-to-even by default.
+    return std::nearbyint(SenzaRumore(valore * scala)) / scala;
 }
 
 double Int(double valore)
@@ -22,6 +35,20 @@ double Int(double valore)
 long long InteroPari(double valore)
 {
     return static_cast<long long>(std::nearbyint(valore));
+}
+
+double SenzaRumore(double valore)
+{
+    if (valore == 0.0 || !std::isfinite(valore))
+        return valore;
+    // Digits before the point; the decimals kept leave the scaled value below 1e15, where
+    // every whole number is exact and so is the division that brings it back.
+    const int cifre = std::max(1, static_cast<int>(std::floor(std::log10(std::fabs(valore)))) + 1);
+    const int decimali = std::min(MassimoDecimaliSenzaRumore, CifreSignificative - cifre);
+    if (decimali <= 0)
+        return valore;
+    const double scala = std::pow(10.0, decimali);
+    return std::nearbyint(valore * scala) / scala;
 }
 
 QString TestoNumero(double valore)

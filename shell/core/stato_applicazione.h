@@ -6,7 +6,7 @@
 
 #include <memory>
 
-class QLockFile;
+class BloccoFile;
 struct RicalcoloPronto;
 
 struct StatoApplicazione {
@@ -16,8 +16,8 @@ struct StatoApplicazione {
     QString PercorsoPortafoglio;         // empty until the first new or open command
     QString MessaggioDisponibilita;      // failure text of the last holding check
     // Held for as long as this run uses the program folder and the open portfolio.
-    std::shared_ptr<QLockFile> BloccoProgramma;
-    std::shared_ptr<QLockFile> BloccoPortafoglio;
+    std::shared_ptr<BloccoFile> BloccoProgramma;
+    std::shared_ptr<BloccoFile> BloccoPortafoglio;
     bool PrimaAttivazione = false;
     int SceltaBenvenuto = 0;             // 1 new, 2 open, 3 open last
     bool AvvioInterrotto = false;        // the splash was closed without the password: the program ends

@@ -12,7 +12,6 @@
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QMdiArea>
 
 namespace {
@@ -51,7 +50,7 @@ bool MDIForm1::apriFilePortafoglio(const QString& percorso)
     const QString precedente = stato.PercorsoPortafoglio;
     // The file already open keeps its lock; any other is locked before it is touched, so
     // that a portfolio open in another copy of the program is refused.
-    std::shared_ptr<QLockFile> blocco = stato.BloccoPortafoglio;
+    std::shared_ptr<BloccoFile> blocco = stato.BloccoPortafoglio;
     if (precedente.isEmpty() || !blocco || !StessoFile(percorso, precedente)) {
         EsitoBlocco nuovo{nullptr, VerificaScrivibile(percorso)};
         if (nuovo.esito.ok())
@@ -101,7 +100,7 @@ void MDIForm1::ripristinaPortafoglio(const QString& precedente, const QString& m
 
 // The engine's run on opening. A database error refuses the file: the previous portfolio
 // (and its lock) is back, or none is open when there was none.
-bool MDIForm1::ricalcolaAllApertura(const QString& precedente, std::shared_ptr<QLockFile> bloccoPrecedente)
+bool MDIForm1::ricalcolaAllApertura(const QString& precedente, std::shared_ptr<BloccoFile> bloccoPrecedente)
 {
     StatoApplicazione& stato = contesto_.stato;
     // Any other message of this run would come again from the refresh's own run, which
@@ -157,7 +156,7 @@ void MDIForm1::ApriPortafoglio()
         return;
     }
     const QString precedente = stato.PercorsoPortafoglio;
-    std::shared_ptr<QLockFile> bloccoPrecedente = stato.BloccoPortafoglio;
+    std::shared_ptr<BloccoFile> bloccoPrecedente = stato.BloccoPortafoglio;
     if (!apriFilePortafoglio(scelto) || !ricalcolaAllApertura(precedente, bloccoPrecedente))
         return;
     abilitaComandiPortafoglio();
@@ -181,7 +180,7 @@ void MDIForm1::ApriUltimoPortafoglio()
         return;
     }
     const QString precedente = stato.PercorsoPortafoglio;
-    std::shared_ptr<QLockFile> bloccoPrecedente = stato.BloccoPortafoglio;
+    std::shared_ptr<BloccoFile> bloccoPrecedente = stato.BloccoPortafoglio;
     if (!apriFilePortafoglio(ultimo) || !ricalcolaAllApertura(precedente, bloccoPrecedente))
         return;
     abilitaComandiPortafoglio();
@@ -263,6 +262,9 @@ void MDIForm1::SalvaConNome()
         if (!copiaEContinua(scelto))
             return;
         stato.BloccoPortafoglio = std::move(blocco.blocco);
+        // The copy is a new file in place of whatever bore the name: its content is locked anew.
+        if (const Esito contenuto = stato.BloccoPortafoglio->bloccaContenuto(); !contenuto.ok())
+            contesto_.messaggi.mostra(contenuto.messaggio, Messaggi::Icona::Esclamazione);
         stato.PercorsoPortafoglio = scelto;
         setWindowTitle(PrefissoTitolo + QFileInfo(scelto).fileName());
         ricordaUltimo(scelto);

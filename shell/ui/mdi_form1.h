@@ -19,7 +19,7 @@ class clClock;
 class FinestraFiglia;
 class FinestraGuida;
 class QAction;
-class QLockFile;
+class BloccoFile;
 class QMdiArea;
 class QMenu;
 class QTimer;
@@ -108,7 +108,7 @@ private:
     bool copiaEContinua(const QString& destinazione);
     Esito destinazioneRifiutata(const QString& scelto) const;
     void ricordaUltimo(const QString& percorso);
-    bool ricalcolaAllApertura(const QString& precedente, std::shared_ptr<QLockFile> bloccoPrecedente);
+    bool ricalcolaAllApertura(const QString& precedente, std::shared_ptr<BloccoFile> bloccoPrecedente);
     void ripristinaPortafoglio(const QString& precedente, const QString& motivo);
     void abilitaComandiPortafoglio();
 

@@ -77,6 +77,55 @@ TEST(Medie, DaysCountDistinctDates)
     EXPECT_EQ(f.UtileMedioGiorno, 6);
 }
 
+TEST(Medie, WholeFiguresDropOnlyATrueFraction)
+{
+    using Figura = double (*)(const FigureMedie&);
+    const Figura capitale = [](const FigureMedie& f) { return f.CapitaleInvestito; };
+    const Figura capitaleMedio = [](const FigureMedie& f) { return f.CapitaleMedio; };
+    const Figura perOperazione = [](const FigureMedie& f) { return f.UtileMedioOperazione; };
+    const Figura perGiorno = [](const FigureMedie& f) { return f.UtileMedioGiorno; };
+    const Figura percentoGiorno = [](const FigureMedie& f) { return f.PercMediaGiorno; };
+    const Figura center = [](const FigureMedie& f) { return double(f.Center); };
+    const char* giorno = "2026-12-07";
+    std::vector<Chiusa> ventottoSu29(28, Chiusa{1});
+    ventottoSu29.push_back({-1});
+    std::vector<Chiusa> unoSu16(15, Chiusa{-1});
+    unoSu16.push_back({1});
+    struct Caso {
+        const char* nome;
+        std::vector<Chiusa> chiuse;
+        Figura figura;
+        double atteso;
+    };
+    const Caso casi[] = {
+        // 100 x 1,13 is 112,99999999999999 in binary.
+        {"capital: 100 x 1,13", {{1, 0, 0, giorno, 100, 1.13}}, capitale, 113},
+        {"capital: 7 x 1,15 = 8,05", {{1, 0, 0, giorno, 7, 1.15}}, capitale, 8},
+        {"average capital: 2 x 100 x 1,13 over 2",
+         {{1, 0, 0, giorno, 100, 1.13}, {1, 0, 0, giorno, 100, 1.13}},
+         capitaleMedio,
+         113},
+        {"average capital: 2001 over 2", {{1, 0, 0, giorno, 1, 1000}, {1, 0, 0, giorno, 1, 1001}}, capitaleMedio, 1000},
+        // 2,01 - 0,01 is 1,9999999999999998 in binary.
+        {"profit per operation: (2,01 - 0,01) / 2", {{2.01}, {-0.01}}, perOperazione, 1},
+        {"profit per operation: 80 / 3", {{100}, {-50}, {30}}, perOperazione, 26},
+        {"profit per day: 2,01 - 0,01 in one day", {{2.01}, {-0.01}}, perGiorno, 2},
+        {"profit per day: 2,5 in one day", {{2.5}}, perGiorno, 2},
+        {"per cent per day: 2,01 - 0,01 in one day", {{1, 2.01}, {-1, -0.01}}, percentoGiorno, 2},
+        {"per cent per day: 2,03 - 4,03 in one day", {{1, 2.03}, {-1, -4.03}}, percentoGiorno, -2},
+        {"per cent per day: 1,5 - 2 in one day", {{1, 1.5}, {-1, -2}}, percentoGiorno, -1},
+        // Round(9,655..., 3) x 100 is 965,4999999999999 in binary: the half goes to 966.
+        {"winning gauge: 28 of 29", ventottoSu29, center, 966},
+        {"winning gauge: 1 of 16 is 62,5", unoSu16, center, 62},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        const FigureMedie f = CalcolaMedie(Chiuse(c.chiuse));
+        ASSERT_TRUE(f.conGuadagni);
+        EXPECT_EQ(c.figura(f), c.atteso);
+    }
+}
+
 TEST(Medie, NoOperationGivesZeros)
 {
     const FigureMedie f = CalcolaMedie({});

@@ -55,6 +55,33 @@ TEST(Report, WorkedExamples)
     }
 }
 
+TEST(Report, TaxAndAveragePerCentDropOnlyATrueFraction)
+{
+    struct Caso {
+        const char* nome;
+        std::vector<Chiusa> chiuse;
+        double capitalGain;
+        const char *tassa, *percMedia;
+    };
+    const Caso casi[] = {
+        // 64,1 - 14,1 is 49,99999999999999 in binary, and 20 % of it 9,999999999999998.
+        {"tax: 20 % of 64,1 - 14,1 is 10", {{64.1, 1, 14.1}}, 20, "10", "1"},
+        {"tax: 12,5 % of 900 is 112,5", {{1000, 1, 100}}, 12.5, "112", "1"},
+        // 2,01 - 0,01 is 1,9999999999999998: over 2 it is 1, not 0.
+        {"per cent: (2,01 - 0,01) / 2 is 1", {{1, 2.01}, {-1, -0.01}}, 0, "0", "1"},
+        {"per cent: (2,03 - 4,03) / 2 is -1", {{1, 2.03}, {-1, -4.03}}, 0, "0", "-1"},
+        {"per cent: (1,5 - 0,5) / 2 is 0,5", {{1, 1.5}, {-1, -0.5}}, 0, "0", "0"},
+        {"per cent: (3 - 4) / 2 is -0,5", {{1, 3}, {-1, -4}}, 0, "0", "-1"},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        const auto f = CalcolaReport(Chiuse(c.chiuse), c.capitalGain);
+        ASSERT_TRUE(f.has_value());
+        EXPECT_EQ(TestoNumero(f->tassa), c.tassa);
+        EXPECT_EQ(TestoNumero(f->percMedia), c.percMedia);
+    }
+}
+
 TEST(Report, SumsKeepGainsAndLossesApart)
 {
     const auto f = CalcolaReport(Chiuse({{100, 2, 5}, {-30, -1.5, 5}, {50, 1, 4}}), 26);

@@ -42,6 +42,31 @@ TEST(StatisticheErrori, WorkedExampleOfE1)
     EXPECT_EQ(f.grafico, grafico);
 }
 
+TEST(StatisticheErrori, MissedGainDropsOnlyATrueFraction)
+{
+    struct Caso {
+        const char* nome;
+        long long qta;
+        double prezzo, ottimale;
+        double mancato;
+    };
+    const Caso casi[] = {
+        // 400 x 0,15 is 59,99999999999996 in binary.
+        {"sell 400 at 2,70, best 2,85", 400, 2.70, 2.85, 60},
+        {"buy 400 at 2,85, best 2,70", 400, 2.85, 2.70, 60},
+        {"7 x 0,15 = 1,05", 7, 2.70, 2.85, 1},
+        {"100 x 0,3 = 30", 100, 12.00, 12.30, 30},
+        {"3 x 0,3333 = 0,9999", 3, 1.0, 1.3333, 0},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        EXPECT_EQ(MancatoGuadagno(Trade("E1", c.qta, c.prezzo, c.ottimale)), c.mancato);
+        const FigureErrori f = CalcolaStatisticheErrori({Trade("E1", c.qta, c.prezzo, c.ottimale)}, Catalogo());
+        EXPECT_EQ(f.missedTot, c.mancato);
+        EXPECT_EQ(f.catalogo[1].Importo, c.mancato);
+    }
+}
+
 TEST(StatisticheErrori, SharesAndLabels)
 {
     struct Caso {

@@ -131,6 +131,38 @@ TEST_F(CartellaExcelTest, CartellaNonScrivibileDettaInItaliano)
     EXPECT_TRUE(esito.esito.messaggio.startsWith(QStringLiteral("Esportazione in Excel non riuscita")));
 }
 
+TEST_F(CartellaExcelTest, OgniCellaRiceveIlTestoIntero)
+{
+    const QString conNul = QStringLiteral("A") + QChar(0) + QStringLiteral("B");
+    struct Caso {
+        const char* nome;
+        QString testo;
+    };
+    const Caso casi[] = {
+        {"a NUL inside", conNul},
+        {"a NUL at the start and the end", QChar(0) + conNul + QChar(0)},
+        {"text that reads like an escape", QStringLiteral("_x0041_ e _x0041_x0042_")},
+        {"control characters", QStringLiteral("a\u0001b\rc\td\ne")},
+        {"characters XML cannot hold", QStringLiteral("a\uFFFEb\uFFFFc")},
+        {"code page characters", QStringLiteral("L’OR €")},
+    };
+    AmbientePortafoglio b;
+    for (const Caso& c : casi)
+        b.inserisci({"2024-03-01", "Buy", c.testo, c.testo, 1, 1});
+    file = b.cartella.percorso(QStringLiteral("testi.xlsx"));
+    const EsitoEsportazione esito = EsportaExcel(b.stato.DbPortafoglio, file, {false, true, false}, logo);
+    ASSERT_TRUE(esito.esito.ok()) << esito.esito.messaggio.toStdString();
+    const CartellaXlsx cartella = LeggiCartellaXlsx(file);
+    ASSERT_TRUE(cartella.ok()) << cartella.errore.toStdString();
+    int riga = 3;
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        EXPECT_EQ(cartella.fogli[0].cella(QStringLiteral("D%1").arg(riga)).valore, c.testo) << "Cod";
+        EXPECT_EQ(cartella.fogli[0].cella(QStringLiteral("E%1").arg(riga)).valore, c.testo) << "Titolo";
+        ++riga;
+    }
+}
+
 TEST(LettoreXlsx, FileCheNonECartella)
 {
     CartellaProva cartella;

@@ -1,15 +1,20 @@
 #include "ambiente_portafoglio.h"
 #include "blocco_file.h"
 #include "copia_database.h"
+#include "database.h"
 #include "destinazione_esportazione.h"
 #include "esito_prova.h"
+#include "guasti_file.h"
 #include "motore.h"
 
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+
+#include <unistd.h>
 
 namespace {
 
@@ -64,6 +69,14 @@ TEST(CopiaDatabase, TieneLeTabelleSceltePiuConto)
         EXPECT_EQ(Tabelle(copia), c.tabelle);
         EXPECT_EQ(CartellaProva::valore(copia, "SELECT COUNT(*) FROM Conto").toInt(), 1);
         EXPECT_EQ(CartellaProva::valore(copia, "PRAGMA application_id").toInt(), 0x42565046);
+        copia.close();
+        // Opened as a portfolio, it is told for what it is: sound, but no portfolio.
+        EXPECT_EQ(VerificaDatabase(file, TipoDatabase::Portafoglio).messaggio.toStdString(),
+                  QStringLiteral("Il file %1 è una copia del database esportata da Brunivox e non può essere aperto "
+                                 "come portafoglio. Per lavorare su un portafoglio, aprire un file salvato con Salva "
+                                 "con nome.")
+                      .arg(QFileInfo(file).fileName())
+                      .toStdString());
         // No temporary file is left beside the copy.
         EXPECT_EQ(QDir(a.cartella.cartella()).entryList({".copia*"}, QDir::Files | QDir::Hidden), QStringList());
     }
@@ -73,6 +86,45 @@ TEST(CopiaDatabase, TieneLeTabelleSceltePiuConto)
     EXPECT_EQ(a.righe(), eseguitiPrima);
     EXPECT_EQ(a.righe("EseguitiTemp"), fotografiaPrima);
     a.inserisci({"2024-03-20", "Buy", "TIT", "Tim", 1, 1});
+}
+
+TEST(CopiaDatabase, UnaCopiaInterrottaLasciaIntattaLaPrecedente)
+{
+    AmbientePortafoglio a;
+    a.inserisci({"2024-03-01", "Buy", "ENI", "Eni", 100, 10.5});
+    a.allinea();
+    const QString portafoglio = a.stato.PercorsoPortafoglio;
+    const QString file = a.cartella.percorso(QStringLiteral("copia.db"));
+    ASSERT_TRUE(EsportaCopiaDatabase(a.stato.DbPortafoglio, file, {false, true, false}).esito.ok());
+    const QByteArray prima = [&] {
+        QFile f(file);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }();
+
+    // Killed as the tables not asked for are dropped, before that is kept.
+    const bool ucciso = Ucciso(
+        MomentoUcciso::Commit, [&](const QString& f) { return f != portafoglio; },
+        [&] {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("figlio"));
+            db.setDatabaseName(portafoglio);
+            if (db.open())
+                static_cast<void>(EsportaCopiaDatabase(db, file, {true, true, true}));
+        });
+    ASSERT_TRUE(ucciso);
+
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), prima);
+    f.close();
+    QSqlDatabase copia = a.cartella.apri(file);
+    EXPECT_EQ(Tabelle(copia), QStringList({"Conto", "Eseguiti"}));
+    copia.close();
+
+    // The next export to that name takes up what the killed one left.
+    ASSERT_TRUE(EsportaCopiaDatabase(a.stato.DbPortafoglio, file, {true, true, true}).esito.ok());
+    EXPECT_EQ(Tabelle(a.cartella.apri(file)), QStringList({"Conto", "Eseguiti", "OperazioniChiuse", "Portafoglio"}));
+    EXPECT_EQ(QDir(a.cartella.cartella()).entryList({"*copia*"}, QDir::Files | QDir::Hidden),
+              QStringList({"copia.db"}));
 }
 
 TEST(CopiaDatabase, CartellaMancanteNessunFile)
@@ -119,15 +171,29 @@ TEST(DestinazioneEsportazione, PortafoglioApertoAltrove)
 {
     AmbientePortafoglio a;
     const QString altro = a.cartella.nuovoPortafoglio(QStringLiteral("altrove.gvf"));
+    // Another name of the same file: no lock file beside it, the lock is on the content.
+    const QString fisso = a.cartella.percorso(QStringLiteral("fisso.gvf"));
+    ASSERT_EQ(::link(QFile::encodeName(altro).constData(), QFile::encodeName(fisso).constData()), 0);
     {
         // Held by this process on another lock object: as another copy holds it.
         const EsitoBlocco altrove = BloccaPortafoglio(altro);
         ASSERT_TRUE(altrove.esito.ok());
         EXPECT_EQ(VerificaDestinazioneEsportazione(altro, a.stato).messaggio,
                   QStringLiteral("Il portafoglio altrove.gvf è già aperto in un'altra copia di Brunivox."));
+        EXPECT_EQ(VerificaDestinazioneEsportazione(fisso, a.stato).messaggio,
+                  QStringLiteral("Il portafoglio fisso.gvf è già aperto in un'altra copia di Brunivox."));
     }
     EXPECT_EQ(VerificaDestinazioneEsportazione(altro, a.stato).messaggio, QString());
+    EXPECT_EQ(VerificaDestinazioneEsportazione(fisso, a.stato).messaggio, QString());
     EXPECT_FALSE(QFile::exists(PercorsoBlocco(altro)));
+    EXPECT_FALSE(QFile::exists(PercorsoBlocco(fisso)));
+
+    // A second name of the open portfolio is the open portfolio.
+    const QString aperto = a.cartella.percorso(QStringLiteral("aperto.gvf"));
+    ASSERT_EQ(::link(QFile::encodeName(a.stato.PercorsoPortafoglio).constData(), QFile::encodeName(aperto).constData()),
+              0);
+    EXPECT_EQ(VerificaDestinazioneEsportazione(aperto, a.stato).messaggio,
+              QStringLiteral("Impossibile esportare su aperto.gvf: è il portafoglio aperto. Scegliere un altro file."));
 }
 
 } // namespace

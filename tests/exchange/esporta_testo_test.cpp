@@ -71,6 +71,13 @@ TEST(EsportaTesto, CodicePagina1252)
     EXPECT_EQ(TestoWindows1252(QStringLiteral("aà€’")), QByteArray("a\xe0\x80\x92"));
     // Outside the code page: one "?" per character, a character beyond the basic plane included.
     EXPECT_EQ(TestoWindows1252(QStringLiteral("Ω😀\u0081")), QByteArray("???"));
+    // Read back, every byte the code page defines is its character again.
+    QByteArray tutti;
+    for (int b = 1; b < 256; ++b)
+        if (b != 0x81 && b != 0x8D && b != 0x8F && b != 0x90 && b != 0x9D)
+            tutti.append(char(b));
+    EXPECT_EQ(TestoWindows1252(DaWindows1252(tutti)), tutti);
+    EXPECT_EQ(DaWindows1252("a\xe0\x80\x92\x9f"), QStringLiteral("aà€’Ÿ"));
 }
 
 TEST(EsportaTesto, DalPortafoglioInOrdineDiDataEChiave)

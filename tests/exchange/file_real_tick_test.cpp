@@ -5,6 +5,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <optional>
+#include <string>
+
 namespace {
 
 const QString Intestazione = QStringLiteral("a,b,c,d,Side,Qty,Symbol,Price,e,Account,f\r\n");
@@ -99,6 +102,126 @@ TEST(FileRealTick, CasiDiLettura)
     }
 }
 
+TEST(FileRealTick, NumeriComeLetteraliSql)
+{
+    const QString nome = QStringLiteral("/dati/trades20240315.csv");
+    struct Caso {
+        const char* qta;
+        const char* prezzo;
+        std::optional<qint64> qtaLetta; // none: the line is refused
+        double prezzoLetto = 0;
+    };
+    const Caso casi[] = {
+        {"5", "2", 5, 2},
+        {" 5", "2", 5, 2},
+        {"5 ", " 2 ", 5, 2},
+        {"\t5", "2\t", 5, 2},
+        {"1e1", "2", 10, 2},
+        {"1E+1", "2", 10, 2},
+        {"5.", "2.", 5, 2},
+        {"5.0", "2", 5, 2},
+        {"5", ".5", 5, 0.5},
+        {"5", "2.5E-1", 5, 0.25},
+        {"5", "1e1", 5, 10},
+        {"999999999999999", "2", 999999999999999, 2},
+        // Refused, as before: a sign, a zero, text, and a quantity that is not whole.
+        {"-5", "2", std::nullopt},
+        {"5", "-2", std::nullopt},
+        {"+5", "2", std::nullopt},
+        {"0", "2", std::nullopt},
+        {"0.0", "2", std::nullopt},
+        {"5", "0", std::nullopt},
+        {"5", "0e5", std::nullopt},
+        {".5", "2", std::nullopt},
+        {"1.5", "2", std::nullopt},
+        {"1e15", "2", std::nullopt},
+        {"5", "1e400", std::nullopt},
+        {"abc", "2", std::nullopt},
+        {"5", "2x", std::nullopt},
+        {"5", ".", std::nullopt},
+        {"5", "e1", std::nullopt},
+        {"5", "1e", std::nullopt},
+        {"5", "1 5", std::nullopt},
+        {"5", "0x10", std::nullopt},
+        {"", "2", std::nullopt},
+        {"5", " ", std::nullopt},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(std::string("Qta \"") + c.qta + "\", Prezzo \"" + c.prezzo + "\"");
+        const QString testo = Intestazione + Linea("Buy", c.qta, "ENI", c.prezzo) + "\r\n";
+        const LetturaRealTick l = AnalizzaRealTick(testo.toUtf8(), nome);
+        EXPECT_EQ(l.valido, c.qtaLetta.has_value());
+        if (!c.qtaLetta) {
+            EXPECT_TRUE(l.righe.empty());
+            continue;
+        }
+        EXPECT_EQ(l.righe.size(), 1u);
+        if (l.righe.size() != 1)
+            continue;
+        EXPECT_EQ(l.righe[0].Qta, *c.qtaLetta);
+        EXPECT_EQ(l.righe[0].Prezzo, c.prezzoLetto);
+    }
+}
+
+TEST(FileRealTick, CodicePagina1252SeNonEUtf8)
+{
+    const QString nome = QStringLiteral("/dati/trades20240315.csv");
+    const QByteArray intestazione = Intestazione.toUtf8();
+    auto linea = [](const QByteArray& cod, const QByteArray& system) {
+        return "0,1,2,3,Buy,5," + cod + ",2,8," + system + ",10\r\n";
+    };
+    struct Caso {
+        const char* nome;
+        QByteArray testo;
+        QString cod, system;
+    };
+    const Caso casi[] = {
+        {"code page 1252: ’ and €", intestazione + linea("L\x92OR", "EUR\x80"), QStringLiteral("L’OR"),
+         QStringLiteral("EUR€")},
+        {"code page 1252: accents", intestazione + linea("CAF\xc8", "S\xe0"), QStringLiteral("CAFÈ"),
+         QStringLiteral("Sà")},
+        {"code page 1252: a byte it leaves undefined",
+         intestazione
+             + linea("A\x81"
+                     "B",
+                     "WEB"),
+         QStringLiteral("A\u0081B"), QStringLiteral("WEB")},
+        {"UTF-8 stays UTF-8", intestazione + linea("L\xe2\x80\x99OR", "EUR\xe2\x82\xac"), QStringLiteral("L’OR"),
+         QStringLiteral("EUR€")},
+        {"UTF-8 with a byte-order mark", "\xef\xbb\xbf" + intestazione + linea("L\xe2\x80\x99OR", "CAF\xc3\x88"),
+         QStringLiteral("L’OR"), QStringLiteral("CAFÈ")},
+        {"plain ASCII", intestazione + linea("ENI", "WEB"), QStringLiteral("ENI"), QStringLiteral("WEB")},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        const LetturaRealTick l = AnalizzaRealTick(c.testo, nome);
+        EXPECT_TRUE(l.valido);
+        EXPECT_EQ(l.righe.size(), 1u);
+        if (l.righe.size() != 1)
+            continue;
+        EXPECT_EQ(l.righe[0].Cod, c.cod);
+        EXPECT_EQ(l.righe[0].System, c.system);
+    }
+}
+
+TEST(FileRealTick, FileTroppoGrandeRifiutatoSenzaLeggerlo)
+{
+    QTemporaryDir dir;
+    const QString percorso = dir.filePath(QStringLiteral("grande20240101.csv"));
+    QFile f(percorso);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(f.write((Intestazione + Linea("Buy", "1", "ENI", "1") + "\r\n").toUtf8()) > 0);
+    // Sparse: the size is there, the disk blocks are not.
+    ASSERT_TRUE(f.resize(DimensioneMassimaRealTick + 1));
+    f.close();
+    const LetturaRealTick l = LeggiFileRealTick(percorso);
+    EXPECT_FALSE(l.valido);
+    EXPECT_TRUE(l.righe.empty());
+    EXPECT_EQ(l.messaggio,
+              QStringLiteral("Il file grande20240101.csv è troppo grande per essere un file di Real Tick: "
+                             "supera i 256 MB."));
+}
+
 TEST(FileRealTick, FileVuotoOMancanteNonValido)
 {
     QTemporaryDir dir;
@@ -107,6 +230,7 @@ TEST(FileRealTick, FileVuotoOMancanteNonValido)
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.close();
     EXPECT_FALSE(LeggiFileRealTick(vuoto).valido);
+    EXPECT_EQ(LeggiFileRealTick(vuoto).messaggio, MessaggioRealTickNonValido);
     EXPECT_FALSE(LeggiFileRealTick(dir.filePath(QStringLiteral("manca20240101.csv"))).valido);
 }
 

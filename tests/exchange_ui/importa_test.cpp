@@ -158,6 +158,21 @@ TEST_F(ImportaTest, AnteprimaDiDueFileEMessaggioRipetuto)
     EXPECT_EQ(a.conta(), 0);
 }
 
+TEST_F(ImportaTest, FileTroppoGrandeConIlSuoMessaggio)
+{
+    scrivi("grande20240105.csv", Intestazione + Linea("Buy", 10, "ENI", "12.5"));
+    {
+        QFile f(QDir(cartella).filePath("grande20240105.csv"));
+        ASSERT_TRUE(f.resize(DimensioneMassimaRealTick + 1)); // sparse
+    }
+    apri();
+    clicca("grande20240105.csv");
+    EXPECT_EQ(m.testi(),
+              QStringList("Il file grande20240105.csv è troppo grande per essere un file di Real Tick: "
+                          "supera i 256 MB."));
+    EXPECT_EQ(testo("lab_NumeroEseguiti"), "0");
+}
+
 TEST_F(ImportaTest, VociFoglioDiCalcolo)
 {
     {

@@ -72,6 +72,9 @@ TEST(Calcolatore, ProfitRoundsHalvesToEvenAndPerCentRoundsDown)
         {"2,375", 10, 13, 1, {0, 0.3125}, "2,38", "23"},
         {"-0,5 %", 1000, 9.95, 100, {0, 0}, "-5", "-1"},
         {"0,3 %", 1000, 10.03, 100, {0, 0}, "3", "0"},
+        // 0,29 x 100 / 29 is 0,9999999999999999 in binary: a whole 1 %.
+        {"1 % of 29", 29, 29.29, 1, {0, 0}, "0,29", "1"},
+        {"0,97 % of 31", 31, 31.3, 1, {0, 0}, "0,3", "0"},
     };
     for (const Caso& k : casi) {
         SCOPED_TRACE(k.nome);
@@ -132,10 +135,24 @@ TEST(Calcolatore, WhenEachSideComputesEmptiesOrKeeps)
         {"no buy amount empties", {"10", "100", "11"}, "", true, vuotaV},
         {"buy amount 0 empties", {"0", "100", "11"}, "0", true, vuotaV},
         {"quantity 00 empties", {"10", "00", "11"}, "1000", true, vuotaV},
-        // The amount shown may belong to an earlier price: nothing is computed from it.
-        {"buy price not a number keeps", {"", "200", "11"}, "1000", true, std::nullopt},
+        // The sell side asks for the buy amount shown, the sell price and the quantity, not
+        // for the buy price: the amount shown counts even when the price box is empty.
+        {"buy price emptied, sell price changed",
+         {"", "100", "12"},
+         "1000",
+         true,
+         TestiVendita{"1200", "10", "190", "19"}},
+        {"buy price emptied, quantity changed",
+         {"", "200", "11"},
+         "1000",
+         true,
+         TestiVendita{"2200", "10", "1190", "119"}},
+        {"buy price pasted as letters", {"abc", "100", "12"}, "1000", true, TestiVendita{"1200", "10", "190", "19"}},
         {"no system empties", {"10", "100", "11"}, "1000", false, vuotaV},
-        {"exponent form of a large amount", {"10", "100", "11"}, "1,5E+20", true,
+        {"exponent form of a large amount",
+         {"10", "100", "11"},
+         "1,5E+20",
+         true,
          TestiVendita{"1100", "3E+17", "-1,503E+20", "-101"}},
     };
     for (const CasoV& k : casiV) {

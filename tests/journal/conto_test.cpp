@@ -77,6 +77,27 @@ TEST(CalcolaLiquidita, ValueLiquidityAndGauge)
     }
 }
 
+TEST(CalcolaLiquidita, GaugeDropsOnlyATrueFraction)
+{
+    struct Caso {
+        const char* nome;
+        double pzoCarico;
+        double versamento;
+        short indicatore;
+    };
+    const Caso casi[] = {
+        // 1000,01 of 10000,1 is 99,99999999999999 per mille in binary.
+        {"1000,01 of 10000,1 is 100 per mille", 9000.09, 0.1, 100},
+        {"2999,5 of 10000 is 299,95 per mille", 7000.5, 0, 299},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        const Liquidita l
+            = CalcolaLiquidita({Posizione("ENI", 1, c.pzoCarico)}, {Movimento("Versamento", c.versamento)}, 10000, 0);
+        EXPECT_EQ(l.indicatore, c.indicatore);
+    }
+}
+
 struct ContoSuFile : ::testing::Test {
     CartellaProva cartella;
     QSqlDatabase db = cartella.apri(cartella.nuovoPortafoglio(QStringLiteral("conto.gvf")));

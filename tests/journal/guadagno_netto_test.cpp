@@ -70,6 +70,27 @@ TEST_F(GuadagnoNetto, TaxIsDueOnAGrossGainAndCutToAWholeUnit)
     }
 }
 
+TEST_F(GuadagnoNetto, TaxDropsOnlyATrueFraction)
+{
+    struct Caso {
+        const char* nome;
+        double gp, commissioni, capitalGain;
+        double atteso;
+    };
+    const Caso casi[] = {
+        // 64,1 - 14,1 is 49,99999999999999 in binary, and 20 % of it 9,999999999999998.
+        {"20 % of 64,1 - 14,1 is 10", 64.1, 14.1, 20, 40},
+        {"12,5 % of 900 is 112,5: 112", 1000, 100, 12.5, 788},
+        {"20 % of 49,99 is 9,998: 9", 64.09, 14.1, 20, 40.99},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        Chiuse({{c.gp, c.commissioni}}, c.capitalGain);
+        // The net result keeps the noise of GP - Commissioni; the tax is whole.
+        EXPECT_DOUBLE_EQ(Netto(), c.atteso);
+    }
+}
+
 TEST_F(GuadagnoNetto, NothingWithoutClosedOperationsOrWithoutAPortfolio)
 {
     EXPECT_EQ(Netto(), 0);

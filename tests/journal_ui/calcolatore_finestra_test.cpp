@@ -186,15 +186,18 @@ TEST_F(CalcolatoreTest, ClearingRulesAndAStaleBuyAmount)
     apri();
     esempio();
 
-    // An empty buy price computes nothing and keeps what is shown; "0" empties.
+    // An empty buy price computes nothing on the buy side and keeps what is shown; "0" empties.
     scrivi("txtAcqPzo", "");
     EXPECT_EQ(acquisto(), (QStringList{"1000", "9,5", "9,5", "10,04"}));
     EXPECT_EQ(vendita(), (QStringList{"1100", "10", "90", "9"}));
-    // The amount shown belongs to the old quantity: the profit is not worked out from it.
-    scrivi("txtQta", "200");
-    EXPECT_EQ(vendita(), (QStringList{"1100", "10", "90", "9"}));
+    // The sell side works from the buy amount shown, the sell price and the quantity.
     scrivi("txtVndPzo", "12");
-    EXPECT_EQ(vendita(), (QStringList{"1100", "10", "90", "9"}));
+    EXPECT_EQ(acquisto(), (QStringList{"1000", "9,5", "9,5", "10,04"}));
+    EXPECT_EQ(vendita(), (QStringList{"1200", "10", "190", "19"}));
+    // A new quantity leaves the buy amount as shown, and the sell side takes both.
+    scrivi("txtQta", "200");
+    EXPECT_EQ(acquisto(), (QStringList{"1000", "9,5", "9,5", "10,04"}));
+    EXPECT_EQ(vendita(), (QStringList{"2400", "10", "1390", "139"}));
     scrivi("txtAcqPzo", "10");
     EXPECT_EQ(acquisto(), (QStringList{"2000", "9,5", "9,75", "10,04"}));
     EXPECT_EQ(vendita(), (QStringList{"2400", "10", "390", "19"}));

@@ -8,6 +8,8 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
+#include <sqlite3.h>
+
 TEST(Avvio, OpensTheSettingsAndBuildsTheMainWindow)
 {
     CartellaProva c;
@@ -39,6 +41,14 @@ TEST(Avvio, MissingOrForeignSettingsStopWithAMessage)
          }, "non è un file di impostazioni"},
         {"damaged data pages", [](const CartellaProva& c) { DanneggiaUltimePagine(c.dataset()); },
          "è danneggiato e non può essere usato"},
+        {"a trigger of its own", [](const CartellaProva& c) {
+             sqlite3* db = nullptr;
+             ASSERT_EQ(sqlite3_open(QFile::encodeName(c.dataset()).constData(), &db), SQLITE_OK);
+             EXPECT_EQ(sqlite3_exec(db, "CREATE TRIGGER azzera AFTER UPDATE ON Settaggi BEGIN DELETE FROM Errori; END",
+                                    nullptr, nullptr, nullptr),
+                       SQLITE_OK);
+             sqlite3_close(db);
+         }, "Impossibile avviare Brunivox. Il file DataSet.gvx contiene il trigger azzera, che Brunivox non crea"},
     };
     for (const Caso& k : casi) {
         CartellaProva c;

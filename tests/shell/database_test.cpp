@@ -1,11 +1,17 @@
 #include "cartella_prova.h"
 #include "cifra_stringa.h"
 #include "database.h"
+#include "schema_spedito.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <gtest/gtest.h>
+
+#include <sqlite3.h>
 
 namespace {
 
@@ -139,4 +145,153 @@ TEST(ApriDatabase, ARefusedFileLeavesTheOpenConnectionAlone)
     db = QSqlDatabase();
     primo.db = QSqlDatabase();
     QSqlDatabase::removeDatabase("prova-apertura");
+}
+
+TEST(VerificaDatabase, RefusesAFileWhoseSchemaHoldsWhatTheShippedOneDoesNot)
+{
+    struct Caso {
+        const char* nome;
+        TipoDatabase tipo;
+        QStringList sql;
+        const char* oggetto;
+    };
+    const Caso casi[] = {
+        {"trigger wiping the trades",
+         TipoDatabase::Portafoglio,
+         {"CREATE TRIGGER cancella AFTER DELETE ON Portafoglio BEGIN DELETE FROM Eseguiti; END"},
+         "il trigger cancella"},
+        {"trigger on the settings",
+         TipoDatabase::Impostazioni,
+         {"CREATE TRIGGER conta AFTER UPDATE ON Errori BEGIN DELETE FROM System; END"},
+         "il trigger conta"},
+        {"trigger named like a table",
+         TipoDatabase::Portafoglio,
+         {"CREATE TRIGGER Eseguiti AFTER INSERT ON Conto BEGIN DELETE FROM Conto; END"},
+         "il trigger Eseguiti"},
+        {"view",
+         TipoDatabase::Portafoglio,
+         {"CREATE VIEW Riepilogo AS SELECT Cod FROM Eseguiti"},
+         "la vista Riepilogo"},
+        {"index on our table", TipoDatabase::Impostazioni, {"CREATE INDEX codici ON Errori (Cod)"}, "l'indice codici"},
+        {"table of its own", TipoDatabase::Portafoglio, {"CREATE TABLE Appunti (Testo TEXT)"}, "la tabella Appunti"},
+        {"view in place of a table",
+         TipoDatabase::Portafoglio,
+         {"DROP TABLE Portafoglio",
+          "CREATE VIEW Portafoglio AS SELECT System, Cod, Titolo, Qta, Prezzo AS PzoCarico, "
+          "Importo, 0 AS Commissioni FROM Eseguiti"},
+         "la vista Portafoglio"},
+        {"our table made another way",
+         TipoDatabase::Portafoglio,
+         {"ALTER TABLE Conto ADD COLUMN Nota TEXT DEFAULT 'x'"},
+         "la tabella Conto in una forma diversa"},
+    };
+    for (const Caso& k : casi) {
+        SCOPED_TRACE(k.nome);
+        CartellaProva c;
+        const QString percorso = k.tipo == TipoDatabase::Portafoglio ? c.dataexe() : c.dataset();
+        {
+            QSqlDatabase db = c.apri(percorso);
+            for (const QString& istruzione : k.sql)
+                CartellaProva::esegui(db, istruzione);
+            db.close();
+        }
+        QFile f(percorso);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        const QByteArray prima = f.readAll();
+        f.close();
+
+        const Esito esito = VerificaDatabase(percorso, k.tipo);
+
+        EXPECT_TRUE(esito.rifiutato());
+        EXPECT_EQ(esito.messaggio.toStdString(),
+                  QStringLiteral("Il file %1 contiene %2, che Brunivox non crea: per proteggere i dati il file non "
+                                 "viene usato.")
+                      .arg(QFileInfo(percorso).fileName(), QString::fromUtf8(k.oggetto))
+                      .toStdString());
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_EQ(f.readAll(), prima);
+    }
+}
+
+TEST(VerificaDatabase, TheShippedStatementsWithOtherCommentsAndBlanksAreOurs)
+{
+    CartellaProva c;
+    QFile script(QDir(QStringLiteral(DATI_SQL)).filePath("dataexe.sql"));
+    ASSERT_TRUE(script.open(QIODevice::ReadOnly));
+    // Comments dropped and every blank doubled (its statements quote no text).
+    QString testo = QString::fromUtf8(script.readAll());
+    testo.remove(QRegularExpression(QStringLiteral("--[^\n]*")));
+    testo.replace(QStringLiteral(" "), QStringLiteral("  "));
+    const QString percorso = c.percorso("riscritto.gvf");
+    {
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open(QFile::encodeName(percorso).constData(), &db), SQLITE_OK);
+        EXPECT_EQ(sqlite3_exec(db, testo.toUtf8().constData(), nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(db);
+    }
+    EXPECT_EQ(VerificaDatabase(percorso, TipoDatabase::Portafoglio).messaggio, QString());
+
+    EXPECT_EQ(SqlNormalizzato("CREATE  TABLE t (a TEXT DEFAULT 'x  -- y', /* nota */ b)"),
+              "CREATE TABLE t (a TEXT DEFAULT 'x  -- y', b)");
+    EXPECT_NE(SqlNormalizzato("CREATE TABLE t (a DEFAULT 'x y')"),
+              SqlNormalizzato("CREATE TABLE t (a DEFAULT 'x  y')"));
+}
+
+TEST(VerificaDatabase, AFileMissingAWorkingTableIsDamagedUnlessItIsAnExportedCopy)
+{
+    struct Caso {
+        const char* nome;
+        QStringList sql;
+        const char* atteso;
+    };
+    const QString esportata = QStringLiteral(
+        "Il file p.gvf è una copia del database esportata da Brunivox e non può essere aperto come portafoglio. "
+        "Per lavorare su un portafoglio, aprire un file salvato con Salva con nome.");
+    const Caso casi[] = {
+        {"snapshot only", {"DROP TABLE EseguitiTemp"}, "Il file p.gvf è danneggiato: manca la tabella EseguitiTemp."},
+        {"both working tables and Conto",
+         {"DROP TABLE EseguitiTemp", "DROP TABLE EseguitiBackup", "DROP TABLE Conto"},
+         "Il file p.gvf è danneggiato: manca la tabella EseguitiTemp."},
+        {"working tables and the derived ones",
+         {"DROP TABLE EseguitiTemp", "DROP TABLE EseguitiBackup", "DROP TABLE Portafoglio",
+          "DROP TABLE OperazioniChiuse"},
+         nullptr},
+    };
+    for (const Caso& k : casi) {
+        SCOPED_TRACE(k.nome);
+        CartellaProva c;
+        const QString p = c.nuovoPortafoglio("p.gvf");
+        {
+            QSqlDatabase db = c.apri(p);
+            for (const QString& istruzione : k.sql)
+                CartellaProva::esegui(db, istruzione);
+            db.close();
+        }
+        EXPECT_EQ(VerificaDatabase(p, TipoDatabase::Portafoglio).messaggio.toStdString(),
+                  (k.atteso ? QString::fromUtf8(k.atteso) : esportata).toStdString());
+    }
+}
+
+TEST(ApriDatabase, TheSchemaOfBothFilesIsNotTrusted)
+{
+    CartellaProva c;
+    struct Caso {
+        const char* connessione;
+        QString percorso;
+        TipoDatabase tipo;
+    };
+    const Caso casi[] = {
+        {"prova-impostazioni", c.dataset(), TipoDatabase::Impostazioni},
+        {"prova-portafoglio", c.dataexe(), TipoDatabase::Portafoglio},
+    };
+    for (const Caso& k : casi) {
+        SCOPED_TRACE(k.connessione);
+        {
+            EsitoApertura apertura = ApriDatabase(k.connessione, k.percorso, k.tipo);
+            ASSERT_TRUE(apertura.esito.ok()) << apertura.esito.messaggio.toStdString();
+            EXPECT_EQ(CartellaProva::valore(apertura.db, "PRAGMA trusted_schema").toInt(), 0);
+            apertura.db.close();
+        }
+        QSqlDatabase::removeDatabase(k.connessione);
+    }
 }

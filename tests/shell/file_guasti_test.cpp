@@ -6,10 +6,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QSqlQuery>
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -132,4 +134,74 @@ TEST(BloccoFile, OneHolderAtATimeAndAStaleLockIsTakenOver)
     ASSERT_TRUE(WIFEXITED(stato) && WEXITSTATUS(stato) == 0);
     ASSERT_TRUE(QFile::exists(c.dataset() + ".lock"));
     EXPECT_TRUE(BloccaCartellaProgramma(c.cartella()).blocco);
+}
+
+TEST(BloccoFile, AnotherNameOfTheSameFileMeetsItsLockInAnotherCopy)
+{
+    CartellaProva c;
+    const QString condiviso = c.nuovoPortafoglio("condiviso.gvf");
+    QDir(c.cartella()).mkdir("altrove");
+    ASSERT_TRUE(QFile::link(condiviso, c.percorso("altrove/link.gvf")));
+    ASSERT_EQ(::link(QFile::encodeName(condiviso).constData(),
+                     QFile::encodeName(c.percorso("altrove/fisso.gvf")).constData()),
+              0);
+    ASSERT_TRUE(QFile::link(c.cartella(), c.percorso("cartella-link")));
+
+    // Another copy of the program holds the portfolio, then dies holding it.
+    std::shared_ptr<BloccoFile> tenuto;
+    FiglioInAttesa altraCopia([&] {
+        tenuto = BloccaPortafoglio(condiviso).blocco;
+        return tenuto != nullptr;
+    });
+    ASSERT_TRUE(altraCopia.pronto());
+
+    struct Caso {
+        const char* nome;
+        QString percorso;
+    };
+    const Caso casi[] = {
+        {"same path", condiviso},
+        {"symbolic link", c.percorso("altrove/link.gvf")},
+        {"hard link", c.percorso("altrove/fisso.gvf")},
+        {"through a linked folder", c.percorso("cartella-link/condiviso.gvf")},
+    };
+    for (const Caso& k : casi) {
+        SCOPED_TRACE(k.nome);
+        const EsitoBlocco secondo = BloccaPortafoglio(k.percorso);
+        EXPECT_FALSE(secondo.blocco);
+        EXPECT_EQ(secondo.esito.messaggio.toStdString(),
+                  QStringLiteral("Il portafoglio %1 è già aperto in un'altra copia di Brunivox.")
+                      .arg(QFileInfo(k.percorso).fileName())
+                      .toStdString());
+        EXPECT_TRUE(VerificaPortafoglioLibero(k.percorso).rifiutato());
+    }
+    EXPECT_EQ(QDir(c.percorso("altrove")).entryList(QDir::Files | QDir::Hidden | QDir::System),
+              QStringList({"fisso.gvf", "link.gvf"}));
+
+    altraCopia.uccidi();
+    for (const Caso& k : casi) {
+        SCOPED_TRACE(k.nome);
+        EXPECT_TRUE(VerificaPortafoglioLibero(k.percorso).ok());
+        EXPECT_TRUE(BloccaPortafoglio(k.percorso).blocco);
+    }
+}
+
+TEST(BloccoFile, TheProgramFolderIsToldByItsSettingsFileWhateverTheName)
+{
+    CartellaProva c;
+    EsitoBlocco primo = BloccaCartellaProgramma(c.cartella());
+    ASSERT_TRUE(primo.blocco) << primo.esito.messaggio.toStdString();
+    ASSERT_TRUE(QFile::link(c.cartella(), c.percorso("programma-link")));
+    QDir(c.cartella()).mkdir("copia");
+    ASSERT_EQ(::link(QFile::encodeName(c.dataset()).constData(),
+                     QFile::encodeName(c.percorso("copia/DataSet.gvx")).constData()),
+              0);
+
+    for (const QString& cartella : {c.percorso("programma-link"), c.percorso("copia")}) {
+        SCOPED_TRACE(cartella.toStdString());
+        const EsitoBlocco secondo = BloccaCartellaProgramma(cartella);
+        EXPECT_FALSE(secondo.blocco);
+        EXPECT_EQ(secondo.esito.messaggio, "Brunivox è già in esecuzione.");
+    }
+    EXPECT_FALSE(QFile::exists(c.percorso("copia/DataSet.gvx.lock")));
 }

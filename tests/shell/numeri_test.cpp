@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 using namespace numeri;
 
 TEST(ArrotondaPari, HalvesGoToTheEvenDigit)
@@ -12,6 +14,8 @@ TEST(ArrotondaPari, HalvesGoToTheEvenDigit)
     const Caso casi[] = {
         {2.125, 2, 2.12}, {2.375, 2, 2.38}, {0.5, 0, 0}, {1.5, 0, 2}, {2.5, 0, 2}, {-2.5, 0, -2},
         {11.00005, 4, 11.0}, {10.123456, 4, 10.1235}, {34.25, 1, 34.2}, {34.35, 1, 34.4}, {-0.125, 2, -0.12},
+        // halves whose double lies just below the half
+        {1.015, 2, 1.02}, {-1.015, 2, -1.02}, {1.025, 2, 1.02}, {1.00005, 4, 1.0},
     };
     for (const Caso& c : casi)
         EXPECT_DOUBLE_EQ(ArrotondaPari(c.valore, c.decimali), c.atteso) << c.valore << " to " << c.decimali;
@@ -26,6 +30,47 @@ TEST(Interi, IntIsFloorAndConversionRoundsHalvesToEven)
     EXPECT_EQ(InteroPari(3.5), 4);
     EXPECT_EQ(InteroPari(-1.5), -2);
     EXPECT_EQ(InteroPari(9999.4), 9999);
+}
+
+TEST(SenzaRumore, IntDropsOnlyATrueFraction)
+{
+    struct Caso {
+        const char* nome;
+        double valore;
+        double intero; // Int of the value without noise
+    };
+    // Values worked out at run time, as the figures work them out.
+    volatile double quattrocento = 400, sette = 7, unoTredici = 1.13;
+    const Caso casi[] = {
+        {"400 x (2,85 - 2,70) = 59,99999999999996", quattrocento * (2.85 - 2.70), 60},
+        {"7 x 0,15 = 1,05 keeps its fraction", sette * 0.15, 1},
+        {"1,05 - 8,05 = -7,000000000000001", 1.05 - 8.05, -7},
+        {"-0,5 still goes down", -0.5, -1},
+        {"a fraction at the fourth decimal", 59.9999, 59},
+        {"100700 x 1,13 = 113790,99999999999", 100700 * unoTredici, 113791},
+        {"10000000 x 1,13 = 11299999,999999998", 10000000 * unoTredici, 11300000},
+        {"a large whole number stays itself", 123456789012.0, 123456789012},
+        {"zero", 0, 0},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        EXPECT_EQ(Int(SenzaRumore(c.valore)), c.intero);
+    }
+    EXPECT_EQ(SenzaRumore(1.05), 1.05) << "the nearest double to the decimal";
+    EXPECT_EQ(SenzaRumore(quattrocento * (2.85 - 2.70)), 60.0);
+    EXPECT_TRUE(std::isinf(SenzaRumore(HUGE_VAL)));
+    EXPECT_TRUE(std::isnan(SenzaRumore(NAN)));
+}
+
+TEST(SenzaRumore, HalvesReachTheEvenDigit)
+{
+    // 28 wins in 29: Round(9,655..., 3) x 100 is 965,4999999999999 in binary, a true half.
+    volatile double ventotto = 28;
+    const double quota = ArrotondaPari(10 * ventotto / 29, 3) * 100;
+    ASSERT_LT(quota, 965.5);
+    EXPECT_EQ(InteroPari(SenzaRumore(quota)), 966);
+    EXPECT_EQ(InteroPari(SenzaRumore(62.5)), 62) << "an exact half still goes to even";
+    EXPECT_EQ(InteroPari(SenzaRumore(965.4999)), 965) << "a true fraction below the half";
 }
 
 TEST(TestoNumero, ItalianPlainForm)

@@ -1,12 +1,15 @@
 #include "cartella_prova.h"
 #include "contenuto_portafoglio.h"
 #include "file_portafoglio.h"
+#include "guasti_file.h"
 #include "impostazioni_vista.h"
 #include "semina_eseguiti.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QSqlDatabase>
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -159,4 +162,79 @@ TEST(ContenutoPortafoglio, CountsTradesAndClosedOperationsOnlyOnAReadableFile)
     EXPECT_TRUE(chiuso.righe.empty());
     EXPECT_EQ(chiuso.errore, "Errore del database: il portafoglio non è aperto.");
     EXPECT_FALSE(ContaOperazioniChiuse(QSqlDatabase()).ok());
+}
+
+TEST(CopiaDatabaseSicura, AKilledCopyLeavesTheTargetAndOneTemporaryFileTheNextCopyTakesUp)
+{
+    CartellaProva c;
+    const QString sorgente = c.nuovoPortafoglio("sorgente.gvf");
+    {
+        QSqlDatabase db = c.apri(sorgente);
+        std::vector<RigaEseguito> righe;
+        for (int i = 0; i < 500; ++i)
+            righe.push_back(RigaDiProva("2024-01-02", "Buy", "WEB", "ENI", QString(200, QLatin1Char('x')), 10, 1));
+        ASSERT_TRUE(SeminaEseguiti(db, righe).esito.ok());
+        db.close();
+    }
+    const QString destinazione = c.percorso("copia.gvf");
+    const QString precedente = c.nuovoPortafoglio("copia.gvf");
+    const QByteArray prima = Leggi(precedente);
+    auto altriFile = [&] {
+        QStringList nomi = QDir(c.cartella()).entryList({"*copia*"}, QDir::Files | QDir::Hidden);
+        nomi.removeAll(QStringLiteral("copia.gvf"));
+        return nomi;
+    };
+
+    for (int volta = 1; volta <= 3; ++volta) {
+        SCOPED_TRACE(volta);
+        // Killed as the snapshot is written, on the source's connection.
+        const bool ucciso = Ucciso(
+            MomentoUcciso::Lavoro, [&](const QString& file) { return file == sorgente; },
+            [&] {
+                QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "figlio");
+                db.setDatabaseName(sorgente);
+                if (db.open())
+                    static_cast<void>(CopiaDatabaseSicura(db, destinazione));
+            });
+        ASSERT_TRUE(ucciso);
+        EXPECT_EQ(Leggi(destinazione), prima);
+        // At most the one temporary file named after the target, with its journal.
+        const QStringList rimasti = altriFile();
+        EXPECT_TRUE(rimasti.contains(".copia.gvf.tmp")) << rimasti.join(" ").toStdString();
+        for (const QString& n : rimasti)
+            EXPECT_TRUE(n == ".copia.gvf.tmp" || n == ".copia.gvf.tmp-journal") << n.toStdString();
+    }
+
+    QSqlDatabase db = c.apri(sorgente);
+    EXPECT_EQ(CopiaDatabaseSicura(db, destinazione).messaggio, QString());
+    EXPECT_EQ(altriFile(), QStringList());
+    QSqlDatabase copia = c.apri(destinazione);
+    EXPECT_EQ(CartellaProva::valore(copia, "SELECT COUNT(*) FROM Eseguiti").toInt(), 500);
+}
+
+TEST(CopiaDatabaseSicura, AFailureLeavesNoTemporaryFileAndALinkKeepsItsFile)
+{
+    CartellaProva c;
+    const QString sorgente = c.nuovoPortafoglio("sorgente.gvf");
+    QSqlDatabase db = c.apri(sorgente);
+    CartellaProva::esegui(db, "INSERT INTO Conto (Tipo, Importo) VALUES ('Versamento', 5)");
+
+    // The finishing step refuses: the target keeps what it had, nothing else is left.
+    const QString destinazione = c.nuovoPortafoglio("copia.gvf");
+    const QByteArray prima = Leggi(destinazione);
+    const Esito rifiutato = CopiaDatabaseSicura(db, destinazione, [](const QString& copia) {
+        EXPECT_TRUE(QFile::exists(copia));
+        return Esito::erroreDatabase(QStringLiteral("rifinitura fallita"));
+    });
+    EXPECT_EQ(rifiutato.messaggio, "rifinitura fallita");
+    EXPECT_EQ(Leggi(destinazione), prima);
+    EXPECT_EQ(QDir(c.cartella()).entryList({".*copia*"}, QDir::Files | QDir::Hidden), QStringList());
+
+    // Through a link: the file it names gets the copy, and the link stays a link.
+    const QString link = c.percorso("link.gvf");
+    ASSERT_TRUE(QFile::link(destinazione, link));
+    EXPECT_EQ(CopiaDatabaseSicura(db, link).messaggio, QString());
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    QSqlDatabase copia = c.apri(destinazione);
+    EXPECT_EQ(CartellaProva::valore(copia, "SELECT COUNT(*) FROM Conto").toInt(), 1);
 }

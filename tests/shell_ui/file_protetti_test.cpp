@@ -11,9 +11,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QMdiArea>
 #include <QToolBar>
+
+#include <unistd.h>
 
 namespace {
 
@@ -56,7 +57,8 @@ TEST(FileProtetti, OpenRefusesDamagedReadOnlyLockedOrUncomputableFilesAndKeepsTh
         bool esatto;
         bool intatto = true;   // byte for byte; a rolled-back run still bumps the change counter
     };
-    std::shared_ptr<QLockFile> altraCopia;
+    std::shared_ptr<BloccoFile> altraCopia;
+    std::unique_ptr<ScrittoreInAttesa> altroScrittore;
     const Caso casi[] = {
         {"damaged data pages", [](BancoProva&, const QString& p) { DanneggiaUltimePagine(p); },
          [](const QString&) { return QStringLiteral("Il file x.gvf è danneggiato e non può essere usato."); }, true},
@@ -66,12 +68,9 @@ TEST(FileProtetti, OpenRefusesDamagedReadOnlyLockedOrUncomputableFilesAndKeepsTh
         {"open in another copy", [&altraCopia](BancoProva&, const QString& p) { altraCopia = BloccaPortafoglio(p).blocco; },
          [](const QString&) { return QStringLiteral("Il portafoglio x.gvf è già aperto in un'altra copia di Brunivox."); },
          true},
-        {"engine cannot write", [](BancoProva& b, const QString& p) {
-             QSqlDatabase db = b.cartella.apri(p);
-             CartellaProva::esegui(db, "CREATE TRIGGER guasto BEFORE INSERT ON Portafoglio "
-                                       "BEGIN SELECT RAISE(ABORT, 'disco pieno'); END");
-             db.close();
-         },
+        // Another program is writing the file: the engine's first write is refused.
+        {"engine cannot write",
+         [&altroScrittore](BancoProva&, const QString& p) { altroScrittore = std::make_unique<ScrittoreInAttesa>(p); },
          [](const QString&) { return QStringLiteral("Errore del database"); }, false, false},
     };
     for (const Caso& k : casi) {
@@ -101,7 +100,70 @@ TEST(FileProtetti, OpenRefusesDamagedReadOnlyLockedOrUncomputableFilesAndKeepsTh
         EXPECT_EQ(LeggiStatoFile(p, "Eseguiti").righe, righe);
         EXPECT_EQ(QFile::exists(PercorsoBlocco(p)), altraCopia != nullptr);
         altraCopia.reset();
+        altroScrittore.reset();
         QFile::setPermissions(p, QFile::ReadOwner | QFile::WriteOwner);
+    }
+}
+
+TEST(FileProtetti, OpenRefusesAFileCarryingStatementsOfItsOwnAndRunsNoneOfThem)
+{
+    struct Caso {
+        const char* nome;
+        const char* sql;
+        const char* oggetto;
+    };
+    const Caso casi[] = {
+        // The engine empties Portafoglio first: the trigger would take the whole history.
+        {"trigger wiping the trades",
+         "CREATE TRIGGER cancella AFTER DELETE ON Portafoglio BEGIN DELETE FROM Eseguiti; END", "il trigger cancella"},
+        {"trigger booking a withdrawal",
+         "CREATE TRIGGER preleva AFTER INSERT ON OperazioniChiuse BEGIN INSERT INTO Conto (Data, Tipo, Importo, "
+         "Descrizione) VALUES ('2024-01-05', 'Prelievo', 1000000000, '.'); END",
+         "il trigger preleva"},
+        {"nothing of its own", nullptr, nullptr},
+        {"index on the trades", "CREATE INDEX per_codice ON Eseguiti (Cod)", "l'indice per_codice"},
+        {"view", "CREATE VIEW Riepilogo AS SELECT Cod, SUM(Qta) FROM Eseguiti GROUP BY Cod", "la vista Riepilogo"},
+    };
+    for (const Caso& k : casi) {
+        SCOPED_TRACE(k.nome);
+        BancoProva b;
+        b.registraFinta("frmEseguiti");
+        ScratchConUnEseguito(b);
+        const QString p = PortafoglioCon(b, "x.gvf", 2);
+        {
+            QSqlDatabase db = b.cartella.apri(p);
+            CartellaProva::esegui(db,
+                                  "INSERT INTO Eseguiti (Data, Tipo, System, Cod, Titolo, Qta, Prezzo, Importo, "
+                                  "Errore, PrezzoOttimale) VALUES ('2024-01-05', 'Sell', 'WEB', 'ENI', 'Eni', 5, 2, "
+                                  "10, 'NE', 2)");
+            if (k.sql)
+                CartellaProva::esegui(db, k.sql);
+            db.close();
+        }
+        const QByteArray prima = Contenuto(p);
+        b.dialoghi.scelte << p;
+
+        b.menu("mnu_Apri");
+
+        if (!k.oggetto) {
+            EXPECT_TRUE(b.messaggi.mostrati.isEmpty()) << b.messaggi.testi().join(" | ").toStdString();
+            EXPECT_EQ(b.stato.PercorsoPortafoglio, p);
+            EXPECT_EQ(b.righe(b.stato.DbPortafoglio, "Eseguiti"), 3);
+            EXPECT_EQ(b.righe(b.stato.DbPortafoglio, "OperazioniChiuse"), 1);
+            EXPECT_EQ(b.righe(b.stato.DbPortafoglio, "Conto"), 0);
+            continue;
+        }
+        ASSERT_EQ(b.messaggi.mostrati.size(), 1) << b.messaggi.testi().join(" | ").toStdString();
+        EXPECT_EQ(b.messaggi.mostrati.first().testo.toStdString(),
+                  QStringLiteral("Il file x.gvf contiene %1, che Brunivox non crea: per proteggere i dati il file non "
+                                 "viene usato.")
+                      .arg(QString::fromUtf8(k.oggetto))
+                      .toStdString());
+        ExpectScratchAncoraAperto(b);
+        EXPECT_EQ(Contenuto(p), prima);
+        EXPECT_EQ(LeggiStatoFile(p, "Eseguiti").righe, 3);
+        EXPECT_EQ(LeggiStatoFile(p, "Conto").righe, 0);
+        EXPECT_FALSE(QFile::exists(PercorsoBlocco(p)));
     }
 }
 
@@ -139,6 +201,51 @@ TEST(FileProtetti, EachOpenPortfolioIsLockedUntilAnotherReplacesIt)
     EXPECT_TRUE(b.messaggi.mostrati.isEmpty()) << b.messaggi.testi().join(" | ").toStdString();
 }
 
+TEST(FileProtetti, OpenRefusesAPortfolioOpenInAnotherCopyUnderAnyOfItsNames)
+{
+    struct Caso {
+        const char* nome;
+        std::function<QString(BancoProva&, const QString&)> nomina;
+    };
+    const Caso casi[] = {
+        {"same path", [](BancoProva&, const QString& p) { return p; }},
+        {"symbolic link",
+         [](BancoProva& b, const QString& p) {
+             const QString link = b.cartella.percorso("link.gvf");
+             EXPECT_TRUE(QFile::link(p, link));
+             return link;
+         }},
+        {"hard link",
+         [](BancoProva& b, const QString& p) {
+             const QString fisso = b.cartella.percorso("fisso.gvf");
+             EXPECT_EQ(::link(QFile::encodeName(p).constData(), QFile::encodeName(fisso).constData()), 0);
+             return fisso;
+         }},
+    };
+    for (const Caso& k : casi) {
+        SCOPED_TRACE(k.nome);
+        BancoProva b;
+        b.registraFinta("frmEseguiti");
+        ScratchConUnEseguito(b);
+        const QString condiviso = PortafoglioCon(b, "condiviso.gvf", 3);
+        const std::shared_ptr<BloccoFile> altraCopia = BloccaPortafoglio(condiviso).blocco;
+        ASSERT_TRUE(altraCopia);
+        const QString scelto = k.nomina(b, condiviso);
+        const QByteArray prima = Contenuto(condiviso);
+        b.dialoghi.scelte << scelto;
+
+        b.menu("mnu_Apri");
+
+        ASSERT_EQ(b.messaggi.mostrati.size(), 1) << b.messaggi.testi().join(" | ").toStdString();
+        EXPECT_EQ(b.messaggi.mostrati.first().testo.toStdString(),
+                  QStringLiteral("Il portafoglio %1 è già aperto in un'altra copia di Brunivox.")
+                      .arg(QFileInfo(scelto).fileName())
+                      .toStdString());
+        ExpectScratchAncoraAperto(b);
+        EXPECT_EQ(Contenuto(condiviso), prima);
+    }
+}
+
 TEST(FileProtetti, SaveAsNeverTargetsAFileOfTheProgramOrOneInUse)
 {
     struct Caso {
@@ -146,7 +253,7 @@ TEST(FileProtetti, SaveAsNeverTargetsAFileOfTheProgramOrOneInUse)
         std::function<QString(BancoProva&)> destinazione;
         const char* frammento;
     };
-    std::shared_ptr<QLockFile> altraCopia;
+    std::shared_ptr<BloccoFile> altraCopia;
     const Caso casi[] = {
         {"the settings file", [](BancoProva& b) { return b.cartella.dataset(); }, "è un file di Brunivox"},
         {"the scratch portfolio", [](BancoProva& b) { return b.cartella.dataexe(); }, "è un file di Brunivox"},
@@ -160,6 +267,13 @@ TEST(FileProtetti, SaveAsNeverTargetsAFileOfTheProgramOrOneInUse)
              const QString p = PortafoglioCon(b, "altrove.gvf", 3, TitoloLungo);
              altraCopia = BloccaPortafoglio(p).blocco;
              return p;
+         }, "è già aperto in un'altra copia di Brunivox"},
+        {"hard link of one open in another copy", [&altraCopia](BancoProva& b) {
+             const QString p = PortafoglioCon(b, "altrove.gvf", 3, TitoloLungo);
+             altraCopia = BloccaPortafoglio(p).blocco;
+             const QString fisso = b.cartella.percorso("fisso.gvf");
+             EXPECT_EQ(::link(QFile::encodeName(p).constData(), QFile::encodeName(fisso).constData()), 0);
+             return fisso;
          }, "è già aperto in un'altra copia di Brunivox"},
     };
     for (const Caso& k : casi) {
@@ -191,6 +305,43 @@ TEST(FileProtetti, SaveAsNeverTargetsAFileOfTheProgramOrOneInUse)
     // Whatever the settings file went through, the program still starts on it.
     BancoProva dopo;
     EXPECT_TRUE(dopo.stato.DbDataSet.isOpen());
+}
+
+TEST(FileProtetti, SaveAsLocksTheCopyItGoesOnInWhateverItsNames)
+{
+    struct Caso {
+        const char* nome;
+        bool esiste;
+        bool perLink;
+    };
+    const Caso casi[] = {{"new file", false, false}, {"file replaced", true, false}, {"through a link", true, true}};
+    for (const Caso& k : casi) {
+        SCOPED_TRACE(k.nome);
+        BancoProva b;
+        ScratchConUnEseguito(b);
+        const QString vero = b.cartella.percorso("salvato.gvf");
+        if (k.esiste)
+            PortafoglioCon(b, "salvato.gvf", 3);
+        QString scelto = vero;
+        if (k.perLink) {
+            scelto = b.cartella.percorso("link.gvf");
+            ASSERT_TRUE(QFile::link(vero, scelto));
+        }
+        b.dialoghi.scelte << scelto;
+        b.messaggi.risposte << Messaggi::Risposta::Si;
+
+        b.menu("mnu_Salva");
+
+        EXPECT_EQ(b.stato.PercorsoPortafoglio, scelto);
+        EXPECT_EQ(LeggiStatoFile(vero, "Eseguiti").righe, 1);
+        EXPECT_EQ(QFileInfo(scelto).isSymLink(), k.perLink);
+        // Another copy reaching the file by a name of its own meets the lock.
+        const QString fisso = b.cartella.percorso("fisso.gvf");
+        ASSERT_EQ(::link(QFile::encodeName(vero).constData(), QFile::encodeName(fisso).constData()), 0);
+        EXPECT_FALSE(BloccaPortafoglio(fisso).blocco);
+        EXPECT_FALSE(BloccaPortafoglio(vero).blocco);
+        EXPECT_EQ(b.messaggi.mostrati.size(), k.esiste ? 1 : 0) << b.messaggi.testi().join(" | ").toStdString();
+    }
 }
 
 TEST(FileProtetti, SaveAsAddsTheExtensionAndTheDialogDefaultsToIt)
