@@ -223,38 +223,51 @@ void Colonne(QTableView* griglia, QStringList& difetti)
     griglia->horizontalScrollBar()->setValue(0);
 }
 
-} // namespace
-
 // The labels Qt Charts lays out (axes, categories, titles) are text items of the chart's
 // scene: none may be elided or reach past the chart.
+void TestiDellaScena(Grafico* g, QChartView* vista, QStringList& difetti)
+{
+    const QRectF visibile = vista->mapToScene(vista->viewport()->rect()).boundingRect();
+    for (QGraphicsItem* item : vista->scene()->items()) {
+        if (!item->isVisible())
+            continue;
+        QString testo;
+        if (auto* t = dynamic_cast<QGraphicsTextItem*>(item))
+            testo = t->toPlainText();
+        else if (auto* s = dynamic_cast<QGraphicsSimpleTextItem*>(item))
+            testo = s->text();
+        if (testo.isEmpty())
+            continue;
+        if (testo.contains(QLatin1String("...")) || testo.contains(QChar(0x2026)))
+            difetti << QStringLiteral("%1 elides a label: \"%2\"").arg(Nome(g), testo);
+        else if (!visibile.adjusted(-0.5, -0.5, 0.5, 0.5).contains(item->sceneBoundingRect()))
+            difetti << QStringLiteral("%1 cuts the label \"%2\" at its edge").arg(Nome(g), testo);
+    }
+}
+
+// A chart that lists the texts it shows, whichever way it draws them (its projected kinds
+// too), says of each whether it shows whole.
+template <typename G> void TestiDichiarati(G* g, QStringList& difetti)
+{
+    if constexpr (requires(G & grafico) { grafico.etichetteMostrate(); }) {
+        for (const auto& etichetta : g->etichetteMostrate())
+            if (!etichetta.intera)
+                difetti << QStringLiteral("%1 does not show whole: \"%2\"").arg(Nome(g), etichetta.testo);
+    }
+}
+
+} // namespace
+
 QStringList DifettiDeiGrafici(QWidget* finestra)
 {
     QStringList difetti;
     for (Grafico* g : finestra->findChildren<Grafico*>()) {
         if (!g->isVisibleTo(finestra))
             continue;
-        for (QChartView* vista : g->findChildren<QChartView*>()) {
-            if (!vista->isVisibleTo(finestra) || !vista->scene())
-                continue;
-            const QRectF visibile = vista->mapToScene(vista->viewport()->rect()).boundingRect();
-            for (QGraphicsItem* item : vista->scene()->items()) {
-                if (!item->isVisible())
-                    continue;
-                QString testo;
-                if (auto* t = dynamic_cast<QGraphicsTextItem*>(item))
-                    testo = t->toPlainText();
-                else if (auto* s = dynamic_cast<QGraphicsSimpleTextItem*>(item))
-                    testo = s->text();
-                else
-                    continue;
-                if (testo.isEmpty())
-                    continue;
-                if (testo.contains(QLatin1String("...")) || testo.contains(QChar(0x2026)))
-                    difetti << QStringLiteral("%1 elides a label: \"%2\"").arg(Nome(g), testo);
-                else if (!visibile.adjusted(-0.5, -0.5, 0.5, 0.5).contains(item->sceneBoundingRect()))
-                    difetti << QStringLiteral("%1 cuts the label \"%2\" at its edge").arg(Nome(g), testo);
-            }
-        }
+        TestiDichiarati(g, difetti);
+        for (QChartView* vista : g->findChildren<QChartView*>())
+            if (vista->isVisibleTo(finestra) && vista->scene())
+                TestiDellaScena(g, vista, difetti);
     }
     return difetti;
 }
