@@ -1,6 +1,8 @@
 // Draws the picture of the README: the main window on a small sample portfolio, with the
-// trade window and a chart open, grabbed offscreen.
+// trade window and a chart open, grabbed offscreen. With --finestre it draws instead every
+// window of the table at its default size, one NAME.png each, and prints each size.
 //   istantanea_readme FILE.png [WINDOW ...]
+//   istantanea_readme --finestre FOLDER
 #include "avvio.h"
 #include "finestra_figlia.h"
 #include "mdi_form1.h"
@@ -9,6 +11,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QMdiArea>
@@ -56,7 +59,7 @@ void ScriviEsempio(const QString& file)
         {"2026-02-03", "Buy", "ENEL", "Enel", 800, 6.95, "NE"},
         {"2026-02-16", "Sell", "ENI", "Eni", 150, 14.10, "NE"},
         {"2026-03-02", "Buy", "STM", "STMicroelectronics", 100, 41.80, "NE"},
-        {"2026-03-18", "Sell", "STM", "STMicroelectronics", 100, 38.05, "E1"},
+        {"2026-03-18", "Sell", "STM", "STMicroelectronics", 100, 38.05, "SL"},
         {"2026-04-07", "Sell", "ISP", "Intesa Sanpaolo", 1000, 3.92, "NE"},
         {"2026-04-21", "Buy", "G", "Generali", 200, 19.30, "NE"},
         {"2026-05-05", "Sell", "ENEL", "Enel", 400, 7.31, "NE"},
@@ -75,6 +78,43 @@ void ScriviEsempio(const QString& file)
     QSqlDatabase::removeDatabase(QStringLiteral("esempio"));
 }
 
+// Every window of the table at its default size: a child with its frame, a dialog as shown.
+int DisegnaFinestre(MDIForm1& principale, const TabellaFinestre& tabella, const QDir& cartella)
+{
+    int errori = 0;
+    auto salva = [&](const QString& nome, QWidget* w, QWidget* dentro) {
+        for (int i = 0; i < 10; ++i)
+            QApplication::processEvents();
+        const QString file = cartella.filePath(nome + QStringLiteral(".png"));
+        if (!w->grab().save(file))
+            ++errori;
+        QTextStream(stdout) << nome << ' ' << dentro->width() << 'x' << dentro->height() << '\n';
+    };
+    for (const DescrittoreFinestra& d : tabella) {
+        if (!d.fabbrica)
+            continue;
+        if (d.genere == GenereFinestra::Figlia) {
+            principale.apriFinestra(d.nome, true);
+            if (QMdiSubWindow* s = principale.sottofinestra(d.nome)) {
+                s->move(0, 0);
+                salva(d.nome, s, s->widget());
+                s->close();
+            }
+            continue;
+        }
+        // A dialog is shown without its own loop, so it can be drawn and closed from here.
+        QWidget* w = d.fabbrica(principale.contesto());
+        if (auto* dialogo = qobject_cast<QDialog*>(w)) {
+            dialogo->setParent(&principale, dialogo->windowFlags() | Qt::Dialog);
+            dialogo->show();
+            salva(d.nome, dialogo, dialogo);
+            dialogo->hide();
+        }
+        delete w;
+    }
+    return errori == 0 ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -82,8 +122,10 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     const QStringList a = app.arguments();
-    if (a.size() < 2) {
-        QTextStream(stderr) << "uso: istantanea_readme FILE.png [FINESTRA ...]\n";
+    const bool finestre = a.size() == 3 && a[1] == QLatin1String("--finestre");
+    if (a.size() < 2 || (a[1].startsWith(QLatin1String("--")) && !finestre)) {
+        QTextStream(stderr) << "uso: istantanea_readme FILE.png [FINESTRA ...]\n"
+                               "     istantanea_readme --finestre CARTELLA\n";
         return 2;
     }
     QTemporaryDir cartella;
@@ -112,6 +154,12 @@ int main(int argc, char** argv)
     stato.PrimaAttivazione = false;
     principale.show();
     principale.voce(QStringLiteral("mnu_Apri"))->trigger();
+    if (finestre) {
+        const QDir destinazione(a[2]);
+        if (!destinazione.mkpath(QStringLiteral(".")))
+            return 1;
+        return DisegnaFinestre(principale, FinestreDelProgramma(), destinazione);
+    }
     const QStringList altre = a.size() > 2 ? a.mid(2) : QStringList{QStringLiteral("frmPortafoglio")};
     // The trade window at its own size on the left, the others side by side on its right.
     int x = principale.sottofinestra(QStringLiteral("frmEseguiti"))->frameGeometry().right() + 1;

@@ -114,6 +114,11 @@ QGroupBox* FinestraStatistica::CostruisciScelta(std::initializer_list<Opzione> o
     return frm_Grafici_;
 }
 
+int FinestraStatistica::AltezzaScelta(int progetto) const
+{
+    return std::max(progetto, Twips(frm_Grafici_->sizeHint().height()));
+}
+
 void FinestraStatistica::Option1_Click(int)
 {
     // The option whose value is set is the one just clicked.

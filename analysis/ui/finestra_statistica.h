@@ -35,6 +35,9 @@ protected:
     // `colonne` 0 lays the options on one row, otherwise on that many columns.
     QGroupBox* CostruisciScelta(std::initializer_list<Opzione> opzioni, int selezionata, std::vector<Grafico*> seguono,
                                 int colonne = 0);
+    // The height in twips of the switch's frame: the designed one, or what its options need.
+    int AltezzaScelta(int progetto) const;
+
     // The click on an option: its kind goes to every chart that follows; the data stay.
     void Option1_Click(int indice);
 

@@ -15,7 +15,7 @@ using namespace statistiche;
 namespace {
 
 constexpr int AltezzaTesto = 330; // twips of a heading text
-constexpr int AltezzaScelta = 400;
+constexpr int AltezzaSceltaProgetto = 400;
 
 constexpr FinestraStatistica::Opzione Barre{0, "Barre"};
 
@@ -40,13 +40,13 @@ std::vector<std::vector<std::optional<double>>> Colonna(const std::vector<double
 }
 
 // The chart's height under the Part's rule, kept between the heading and the switch.
-void Disponi(QWidget* grafico, QWidget* scelta, int top, int altezzaRegola, bool applica, int topScelta, int larghezza,
-             int altezzaInterna)
+void Disponi(QWidget* grafico, QWidget* scelta, int altezzaScelta, int top, int altezzaRegola, bool applica,
+             int topScelta, int larghezza, int altezzaInterna)
 {
-    const int sceltaTop = std::min(topScelta, altezzaInterna - AltezzaScelta);
+    const int sceltaTop = std::min(topScelta, altezzaInterna - altezzaScelta);
     const int altezza = applica ? std::min(altezzaRegola, sceltaTop - top) : grafico->height() * TwipsPerPixel;
     grafico->setGeometry(0, Pixel(top), Pixel(larghezza), Pixel(std::max(0, altezza)));
-    scelta->setGeometry(0, Pixel(sceltaTop), Pixel(larghezza), Pixel(AltezzaScelta));
+    scelta->setGeometry(0, Pixel(sceltaTop), Pixel(larghezza), Pixel(altezzaScelta));
 }
 
 } // namespace
@@ -86,8 +86,8 @@ void frmCapitale::Form_Resize()
 {
     const int larghezza = std::min(Width(), ScaleWidth());
     Metti(Text1_, 0, 0, larghezza, AltezzaTesto);
-    Disponi(msc_Capitale_, frm_Grafici_, AltezzaTesto, Height() - 800, Height() > 801, Height() - 900, larghezza,
-            ScaleHeight());
+    Disponi(msc_Capitale_, frm_Grafici_, AltezzaScelta(AltezzaSceltaProgetto), AltezzaTesto, Height() - 800,
+            Height() > 801, Height() - 900, larghezza, ScaleHeight());
 }
 
 frmGrOperazioni::frmGrOperazioni(ContestoFinestre& contesto, QWidget* parent)
@@ -140,6 +140,6 @@ void frmGrOperazioni::Form_Resize()
     Metti(Text1_, 270, 0, 3300, AltezzaTesto);
     Metti(Picture2_, 3660, 90, 150, 150);
     Metti(Text2_, 3870, 0, 3300, AltezzaTesto);
-    Disponi(msc_GrOperazioni_, frm_Grafici_, AltezzaTesto, Height() - 1100, Height() > 1101, Height() - 900, larghezza,
-            ScaleHeight());
+    Disponi(msc_GrOperazioni_, frm_Grafici_, AltezzaScelta(AltezzaSceltaProgetto), AltezzaTesto, Height() - 1100,
+            Height() > 1101, Height() - 900, larghezza, ScaleHeight());
 }

@@ -2,6 +2,7 @@
 
 #include "figure_statistiche.h"
 #include "grafico.h"
+#include "larghezza_griglia.h"
 #include "modello_griglia.h"
 #include "numeri.h"
 
@@ -19,8 +20,9 @@ using numeri::TestoNumero;
 namespace {
 
 constexpr int LarghezzaSinistra = 5400; // twips: the labels and the grid
+constexpr int LarghezzaGrafico = 6000; // twips of the chart at the default size
 constexpr int AltezzaEtichette = 1950;
-constexpr int AltezzaScelta = 400;
+constexpr int AltezzaSceltaProgetto = 400;
 constexpr int AltezzaTitolo = 300;
 
 } // namespace
@@ -72,13 +74,19 @@ frmErrori::frmErrori(ContestoFinestre& contesto, QWidget* parent)
     Label6_->setBuddy(msc_Errori_);
 
     CostruisciScelta({{0, "Barre"}, {6, "Barre 3D"}}, 0, {msc_Errori_});
-    resize(sizeHint());
     Carica(false);
+    // The default size gives the grid what its figures need and the chart its own width.
+    resize(sizeHint());
 }
 
 QSize frmErrori::sizeHint() const
 {
-    return {Pixel(11400), Pixel(6600)};
+    return {Pixel(Sinistra() + LarghezzaGrafico), Pixel(6600)};
+}
+
+int frmErrori::Sinistra() const
+{
+    return std::max({LarghezzaSinistra, Twips(LarghezzaPerColonne(DBGrid1_)), Twips(Frame1_->sizeHint().width())});
 }
 
 void frmErrori::Main()
@@ -101,6 +109,7 @@ void frmErrori::Main()
     const Esito errore = dat_Errori_->carica(SqlGrigliaErrori, stato.DbDataSet);
     if (!errore.ok())
         MostraErrore(errore.messaggio);
+    AdattaColonne(DBGrid1_);
 
     const int righe = static_cast<int>(std::max<long long>(0, f.righeGrafico));
     std::vector<std::vector<std::optional<double>>> tabella(static_cast<size_t>(righe),
@@ -114,16 +123,22 @@ void frmErrori::Main()
         msc_Errori_->setRow(static_cast<int>(i) + 1);
         msc_Errori_->setRowLabel(f.grafico[i].Descrizione);
     }
+    // New figures may widen the grid.
+    Form_Resize();
 }
 
 void frmErrori::Form_Resize()
 {
+    // The grid keeps what its columns need; the chart takes what is left.
     const int larghezza = ScaleWidth();
     const int altezza = ScaleHeight();
-    const int sinistra = std::min(LarghezzaSinistra, larghezza / 2);
+    const int scelta = AltezzaScelta(AltezzaSceltaProgetto);
+    // The grid's height first: it tells whether the rows need a scroll bar beside the columns.
+    DBGrid1_->resize(DBGrid1_->width(), Pixel(altezza - AltezzaEtichette - scelta));
+    const int sinistra = std::min(Sinistra(), larghezza);
     Metti(Frame1_, 0, 0, sinistra, AltezzaEtichette);
-    Metti(DBGrid1_, 0, AltezzaEtichette, sinistra, altezza - AltezzaEtichette - AltezzaScelta);
+    Metti(DBGrid1_, 0, AltezzaEtichette, sinistra, altezza - AltezzaEtichette - scelta);
     Metti(Label6_, sinistra + 60, 0, larghezza - sinistra - 60, AltezzaTitolo);
-    Metti(msc_Errori_, sinistra, AltezzaTitolo, larghezza - sinistra, altezza - AltezzaTitolo - AltezzaScelta);
-    Metti(frm_Grafici_, 0, altezza - AltezzaScelta, larghezza, AltezzaScelta);
+    Metti(msc_Errori_, sinistra, AltezzaTitolo, larghezza - sinistra, altezza - AltezzaTitolo - scelta);
+    Metti(frm_Grafici_, 0, altezza - scelta, larghezza, scelta);
 }

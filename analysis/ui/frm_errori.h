@@ -19,6 +19,9 @@ protected:
     void Form_Resize() override;
 
 private:
+    // The width in twips of the labels and the grid: the designed one, or what the grid needs.
+    int Sinistra() const;
+
     QGroupBox* Frame1_;
     QLabel* lab_TotaleErrori_;
     QLabel* lab_PercentualeErrori_;

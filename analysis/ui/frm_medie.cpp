@@ -14,6 +14,8 @@
 #include <QMdiSubWindow>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 using namespace statistiche;
 using numeri::TestoNumero;
 
@@ -92,13 +94,12 @@ frmMedie::frmMedie(ContestoFinestre& contesto, QWidget* parent) : QWidget(parent
     Picture_FC_->SetPicture(QuadranteAngolare(Picture_FC_->size()));
     esterno->addLayout(strumenti);
 
+    // Load: colours, then the figures, once; the frame is then as large as its figures need.
+    Colore();
+    CalcolaMedie();
     FrameMedie_->adjustSize();
     resize(sizeHint());
     FrameMedie_->move(0, 0);
-
-    // Load: colours, then the figures, once.
-    Colore();
-    CalcolaMedie();
 }
 
 QSize frmMedie::sizeHint() const
@@ -168,13 +169,17 @@ void frmMedie::Form_Resize()
         FrameMedie_->move((width() - FrameMedie_->width()) / 2, FrameMedie_->y());
         return;
     }
-    // The normal window is held within its largest size.
+    // The normal window is held within its largest size, or within the size its figures
+    // need when they are wider.
     inRegola_ = true;
+    const QSize bordo = cornice->size() - size();
+    const int larghezzaMassima = std::max(LarghezzaMassima, Twips(FrameMedie_->width() + bordo.width()));
+    const int altezzaMassima = std::max(AltezzaMassima, Twips(FrameMedie_->height() + bordo.height()));
     QSize esterna = cornice->size();
-    if (Twips(esterna.width()) > LarghezzaMassima)
-        esterna.setWidth(Pixel(LarghezzaRegolata));
-    if (Twips(esterna.height()) > AltezzaMassima)
-        esterna.setHeight(Pixel(AltezzaMassima));
+    if (Twips(esterna.width()) > larghezzaMassima)
+        esterna.setWidth(Pixel(larghezzaMassima == LarghezzaMassima ? LarghezzaRegolata : larghezzaMassima));
+    if (Twips(esterna.height()) > altezzaMassima)
+        esterna.setHeight(Pixel(altezzaMassima));
     if (esterna != cornice->size())
         cornice->resize(esterna);
     inRegola_ = false;

@@ -17,7 +17,7 @@ using numeri::TestoNumero;
 namespace {
 
 constexpr int AltezzaCornici = 1800; // twips above the charts
-constexpr int AltezzaScelta = 400;
+constexpr int AltezzaSceltaProgetto = 400;
 
 QGroupBox* Cornice(QWidget* genitore, const char* nome, const char* titolo)
 {
@@ -160,12 +160,13 @@ void frmReport::Form_Resize()
     Metti(FramePercentuali_, 2 * w, 0, std::min(w - 100, interna - 2 * w), AltezzaCornici);
 
     // The charts sit between the frames and the switch.
+    const int scelta = AltezzaScelta(AltezzaSceltaProgetto);
     int altezza = msc_Bilancio_->height() * TwipsPerPixel;
     if (ScaleHeight() > 1700)
-        altezza = std::min(ScaleHeight() - 1700, ScaleHeight() - AltezzaScelta - AltezzaCornici);
+        altezza = std::min(ScaleHeight() - 1700, ScaleHeight() - scelta - AltezzaCornici);
     Metti(msc_Bilancio_, 0, AltezzaCornici, w, altezza);
     Metti(msc_Operazioni_, w, AltezzaCornici, w, altezza);
     Metti(msc_OperazioniPercentuali_, 2 * w, AltezzaCornici, std::min(w, interna - 2 * w), altezza);
 
-    Metti(frm_Grafici_, 0, ScaleHeight() - AltezzaScelta, std::min(Width(), interna), AltezzaScelta);
+    Metti(frm_Grafici_, 0, ScaleHeight() - scelta, std::min(Width(), interna), scelta);
 }

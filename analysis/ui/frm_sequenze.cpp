@@ -3,6 +3,7 @@
 #include "figure_statistiche.h"
 #include "grafico.h"
 #include "griglia_flex.h"
+#include "larghezza_griglia.h"
 #include "numeri.h"
 #include "scelta_grafico.h"
 
@@ -20,6 +21,11 @@ using numeri::TestoNumero;
 namespace {
 
 constexpr int AltezzaTesto = 330;
+// The designed columns left of the run charts, and where the charts start, in twips.
+constexpr int ColonnaRisk = 3640;
+constexpr int GraficoRisk = 3700;
+constexpr int ColonnaMDD = 4900;
+constexpr int GraficoMDD = 5000;
 
 QLineEdit* Intestazione(QWidget* genitore, const QString& testo)
 {
@@ -42,6 +48,14 @@ QGroupBox* Cornice(QWidget* genitore, const char* nome, const QString& titolo, Q
         v->addWidget(contenuto);
     }
     return g;
+}
+
+// The width in twips a frame needs to show its table's columns whole.
+int LarghezzaCornice(const QGroupBox* cornice, const QTableWidget* tabella)
+{
+    const QMargins margini = cornice->layout()->contentsMargins();
+    const int bordo = cornice->width() - cornice->contentsRect().width();
+    return Twips(LarghezzaPerColonne(tabella) + bordo + margini.left() + margini.right());
 }
 
 // The run chart: one row per completed run, back to 3D bars at every recomputation.
@@ -104,17 +118,18 @@ frmRisk::frmRisk(ContestoFinestre& contesto, QWidget* parent)
     Frame2_ = Cornice(this, "Frame2", QStringLiteral("Probabilità :"), msc_FrequenzaPerc_);
     CostruisciScelta({{0, "Barre"}, {2, "Area"}, {3, "Area3D"}, {4, "Linee3D"}, {5, "Linee"}, {6, "Barre3D"}}, 6,
                      {msc_MDD_}, 3);
-    Metti(lab_TotMDD_, 1620, 30, 1900, 300);
-    Metti(Frame1_, 0, 390, 3640, 2250);
-    Metti(Frame2_, 0, 2700, 3640, 2250);
-    Metti(frm_Grafici_, 0, 5010, 3640, 700);
-    resize(sizeHint());
     Carica(false);
+    resize(sizeHint());
 }
 
 QSize frmRisk::sizeHint() const
 {
-    return {Pixel(11000), Pixel(5800)};
+    return {Pixel(11000 + Sinistra() - ColonnaRisk), Pixel(std::max(5800, 5010 + AltezzaScelta(700) + 90))};
+}
+
+int frmRisk::Sinistra() const
+{
+    return std::max({ColonnaRisk, LarghezzaCornice(Frame1_, MSFlexGrid_FP_), Twips(frm_Grafici_->sizeHint().width())});
 }
 
 void frmRisk::Main()
@@ -138,11 +153,19 @@ void frmRisk::Main()
         righe.emplace_back(TestoNumero(r.valore) + percento, TestoNumero(r.percentuale) + percento);
     RiempiGrigliaFlex(MSFlexGrid_FP_, {QStringLiteral("Percentuali"), QStringLiteral("Probabilità")}, righe);
     MostraFrequenze(msc_FrequenzaPerc_, f.frequenze);
+    // New figures may widen the table.
+    Form_Resize();
 }
 
 void frmRisk::Form_Resize()
 {
-    DisponiSerie(Text1_, msc_MDD_, 3700, 3701, Width(), Height() > 1000, Height() - 290, ScaleWidth(), ScaleHeight());
+    const int sinistra = Sinistra();
+    Metti(lab_TotMDD_, 1620, 30, sinistra - 1740, 300);
+    Metti(Frame1_, 0, 390, sinistra, 2250);
+    Metti(Frame2_, 0, 2700, sinistra, 2250);
+    Metti(frm_Grafici_, 0, 5010, sinistra, AltezzaScelta(700));
+    DisponiSerie(Text1_, msc_MDD_, GraficoRisk + sinistra - ColonnaRisk, GraficoRisk + 1, Width(), Height() > 1000,
+                 Height() - 290, ScaleWidth(), ScaleHeight());
 }
 
 frmMDD::frmMDD(ContestoFinestre& contesto, QWidget* parent)
@@ -160,16 +183,23 @@ frmMDD::frmMDD(ContestoFinestre& contesto, QWidget* parent)
                      {msc_SeqPosNeg_}, 3);
     // The switch of the run chart sits in the frame named after it.
     Frame1_ = Cornice(this, "Frame1", QStringLiteral("Grafico MDD"), frm_Grafici_);
-    Metti(Frame2_, 0, 0, 4900, 2400);
-    Metti(Frame3_, 0, 2460, 4900, 2400);
-    Metti(Frame1_, 0, 4920, 4900, 900);
-    resize(sizeHint());
     Carica(false);
+    resize(sizeHint());
 }
 
 QSize frmMDD::sizeHint() const
 {
-    return {Pixel(12000), Pixel(5900)};
+    return {Pixel(12000 + Sinistra() - ColonnaMDD), Pixel(std::max(5900, 4920 + AltezzaFrame1() + 60))};
+}
+
+int frmMDD::Sinistra() const
+{
+    return std::max({ColonnaMDD, LarghezzaCornice(Frame2_, MSFlexGrid_MDD_), Twips(Frame1_->sizeHint().width())});
+}
+
+int frmMDD::AltezzaFrame1() const
+{
+    return std::max(900, Twips(Frame1_->sizeHint().height()));
 }
 
 void frmMDD::Main()
@@ -191,10 +221,16 @@ void frmMDD::Main()
         righe.emplace_back(TestoNumero(r.valore), TestoNumero(r.percentuale) + QStringLiteral("%"));
     RiempiGrigliaFlex(MSFlexGrid_MDD_, {QStringLiteral("Sequenza"), QStringLiteral("Ricorrenze")}, righe);
     MostraFrequenze(msc_FrequenzaMDD_, f.frequenze);
+    // New figures may widen the table.
+    Form_Resize();
 }
 
 void frmMDD::Form_Resize()
 {
-    DisponiSerie(Text1_, msc_SeqPosNeg_, 5000, 5000, Width(), Height() > 1000, Height() - 390, ScaleWidth(),
-                 ScaleHeight());
+    const int sinistra = Sinistra();
+    Metti(Frame2_, 0, 0, sinistra, 2400);
+    Metti(Frame3_, 0, 2460, sinistra, 2400);
+    Metti(Frame1_, 0, 4920, sinistra, AltezzaFrame1());
+    DisponiSerie(Text1_, msc_SeqPosNeg_, GraficoMDD + sinistra - ColonnaMDD, GraficoMDD, Width(), Height() > 1000,
+                 Height() - 390, ScaleWidth(), ScaleHeight());
 }

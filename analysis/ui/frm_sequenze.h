@@ -19,6 +19,10 @@ protected:
     void Form_Resize() override;
 
 private:
+    // The width in twips of the column left of the run chart: the designed one, or what the
+    // table and the options need. The chart moves right by as much.
+    int Sinistra() const;
+
     QLineEdit* Text1_;
     Grafico* msc_MDD_;
     QLabel* lab_TotMDD_;
@@ -41,6 +45,10 @@ protected:
     void Form_Resize() override;
 
 private:
+    // As frmRisk's; and the height in twips of the frame of the options.
+    int Sinistra() const;
+    int AltezzaFrame1() const;
+
     QLineEdit* Text1_;
     Grafico* msc_SeqPosNeg_;
     QGroupBox* Frame1_;

@@ -3,6 +3,7 @@
 #include "figure_statistiche.h"
 #include "grafico.h"
 #include "griglia_flex.h"
+#include "larghezza_griglia.h"
 #include "numeri.h"
 
 #include <QGroupBox>
@@ -16,7 +17,7 @@ namespace {
 
 constexpr int LarghezzaGriglia = 2340; // twips, left of the chart
 constexpr int AltezzaGriglia = 2100;
-constexpr int AltezzaScelta = 1500;
+constexpr int AltezzaSceltaProgetto = 1500;
 
 } // namespace
 
@@ -29,15 +30,19 @@ frmStGiorno::frmStGiorno(ContestoFinestre& contesto, QWidget* parent)
     msc_Giorno_->setTitolo(QStringLiteral("bilancio"));
     CostruisciScelta({{0, "Barre"}, {2, "Area"}, {3, "Area3D"}, {4, "Linee3D"}, {5, "Linee"}, {6, "Barre3D"}}, 5,
                      {msc_Giorno_}, 2);
-    Metti(MSFlexGrid_StGiorno_, 0, 0, LarghezzaGriglia, AltezzaGriglia);
-    Metti(frm_Grafici_, 0, AltezzaGriglia + 60, LarghezzaGriglia, AltezzaScelta);
-    resize(sizeHint());
     Carica(false);
+    resize(sizeHint());
 }
 
 QSize frmStGiorno::sizeHint() const
 {
-    return {Pixel(9000), Pixel(5400)};
+    return {Pixel(9000 + Sinistra() - LarghezzaGriglia), Pixel(5400)};
+}
+
+int frmStGiorno::Sinistra() const
+{
+    return std::max(
+        {LarghezzaGriglia, Twips(LarghezzaPerColonne(MSFlexGrid_StGiorno_)), Twips(frm_Grafici_->sizeHint().width())});
 }
 
 void frmStGiorno::Main()
@@ -65,16 +70,23 @@ void frmStGiorno::Main()
         msc_Giorno_->setRowLabel(NomiGiorni[i]);
     }
     RiempiGrigliaFlex(MSFlexGrid_StGiorno_, {QStringLiteral("Giorno"), QStringLiteral("Totale")}, righe);
+    // New totals may widen the grid.
+    Form_Resize();
 }
 
 void frmStGiorno::Form_Resize()
 {
-    // The chart's place under the Part's rule, kept inside the window.
+    const int sinistra = Sinistra();
+    const int spinta = sinistra - LarghezzaGriglia;
+    Metti(MSFlexGrid_StGiorno_, 0, 0, sinistra, AltezzaGriglia);
+    Metti(frm_Grafici_, 0, AltezzaGriglia + 60, sinistra, AltezzaScelta(AltezzaSceltaProgetto));
+    // The chart's place under the Part's rule, right of a widened grid, kept inside the window.
     int larghezza = msc_Giorno_->width() * TwipsPerPixel;
     if (Width() > 2601)
-        larghezza = Width() - 2600;
+        larghezza = Width() - 2600 - spinta;
     int altezza = msc_Giorno_->height() * TwipsPerPixel;
     if (Height() > 1000)
         altezza = Height() - 290;
-    Metti(msc_Giorno_, 2400, 0, std::min(larghezza, ScaleWidth() - 2400), std::min(altezza, ScaleHeight()));
+    Metti(msc_Giorno_, 2400 + spinta, 0, std::min(larghezza, ScaleWidth() - 2400 - spinta),
+          std::min(altezza, ScaleHeight()));
 }

@@ -17,6 +17,10 @@ protected:
     void Form_Resize() override;
 
 private:
+    // The width in twips of the grid and the switch on the left: the designed one, or what
+    // the totals and the options need. The chart moves right by as much.
+    int Sinistra() const;
+
     QTableWidget* MSFlexGrid_StGiorno_;
     Grafico* msc_Giorno_;
 };

@@ -1,5 +1,7 @@
 #include "griglia_flex.h"
 
+#include "larghezza_griglia.h"
+
 #include <QHeaderView>
 #include <QTableWidget>
 
@@ -29,5 +31,6 @@ void RiempiGrigliaFlex(QTableWidget* griglia, const QStringList& intestazioni,
         griglia->setItem(i, 0, a);
         griglia->setItem(i, 1, b);
     }
+    AdattaColonne(griglia);
     griglia->setUpdatesEnabled(true);
 }

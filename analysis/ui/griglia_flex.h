@@ -12,6 +12,6 @@ class QWidget;
 
 QTableWidget* CreaGrigliaFlex(QWidget* genitore, const char* nome);
 
-// The header cells, then one row per pair of texts.
+// The header cells, then one row per pair of texts; each column as wide as what it shows.
 void RiempiGrigliaFlex(QTableWidget* griglia, const QStringList& intestazioni,
                        const std::vector<std::pair<QString, QString>>& righe);

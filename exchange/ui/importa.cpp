@@ -117,7 +117,9 @@ void Importa::costruisci()
     DBGrid1_->setModel(anteprima_);
     DBGrid1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     DBGrid1_->verticalHeader()->hide();
-    DBGrid1_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // Each column as wide as its caption and its values; the last takes the room left.
+    DBGrid1_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    DBGrid1_->horizontalHeader()->setStretchLastSection(true);
     DBGrid1_->setMinimumSize(520, 160);
     auto* Label1 = Etichetta(QStringLiteral("Anteprima contenuto"), QStringLiteral("Label1"), DBGrid1_);
     labNumeroEseguiti_ = Etichetta(QStringLiteral("0"), QStringLiteral("lab_NumeroEseguiti"), nullptr);

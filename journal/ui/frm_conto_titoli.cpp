@@ -5,6 +5,7 @@
 #include "date.h"
 #include "filtro_tasti.h"
 #include "grafico.h"
+#include "larghezza_griglia.h"
 #include "liquidita.h"
 #include "modello_griglia.h"
 #include "numeri.h"
@@ -71,6 +72,7 @@ void frmContoTitoli::Costruisci()
     DBGrid1_->verticalHeader()->setDefaultSectionSize(20);
     DBGrid1_->horizontalHeader()->setDefaultSectionSize(80);
     DBGrid1_->horizontalHeader()->setStretchLastSection(true);
+    ColonnaTestoLibero(DBGrid1_, ColConto::Descrizione);
     DBGrid1_->setGeometry(2, 2, LarghezzaSinistra, 200);
 
     // The entry panel.
@@ -211,6 +213,7 @@ void frmContoTitoli::Main()
         return;
     ricaricaGriglia();
     DBGrid1_->setColumnHidden(ColConto::ID, true);
+    AdattaColonne(DBGrid1_);
     if (modello_->rowCount() >= 1) {
         Option1_->button(IdModifica)->setEnabled(true);
         Option1_->button(IdElimina)->setEnabled(true);

@@ -4,6 +4,7 @@
 #include "applica_colori.h"
 #include "controlli.h"
 #include "filtro_tasti.h"
+#include "larghezza_griglia.h"
 #include "numeri.h"
 
 #include <QAbstractItemDelegate>
@@ -91,6 +92,8 @@ void frmEseguiti::CostruisciGriglia()
     dbg_Eseguiti_->verticalHeader()->setDefaultSectionSize(20);
     dbg_Eseguiti_->setGeometry(0, 0, LarghezzaGriglia, 300);
     dbg_Eseguiti_->horizontalHeader()->setDefaultSectionSize(54);
+    // The name takes the room the figures leave, and tells what it cuts.
+    ColonnaTestoLibero(dbg_Eseguiti_, ColEseguiti::Titolo);
 }
 
 void frmEseguiti::CostruisciPannello()

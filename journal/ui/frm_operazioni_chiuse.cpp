@@ -1,48 +1,43 @@
 #include "frm_operazioni_chiuse.h"
 
 #include "applica_colori.h"
+#include "larghezza_griglia.h"
 #include "modello_griglia.h"
 #include "tabella_operazioni_chiuse.h"
 #include "twips.h"
 
 #include <QHeaderView>
 #include <QMdiSubWindow>
-#include <QScrollBar>
 #include <QTableView>
 
 #include <algorithm>
 
 namespace {
 
-// In a normal state the window keeps this width, its frame included.
+// In a normal state the window keeps this width, its frame included, or the width its grid
+// needs when the figures are wider.
 constexpr int LarghezzaFinestra = 10420; // twips
+constexpr int CorniceMdi = 8; // pixels of a child window's frame, both sides
 
-// The ten columns shown, in their order, with their widths in pixels.
+// The ten columns shown, in their order. Each is as wide as its caption and its figures; the
+// security's name, the user's own text, keeps its designed width and tells the rest in a tooltip.
 struct Colonna {
     int campo;
     const char* titolo;
-    int larghezza;
 };
 const Colonna Colonne[] = {
-    {ColOperazioniChiuse::Data, "Data", 70},
-    {ColOperazioniChiuse::System, "System", 52},
-    {ColOperazioniChiuse::Cod, "Codice", 52},
-    {ColOperazioniChiuse::Titolo, "Titolo", 76},
-    {ColOperazioniChiuse::PzoCarico, "P.zo di Carico", 88},
-    {ColOperazioniChiuse::Qta, "Quantita'", 62},
-    {ColOperazioniChiuse::Prezzo, "Prezzo di vendita", 104},
-    {ColOperazioniChiuse::Commissioni, "Comm", 44},
-    {ColOperazioniChiuse::GP, "Ricavo", 54},
-    {ColOperazioniChiuse::GPPercentuale, "% ", 36},
+    {ColOperazioniChiuse::Data, "Data"},
+    {ColOperazioniChiuse::System, "System"},
+    {ColOperazioniChiuse::Cod, "Codice"},
+    {ColOperazioniChiuse::Titolo, "Titolo"},
+    {ColOperazioniChiuse::PzoCarico, "P.zo di Carico"},
+    {ColOperazioniChiuse::Qta, "Quantita'"},
+    {ColOperazioniChiuse::Prezzo, "Prezzo di vendita"},
+    {ColOperazioniChiuse::Commissioni, "Comm"},
+    {ColOperazioniChiuse::GP, "Ricavo"},
+    {ColOperazioniChiuse::GPPercentuale, "% "},
 };
-
-int LarghezzaProgetto()
-{
-    int w = 0;
-    for (const Colonna& c : Colonne)
-        w += c.larghezza;
-    return w + 20; // frame and vertical scroll bar
-}
+constexpr int LarghezzaTitolo = 76;
 
 } // namespace
 
@@ -69,7 +64,8 @@ frmOperazioniChiuse::frmOperazioniChiuse(ContestoFinestre& contesto, QWidget* pa
     dbg_OperazioniChiuse_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     dbg_OperazioniChiuse_->verticalHeader()->setVisible(false);
     dbg_OperazioniChiuse_->verticalHeader()->setDefaultSectionSize(20);
-    dbg_OperazioniChiuse_->setGeometry(0, 0, LarghezzaProgetto(), 300);
+    ColonnaTestoLibero(dbg_OperazioniChiuse_, ColOperazioniChiuse::Titolo);
+    dbg_OperazioniChiuse_->setGeometry(0, 0, twips::Pixel(LarghezzaFinestra) - CorniceMdi, 300);
 
     Colore();
     Main();
@@ -78,7 +74,14 @@ frmOperazioniChiuse::frmOperazioniChiuse(ContestoFinestre& contesto, QWidget* pa
 
 QSize frmOperazioniChiuse::sizeHint() const
 {
-    return {twips::Pixel(LarghezzaFinestra) - 8, 360};
+    return {larghezzaNormale() - CorniceMdi, 360};
+}
+
+int frmOperazioniChiuse::larghezzaNormale() const
+{
+    const auto* cornice = qobject_cast<const QMdiSubWindow*>(parentWidget());
+    const int bordo = cornice ? cornice->width() - width() : CorniceMdi;
+    return std::max(twips::Pixel(LarghezzaFinestra), LarghezzaPerColonne(dbg_OperazioniChiuse_) + bordo);
 }
 
 void frmOperazioniChiuse::Colore()
@@ -102,20 +105,11 @@ void frmOperazioniChiuse::Main()
     int posto = 0;
     for (const Colonna& c : Colonne) {
         dbg_OperazioniChiuse_->setColumnHidden(c.campo, false);
-        // A caption is never cut, whatever the font.
-        const int testo = testata->fontMetrics().horizontalAdvance(QString::fromUtf8(c.titolo)) + 8;
-        dbg_OperazioniChiuse_->setColumnWidth(c.campo, std::max(c.larghezza, testo));
         testata->moveSection(testata->visualIndex(c.campo), posto++);
     }
+    dbg_OperazioniChiuse_->setColumnWidth(ColOperazioniChiuse::Titolo, LarghezzaTitolo);
+    AdattaColonne(dbg_OperazioniChiuse_);
     RegolaDimensioni();
-}
-
-int frmOperazioniChiuse::larghezzaGriglia() const
-{
-    int w = dbg_OperazioniChiuse_->verticalScrollBar()->sizeHint().width() + 2 * dbg_OperazioniChiuse_->frameWidth();
-    for (const Colonna& c : Colonne)
-        w += dbg_OperazioniChiuse_->columnWidth(c.campo);
-    return w;
 }
 
 void frmOperazioniChiuse::resizeEvent(QResizeEvent* evento)
@@ -128,11 +122,11 @@ void frmOperazioniChiuse::RegolaDimensioni()
 {
     if (inRegolazione_)
         return;
-    // In its normal state the window keeps its designed width; the resize this causes comes
-    // back here while the guard is up, so the grid is placed below, on the final size.
+    // In its normal state the window keeps its designed width, or its grid's; the resize this
+    // causes comes back here while the guard is up, so the grid is placed below, on the final size.
     auto* cornice = qobject_cast<QMdiSubWindow*>(parentWidget());
     if (cornice && !(cornice->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized))) {
-        const int larghezza = twips::Pixel(LarghezzaFinestra);
+        const int larghezza = larghezzaNormale();
         if (cornice->width() != larghezza) {
             inRegolazione_ = true;
             cornice->resize(larghezza, cornice->height());
@@ -143,7 +137,7 @@ void frmOperazioniChiuse::RegolaDimensioni()
     // The grid is centred; its height follows the window's.
     const QSize esterna = twips::DimensioneEsterna(this);
     QRect g = dbg_OperazioniChiuse_->geometry();
-    g.setWidth(std::min(larghezzaGriglia(), width()));
+    g.setWidth(std::min(LarghezzaPerColonne(dbg_OperazioniChiuse_), width()));
     g.moveLeft(std::max(0, (width() - g.width()) / 2));
     if (esterna.height() > 1000)
         g.setHeight(twips::Pixel(esterna.height() - 370));

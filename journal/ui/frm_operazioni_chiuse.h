@@ -24,7 +24,8 @@ protected:
 
 private:
     void RegolaDimensioni();
-    int larghezzaGriglia() const;
+    // The outer width of the normal state.
+    int larghezzaNormale() const;
 
     ContestoFinestre& contesto_;
     ModelloGriglia* modello_;

@@ -5,6 +5,7 @@
 #include "delegato_testo.h"
 #include "filtro_tasti.h"
 #include "griglia_modificabile.h"
+#include "larghezza_griglia.h"
 #include "modello_tabella.h"
 #include "numeri.h"
 #include "numero_scritto.h"
@@ -127,10 +128,14 @@ void frmParametriIniziali::Carica()
     if (const Esito sistemi = modelloSystem_->carica(); !sistemi.ok())
         contesto_.messaggi.mostra(sistemi.messaggio, Messaggi::Icona::Critico);
     const int ultima = modelloSystem_->columnCount() - 1;
-    for (int c = 0; c <= ultima; ++c)
+    for (int c = 0; c <= ultima; ++c) {
+        // The description is the user's own text: it takes the room left and tells what it cuts.
+        const bool descrizione = modelloSystem_->campo(c) == QLatin1String("Descrizione");
         DBGrid1_->horizontalHeader()->setSectionResizeMode(
-            c,
-            modelloSystem_->campo(c) == QLatin1String("Descrizione") ? QHeaderView::Stretch : QHeaderView::Interactive);
+            c, descrizione ? QHeaderView::Stretch : QHeaderView::Interactive);
+        if (descrizione)
+            ColonnaTestoLibero(DBGrid1_, c);
+    }
 
     const Lettura<parametri::Parametri> lettura = parametri::LeggiParametri(contesto_.stato.DbDataSet);
     if (!lettura.ok())

@@ -3,6 +3,7 @@
 #include "applica_colori.h"
 #include "controlli.h"
 #include "grafico.h"
+#include "larghezza_griglia.h"
 #include "liquidita.h"
 #include "modello_griglia.h"
 #include "numeri.h"
@@ -24,9 +25,11 @@
 
 namespace {
 
-// The chart starts at 4000 twips; the panel on its left holds everything else.
+// The chart starts at 4000 twips; the panel on its left holds everything else. A panel
+// widened for its grid pushes the chart, and the window, right by as much.
 constexpr int SinistraGrafico = 4000;
 constexpr int LarghezzaPannello = 262; // pixels
+constexpr int SinistraValori = 128;
 constexpr QSize DimensioneGauge(160, 100);
 
 QLabel* Etichetta(QWidget* genitore, const char* nome, const QString& testo, const QRect& dove)
@@ -40,7 +43,7 @@ QLabel* Etichetta(QWidget* genitore, const char* nome, const QString& testo, con
 } // namespace
 
 frmPortafoglio::frmPortafoglio(ContestoFinestre& contesto, QWidget* parent)
-    : QWidget(parent), contesto_(contesto), modello_(new ModelloGriglia(this))
+    : QWidget(parent), contesto_(contesto), modello_(new ModelloGriglia(this)), larghezzaPannello_(LarghezzaPannello)
 {
     setObjectName(QStringLiteral("frmPortafoglio"));
     setWindowTitle(QStringLiteral("Portafoglio"));
@@ -67,13 +70,12 @@ frmPortafoglio::frmPortafoglio(ContestoFinestre& contesto, QWidget* parent)
     DBGrid2_->setFocusPolicy(Qt::NoFocus);
     DBGrid2_->verticalHeader()->setVisible(false);
     DBGrid2_->verticalHeader()->setDefaultSectionSize(20);
-    DBGrid2_->horizontalHeader()->setDefaultSectionSize(58);
     contenuto->addWidget(DBGrid2_);
 
     Etichetta(this, "Label31", QStringLiteral("Valore portafoglio"), QRect(6, 232, 120, 20));
-    lab_ValorePortafoglio_ = Etichetta(this, "lab_ValorePortafoglio", QString(), QRect(128, 232, 134, 20));
+    lab_ValorePortafoglio_ = Etichetta(this, "lab_ValorePortafoglio", QString(), QRect(SinistraValori, 232, 134, 20));
     Etichetta(this, "Label1", QStringLiteral("Liquidità:"), QRect(6, 254, 120, 20));
-    lab_Liquidita_ = Etichetta(this, "lab_Liquidita", QString(), QRect(128, 254, 134, 20));
+    lab_Liquidita_ = Etichetta(this, "lab_Liquidita", QString(), QRect(SinistraValori, 254, 134, 20));
 
     Picture1_ = Crea<PictureBox>(this, "Picture1");
     Picture1_->setGeometry(QRect(QPoint(4, 280), DimensioneGauge));
@@ -102,16 +104,16 @@ frmPortafoglio::frmPortafoglio(ContestoFinestre& contesto, QWidget* parent)
 
     connect(Option1_, &QButtonGroup::idClicked, this, [this](int) { CambiaTipoGrafico(); });
 
-    resize(sizeHint());
     Colore();
     Main();
+    resize(sizeHint());
 }
 
 frmPortafoglio::~frmPortafoglio() = default;
 
 QSize frmPortafoglio::sizeHint() const
 {
-    return {760, 400};
+    return {760 + larghezzaPannello_ - LarghezzaPannello, 400};
 }
 
 void frmPortafoglio::Colore()
@@ -125,19 +127,12 @@ void frmPortafoglio::Main()
     if (!stato.portafoglioAperto())
         return;
     const Esito erroreGriglia = modello_->carica(SqlGrigliaPortafoglio, stato.DbPortafoglio);
-    const std::pair<int, int> colonne[] = {{ColPortafoglio::Cod, 50},
-                                           {ColPortafoglio::Qta, 56},
-                                           {ColPortafoglio::PzoCarico, 66},
-                                           {ColPortafoglio::Importo, 56}};
     for (int c = 0; c < ColPortafoglio::Numero; ++c)
-        DBGrid2_->setColumnHidden(c, true);
-    const QFontMetrics metrica = DBGrid2_->horizontalHeader()->fontMetrics();
-    for (const auto& [c, larghezza] : colonne) {
-        DBGrid2_->setColumnHidden(c, false);
-        // A caption is never cut, whatever the font.
-        const int testo = metrica.horizontalAdvance(modello_->headerData(c, Qt::Horizontal).toString()) + 8;
-        DBGrid2_->setColumnWidth(c, std::max(larghezza, testo));
-    }
+        DBGrid2_->setColumnHidden(c,
+                                  c != ColPortafoglio::Cod && c != ColPortafoglio::Qta && c != ColPortafoglio::PzoCarico
+                                      && c != ColPortafoglio::Importo);
+    AdattaColonne(DBGrid2_);
+    DisponiPannello();
 
     const LetturaLiquidita lettura = LeggiLiquidita(stato);
     const QString errore = !lettura.errore.isEmpty() ? lettura.errore : erroreGriglia.messaggio;
@@ -181,15 +176,32 @@ void frmPortafoglio::resizeEvent(QResizeEvent* evento)
     RegolaDimensioni();
 }
 
-// The chart follows the window's size by the twips rules; it never reaches past the window.
+void frmPortafoglio::DisponiPannello()
+{
+    // The grid's height tells whether its rows need a scroll bar.
+    frm_Portafoglio_->layout()->activate();
+    const int bordo = frm_Portafoglio_->width() - frm_Portafoglio_->contentsRect().width();
+    const QMargins margini = frm_Portafoglio_->layout()->contentsMargins();
+    larghezzaPannello_
+        = std::max(LarghezzaPannello, LarghezzaPerColonne(DBGrid2_) + bordo + margini.left() + margini.right());
+    frm_Portafoglio_->resize(larghezzaPannello_, frm_Portafoglio_->height());
+    const int valori = frm_Portafoglio_->geometry().right() + 1 - SinistraValori;
+    lab_ValorePortafoglio_->resize(valori, lab_ValorePortafoglio_->height());
+    lab_Liquidita_->resize(valori, lab_Liquidita_->height());
+    RegolaDimensioni();
+}
+
+// The chart follows the window's size by the twips rules, moved right by what the panel
+// grew; it never reaches past the window.
 void frmPortafoglio::RegolaDimensioni()
 {
     const QSize esterna = twips::DimensioneEsterna(this);
+    const int spinta = larghezzaPannello_ - LarghezzaPannello;
     QRect g = msc_Portafoglio_->geometry();
-    g.moveLeft(twips::Pixel(SinistraGrafico));
+    g.moveLeft(twips::Pixel(SinistraGrafico) + spinta);
     g.moveTop(0);
     if (esterna.width() > 3901)
-        g.setWidth(twips::Pixel(esterna.width() - 3900));
+        g.setWidth(twips::Pixel(esterna.width() - 3900) - spinta);
     if (esterna.height() > 1000)
         g.setHeight(twips::Pixel(esterna.height() - 290));
     g.setWidth(std::clamp(g.width(), 1, std::max(1, width() - g.left())));

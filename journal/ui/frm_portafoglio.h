@@ -39,6 +39,8 @@ protected:
 private:
     void CambiaTipoGrafico();
     void RegolaDimensioni();
+    // The panel as wide as the grid's columns need, at least its designed width.
+    void DisponiPannello();
 
     ContestoFinestre& contesto_;
     ModelloGriglia* modello_;
@@ -51,4 +53,5 @@ private:
     QButtonGroup* Option1_;
     PictureBox* Picture1_;
     std::unique_ptr<Strum> strum_;
+    int larghezzaPannello_;
 };

@@ -1,18 +1,14 @@
 // The real main window with the real table of windows: every window that has landed is
 // opened through its menu entry, a trade is confirmed in the real trade window, and every
 // open window must show the new state.
-#include "avvio.h"
-#include "cartella_prova.h"
 #include "controlli_prova.h"
 #include "finestra_dati.h"
 #include "grafico.h"
 #include "guadagno_netto.h"
 #include "liquidita.h"
-#include "mdi_form1.h"
-#include "messaggi_prova.h"
 #include "numeri.h"
 #include "parametri_iniziali.h"
-#include "tabella_finestre.h"
+#include "programma_prova.h"
 
 #include <QAction>
 #include <QApplication>
@@ -36,33 +32,7 @@
 
 namespace {
 
-struct Programma {
-    CartellaProva cartella;
-    StatoApplicazione stato;
-    MessaggiProva messaggi;
-    DialogoFileProva dialoghi;
-    std::unique_ptr<MDIForm1> principale;
-
-    Programma()
-    {
-        EXPECT_EQ(ApriImpostazioni(stato, cartella.cartella()).messaggio, QString());
-        principale = std::make_unique<MDIForm1>(stato, messaggi, dialoghi);
-        // The start-up windows wait for the user; their own tests cover them.
-        TabellaFinestre tabella = FinestreDelProgramma();
-        for (DescrittoreFinestra& d : tabella)
-            if (d.nome == "Presentazione" || d.nome == "Tip" || d.nome == "frmBenvenuto")
-                d.fabbrica = nullptr;
-        principale->impostaTabella(std::move(tabella));
-        principale->Carica();
-        stato.PrimaAttivazione = false;
-    }
-
-    ~Programma()
-    {
-        principale.reset();
-        stato.DbPortafoglio = QSqlDatabase();
-    }
-
+struct Programma : ProgrammaProva {
     void menu(const QString& nome)
     {
         QAction* v = principale->voce(nome);
