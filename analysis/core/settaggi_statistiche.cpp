@@ -1,5 +1,7 @@
 #include "settaggi_statistiche.h"
 
+#include "esito.h"
+
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
@@ -9,7 +11,7 @@ SettaggiStatistiche LeggiSettaggiStatistiche(const QSqlDatabase& dataset)
     SettaggiStatistiche s;
     QSqlQuery q(dataset);
     if (!q.exec(QStringLiteral("SELECT CapitalGain, SLMM FROM Settaggi ORDER BY rowid LIMIT 1"))) {
-        s.errore = QStringLiteral("Errore del database: ") + q.lastError().text();
+        s.errore = TestoErroreDatabase(q.lastError().text());
         return s;
     }
     if (q.next()) {

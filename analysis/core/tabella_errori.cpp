@@ -1,5 +1,6 @@
 #include "tabella_errori.h"
 
+#include "esito.h"
 #include "punto_salvataggio.h"
 
 #include <QSqlError>
@@ -12,7 +13,7 @@ Lettura<RigaErrore> LeggiErrori(const QSqlDatabase& dataset)
     QSqlQuery q(dataset);
     q.setForwardOnly(true);
     if (!q.exec(QStringLiteral("SELECT Cod, Descrizione, Contatore, Importo FROM Errori ORDER BY rowid"))) {
-        lettura.errore = QStringLiteral("Errore del database: ") + q.lastError().text();
+        lettura.errore = TestoErroreDatabase(q.lastError().text());
         return lettura;
     }
     while (q.next())
@@ -25,10 +26,10 @@ Esito ScriviContatoriErrori(QSqlDatabase& dataset, const std::vector<RigaErrore>
 {
     PuntoSalvataggio punto(dataset, QStringLiteral("contatori_errori"));
     if (!punto.aperto())
-        return Esito::erroreDatabase(QStringLiteral("Errore del database: ") + punto.errore());
+        return Esito::erroreDatabase(TestoErroreDatabase(punto.errore()));
     QSqlQuery azzera(dataset);
     if (!azzera.exec(QStringLiteral("UPDATE Errori SET Contatore = 0, Importo = 0")))
-        return Esito::erroreDatabase(QStringLiteral("Errore del database: ") + azzera.lastError().text());
+        return Esito::erroreDatabase(TestoErroreDatabase(azzera.lastError().text()));
     QSqlQuery scrivi(dataset);
     scrivi.prepare(QStringLiteral("UPDATE Errori SET Contatore = ?, Importo = ? WHERE Cod = ?"));
     for (const RigaErrore& r : catalogo) {
@@ -38,9 +39,9 @@ Esito ScriviContatoriErrori(QSqlDatabase& dataset, const std::vector<RigaErrore>
         scrivi.addBindValue(r.Importo);
         scrivi.addBindValue(r.Cod);
         if (!scrivi.exec())
-            return Esito::erroreDatabase(QStringLiteral("Errore del database: ") + scrivi.lastError().text());
+            return Esito::erroreDatabase(TestoErroreDatabase(scrivi.lastError().text()));
     }
     if (!punto.conferma())
-        return Esito::erroreDatabase(QStringLiteral("Errore del database: ") + punto.errore());
+        return Esito::erroreDatabase(TestoErroreDatabase(punto.errore()));
     return Esito::accettato();
 }

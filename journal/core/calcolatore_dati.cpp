@@ -1,5 +1,7 @@
 #include "calcolatore_dati.h"
 
+#include "esito.h"
+
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
@@ -10,7 +12,7 @@ namespace {
 
 QString ErroreLettura(const QSqlQuery& q)
 {
-    return QStringLiteral("Errore del database: ") + q.lastError().text();
+    return TestoErroreDatabase(q.lastError().text());
 }
 
 template <class Riga>

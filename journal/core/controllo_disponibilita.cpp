@@ -1,6 +1,7 @@
 #include "controllo_disponibilita.h"
 
 #include "date.h"
+#include "esito.h"
 #include "eseguito_valido.h"
 #include "istruzione_sqlite.h"
 #include "numeri.h"
@@ -47,7 +48,7 @@ Esito VerificaDisponibilita(const QSqlDatabase& portafoglio)
             return Esito::rifiutato(std::move(*rifiuto));
     // A read that broke off part-way must not pass for a consistent history.
     if (!q.ok())
-        return Esito::erroreDatabase(QStringLiteral("Errore del database: ") + q.errore());
+        return Esito::erroreDatabase(TestoErroreDatabase(q.errore()));
     return Esito::accettato();
 }
 

@@ -1,5 +1,6 @@
 #include "guadagno_netto.h"
 
+#include "esito.h"
 #include "numeri.h"
 
 #include <QSqlError>
@@ -11,7 +12,7 @@
 Lettura<double> CalcolaGuadagnoNetto(const StatoApplicazione& stato)
 {
     auto guasto = [](const QSqlQuery& q) {
-        return Lettura<double>{{}, QStringLiteral("Errore del database: %1").arg(q.lastError().text())};
+        return Lettura<double>{{}, TestoErroreDatabase(q.lastError().text())};
     };
     auto valore = [](double v) { return Lettura<double>{{v}, {}}; };
     if (stato.PercorsoPortafoglio.isEmpty() || !stato.DbPortafoglio.isOpen())

@@ -1,6 +1,7 @@
 #pragma once
 // Runs one SELECT on the SQLite handle and turns each row into a typed row: the table
 // readers share it, so every reader fails the same way.
+#include "esito.h"
 #include "istruzione_sqlite.h"
 #include "lettura.h"
 
@@ -19,7 +20,7 @@ Lettura<Riga> LeggiRighe(const QSqlDatabase& db, const QString& sql, Converti co
         lettura.righe.push_back(converti(istruzione));
     if (!istruzione.ok()) {
         lettura.righe.clear();
-        lettura.errore = QStringLiteral("Errore del database: %1").arg(istruzione.errore());
+        lettura.errore = TestoErroreDatabase(istruzione.errore());
     }
     return lettura;
 }

@@ -2,6 +2,7 @@
 
 #include "controllo_disponibilita.h"
 #include "date.h"
+#include "esito.h"
 #include "impostazioni_allegate.h"
 #include "istruzione_sqlite.h"
 #include "punto_salvataggio.h"
@@ -317,7 +318,7 @@ Esito RicalcolaPortafoglio(QSqlDatabase& dataset, QSqlDatabase& portafoglio, Ric
     } catch (const ErroreDb& errore) {
         if (sp)
             sp->annulla();
-        return Esito::erroreDatabase(QStringLiteral("Errore del database: ") + errore.testo);
+        return Esito::erroreDatabase(TestoErroreDatabase(errore.testo));
     }
 }
 
@@ -357,13 +358,13 @@ PassaggioStoria ControllaERiproduci(const QSqlDatabase& dataset, const QSqlDatab
                 replayFermo = !Applica(*replay, e, lettore.Giorno(), *pronto);
         }
         if (!eseguiti.ok())
-            return {Esito::erroreDatabase(QStringLiteral("Errore del database: ") + eseguiti.errore()), {}, 0, {}};
+            return {Esito::erroreDatabase(TestoErroreDatabase(eseguiti.errore())), {}, 0, {}};
         if (replay) {
             Concludi(*replay, *pronto);
             passaggio.ricalcolo = std::move(pronto);
         }
     } catch (const ErroreDb& errore) {
-        return {Esito::erroreDatabase(QStringLiteral("Errore del database: ") + errore.testo), {}, 0, {}};
+        return {Esito::erroreDatabase(TestoErroreDatabase(errore.testo)), {}, 0, {}};
     }
     return passaggio;
 }

@@ -48,7 +48,7 @@ QString Descrizione(const MovimentoConto& m)
 
 Esito Errore(const QSqlQuery& q)
 {
-    return Esito::erroreDatabase(QStringLiteral("Errore del database: %1").arg(q.lastError().text()));
+    return Esito::erroreDatabase(TestoErroreDatabase(q.lastError().text()));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "calcolatore.h"
 #include "calcolatore_dati.h"
 #include "controlli.h"
+#include "esito.h"
 #include "filtro_tasti.h"
 #include "picture_box.h"
 
@@ -36,7 +37,7 @@ Calcolatore::Calcolatore(ContestoFinestre& contesto, QWidget* parent)
     // Load: the systems, the first one chosen; then each read-out attached and emptied.
     modelloSystem_->setQuery(calcolatore::SqlCodiciSystem, contesto_.stato.DbDataSet);
     if (modelloSystem_->lastError().isValid()) {
-        erroreMostrato_ = QStringLiteral("Errore del database: ") + modelloSystem_->lastError().text();
+        erroreMostrato_ = TestoErroreDatabase(modelloSystem_->lastError().text());
         contesto_.messaggi.mostra(erroreMostrato_, Messaggi::Icona::Critico);
     }
     if (modelloSystem_->rowCount() > 0)

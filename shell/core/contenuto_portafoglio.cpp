@@ -1,5 +1,7 @@
 #include "contenuto_portafoglio.h"
 
+#include "esito.h"
+
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -11,7 +13,7 @@ Lettura<long long> Conta(const QSqlDatabase& db, const QString& sql)
         return {{}, QStringLiteral("Errore del database: il portafoglio non è aperto.")};
     QSqlQuery q(db);
     if (!q.exec(sql) || !q.next())
-        return {{}, QStringLiteral("Errore del database: %1").arg(q.lastError().text())};
+        return {{}, TestoErroreDatabase(q.lastError().text())};
     return {{q.value(0).toLongLong()}, {}};
 }
 

@@ -6,6 +6,12 @@
 
 #include <utility>
 
+// The text shown for a database failure, with the driver's own detail.
+inline QString TestoErroreDatabase(const QString& dettaglio)
+{
+    return QStringLiteral("Errore del database: %1").arg(dettaglio);
+}
+
 struct [[nodiscard]] Esito {
     enum class Tipo { Accettato, Rifiutato, ErroreDatabase };
 

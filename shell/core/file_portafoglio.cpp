@@ -147,6 +147,6 @@ Esito ScriviApriUltimo(QSqlDatabase& dataset, const QString& percorso)
     q.prepare(QStringLiteral("UPDATE Settaggi SET ApriUltimo = ?"));
     q.addBindValue(percorso);
     if (!q.exec())
-        return Esito::erroreDatabase(QStringLiteral("Errore del database: %1").arg(q.lastError().text()));
+        return Esito::erroreDatabase(TestoErroreDatabase(q.lastError().text()));
     return Esito::accettato();
 }

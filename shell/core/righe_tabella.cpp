@@ -24,7 +24,7 @@ QString Selezione(const QSqlDatabase& db, const QString& tabella, const QStringL
 
 Esito Errore(const QSqlQuery& q)
 {
-    return Esito::erroreDatabase(QStringLiteral("Errore del database: %1").arg(q.lastError().text()));
+    return Esito::erroreDatabase(TestoErroreDatabase(q.lastError().text()));
 }
 
 Lettura<RigaTabella> Leggi(QSqlQuery& q, int campi)
@@ -97,7 +97,7 @@ Esito EliminaRigheTabella(QSqlDatabase& db, const QString& tabella, const QList<
 {
     PuntoSalvataggio punto(db, QStringLiteral("elimina_righe"));
     if (!punto.aperto())
-        return Esito::erroreDatabase(QStringLiteral("Errore del database: %1").arg(punto.errore()));
+        return Esito::erroreDatabase(TestoErroreDatabase(punto.errore()));
     QSqlQuery q(db);
     q.prepare(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(Nome(db, tabella, QSqlDriver::TableName)));
     for (qint64 r : rowid) {
@@ -108,6 +108,6 @@ Esito EliminaRigheTabella(QSqlDatabase& db, const QString& tabella, const QList<
             return Esito::rifiutato(RigaTabellaSparita);
     }
     if (!punto.conferma())
-        return Esito::erroreDatabase(QStringLiteral("Errore del database: %1").arg(punto.errore()));
+        return Esito::erroreDatabase(TestoErroreDatabase(punto.errore()));
     return Esito::accettato();
 }

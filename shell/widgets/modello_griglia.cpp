@@ -15,7 +15,7 @@ Esito ModelloGriglia::carica(const QString& sql, const QSqlDatabase& db)
     while (canFetchMore())
         fetchMore();
     if (lastError().isValid())
-        return Esito::erroreDatabase(QStringLiteral("Errore del database: %1").arg(lastError().text()));
+        return Esito::erroreDatabase(TestoErroreDatabase(lastError().text()));
     return Esito::accettato();
 }
 

@@ -29,7 +29,7 @@ EsitoSemina SeminaEseguiti(QSqlDatabase& portafoglio, const std::vector<RigaEseg
     EsitoSemina semina;
     auto guasto = [&semina](const QString& testo) {
         semina.chiavi.clear();
-        semina.esito = Esito::erroreDatabase(QStringLiteral("Errore del database: %1").arg(testo));
+        semina.esito = Esito::erroreDatabase(TestoErroreDatabase(testo));
         return semina;
     };
     static const QStringList ammesse = {"Eseguiti", "EseguitiTemp", "EseguitiBackup"};
