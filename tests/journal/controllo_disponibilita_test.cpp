@@ -109,14 +109,15 @@ TEST_F(Controllo, TradesThatCannotBeReplayedAreRefusedByDateAndCode)
 TEST_F(Controllo, QuantityNotStoredAsANumberIsRefused)
 {
     const std::pair<const char*, bool> casi[] = {
-        {"'abc'", false}, {"'5,0'", false}, {"x'35'", false}, {"NULL", false}, {"9e999", false}, {"'5'", true}, {"5.0", true},
+        {"'abc'", false}, {"'5,0'", false}, {"x'35'", false}, {"NULL", false},
+        {"9e999", false}, {"'5'", true},    {"5.0", true},
     };
     for (const auto& [valore, passa] : casi) {
         SCOPED_TRACE(valore);
         CartellaProva::esegui(s.portafoglio, "DELETE FROM Eseguiti");
         s.Inserisci({Compra("2024-03-04", "AAA", 5), Vendi("2024-03-05", "AAA", 5)});
-        CartellaProva::esegui(s.portafoglio,
-                              QStringLiteral("UPDATE Eseguiti SET Qta = %1 WHERE Tipo = 'Sell'").arg(QLatin1String(valore)));
+        CartellaProva::esegui(
+            s.portafoglio, QStringLiteral("UPDATE Eseguiti SET Qta = %1 WHERE Tipo = 'Sell'").arg(QLatin1String(valore)));
         const Esito esito = VerificaDisponibilita(s.portafoglio);
         EXPECT_EQ(esito.messaggio, passa ? QString()
                                          : QStringLiteral("L'eseguito con data \"05/03/2024\" e codice \"AAA\" non è "

@@ -457,7 +457,11 @@ TEST_F(FinestraEseguitiTest, InputTheFiltersLetThroughIsRefusedBeforeWriting)
         {"quote in error code", [&] { scrivi("dbc_Errore", "E'"); }, "apici"},
         {"long error code", [&] { scrivi("dbc_Errore", "EAX"); }, "al massimo 2"},
         {"optimal comma", [&] { scegli("dbc_Errore", "EA"); scrivi("txtPzoOttimale", ","); }, "prezzo ottimale"},
-        {"pasted formula as the name", [&] { w<QLineEdit>("txt_Titolo")->clear(); w<QLineEdit>("txt_Titolo")->insert("=1+2"); },
+        {"pasted formula as the name",
+         [&] {
+             w<QLineEdit>("txt_Titolo")->clear();
+             w<QLineEdit>("txt_Titolo")->insert("=1+2");
+         },
          "\"=1+2\" non può cominciare con =, +, - o @"},
         {"pasted system with a tab", [&] { w<QComboBox>("dbc_System")->lineEdit()->setText("W\tB"); },
          "Il sistema non può contenere caratteri di controllo"},
