@@ -3,6 +3,7 @@
 #include "lettura_righe.h"
 
 #include <QStringList>
+#include <QVariant>
 
 Lettura<RigaEseguito> LeggiEseguiti(const QSqlDatabase& portafoglio, OrdineEseguiti ordine, const QString& tabella)
 {
@@ -45,4 +46,11 @@ Lettura<RigaEseguito> LeggiErroriEseguiti(const QSqlDatabase& portafoglio)
             r.PrezzoOttimale = s.Reale(4);
         return r;
     });
+}
+
+QVariantList ValoriEseguito(const RigaEseguito& r)
+{
+    return {r.Data,   r.Tipo,    r.System,  r.Cod,
+            r.Titolo, r.Qta,     r.Prezzo,  r.Importo,
+            r.Errore, r.PrezzoOttimale ? QVariant(*r.PrezzoOttimale) : QVariant(QMetaType::fromType<double>())};
 }

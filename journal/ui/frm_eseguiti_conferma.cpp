@@ -23,9 +23,7 @@ void frmEseguiti::Conferma()
     // the snapshot, so that an accepted change can simply be added to it.
     const bool grigliaValida = fotografia_ && *fotografia_ == ImprontaDi(contesto_.stato.DbPortafoglio);
     richiesta.fotografia = fotografia_;
-    richiesta.dati = {dtp_Data_->date(),        cmb_Tipo_->currentText(), dbc_System_->currentText(),
-                      codice(),                 titolo(),                 txtQta_->text(),
-                      txtPrezzo_->text(),       dbc_Errore_->currentText(), txtPzoOttimale_->text()};
+    richiesta.dati = pannello();
 
     const eseguiti::EsitoConferma esito = eseguiti::ConfermaEseguito(contesto_.stato, richiesta);
     using Stato = eseguiti::EsitoConferma::Stato;
