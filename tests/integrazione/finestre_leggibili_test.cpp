@@ -2,6 +2,7 @@
 // the longest content a real one holds (dates, 9-digit amounts, 6-character codes, the
 // longest kind and catalogue description), shows every control, column and label whole.
 // A window added to the table is checked here without a line of its own.
+#include "griglie_tastiera.h"
 #include "leggibilita.h"
 #include "programma_prova.h"
 #include "semina_eseguiti.h"
@@ -187,6 +188,12 @@ TEST_P(FinestraLeggibile, ShowsEverythingWholeAtItsDefaultSize)
 TEST_P(FinestraLeggibile, ShowsEveryChartLabelWhole)
 {
     ApriEVerifica(QString::fromStdString(GetParam()), DifettiDeiGrafici);
+}
+
+// Tab and Shift+Tab leave every grid the user only reads; an editable grid walks its cells.
+TEST_P(FinestraLeggibile, TabLeavesEveryGridTheUserDoesNotEdit)
+{
+    ApriEVerifica(QString::fromStdString(GetParam()), [](QWidget* f) { return DifettiDiTastiera(f); });
 }
 
 INSTANTIATE_TEST_SUITE_P(Tabella, FinestraLeggibile, ::testing::ValuesIn(NomiFinestre()),
