@@ -199,6 +199,7 @@ void Importa::impostaCartella(const QString& percorso)
     Dir1_->setRootIndex(cartelle_->index(radice));
     const QModelIndex indice = cartelle_->index(percorso);
     cartella_ = QDir(percorso).absolutePath();
+    seguiCartella_ = false;
     if (indice.isValid() && indice != Dir1_->rootIndex()) {
         Dir1_->setCurrentIndex(indice); // CambioCartella follows
         Dir1_->scrollTo(indice);

@@ -128,8 +128,8 @@ bool frmBenvenuto::eventFilter(QObject* oggetto, QEvent* evento)
     const bool suArea = area < 3;
     switch (evento->type()) {
     case QEvent::MouseButtonRelease:
-        if (const auto* clic = static_cast<QMouseEvent*>(evento);
-            oggetto == Label1_ && clic->button() == Qt::LeftButton && Label1_->rect().contains(clic->position().toPoint())) {
+        if (const auto* clic = static_cast<QMouseEvent*>(evento); oggetto == Label1_ && clic->button() == Qt::LeftButton
+            && Label1_->rect().contains(clic->position().toPoint())) {
             Check1_->setFocus(Qt::MouseFocusReason);
             Check1_->click();
             return true;

@@ -9,7 +9,7 @@ namespace {
 // keys go to the first and last row, keeping the column.
 class TastiRighe : public QObject {
 public:
-    explicit TastiRighe(QTableView* griglia) : QObject(griglia), griglia_(griglia) {}
+    explicit TastiRighe(QTableView* griglia) : QObject(griglia), griglia_(griglia) { }
 
     bool eventFilter(QObject* oggetto, QEvent* evento) override
     {
