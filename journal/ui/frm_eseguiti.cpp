@@ -4,6 +4,7 @@
 #include "applica_colori.h"
 #include "controlli.h"
 #include "filtro_tasti.h"
+#include "griglia_sola_lettura.h"
 #include "larghezza_griglia.h"
 #include "numeri.h"
 
@@ -82,9 +83,7 @@ void frmEseguiti::CostruisciGriglia()
     dbg_Eseguiti_ = Crea<QTableView>(this, "dbg_Eseguiti");
     dbg_Eseguiti_->setAccessibleName(QStringLiteral("Tabella eseguiti"));
     dbg_Eseguiti_->setModel(modelloEseguiti_);
-    dbg_Eseguiti_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    dbg_Eseguiti_->setSelectionMode(QAbstractItemView::SingleSelection);
-    dbg_Eseguiti_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    GrigliaSolaLettura(dbg_Eseguiti_);
     dbg_Eseguiti_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     dbg_Eseguiti_->verticalHeader()->setVisible(true);
     dbg_Eseguiti_->verticalHeader()->setDefaultSectionSize(20);

@@ -2,6 +2,7 @@
 // shows the outcome and has every open window refreshed.
 #include "frm_eseguiti.h"
 
+#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QDateEdit>
@@ -56,4 +57,10 @@ void frmEseguiti::Conferma()
     if (richiesta.modo == eseguiti::Modo::Elimina && esito.storicoVuoto)
         cmd_Ok_->setEnabled(false);
     contesto_.principale.ControlloMenu();
+    // The refresh may disable "Conferma", which would hand the focus on to the grid: the
+    // keyboard user goes on from the panel, at the date of a new trade or at the mode.
+    if (modo() == eseguiti::Modo::Nuovo)
+        dtp_Data_->setFocus(Qt::TabFocusReason);
+    else if (QAbstractButton* scelto = Option1_->checkedButton())
+        scelto->setFocus(Qt::TabFocusReason);
 }

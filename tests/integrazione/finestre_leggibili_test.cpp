@@ -5,6 +5,7 @@
 // a large and on a small screen, and again after a confirmation that adds a long title.
 // A window added to the table is checked here without a line of its own.
 #include "controlli_prova.h"
+#include "griglie_tastiera.h"
 #include "leggibilita.h"
 #include "programma_prova.h"
 #include "semina_eseguiti.h"
@@ -303,6 +304,12 @@ TEST_P(FinestraLeggibile, ShowsEverythingWholeAtItsDefaultSize)
 TEST_P(FinestraLeggibile, ShowsEveryChartLabelWhole)
 {
     ApriEVerifica(GetParam(), DifettiDeiGrafici);
+}
+
+// Tab and Shift+Tab leave every grid the user only reads; an editable grid walks its cells.
+TEST_P(FinestraLeggibile, TabLeavesEveryGridTheUserDoesNotEdit)
+{
+    ApriEVerifica(GetParam(), [](QWidget* f) { return DifettiDiTastiera(f); });
 }
 
 INSTANTIATE_TEST_SUITE_P(Tabella, FinestraLeggibile, ::testing::ValuesIn(Casi()), NomeCaso);
