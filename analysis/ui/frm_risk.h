@@ -1,6 +1,6 @@
 #pragma once
-// The two windows of the runs of winning and losing operations: the per-cent result of
-// each run (frmRisk) and the length of each run (frmMDD), with their frequency tables.
+// The runs of winning and losing operations by their per-cent result, with the frequency
+// table of the results.
 #include "finestra_statistica.h"
 
 class QLineEdit;
@@ -30,30 +30,4 @@ private:
     QTableWidget* MSFlexGrid_FP_;
     QGroupBox* Frame2_;
     Grafico* msc_FrequenzaPerc_;
-};
-
-class frmMDD : public FinestraStatistica {
-    Q_OBJECT
-public:
-    explicit frmMDD(ContestoFinestre& contesto, QWidget* parent = nullptr);
-    QSize sizeHint() const override;
-
-public Q_SLOTS:
-    void Main() override;
-
-protected:
-    void Form_Resize() override;
-
-private:
-    // As frmRisk's; and the height in twips of the frame of the options.
-    int Sinistra() const;
-    int AltezzaFrame1() const;
-
-    QLineEdit* Text1_;
-    Grafico* msc_SeqPosNeg_;
-    QGroupBox* Frame1_;
-    QGroupBox* Frame2_;
-    QTableWidget* MSFlexGrid_MDD_;
-    QGroupBox* Frame3_;
-    Grafico* msc_FrequenzaMDD_;
 };

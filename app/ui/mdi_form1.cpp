@@ -4,7 +4,6 @@
 #include "barra_orologi.h"
 #include "barra_stato.h"
 #include "cl_clock.h"
-#include "finestra_figlia.h"
 #include "finestra_guida.h"
 #include "numeri.h"
 #include "personalizza_toolbar.h"
@@ -14,7 +13,6 @@
 #include <QAction>
 #include <QDateEdit>
 #include <QDateTime>
-#include <QDialog>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
@@ -23,10 +21,8 @@
 #include <QTimer>
 #include <QToolBar>
 
-#include <functional>
-
-// The icons live in this static library: their resource is registered by hand, and the
-// macro must stand outside any namespace.
+// The icons live in a static library: their resource is registered by hand, and the macro
+// must stand outside any namespace.
 static void InizializzaRisorse()
 {
     Q_INIT_RESOURCE(icone);
@@ -43,7 +39,8 @@ QString TestoLetterale(QString testo)
 } // namespace
 
 MDIForm1::MDIForm1(StatoApplicazione& stato, Messaggi& messaggi, DialogoFile& dialoghi, QWidget* parent)
-    : QMainWindow(parent), contesto_{stato, messaggi, dialoghi, *this}, area_(new QMdiArea(this))
+    : QMainWindow(parent), contesto_{stato, messaggi, dialoghi, *this}, area_(new QMdiArea(this)),
+      finestre_(area_, this, contesto_), sessione_(stato, messaggi, dialoghi, *this)
 {
     InizializzaRisorse();
     setObjectName(QStringLiteral("MDIForm1"));
@@ -51,8 +48,11 @@ MDIForm1::MDIForm1(StatoApplicazione& stato, Messaggi& messaggi, DialogoFile& di
     area_->setObjectName(QStringLiteral("mdiArea"));
     setCentralWidget(area_);
 
-    costruisciMenu();
-    costruisciToolbar();
+    toolbar1_ = addToolBar(QStringLiteral("Barra degli strumenti"));
+    toolbar1_->setObjectName(QStringLiteral("Toolbar1"));
+    toolbar1_->setMovable(false);
+    comandi_ = std::make_unique<ComandiPrincipale>(toolbar1_);
+    costruisciComandi();
     toolbar3_ = new BarraOrologi(this);
     addToolBarBreak();
     addToolBar(Qt::TopToolBarArea, toolbar3_);
@@ -69,129 +69,29 @@ MDIForm1::MDIForm1(StatoApplicazione& stato, Messaggi& messaggi, DialogoFile& di
 
 MDIForm1::~MDIForm1() = default;
 
-QAction* MDIForm1::aggiungiVoce(QMenu* menu, const QString& nome, const QString& testo)
+void MDIForm1::costruisciComandi()
 {
-    QAction* azione = menu->addAction(testo);
-    azione->setObjectName(nome);
-    voci_.insert(nome, azione);
-    return azione;
-}
-
-void MDIForm1::costruisciMenu()
-{
-    using Comando = std::function<void()>;
-    struct Voce {
-        const char* nome;
-        const char* testo;
-        Comando comando;
+    SessionePortafoglio& s = sessione_;
+    // The window's own commands; the table's entries stand between those before and after.
+    const std::vector<MenuPrincipale> menu = {
+        {"mnu_File",
+         "File",
+         {{"mnu_NuovoPortafoglio", "Nuovo Portafoglio", [&s] { s.NuovoPortafoglio(); }},
+          {"mnu_Apri", "Apri", [&s] { s.ApriPortafoglio(); }},
+          {"mnu_Salva", "Salva con nome", [&s] { s.SalvaConNome(); }, ConPortafoglio}},
+         {{"mnu_Exit", "Chiudi", [this] { close(); }},
+          {"mnu_ApriUltimo", "", [&s] { s.ApriUltimoPortafoglio(); }, Sempre, true}}},
+        {"mnu_Strumenti", "Strumenti", {}, {}},
+        {"mnu_Opzioni", "Opzioni", {}, {{"mnu_Menu", "Menu", [this] { personalizzaMenu(); }}}},
+        {"mnu_view", "Visualizza", {}, {}},
+        {"mnu_HelpIndex", "?", {{"mnu_Help", "Help", [this] { apriGuida(); }}}, {}},
     };
-    struct Menu {
-        const char* nome;
-        const char* titolo;
-        std::vector<Voce> voci;
+    const std::vector<PulsantePrincipale> pulsanti = {
+        {"Nuovo", [&s] { s.NuovoPortafoglio(); }},
+        {"Apri", [&s] { s.ApriPortafoglio(); }},
     };
-    // Entries without a command of their own open the window the table gives them.
-    const Comando dallaTabella;
-
-    const std::vector<Menu> menu = {
-        {"mnu_File", "File", {
-            {"mnu_NuovoPortafoglio", "Nuovo Portafoglio", [this] { NuovoPortafoglio(); }},
-            {"mnu_Apri", "Apri", [this] { ApriPortafoglio(); }},
-            {"mnu_Salva", "Salva con nome", [this] { SalvaConNome(); }},
-            {"mnu_Importa", "Importa", dallaTabella},
-            {"mnu_Esporta", "Esporta", dallaTabella},
-            {"mnu_Exit", "Chiudi", [this] { close(); }},
-            {"mnu_ApriUltimo", "", [this] { ApriUltimoPortafoglio(); }},
-        }},
-        {"mnu_Strumenti", "Strumenti", {
-            {"mnu_Password", "Password", dallaTabella},
-            {"mnu_ParametriIniziali", "Parametri Iniziali", dallaTabella},
-            {"mnu_PersonalizzaErrori", "Personalizza Errori", dallaTabella},
-        }},
-        {"mnu_Opzioni", "Opzioni", {
-            {"mnu_OpzioniVista", "Vista", dallaTabella},
-            {"mnu_Menu", "Menu", [this] { personalizzaMenu(); }},
-        }},
-        {"mnu_view", "Visualizza", {
-            {"mnu_Calcolatore", "Calcolatore finanziario", dallaTabella},
-            {"mnu_ContoTitoli", "Gestione Conto Titoli", dallaTabella},
-            {"mnu_Eseguiti", "Tabella Eseguiti", dallaTabella},
-            {"mnu_Portafoglio", "Tabella portafoglio titoli", dallaTabella},
-            {"mnu_OperazioniChiuse", "Tabella operazioni chiuse", dallaTabella},
-            {"mnu_Report", "Report", dallaTabella},
-            {"mnu_StatistichePeriodo", "Statistiche giorno", dallaTabella},
-            {"mnu_Errori", "Statistiche errori", dallaTabella},
-            {"mnu_SequenzeOperazioni", "Grafico operazioni", dallaTabella},
-            {"mnu_GP", "Grafico capitale", dallaTabella},
-            {"mnu_Risk", "Risk", dallaTabella},
-            {"mnu_MDD", "Massimo Draw Down (MDD)", dallaTabella},
-            {"mnu_Medie", "Medie", dallaTabella},
-        }},
-        {"mnu_HelpIndex", "?", {
-            {"mnu_Help", "Help", [this] { apriGuida(); }},
-            {"mnu_Tips", "Consigli", dallaTabella},
-            {"mnu_About", "About", dallaTabella},
-        }},
-    };
-
-    for (const Menu& m : menu) {
-        QMenu* tendina = menuBar()->addMenu(QString::fromUtf8(m.titolo));
-        tendina->setObjectName(QLatin1String(m.nome));
-        tendina->menuAction()->setObjectName(QLatin1String(m.nome));
-        for (const Voce& v : m.voci) {
-            QAction* azione = aggiungiVoce(tendina, QLatin1String(v.nome), QString::fromUtf8(v.testo));
-            if (v.comando)
-                connect(azione, &QAction::triggered, this, v.comando);
-            else
-                connect(azione, &QAction::triggered, this, [this, voce = QString::fromLatin1(v.nome)] { apriDaVoce(voce); });
-        }
-    }
-}
-
-void MDIForm1::costruisciToolbar()
-{
-    toolbar1_ = addToolBar(QStringLiteral("Barra degli strumenti"));
-    toolbar1_->setObjectName(QStringLiteral("Toolbar1"));
-    toolbar1_->setMovable(false);
-    const auto& tabella = PulsantiToolbar();
-    auto riga = tabella.begin();
-    for (int indice = 1; indice <= NumeroPulsantiToolbar; ++indice) {
-        if (riga == tabella.end() || riga->indice != indice) {
-            pulsanti_ << toolbar1_->addSeparator();
-            continue;
-        }
-        QAction* pulsante = toolbar1_->addAction(QString());
-        pulsante->setObjectName(riga->chiave);
-        pulsante->setData(riga->chiave);
-        pulsante->setProperty("descrizione", riga->tooltip);
-        pulsanti_ << pulsante;
-        ++riga;
-    }
-    connect(toolbar1_, &QToolBar::actionTriggered, this, &MDIForm1::cliccaPulsante);
-}
-
-QAction* MDIForm1::pulsante(int indice) const
-{
-    return indice >= 1 && indice <= pulsanti_.size() ? pulsanti_.at(indice - 1) : nullptr;
-}
-
-QAction* MDIForm1::voce(const QString& nome) const
-{
-    return voci_.value(nome, nullptr);
-}
-
-void MDIForm1::abilitaVoci(std::initializer_list<const char*> nomi, bool abilitate)
-{
-    for (const char* nome : nomi)
-        if (QAction* v = voce(QLatin1String(nome)))
-            v->setEnabled(abilitate);
-}
-
-void MDIForm1::abilitaPulsanti(std::initializer_list<int> indici, bool abilitati)
-{
-    for (int i : indici)
-        if (QAction* p = pulsante(i))
-            p->setEnabled(abilitati);
+    comandi_->costruisci(menuBar(), menu, pulsanti, finestre_.tabella(),
+                         [this](const QString& nome, bool inPrimoPiano) { apriFinestra(nome, inPrimoPiano); });
 }
 
 void MDIForm1::Colore()
@@ -206,7 +106,7 @@ void MDIForm1::ToolbarMenu(int Icone32, int IconeName)
     toolbar1_->setIconSize(grandi ? QSize(32, 32) : QSize(16, 16));
     toolbar1_->setToolButtonStyle(didascalie ? Qt::ToolButtonTextUnderIcon : Qt::ToolButtonIconOnly);
     for (const PulsanteToolbar& riga : PulsantiToolbar()) {
-        QAction* p = pulsante(riga.indice);
+        QAction* p = pulsante(riga.chiave);
         // Icon-only buttons need their tooltip at either size.
         p->setToolTip(riga.tooltip);
         p->setText(didascalie ? riga.didascalia : QString());
@@ -226,22 +126,6 @@ void MDIForm1::mostraToolbar3(bool visibile)
     toolbar3_->setVisible(visibile);
 }
 
-void MDIForm1::statoSenzaPortafoglio()
-{
-    for (int i = 1; i <= NumeroPulsantiToolbar; ++i)
-        if (QAction* p = pulsante(i); p && !p->isSeparator())
-            p->setEnabled(i == 1 || i == 2 || i == 4);
-    // The last-file entry follows ApriUltimo, not the portfolio.
-    for (QAction* v : std::as_const(voci_))
-        if (v->objectName() != QLatin1String("mnu_ApriUltimo"))
-            v->setEnabled(true);
-    // The cash account works on the open portfolio, so it waits for one like the rest.
-    abilitaVoci({"mnu_Salva", "mnu_Importa", "mnu_Eseguiti", "mnu_ContoTitoli", "mnu_Portafoglio", "mnu_Errori",
-                 "mnu_OperazioniChiuse", "mnu_SequenzeOperazioni", "mnu_Esporta", "mnu_GP",
-                 "mnu_StatistichePeriodo", "mnu_Report", "mnu_Risk", "mnu_MDD", "mnu_Medie"},
-                false);
-}
-
 void MDIForm1::Carica()
 {
     if (caricato_)
@@ -255,7 +139,7 @@ void MDIForm1::Carica()
     toolbar3_->setVisible(settaggi_.Clock != 0);
     toolbar1_->setVisible(settaggi_.Menu != 0);
     ToolbarMenu(settaggi_.Icone32, settaggi_.IconeName);
-    statoSenzaPortafoglio();
+    comandi_->senzaPortafoglio();
 
     QAction* ultimo = voce(QStringLiteral("mnu_ApriUltimo"));
     if (settaggi_.ApriUltimo == QLatin1String("0")) {
@@ -271,7 +155,7 @@ void MDIForm1::Carica()
 
     apriFinestra(QStringLiteral("Presentazione"));
     if (stato.AvvioInterrotto)
-        return;   // the splash was left without the password: the program ends here
+        return; // the splash was left without the password: the program ends here
     stato.PrimaAttivazione = true;
 }
 
@@ -287,10 +171,17 @@ void MDIForm1::Attivazione()
     if (const auto adesso = LeggiImpostazioniVista(stato.DbDataSet); adesso && adesso->Benvenuto == 1)
         apriFinestra(QStringLiteral("frmBenvenuto"));
     switch (stato.SceltaBenvenuto) {
-    case 1: NuovoPortafoglio(); break;
-    case 2: ApriPortafoglio(); break;
-    case 3: ApriUltimoPortafoglio(); break;
-    default: break;
+    case 1:
+        sessione_.NuovoPortafoglio();
+        break;
+    case 2:
+        sessione_.ApriPortafoglio();
+        break;
+    case 3:
+        sessione_.ApriUltimoPortafoglio();
+        break;
+    default:
+        break;
     }
     inAttivazione_ = false;
 }
@@ -321,116 +212,59 @@ void MDIForm1::AggiornaOrologi()
 
 void MDIForm1::impostaTabella(TabellaFinestre tabella)
 {
-    tabella_ = std::move(tabella);
-}
-
-const DescrittoreFinestra* MDIForm1::descrittore(const QString& nome) const
-{
-    for (const DescrittoreFinestra& d : tabella_)
-        if (d.nome == nome)
-            return &d;
-    return nullptr;
+    finestre_.impostaTabella(std::move(tabella));
+    costruisciComandi();
 }
 
 bool MDIForm1::registraFinestra(const QString& nome, FabbricaFinestra fabbrica)
 {
-    for (DescrittoreFinestra& d : tabella_)
-        if (d.nome == nome) {
-            d.fabbrica = std::move(fabbrica);
-            return true;
-        }
-    qWarning("Finestra sconosciuta: %s", qPrintable(nome));
-    return false;
-}
-
-void MDIForm1::apriDaVoce(const QString& voce)
-{
-    for (const DescrittoreFinestra& d : tabella_)
-        if (d.voceMenu == voce) {
-            apriFinestra(d.nome);
-            return;
-        }
-}
-
-FinestraFiglia* MDIForm1::sottofinestra(const QString& nome) const
-{
-    for (QMdiSubWindow* s : area_->subWindowList()) {
-        auto* figlia = qobject_cast<FinestraFiglia*>(s);
-        if (figlia && !figlia->chiusa() && figlia->widget() && figlia->widget()->objectName() == nome)
-            return figlia;
-    }
-    return nullptr;
-}
-
-QWidget* MDIForm1::finestra(const QString& nome) const
-{
-    FinestraFiglia* s = sottofinestra(nome);
-    return s ? s->widget() : nullptr;
+    return finestre_.registraFinestra(nome, std::move(fabbrica));
 }
 
 QWidget* MDIForm1::apriFinestra(const QString& nome, bool inPrimoPiano)
 {
-    FinestraFiglia* figlia = sottofinestra(nome);
-    if (!figlia) {
-        const DescrittoreFinestra* d = descrittore(nome);
-        if (!d) {
-            qWarning("Finestra sconosciuta: %s", qPrintable(nome));
-            return nullptr;
-        }
-        if (!d->fabbrica)
-            return nullptr;
-        QWidget* w = d->fabbrica(contesto_);
-        if (!w)
-            return nullptr;
-        if (w->objectName().isEmpty())
-            w->setObjectName(nome);
-        if (auto* dialogo = qobject_cast<QDialog*>(w); dialogo && d->genere == GenereFinestra::Dialogo) {
-            QPointer<QDialog> guardia(dialogo);
-            if (!dialogo->parent())
-                dialogo->setParent(this, dialogo->windowFlags() | Qt::Dialog);
-            dialogo->exec();
-            delete guardia.data();
-            return nullptr;
-        }
-        figlia = new FinestraFiglia;
-        figlia->setWidget(w);
-        figlia->setWindowTitle(w->windowTitle());
-        area_->addSubWindow(figlia);
-    }
-    if (inPrimoPiano) {
-        if (figlia->isMinimized())
-            figlia->showNormal();
-        figlia->show();
-        figlia->raise();
-        area_->setActiveSubWindow(figlia);
-    } else {
-        figlia->show();
-    }
-    return figlia->widget();
+    return finestre_.apri(nome, inPrimoPiano);
 }
 
-void MDIForm1::scaricaFinestra(const QString& nome)
+void MDIForm1::ControlloMenu()
 {
-    if (FinestraFiglia* s = sottofinestra(nome))
-        s->close();
+    aggiornaCon({});
 }
 
-void MDIForm1::cliccaPulsante(QAction* premuto)
+void MDIForm1::ControlloMenuConReplay(std::shared_ptr<RicalcoloPronto> pronto)
 {
-    const QString chiave = premuto->data().toString();
-    if (chiave == QLatin1String("Nuovo")) {
-        NuovoPortafoglio();
-        return;
-    }
-    if (chiave == QLatin1String("Apri")) {
-        ApriPortafoglio();
-        return;
-    }
-    for (const DescrittoreFinestra& d : tabella_)
-        if (d.chiaveToolbar == chiave) {
-            apriFinestra(d.nome, d.inPrimoPianoDaToolbar);
-            return;
-        }
+    aggiornaCon({std::move(pronto), std::nullopt});
+}
+
+void MDIForm1::aggiornaCon(const RicalcoloAnticipato& anticipo)
+{
+    ::ControlloMenu(contesto_.stato, contesto_.messaggi, finestre_, *comandi_, anticipo);
+}
+
+void MDIForm1::titolo(const QString& testo)
+{
+    setWindowTitle(testo);
+}
+
+void MDIForm1::portafoglioAperto()
+{
+    comandi_->conPortafoglio();
+}
+
+void MDIForm1::nessunPortafoglio()
+{
+    finestre_.chiudiTutte();
+    comandi_->senzaPortafoglio();
+}
+
+void MDIForm1::aggiorna(const std::optional<RicalcoloFatto>& fatto)
+{
+    aggiornaCon({nullptr, fatto});
+}
+
+void MDIForm1::mostraEseguiti()
+{
+    apriFinestra(QStringLiteral("frmEseguiti"));
 }
 
 void MDIForm1::apriGuida()
@@ -455,7 +289,7 @@ void MDIForm1::apriGuida()
 void MDIForm1::personalizzaMenu()
 {
     QList<QAction*> pulsanti;
-    for (QAction* p : std::as_const(pulsanti_))
+    for (QAction* p : comandi_->pulsanti())
         if (!p->isSeparator())
             pulsanti << p;
     PersonalizzaToolbar dialogo(pulsanti, this);

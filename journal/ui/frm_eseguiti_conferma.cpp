@@ -2,6 +2,8 @@
 // shows the outcome and has every open window refreshed.
 #include "frm_eseguiti.h"
 
+#include "aggiornamento_con_replay.h"
+
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QDateEdit>
@@ -46,7 +48,7 @@ void frmEseguiti::Conferma()
             variazione_ = ModelloEseguiti::Variazione{richiesta.modo, richiesta.id.value_or(0),
                                                       richiesta.riga, esito.RigaCorrente,
                                                       esito.scritto,  esito.rinominato};
-            pronto_ = contesto_.stato.ricalcoloPronto;
+            pronto_ = esito.ricalcolo;
         }
     }
     if (!esito.messaggio().isEmpty())
@@ -55,5 +57,5 @@ void frmEseguiti::Conferma()
                                                                     : Messaggi::Icona::Critico);
     if (richiesta.modo == eseguiti::Modo::Elimina && esito.storicoVuoto)
         cmd_Ok_->setEnabled(false);
-    contesto_.principale.ControlloMenu();
+    AggiornaDopoConferma(contesto_.principale, esito.ricalcolo);
 }
