@@ -446,7 +446,7 @@ EsitoConferma ConfermaEseguito(StatoApplicazione& stato, const RichiestaConferma
                                          v.qta, v.prezzo, v.importo, d.Errore, v.prezzoOttimale};
         if (passaggio && passaggio->ricalcolo && *righe > 0) {
             passaggio->ricalcolo->portafoglio = *esito.fotografia;
-            stato.ricalcoloPronto = passaggio->ricalcolo;
+            esito.ricalcolo = passaggio->ricalcolo;
         }
     }
     return esito;

@@ -1,3 +1,4 @@
+#include "aggiornamento_con_replay.h"
 #include "ambiente_portafoglio.h"
 #include "conferma_eseguito.h"
 #include "controlli_prova.h"
@@ -33,15 +34,16 @@ namespace {
 
 // Does for the trade window what the main window's refresh does: rebuilds the derived
 // tables when there are trades, then recomputes the window.
-class PrincipaleProva : public FinestraPrincipale {
+class PrincipaleProva : public FinestraPrincipale, public AggiornamentoConReplay {
 public:
     explicit PrincipaleProva(StatoApplicazione& s) : stato(s) {}
 
-    void ControlloMenu() override
+    void ControlloMenu() override { ControlloMenuConReplay(nullptr); }
+
+    // As the real refresh: the replay a confirmation hands on is good for this call only.
+    void ControlloMenuConReplay(std::shared_ptr<RicalcoloPronto> pronto) override
     {
         ++chiamate;
-        // As the real refresh: the replay a confirmation left is good for this call only.
-        const auto pronto = std::exchange(stato.ricalcoloPronto, nullptr);
         if (CartellaProva::valore(stato.DbPortafoglio, "SELECT COUNT(*) FROM Eseguiti").toLongLong() > 0) {
             EXPECT_TRUE(EsitoAccettato(RicalcolaPortafoglio(stato.DbDataSet, stato.DbPortafoglio, pronto.get())));
         }
