@@ -1,7 +1,7 @@
 // Brunivox: a trading journal for the private investor.
 #include "avvio_programma.h"
-#include "dialogo_file.h"
-#include "messaggi.h"
+#include "dialogo_file_qt.h"
+#include "messaggi_qt.h"
 #include "stato_applicazione.h"
 #include "tabella_finestre.h"
 

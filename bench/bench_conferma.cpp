@@ -1,10 +1,13 @@
 // Measures what the user feels when confirming a trade: from the click on "Conferma" in the
 // real trade window, inside the real main window, to the refreshed windows.
 //   bench_conferma N [RUNS] [tutte] [vendite]
+//   bench_conferma N [RUNS] apri
 // N trades of a synthetic history; RUNS confirmations (default 5, each a buy of one piece);
 // "tutte" opens every available data window first, as a user with the statistics open would.
 // "vendite" makes every other confirmation the sell of the piece just bought: a sell closes an
 // operation, so every statistic changes, where a buy leaves them as they were.
+// "apri" measures instead the opening of the portfolio from the File menu, RUNS times, each
+// with no window open before: from the click to the trade window showing its rows.
 #include "avvio.h"
 #include "database.h"
 #include "mdi_form1.h"
@@ -18,8 +21,10 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QPushButton>
 #include <QSqlQuery>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
@@ -86,7 +91,27 @@ double Mediana(std::vector<double> tempi)
     return tempi.size() % 2 ? tempi[tempi.size() / 2] : (tempi[tempi.size() / 2 - 1] + tempi[tempi.size() / 2]) / 2;
 }
 
-int Misura(int n, int runs, bool tutte, bool vendite)
+// Opens the portfolio the dialog gives, RUNS times, the trade window drawn each time; the
+// median in ms, or -1 when the window did not show every trade.
+double MisuraApertura(MDIForm1& principale, int n, int runs)
+{
+    std::vector<double> tempi;
+    for (int i = 0; i < runs; ++i) {
+        principale.area()->closeAllSubWindows();
+        QApplication::processEvents();
+        const auto inizio = std::chrono::steady_clock::now();
+        principale.voce(QStringLiteral("mnu_Apri"))->trigger();
+        QApplication::processEvents();   // the trade window's first paint
+        tempi.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - inizio).count());
+        QWidget* eseguiti = principale.finestra(QStringLiteral("frmEseguiti"));
+        auto* griglia = eseguiti ? eseguiti->findChild<QTableView*>(QStringLiteral("dbg_Eseguiti")) : nullptr;
+        if (!griglia || !griglia->isVisible() || griglia->model()->rowCount() < n)
+            return -1;
+    }
+    return Mediana(tempi);
+}
+
+int Misura(int n, int runs, bool tutte, bool vendite, bool apri)
 {
     QTemporaryDir cartella;
     const QDir programma(QStringLiteral(BRUNIVOX_BIN_DIR));
@@ -129,6 +154,16 @@ int Misura(int n, int runs, bool tutte, bool vendite)
     principale.resize(1280, 900);
     principale.show();
     stato.PrimaAttivazione = false;
+    if (apri) {
+        const double ms = MisuraApertura(principale, n, runs);
+        if (ms < 0) {
+            Uscita() << "la finestra degli eseguiti non mostra tutti gli eseguiti\n";
+            return 1;
+        }
+        Uscita() << "apertura (" << n << " eseguiti): " << numeri::TestoNumero(numeri::ArrotondaPari(ms, 1))
+                 << " ms\n";
+        return 0;
+    }
     principale.voce(QStringLiteral("mnu_Apri"))->trigger();
     if (tutte)
         for (const DescrittoreFinestra& d : principale.tabella())
@@ -188,18 +223,20 @@ int main(int argc, char** argv)
     bool ok = a.size() >= 2;
     const int n = ok ? a[1].toInt(&ok) : 0;
     int runs = 5;
-    if (ok && a.size() >= 3 && a[2] != QLatin1String("tutte") && a[2] != QLatin1String("vendite"))
+    const QStringList parole = {QStringLiteral("tutte"), QStringLiteral("vendite"), QStringLiteral("apri")};
+    if (ok && a.size() >= 3 && !parole.contains(a[2]))
         runs = a[2].toInt(&ok);
     const bool tutte = a.contains(QLatin1String("tutte"));
     const bool vendite = a.contains(QLatin1String("vendite"));
+    const bool apri = a.contains(QLatin1String("apri"));
     if (!ok || n < 1 || runs < 1) {
-        QTextStream(stderr) << "uso: bench_conferma N [RUNS] [tutte] [vendite]\n";
+        QTextStream(stderr) << "uso: bench_conferma N [RUNS] [tutte] [vendite] | N [RUNS] apri\n";
         return 2;
     }
     // Inside the event loop, as the program's clicks are.
     int esito = 0;
     QTimer::singleShot(0, &app, [&] {
-        esito = Misura(n, runs, tutte, vendite);
+        esito = Misura(n, runs, tutte, vendite, apri);
         app.quit();
     });
     app.exec();

@@ -2,6 +2,7 @@
 
 #include "figure_statistiche.h"
 #include "grafico.h"
+#include "griglia_sola_lettura.h"
 #include "larghezza_griglia.h"
 #include "modello_griglia.h"
 #include "numeri.h"
@@ -63,8 +64,7 @@ frmErrori::frmErrori(ContestoFinestre& contesto, QWidget* parent)
         {QStringLiteral("Cod"), QStringLiteral("Descrizione"), QStringLiteral("MancatoGain"), QStringLiteral("Num")});
     DBGrid1_ = Crea<QTableView>(this, "DBGrid1");
     DBGrid1_->setModel(dat_Errori_);
-    DBGrid1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    DBGrid1_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    GrigliaSolaLettura(DBGrid1_);
     DBGrid1_->verticalHeader()->setDefaultSectionSize(20);
     DBGrid1_->horizontalHeader()->setStretchLastSection(true);
 
@@ -124,6 +124,7 @@ void frmErrori::Main()
         msc_Errori_->setRowLabel(f.grafico[i].Descrizione);
     }
     // New figures may widen the grid.
+    CresciPerContenuto();
     Form_Resize();
 }
 

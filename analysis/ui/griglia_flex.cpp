@@ -1,5 +1,6 @@
 #include "griglia_flex.h"
 
+#include "griglia_sola_lettura.h"
 #include "larghezza_griglia.h"
 
 #include <QHeaderView>
@@ -10,7 +11,7 @@ QTableWidget* CreaGrigliaFlex(QWidget* genitore, const char* nome)
     auto* g = new QTableWidget(genitore);
     g->setObjectName(QLatin1String(nome));
     g->setColumnCount(2);
-    g->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    GrigliaSolaLettura(g);
     g->verticalHeader()->setVisible(false);
     g->verticalHeader()->setDefaultSectionSize(20);
     g->horizontalHeader()->setStretchLastSection(true);

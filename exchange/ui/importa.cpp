@@ -1,6 +1,7 @@
 #include "importa.h"
 
 #include "avanza_progresso.h"
+#include "griglia_sola_lettura.h"
 #include "importa_eseguiti.h"
 #include "lettore_xlsx.h"
 #include "modello_anteprima.h"
@@ -18,6 +19,7 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStorageInfo>
 #include <QTableView>
 #include <QTreeView>
@@ -115,7 +117,7 @@ void Importa::costruisci()
     DBGrid1_ = new QTableView(Frame2_);
     DBGrid1_->setObjectName(QStringLiteral("DBGrid1"));
     DBGrid1_->setModel(anteprima_);
-    DBGrid1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    GrigliaSolaLettura(DBGrid1_);
     DBGrid1_->verticalHeader()->hide();
     // Each column as wide as its caption and its values; the last takes the room left.
     DBGrid1_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -165,6 +167,12 @@ void Importa::costruisci()
     tutto->addLayout(sinistra);
     tutto->addLayout(destra, 1);
 
+    connect(cartelle_, &QFileSystemModel::directoryLoaded, this, &Importa::seguiCartella);
+    connect(cartelle_, &QFileSystemModel::layoutChanged, this, &Importa::seguiCartella);
+    connect(cartelle_, &QFileSystemModel::rowsInserted, this, &Importa::seguiCartella);
+    connect(Dir1_->verticalScrollBar(), &QScrollBar::actionTriggered, this, [this] { seguiCartella_ = false; });
+    Dir1_->installEventFilter(this);
+    Dir1_->viewport()->installEventFilter(this);
     connect(Drive1_, &QComboBox::activated, this, &Importa::cambioUnita);
     connect(Dir1_->selectionModel(), &QItemSelectionModel::currentChanged, this, &Importa::cambioCartella);
     connect(Combo1_, &QComboBox::activated, this, &Importa::cambioFormato);
@@ -191,13 +199,37 @@ void Importa::impostaCartella(const QString& percorso)
     Dir1_->setRootIndex(cartelle_->index(radice));
     const QModelIndex indice = cartelle_->index(percorso);
     cartella_ = QDir(percorso).absolutePath();
+    seguiCartella_ = false;
     if (indice.isValid() && indice != Dir1_->rootIndex()) {
         Dir1_->setCurrentIndex(indice); // CambioCartella follows
         Dir1_->scrollTo(indice);
+        seguiCartella_ = true;
     }
     aggiornaFile();
     List1_->clear();
     CaricaListaFile();
+}
+
+void Importa::seguiCartella()
+{
+    if (seguiCartella_ && Dir1_->currentIndex().isValid())
+        Dir1_->scrollTo(Dir1_->currentIndex());
+}
+
+bool Importa::eventFilter(QObject* oggetto, QEvent* evento)
+{
+    if (oggetto == Dir1_ || oggetto == Dir1_->viewport()) {
+        switch (evento->type()) {
+        case QEvent::KeyPress:
+        case QEvent::MouseButtonPress:
+        case QEvent::Wheel:
+            seguiCartella_ = false;
+            break;
+        default:
+            break;
+        }
+    }
+    return QDialog::eventFilter(oggetto, evento);
 }
 
 void Importa::cambioUnita(int indice)

@@ -35,8 +35,13 @@ public Q_SLOTS:
     void CaricaListaFile();
     void impostaCartella(const QString& percorso);
 
+protected:
+    bool eventFilter(QObject* oggetto, QEvent* evento) override;
+
 private:
     void costruisci();
+    // Keeps the chosen folder in view while the tree reads the folders around it.
+    void seguiCartella();
     void cambioUnita(int indice);
     void cambioCartella();
     void cambioFormato(int indice);
@@ -56,6 +61,9 @@ private:
     QString cartella_;
     QString modello_ = QStringLiteral("*.csv");
     int contatore_ = 0;
+    // Until the user moves in the tree, each folder read above the chosen one may push it
+    // out of view: the tree scrolls back to it.
+    bool seguiCartella_ = false;
 
     QGroupBox* Frame1_;
     QComboBox* Drive1_;

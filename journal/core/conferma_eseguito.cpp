@@ -358,7 +358,7 @@ EsitoConferma ConfermaEseguito(StatoApplicazione& stato, const RichiestaConferma
         }
         if (passaggio && passaggio->ricalcolo && *righe > 0) {
             passaggio->ricalcolo->portafoglio = *esito.fotografia;
-            stato.ricalcoloPronto = passaggio->ricalcolo;
+            esito.ricalcolo = passaggio->ricalcolo;
         }
     }
     return esito;

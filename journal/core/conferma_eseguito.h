@@ -4,6 +4,7 @@
 // takes the change back when the holding check refuses it.
 #include "esito.h"
 #include "impronta.h"
+#include "motore.h"
 #include "pannello_eseguito.h"
 #include "stato_applicazione.h"
 #include "tabella_eseguiti.h"
@@ -12,6 +13,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace eseguiti {
@@ -56,6 +58,8 @@ struct EsitoConferma {
     // and whether every trade of its code took its new name.
     std::optional<RigaEseguito> scritto;
     bool rinominato = false;
+    // The replay the check made, for the refresh that follows; none when it could not replay.
+    std::shared_ptr<RicalcoloPronto> ricalcolo;
 
     // The four outcomes the window tells apart.
     enum class Stato { Accettato, Rifiutato, DatiNonValidi, Errore };
@@ -82,7 +86,7 @@ using ControlloStoria = std::function<Esito(StatoApplicazione&)>;
 // are emptied and the error counters set to 0 in it too (the refresh does not run the
 // engine on an empty history), with the settings file attached so one commit covers both.
 // With the holding check of its own, the check's pass also replays the engine, and the
-// replay is left in stato.ricalcoloPronto for the refresh that follows.
+// replay is handed on in the result, for the refresh that follows.
 [[nodiscard]] EsitoConferma ConfermaEseguito(StatoApplicazione& stato, const RichiestaConferma& richiesta,
                                              const ControlloStoria& controllo = {});
 

@@ -5,6 +5,7 @@
 #include "date.h"
 #include "filtro_tasti.h"
 #include "grafico.h"
+#include "griglia_sola_lettura.h"
 #include "larghezza_griglia.h"
 #include "liquidita.h"
 #include "modello_griglia.h"
@@ -12,6 +13,7 @@
 #include "tabella_conto.h"
 #include "twips.h"
 
+#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QDateEdit>
@@ -65,9 +67,7 @@ void frmContoTitoli::Costruisci()
     DBGrid1_ = Crea<QTableView>(this, "DBGrid1");
     DBGrid1_->setAccessibleName(QStringLiteral("Movimenti del conto"));
     DBGrid1_->setModel(modello_);
-    DBGrid1_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    DBGrid1_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    DBGrid1_->setSelectionMode(QAbstractItemView::SingleSelection);
+    GrigliaSolaLettura(DBGrid1_);
     DBGrid1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     DBGrid1_->verticalHeader()->setDefaultSectionSize(20);
     DBGrid1_->horizontalHeader()->setDefaultSectionSize(80);
@@ -407,6 +407,12 @@ void frmContoTitoli::Conferma()
     if (m == IdNuovo)
         RegolaModo();
     contesto_.principale.ControlloMenu();
+    // The refresh may disable "Conferma", which would hand the focus on to the grid: the
+    // keyboard user goes on from the panel, at the date of a new movement or at the mode.
+    if (modo() == IdNuovo)
+        dtp_Data_->setFocus(Qt::TabFocusReason);
+    else if (QAbstractButton* scelto = Option1_->checkedButton())
+        scelto->setFocus(Qt::TabFocusReason);
 }
 
 void frmContoTitoli::CambiaTipoGrafico()

@@ -2,6 +2,9 @@
 // shows the outcome and has every open window refreshed.
 #include "frm_eseguiti.h"
 
+#include "aggiornamento_con_replay.h"
+
+#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QDateEdit>
@@ -44,7 +47,7 @@ void frmEseguiti::Conferma()
             variazione_ = ModelloEseguiti::Variazione{richiesta.modo, richiesta.id.value_or(0),
                                                       richiesta.riga, esito.RigaCorrente,
                                                       esito.scritto,  esito.rinominato};
-            pronto_ = contesto_.stato.ricalcoloPronto;
+            pronto_ = esito.ricalcolo;
         }
     }
     if (!esito.messaggio().isEmpty())
@@ -53,5 +56,11 @@ void frmEseguiti::Conferma()
                                                                     : Messaggi::Icona::Critico);
     if (richiesta.modo == eseguiti::Modo::Elimina && esito.storicoVuoto)
         cmd_Ok_->setEnabled(false);
-    contesto_.principale.ControlloMenu();
+    AggiornaDopoConferma(contesto_.principale, esito.ricalcolo);
+    // The refresh may disable "Conferma", which would hand the focus on to the grid: the
+    // keyboard user goes on from the panel, at the date of a new trade or at the mode.
+    if (modo() == eseguiti::Modo::Nuovo)
+        dtp_Data_->setFocus(Qt::TabFocusReason);
+    else if (QAbstractButton* scelto = Option1_->checkedButton())
+        scelto->setFocus(Qt::TabFocusReason);
 }

@@ -39,6 +39,17 @@ void ImpostaTesto(QComboBox* combo, const QString& testo)
     combo->setCurrentIndex(indice);
 }
 
+// A trade's type as the list spells it: the engine takes any case of "Buy" and "Sell" (an
+// imported file writes "BUY"), and so does the panel, so that the trade can be changed as
+// it stands.
+QString TipoDellaLista(const QString& tipo)
+{
+    for (const QString& voce : {Buy, Sell})
+        if (tipo.compare(voce, Qt::CaseInsensitive) == 0)
+            return voce;
+    return tipo;
+}
+
 QString TestoQuantita(std::optional<long long> qta)
 {
     return qta ? numeri::TestoNumero(static_cast<double>(*qta)) : QString();
@@ -121,7 +132,7 @@ void frmEseguiti::RiempiDaRiga()
     if (rigaGriglia() < 0)
         return;
     dtp_Data_->setDate(date::DaIso(modelloEseguiti_->riga(rigaGriglia())->Data));
-    ImpostaTesto(cmb_Tipo_, testoCella(ColEseguiti::Tipo));
+    ImpostaTesto(cmb_Tipo_, TipoDellaLista(testoCella(ColEseguiti::Tipo)));
     ImpostaTesto(dbc_System_, testoCella(ColEseguiti::System));
     const QString cod = testoCella(ColEseguiti::Cod);
     const QString tit = testoCella(ColEseguiti::Titolo);
@@ -159,7 +170,7 @@ void frmEseguiti::RegolaModo()
     case eseguiti::Modo::Modifica:
         AbilitaCampi(true);
         if (righe) {
-            if (testoCella(ColEseguiti::Tipo) == Sell) {
+            if (TipoDellaLista(testoCella(ColEseguiti::Tipo)) == Sell) {
                 if (cmb_Tipo_->count() == 1)
                     cmb_Tipo_->addItem(Sell);
                 MostraCombo(true);

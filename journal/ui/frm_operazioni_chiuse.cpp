@@ -1,6 +1,7 @@
 #include "frm_operazioni_chiuse.h"
 
 #include "applica_colori.h"
+#include "griglia_sola_lettura.h"
 #include "larghezza_griglia.h"
 #include "modello_griglia.h"
 #include "tabella_operazioni_chiuse.h"
@@ -59,8 +60,7 @@ frmOperazioniChiuse::frmOperazioniChiuse(ContestoFinestre& contesto, QWidget* pa
     dbg_OperazioniChiuse_->setObjectName(QStringLiteral("dbg_OperazioniChiuse"));
     dbg_OperazioniChiuse_->setAccessibleName(QStringLiteral("Operazioni chiuse"));
     dbg_OperazioniChiuse_->setModel(modello_);
-    dbg_OperazioniChiuse_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    dbg_OperazioniChiuse_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    GrigliaSolaLettura(dbg_OperazioniChiuse_);
     dbg_OperazioniChiuse_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     dbg_OperazioniChiuse_->verticalHeader()->setVisible(false);
     dbg_OperazioniChiuse_->verticalHeader()->setDefaultSectionSize(20);

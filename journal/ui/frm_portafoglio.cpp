@@ -3,6 +3,7 @@
 #include "applica_colori.h"
 #include "controlli.h"
 #include "grafico.h"
+#include "griglia_sola_lettura.h"
 #include "larghezza_griglia.h"
 #include "liquidita.h"
 #include "modello_griglia.h"
@@ -65,7 +66,7 @@ frmPortafoglio::frmPortafoglio(ContestoFinestre& contesto, QWidget* parent)
     DBGrid2_->setAccessibleName(QStringLiteral("Posizioni aperte"));
     DBGrid2_->setModel(modello_);
     // Read only and out of the tab chain, like the designed grid, but still scrollable.
-    DBGrid2_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    GrigliaSolaLettura(DBGrid2_);
     DBGrid2_->setSelectionMode(QAbstractItemView::NoSelection);
     DBGrid2_->setFocusPolicy(Qt::NoFocus);
     DBGrid2_->verticalHeader()->setVisible(false);

@@ -7,7 +7,6 @@
 #include <memory>
 
 class BloccoFile;
-struct RicalcoloPronto;
 
 struct StatoApplicazione {
     QString CartellaProgramma;           // the executable's folder
@@ -21,9 +20,6 @@ struct StatoApplicazione {
     bool PrimaAttivazione = false;
     int SceltaBenvenuto = 0;             // 1 new, 2 open, 3 open last
     bool AvvioInterrotto = false;        // the splash was closed without the password: the program ends
-    // Left by a confirmed trade for the refresh that follows it: the replay its check already
-    // made, which the rebuild writes instead of replaying again when nothing changed since.
-    std::shared_ptr<RicalcoloPronto> ricalcoloPronto;
 
     bool portafoglioAperto() const { return !PercorsoPortafoglio.isEmpty() && DbPortafoglio.isOpen(); }
 };

@@ -11,6 +11,7 @@
 #include <QFocusEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QVBoxLayout>
 
 namespace {
@@ -57,12 +58,14 @@ frmBenvenuto::frmBenvenuto(ContestoFinestre& contesto, QWidget* parent) : QDialo
     Check1_ = new QCheckBox(this);
     Check1_->setObjectName(QStringLiteral("Check1"));
     Check1_->setChecked(true);
-    auto* Label1 = new QLabel(QStringLiteral("Mostra questa schermata di benvenuto all'avvio"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setBuddy(Check1_);
+    Label1_ = new QLabel(QStringLiteral("Mostra questa schermata di benvenuto all'avvio"), this);
+    Label1_->setObjectName(QStringLiteral("Label1"));
+    Label1_->setBuddy(Check1_);
+    // The caption is the box's own, as a check box's text is: a click on it ticks the box.
+    Label1_->installEventFilter(this);
     auto* riga = new QHBoxLayout;
     riga->addWidget(Check1_);
-    riga->addWidget(Label1, 1);
+    riga->addWidget(Label1_, 1);
 
     auto* colonna = new QVBoxLayout(this);
     colonna->addWidget(Picture1_);
@@ -124,6 +127,14 @@ bool frmBenvenuto::eventFilter(QObject* oggetto, QEvent* evento)
     const int area = static_cast<int>(std::find(aree_.begin(), aree_.end(), oggetto) - aree_.begin());
     const bool suArea = area < 3;
     switch (evento->type()) {
+    case QEvent::MouseButtonRelease:
+        if (const auto* clic = static_cast<QMouseEvent*>(evento); oggetto == Label1_ && clic->button() == Qt::LeftButton
+            && Label1_->rect().contains(clic->position().toPoint())) {
+            Check1_->setFocus(Qt::MouseFocusReason);
+            Check1_->click();
+            return true;
+        }
+        break;
     case QEvent::MouseMove:
     case QEvent::Enter:
         if (suArea || oggetto == Picture1_) {

@@ -37,6 +37,7 @@ private:
     PictureBox* Picture1_;
     std::array<AreaScelta*, 3> aree_{};
     QLabel* Label2_;
+    QLabel* Label1_;
     QCheckBox* Check1_;
     int scelta_ = 0;
 };

@@ -1,4 +1,4 @@
-#include "messaggi.h"
+#include "messaggi_qt.h"
 
 #include <QMessageBox>
 #include <QPushButton>

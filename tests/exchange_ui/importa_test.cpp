@@ -265,3 +265,47 @@ TEST_F(ImportaTest, FotografiaValidaAOgniUscita)
 }
 
 } // namespace
+
+// The window opens at the process's current folder: the tree shows it selected, every folder
+// above it open, and it stays so once the tree has read the folders in the background.
+TEST_F(ImportaTest, TheTreeOpensAtTheCurrentFolder)
+{
+    const QString corrente = QDir(cartella).filePath(QStringLiteral("uno/due/tre"));
+    ASSERT_TRUE(QDir().mkpath(corrente));
+    scrivi("uno/due/tre/rt20240102.csv", Intestazione);
+    const QString prima = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(corrente));
+    finestra = std::make_unique<Importa>(contesto);
+    QDir::setCurrent(prima);
+    finestra->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(finestra.get()));
+    QTreeView* dir = w<QTreeView>("Dir1");
+    auto* modello = qobject_cast<QFileSystemModel*>(dir->model());
+    ASSERT_TRUE(modello);
+    const auto mostraLaCorrente = [&](const char* quando) {
+        SCOPED_TRACE(quando);
+        const QModelIndex attuale = dir->currentIndex();
+        ASSERT_TRUE(attuale.isValid());
+        EXPECT_EQ(QDir(modello->filePath(attuale)).canonicalPath(), QDir(corrente).canonicalPath());
+        EXPECT_TRUE(dir->selectionModel()->isSelected(attuale));
+        for (QModelIndex su = attuale.parent(); su.isValid() && su != dir->rootIndex(); su = su.parent())
+            EXPECT_TRUE(dir->isExpanded(su)) << modello->filePath(su).toStdString();
+        EXPECT_TRUE(dir->viewport()->rect().contains(dir->visualRect(attuale))) << "in view";
+    };
+    mostraLaCorrente("at once");
+    // The model reads each open folder on its own thread, then sorts it.
+    const auto tuttoLetto = [&] {
+        for (QModelIndex su = dir->currentIndex().parent(); su.isValid(); su = su.parent()) {
+            const QDir d(modello->filePath(su));
+            if (modello->rowCount(su) != d.entryList(QDir::AllDirs | QDir::NoDotAndDotDot).size())
+                return false;
+        }
+        return true;
+    };
+    EXPECT_TRUE(QTest::qWaitFor(tuttoLetto));
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
+    mostraLaCorrente("once read");
+    ASSERT_EQ(w<QListWidget>("List1")->count(), 1);
+    EXPECT_EQ(w<QListWidget>("List1")->item(0)->text(), "rt20240102.csv");
+}

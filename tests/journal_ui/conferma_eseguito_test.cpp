@@ -485,7 +485,7 @@ TEST_F(ConfermaEseguitoTest, TheRefreshWritesWhatAFullRunWould)
         a.allinea();
         const EsitoConferma esito = conferma(k.richiesta);
         ASSERT_EQ(esito.stato(), Stato::Accettato) << esito.messaggio().toStdString();
-        const auto pronto = std::exchange(a.stato.ricalcoloPronto, nullptr);
+        const auto pronto = esito.ricalcolo;
         ASSERT_TRUE(pronto);
         if (k.poi)
             k.poi();
@@ -505,7 +505,7 @@ TEST_F(ConfermaEseguitoTest, UnreadableSettingsDoNotStopTheCheck)
     const EsitoConferma esito
         = conferma({Modo::Nuovo, Pannello(QDate(2024, 3, 11), "Buy", "ENEL", "Enel", "5", "6"), std::nullopt, 3});
     EXPECT_EQ(esito.stato(), Stato::Accettato) << esito.messaggio().toStdString();
-    EXPECT_FALSE(a.stato.ricalcoloPronto);
+    EXPECT_FALSE(esito.ricalcolo);
     EXPECT_EQ(a.righe("EseguitiTemp"), a.righe());
     CartellaProva::esegui(a.stato.DbDataSet, "ALTER TABLE Altrove RENAME TO System");
 }

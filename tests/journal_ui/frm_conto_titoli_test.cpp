@@ -18,7 +18,9 @@
 #include <QTableView>
 #include <QTest>
 
+#include <functional>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -415,4 +417,75 @@ TEST_F(FinestraContoTest, TheChartShowsItsFiveLabelsWholeAndApartInBothKinds)
                 EXPECT_FALSE(mostrate[i].rettangolo.intersects(mostrate[j].rettangolo))
                     << mostrate[i].testo.toStdString() << " and " << mostrate[j].testo.toStdString();
     }
+}
+
+// The keyboard path of a user who deletes or changes a movement: the mode, the grid's first
+// row made current with Ctrl+Home, Tab on through the panel to "Conferma", Space. Only the row
+// the user made current changes, and the focus stays on the mode, not in the grid.
+TEST_F(FinestraContoTest, KeyboardPathActsOnTheRowMadeCurrent)
+{
+    struct Caso {
+        const char* nome;
+        int modo;
+        const char* importo; // typed on the way to "Conferma"; null types nothing
+        std::function<std::vector<RigaConto>(std::vector<RigaConto>)> atteso;
+    };
+    const Caso casi[] = {
+        {"Elimina", frmContoTitoli::IdElimina, nullptr,
+         [](std::vector<RigaConto> prima) {
+             prima.erase(prima.begin());
+             return prima;
+         }},
+        {"Modifica", frmContoTitoli::IdModifica, "77",
+         [](std::vector<RigaConto> prima) {
+             prima[0].Importo = 77;
+             return prima;
+         }},
+    };
+    for (const Caso& k : casi) {
+        SCOPED_TRACE(k.nome);
+        CartellaProva::esegui(a.stato.DbPortafoglio, "DELETE FROM Conto");
+        for (int i = 0; i < 20; ++i)
+            movimento(QDate(2024, 1, 1).addDays(i).toString(Qt::ISODate).toUtf8().constData(), "Versamento", i + 1,
+                      QString("M%1").arg(i + 1).toUtf8().constData());
+        const auto prima = LeggiConto(a.stato.DbPortafoglio, OrdineConto::PerDataEId).righe;
+        messaggi.mostrati.clear();
+        apri();
+        Attiva(finestra.get());
+        modo(k.modo);
+        riga(2);
+        ASSERT_EQ(w<QLineEdit>("txt_Descrizione")->text(), "M3");
+        ASSERT_EQ(QApplication::focusWidget(), w<QTableView>("DBGrid1"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Home, Qt::ControlModifier);
+        ASSERT_EQ(rigaGriglia(), 0);
+        ASSERT_EQ(w<QLineEdit>("txt_Descrizione")->text(), "M1");
+        if (k.importo) {
+            auto* importo = w<QLineEdit>("txtImporto");
+            ASSERT_TRUE(PremiFinoA(importo));
+            Scrivi(importo, k.importo);
+        }
+        auto* ok = w<QPushButton>("cmd_Ok");
+        ASSERT_TRUE(PremiFinoA(ok));
+        QTest::keyClick(ok, Qt::Key_Space);
+        EXPECT_TRUE(messaggi.mostrati.isEmpty()) << messaggi.testi().join("|").toStdString();
+        EXPECT_EQ(LeggiConto(a.stato.DbPortafoglio, OrdineConto::PerDataEId).righe, k.atteso(prima));
+        EXPECT_EQ(QApplication::focusWidget(), w<QButtonGroup>("Option1")->button(k.modo));
+        principale.finestra = nullptr;
+        finestra.reset();
+    }
+}
+
+// After a new movement the focus is on the first field, ready for the next one.
+TEST_F(FinestraContoTest, AfterANewMovementTheFocusIsOnTheDate)
+{
+    movimento("2024-03-01", "Dividendi", 10);
+    apri();
+    Attiva(finestra.get());
+    scrivi("txtImporto", "12");
+    auto* ok = w<QPushButton>("cmd_Ok");
+    ASSERT_TRUE(PremiFinoA(ok));
+    QTest::keyClick(ok, Qt::Key_Space);
+    EXPECT_TRUE(messaggi.mostrati.isEmpty()) << messaggi.testi().join("|").toStdString();
+    EXPECT_EQ(tipi().size(), 2);
+    EXPECT_EQ(QApplication::focusWidget(), w<QDateEdit>("dtp_Data"));
 }

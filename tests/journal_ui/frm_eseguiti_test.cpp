@@ -1,3 +1,4 @@
+#include "aggiornamento_con_replay.h"
 #include "ambiente_portafoglio.h"
 #include "conferma_eseguito.h"
 #include "controlli_prova.h"
@@ -24,6 +25,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <utility>
@@ -32,15 +34,16 @@ namespace {
 
 // Does for the trade window what the main window's refresh does: rebuilds the derived
 // tables when there are trades, then recomputes the window.
-class PrincipaleProva : public FinestraPrincipale {
+class PrincipaleProva : public FinestraPrincipale, public AggiornamentoConReplay {
 public:
     explicit PrincipaleProva(StatoApplicazione& s) : stato(s) {}
 
-    void ControlloMenu() override
+    void ControlloMenu() override { ControlloMenuConReplay(nullptr); }
+
+    // As the real refresh: the replay a confirmation hands on is good for this call only.
+    void ControlloMenuConReplay(std::shared_ptr<RicalcoloPronto> pronto) override
     {
         ++chiamate;
-        // As the real refresh: the replay a confirmation left is good for this call only.
-        const auto pronto = std::exchange(stato.ricalcoloPronto, nullptr);
         if (CartellaProva::valore(stato.DbPortafoglio, "SELECT COUNT(*) FROM Eseguiti").toLongLong() > 0) {
             EXPECT_TRUE(EsitoAccettato(RicalcolaPortafoglio(stato.DbDataSet, stato.DbPortafoglio, pronto.get())));
         }
@@ -699,4 +702,115 @@ TEST_F(FinestraEseguitiTest, GridAfterEachConfirmationIsTheSnapshot)
     frmEseguiti nuova(c);
     EXPECT_EQ(celle(*w<QTableView>("dbg_Eseguiti")->model()),
               celle(*nuova.findChild<QTableView*>("dbg_Eseguiti")->model()));
+}
+
+// The keyboard path of a user who deletes or changes a trade: the mode, the grid's first row
+// made current with Ctrl+Home, Tab on through the panel to "Conferma", Space. Only the row the
+// user made current changes, and the focus stays on the mode, not in the grid.
+TEST_F(FinestraEseguitiTest, KeyboardPathActsOnTheRowMadeCurrent)
+{
+    struct Caso {
+        const char* nome;
+        int modo;
+        // What the user types on the way to "Conferma".
+        std::function<void()> lungoIlPercorso;
+        // The history afterwards, from the one before.
+        std::function<QList<QVariantList>(QList<QVariantList>)> atteso;
+    };
+    const Caso casi[] = {
+        {"Elimina", frmEseguiti::IdElimina, [] {},
+         [](QList<QVariantList> prima) {
+             prima.removeFirst();
+             return prima;
+         }},
+        {"Modifica", frmEseguiti::IdModifica,
+         [this] {
+             auto* prezzo = w<QLineEdit>("txtPrezzo");
+             ASSERT_TRUE(PremiFinoA(prezzo));
+             Scrivi(prezzo, "12,5");
+         },
+         [](QList<QVariantList> prima) {
+             prima[0][7] = 12.5;  // Prezzo
+             prima[0][8] = 1250.0; // Importo
+             prima[0][10] = 12.5;  // PrezzoOttimale, for a trade without error
+             return prima;
+         }},
+    };
+    for (const Caso& k : casi) {
+        SCOPED_TRACE(k.nome);
+        CartellaProva::esegui(a.stato.DbPortafoglio, "DELETE FROM Eseguiti");
+        // Twenty buys, AAA the first by date.
+        for (int i = 0; i < 20; ++i) {
+            const QString cod(3, QChar('A' + i));
+            a.inserisci({QDate(2024, 1, 1).addDays(i).toString(Qt::ISODate), "Buy", cod, cod, 100, 10 + i});
+        }
+        const auto prima = a.righe();
+        messaggi.mostrati.clear();
+        apri();
+        Attiva(finestra.get());
+        modo(k.modo);
+        riga(2);
+        ASSERT_EQ(testo("txt_Codice"), "CCC");
+        ASSERT_EQ(QApplication::focusWidget(), w<QTableView>("dbg_Eseguiti"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Home, Qt::ControlModifier);
+        ASSERT_EQ(rigaGriglia(), 0);
+        ASSERT_EQ(testo("txt_Codice"), "AAA");
+        k.lungoIlPercorso();
+        auto* ok = w<QPushButton>("cmd_Ok");
+        ASSERT_TRUE(PremiFinoA(ok));
+        QTest::keyClick(ok, Qt::Key_Space);
+        EXPECT_TRUE(messaggi.mostrati.isEmpty()) << messaggi.testi().join("|").toStdString();
+        EXPECT_EQ(a.righe(), k.atteso(prima));
+        EXPECT_EQ(QApplication::focusWidget(), w<QButtonGroup>("Option1")->button(k.modo));
+        principale.finestra = nullptr;
+        finestra.reset();
+    }
+}
+
+// After a new trade the focus is on the first field, ready for the next one.
+TEST_F(FinestraEseguitiTest, AfterANewTradeTheFocusIsOnTheDate)
+{
+    a.inserisci({"2024-01-10", "Buy", "ENI", "Eni", 100, 12.5});
+    apri();
+    Attiva(finestra.get());
+    scriviAcquisto("ENEL", "Enel", "10", "6");
+    auto* ok = w<QPushButton>("cmd_Ok");
+    ASSERT_TRUE(PremiFinoA(ok));
+    QTest::keyClick(ok, Qt::Key_Space);
+    EXPECT_TRUE(messaggi.mostrati.isEmpty()) << messaggi.testi().join("|").toStdString();
+    EXPECT_EQ(a.conta(), 2);
+    EXPECT_EQ(QApplication::focusWidget(), w<QDateEdit>("dtp_Data"));
+}
+
+// An imported trade may spell its type in any case; the engine reads it by its upper case, and
+// so does the panel: the trade can be changed as it stands, and stays the kind it was.
+TEST_F(FinestraEseguitiTest, ATypeInAnyCaseIsTakenAsBuyOrSell)
+{
+    struct Caso {
+        const char* tipo;
+        const char* mostrato;
+        bool combo; // a sell names its security from the combos
+    };
+    const Caso casi[] = {{"BUY", "Buy", false}, {"buy", "Buy", false}, {"SELL", "Sell", true}, {"sell", "Sell", true}};
+    for (const Caso& k : casi) {
+        SCOPED_TRACE(k.tipo);
+        CartellaProva::esegui(a.stato.DbPortafoglio, "DELETE FROM Eseguiti");
+        a.inserisci({"2024-01-10", "Buy", "ENI", "Eni", 100, 12.5});
+        const qint64 id = a.inserisci({"2024-02-10", k.tipo, "ENI", "Eni", 40, 13});
+        auto atteso = a.righe();
+        atteso[1][2] = k.mostrato;
+        messaggi.mostrati.clear();
+        apri();
+        modo(frmEseguiti::IdModifica);
+        riga(1);
+        EXPECT_EQ(testo("cmb_Tipo"), k.mostrato);
+        EXPECT_EQ(w<QComboBox>("cmb_Codice")->isVisible(), k.combo);
+        EXPECT_EQ(w<QComboBox>("cmb_Tipo")->count(), 2) << "the type list keeps its two entries";
+        conferma();
+        EXPECT_TRUE(messaggi.mostrati.isEmpty()) << messaggi.testi().join("|").toStdString();
+        EXPECT_EQ(a.righe(), atteso);
+        EXPECT_EQ(a.valore(QString("SELECT Tipo FROM Eseguiti WHERE ID = %1").arg(id)).toString(), k.mostrato);
+        principale.finestra = nullptr;
+        finestra.reset();
+    }
 }

@@ -1,4 +1,4 @@
-#include "dialogo_file.h"
+#include "dialogo_file_qt.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>

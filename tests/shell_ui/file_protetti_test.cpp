@@ -4,7 +4,7 @@
 #include "blocco_file.h"
 #include "colore_long.h"
 #include "colori.h"
-#include "dialogo_file.h"
+#include "dialogo_file_qt.h"
 #include "finestra_figlia.h"
 #include "guasti_file.h"
 

@@ -904,3 +904,26 @@ TEST(AvviaProgramma, WritesTheAssociationAtEveryStart)
     EXPECT_EQ(AvviaProgramma(stato, vuota.path(), messaggi, dialoghi), nullptr);
     EXPECT_FALSE(QFile::exists(FileRegistro()));
 }
+
+// The caption beside the box is the box's own: a click on it ticks and unticks the box, and
+// chooses nothing.
+TEST(frmBenvenuto, AClickOnTheCaptionTicksTheBox)
+{
+    Ambiente a;
+    frmBenvenuto w(a.contesto);
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    auto* casella = Controllo<QCheckBox>(&w, "Check1");
+    auto* didascalia = Controllo<QLabel>(&w, "Label1");
+    ASSERT_TRUE(casella->isChecked());
+    for (const bool attesa : {false, true, false}) {
+        QTest::mouseClick(didascalia, Qt::LeftButton, {}, didascalia->rect().center());
+        EXPECT_EQ(casella->isChecked(), attesa);
+        EXPECT_TRUE(w.isVisible());
+    }
+    // A press that ends outside the caption is no click.
+    QTest::mousePress(didascalia, Qt::LeftButton, {}, didascalia->rect().center());
+    QTest::mouseRelease(didascalia, Qt::LeftButton, {}, QPoint(-5, -5));
+    EXPECT_FALSE(casella->isChecked());
+    EXPECT_EQ(a.stato.SceltaBenvenuto, 0);
+}

@@ -1,8 +1,9 @@
 #pragma once
 // What window tests do to controls, written once: find one by its control name, type into
 // a box so that its key filter acts, pick a combo entry as the user does, click a button,
-// type into a grid cell.
+// type into a grid cell, walk a window with the keyboard.
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLineEdit>
@@ -93,4 +94,26 @@ inline int RigheSopraRigaNuova(const QTableView* griglia)
     for (int c = 0; c < m->columnCount(); ++c)
         EXPECT_TRUE(m->index(ultima, c).data().toString().isEmpty()) << c;
     return ultima;
+}
+
+// Makes the window the active one, so that keys typed where the focus is reach it.
+inline void Attiva(QWidget* finestra)
+{
+    ASSERT_NE(finestra, nullptr);
+    finestra->show();
+    finestra->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(finestra));
+}
+
+// Presses `tasto` on the control with the focus until `meta` has it, as a user walking the
+// window does; false when `massimo` presses did not get there.
+inline bool PremiFinoA(const QWidget* meta, Qt::Key tasto = Qt::Key_Tab, int massimo = 400)
+{
+    for (int i = 0; i < massimo && QApplication::focusWidget() != meta; ++i) {
+        QWidget* fuoco = QApplication::focusWidget();
+        if (!fuoco)
+            return false;
+        QTest::keyClick(fuoco, tasto);
+    }
+    return QApplication::focusWidget() == meta;
 }

@@ -1,13 +1,15 @@
 #pragma once
 // The main window: menus, the icon toolbar, the clock bar, the status bar and the MDI area
-// every child window lives in. It opens the portfolio files and keeps menus, buttons and
-// open windows in step with the data.
+// every child window lives in. Its portfolio commands are the session's; its refresh keeps
+// menus, buttons and open windows in step with the data.
+#include "aggiornamento_con_replay.h"
+#include "comandi_principale.h"
+#include "controllo_menu.h"
 #include "descrittore_finestra.h"
-#include "esito.h"
-#include "finestra_principale.h"
+#include "finestre_figlie.h"
 #include "impostazioni_vista.h"
+#include "sessione_portafoglio.h"
 
-#include <QHash>
 #include <QMainWindow>
 #include <QPointer>
 
@@ -19,13 +21,11 @@ class clClock;
 class FinestraFiglia;
 class FinestraGuida;
 class QAction;
-class BloccoFile;
 class QMdiArea;
-class QMenu;
 class QTimer;
 class QToolBar;
 
-class MDIForm1 : public QMainWindow, public FinestraPrincipale {
+class MDIForm1 : public QMainWindow, public FinestraPrincipale, public AggiornamentoConReplay, private VistaSessione {
     Q_OBJECT
 public:
     MDIForm1(StatoApplicazione& stato, Messaggi& messaggi, DialogoFile& dialoghi, QWidget* parent = nullptr);
@@ -33,12 +33,14 @@ public:
 
     QMdiArea* area() const { return area_; }
     ContestoFinestre& contesto() { return contesto_; }
+    SessionePortafoglio& sessione() { return sessione_; }
 
-    // The table of windows: what each menu entry and toolbar button opens, and what the
-    // refresh recomputes and closes. A window whose factory is empty opens nothing.
+    // The table of windows: what each menu entry and toolbar button opens and when it is
+    // enabled, and what the refresh recomputes and closes. A window whose factory is empty
+    // opens nothing. Builds the menus; set before the load step.
     void impostaTabella(TabellaFinestre tabella);
-    const TabellaFinestre& tabella() const { return tabella_; }
-    const DescrittoreFinestra* descrittore(const QString& nome) const;
+    const TabellaFinestre& tabella() const { return finestre_.tabella(); }
+    const DescrittoreFinestra* descrittore(const QString& nome) const { return finestre_.descrittore(nome); }
     // Replaces the factory of a window of the table; false for a name the table lacks.
     bool registraFinestra(const QString& nome, FabbricaFinestra fabbrica);
     // Shows the named window. A dialog is run modally and deleted; any other widget lives in
@@ -47,18 +49,20 @@ public:
     // (the menus). Returns the child's widget, or nullptr for a dialog or an unknown name.
     QWidget* apriFinestra(const QString& nome, bool inPrimoPiano = false);
     // The open child window of that name (its widget), or nullptr.
-    QWidget* finestra(const QString& nome) const;
-    FinestraFiglia* sottofinestra(const QString& nome) const;
+    QWidget* finestra(const QString& nome) const { return finestre_.finestra(nome); }
+    FinestraFiglia* sottofinestra(const QString& nome) const { return finestre_.sottofinestra(nome); }
     // Closes the named child window, if one is open.
-    void scaricaFinestra(const QString& nome);
+    void scaricaFinestra(const QString& nome) { finestre_.scarica(nome); }
 
     QToolBar* toolbar1() const { return toolbar1_; }
     BarraOrologi* toolbar3() const { return toolbar3_; }
     BarraStato* barraStato() const { return barraStato_; }
     // Button `indice` of Toolbar1, 1..17 (3 and 9 are separators); nullptr outside.
-    QAction* pulsante(int indice) const;
+    QAction* pulsante(int indice) const { return comandi_->pulsante(indice); }
+    // Button by its key ("Eseguiti"); nullptr when there is none.
+    QAction* pulsante(const QString& chiave) const { return comandi_->pulsante(chiave); }
     // Menu entry by name ("mnu_Apri"); nullptr when there is none.
-    QAction* voce(const QString& nome) const;
+    QAction* voce(const QString& nome) const { return comandi_->voce(nome); }
     const clClock* orologio() const { return orologio_.get(); }
     QTimer* timerOrologi() const { return timer2_; }
 
@@ -70,6 +74,7 @@ public:
 
 public Q_SLOTS:
     void ControlloMenu() override;
+    void ControlloMenuConReplay(std::shared_ptr<RicalcoloPronto> pronto) override;
     void Colore();
     // 16-pixel icons without captions unless Icone32 is 1; with 32-pixel icons tooltips,
     // and captions when IconeName is 1.
@@ -84,43 +89,27 @@ protected:
     bool event(QEvent* event) override;
 
 private:
-    void costruisciMenu();
-    void costruisciToolbar();
-    QAction* aggiungiVoce(QMenu* menu, const QString& nome, const QString& testo);
-    void abilitaVoci(std::initializer_list<const char*> nomi, bool abilitate);
-    void abilitaPulsanti(std::initializer_list<int> indici, bool abilitati);
-    void statoSenzaPortafoglio();
-    void cliccaPulsante(QAction* pulsante);
-    void apriDaVoce(const QString& voce);
-    // Closes the windows the refresh closes: with no trades, or with no closed operation.
-    void scaricaFinestre(bool senzaEseguiti);
+    void costruisciComandi();
     void apriGuida();
     void personalizzaMenu();
+    void aggiornaCon(const RicalcoloAnticipato& anticipo);
 
-    // Portfolio files.
-    void NuovoPortafoglio();
-    void ApriPortafoglio();
-    void ApriUltimoPortafoglio();
-    void SalvaConNome();
-    QString percorsoScratch() const;
-    bool scratchAperto() const;
-    bool apriFilePortafoglio(const QString& percorso);
-    bool copiaEContinua(const QString& destinazione);
-    Esito destinazioneRifiutata(const QString& scelto) const;
-    void ricordaUltimo(const QString& percorso);
-    bool ricalcolaAllApertura(const QString& precedente, std::shared_ptr<BloccoFile> bloccoPrecedente);
-    void ripristinaPortafoglio(const QString& precedente, const QString& motivo);
-    void abilitaComandiPortafoglio();
+    // What the session shows here.
+    void titolo(const QString& testo) override;
+    void portafoglioAperto() override;
+    void nessunPortafoglio() override;
+    void aggiorna(const std::optional<RicalcoloFatto>& fatto) override;
+    void mostraEseguiti() override;
 
     ContestoFinestre contesto_;
     QMdiArea* area_;
+    FinestreFiglie finestre_;
+    SessionePortafoglio sessione_;
     QToolBar* toolbar1_ = nullptr;
+    std::unique_ptr<ComandiPrincipale> comandi_;
     BarraOrologi* toolbar3_ = nullptr;
     BarraStato* barraStato_ = nullptr;
     QTimer* timer2_ = nullptr;
-    QHash<QString, QAction*> voci_;
-    QList<QAction*> pulsanti_;   // index 0 is button 1
-    TabellaFinestre tabella_;
     std::unique_ptr<clClock> orologio_;
     ImpostazioniVista settaggi_;
     QPointer<FinestraGuida> guida_;

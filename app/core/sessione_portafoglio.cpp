@@ -1,5 +1,4 @@
-// New, open, open last and save as: which portfolio file is open.
-#include "mdi_form1.h"
+#include "sessione_portafoglio.h"
 
 #include "blocco_file.h"
 #include "contenuto_portafoglio.h"
@@ -7,12 +6,9 @@
 #include "file_del_programma.h"
 #include "file_portafoglio.h"
 #include "file_utili.h"
-#include "motore.h"
 
-#include <QAction>
 #include <QDir>
 #include <QFileInfo>
-#include <QMdiArea>
 
 namespace {
 
@@ -22,31 +18,30 @@ const QString FiltroPortafogli = QStringLiteral("*.gvf|*.gvf");
 
 } // namespace
 
-QString MDIForm1::percorsoScratch() const
+SessionePortafoglio::SessionePortafoglio(StatoApplicazione& stato, Messaggi& messaggi, DialogoFile& dialoghi,
+                                         VistaSessione& vista)
+    : stato_(stato), messaggi_(messaggi), dialoghi_(dialoghi), vista_(vista)
 {
-    return QDir(contesto_.stato.CartellaProgramma).filePath(NomeFileDataExe);
+}
+
+QString SessionePortafoglio::percorsoScratch() const
+{
+    return QDir(stato_.CartellaProgramma).filePath(NomeFileDataExe);
 }
 
 // The untitled portfolio is told by its file rather than by the caption, so that the
 // scratch file opened by name is not emptied without the question either.
-bool MDIForm1::scratchAperto() const
+bool SessionePortafoglio::scratchAperto() const
 {
-    const StatoApplicazione& stato = contesto_.stato;
+    const StatoApplicazione& stato = stato_;
     return stato.portafoglioAperto() && StessoFile(stato.PercorsoPortafoglio, percorsoScratch());
-}
-
-void MDIForm1::abilitaComandiPortafoglio()
-{
-    pulsante(5)->setEnabled(true);
-    pulsante(6)->setEnabled(true);
-    abilitaVoci({"mnu_Eseguiti", "mnu_ContoTitoli", "mnu_Salva", "mnu_Importa"}, true);
 }
 
 // Opens `percorso` as the portfolio. A file that is not a portfolio is refused with a
 // message and the open portfolio stays as it was.
-bool MDIForm1::apriFilePortafoglio(const QString& percorso)
+bool SessionePortafoglio::apriFilePortafoglio(const QString& percorso)
 {
-    StatoApplicazione& stato = contesto_.stato;
+    StatoApplicazione& stato = stato_;
     const QString precedente = stato.PercorsoPortafoglio;
     // The file already open keeps its lock; any other is locked before it is touched, so
     // that a portfolio open in another copy of the program is refused.
@@ -56,7 +51,7 @@ bool MDIForm1::apriFilePortafoglio(const QString& percorso)
         if (nuovo.esito.ok())
             nuovo = BloccaPortafoglio(percorso);
         if (!nuovo.esito.ok()) {
-            contesto_.messaggi.mostra(nuovo.esito.messaggio, Messaggi::Icona::Esclamazione);
+            messaggi_.mostra(nuovo.esito.messaggio, Messaggi::Icona::Esclamazione);
             return false;
         }
         blocco = nuovo.blocco;
@@ -70,18 +65,18 @@ bool MDIForm1::apriFilePortafoglio(const QString& percorso)
     if (!precedente.isEmpty() && !stato.DbPortafoglio.isOpen())
         ripristinaPortafoglio(precedente, apertura.esito.messaggio);
     else
-        contesto_.messaggi.mostra(apertura.esito.messaggio, Messaggi::Icona::Esclamazione);
+        messaggi_.mostra(apertura.esito.messaggio, Messaggi::Icona::Esclamazione);
     return false;
 }
 
 // Back to `precedente` after a failure that closed its connection; `motivo` says what failed.
-void MDIForm1::ripristinaPortafoglio(const QString& precedente, const QString& motivo)
+void SessionePortafoglio::ripristinaPortafoglio(const QString& precedente, const QString& motivo)
 {
-    StatoApplicazione& stato = contesto_.stato;
+    StatoApplicazione& stato = stato_;
     EsitoApertura apertura = ApriDatabase(ConnessionePortafoglio, precedente, TipoDatabase::Portafoglio);
     if (apertura.esito.ok()) {
         stato.DbPortafoglio = apertura.db;
-        contesto_.messaggi.mostra(
+        messaggi_.mostra(
             QStringLiteral("%1\r\nIl portafoglio %2 resta aperto.").arg(motivo, QFileInfo(precedente).fileName()),
             Messaggi::Icona::Esclamazione);
         return;
@@ -90,25 +85,25 @@ void MDIForm1::ripristinaPortafoglio(const QString& precedente, const QString& m
     stato.DbPortafoglio = QSqlDatabase();
     stato.PercorsoPortafoglio.clear();
     stato.BloccoPortafoglio.reset();
-    area_->closeAllSubWindows();
-    statoSenzaPortafoglio();
-    setWindowTitle(Titolo);
-    contesto_.messaggi.mostra(QStringLiteral("%1\r\nNon è stato possibile riaprire il portafoglio %2: %3")
-                                  .arg(motivo, QFileInfo(precedente).fileName(), apertura.esito.messaggio),
-                              Messaggi::Icona::Critico);
+    vista_.nessunPortafoglio();
+    vista_.titolo(Titolo);
+    messaggi_.mostra(QStringLiteral("%1\r\nNon è stato possibile riaprire il portafoglio %2: %3")
+                         .arg(motivo, QFileInfo(precedente).fileName(), apertura.esito.messaggio),
+                     Messaggi::Icona::Critico);
 }
 
 // The engine's run on opening. A database error refuses the file: the previous portfolio
 // (and its lock) is back, or none is open when there was none.
-bool MDIForm1::ricalcolaAllApertura(const QString& precedente, std::shared_ptr<BloccoFile> bloccoPrecedente)
+std::optional<RicalcoloFatto> SessionePortafoglio::ricalcolaAllApertura(const QString& precedente,
+                                                                        std::shared_ptr<BloccoFile> bloccoPrecedente)
 {
-    StatoApplicazione& stato = contesto_.stato;
-    // Any other message of this run would come again from the refresh's own run, which
-    // follows whenever there are trades; it is shown once, there.
-    const Esito ricalcolo = RicalcolaPortafoglio(stato.DbDataSet, stato.DbPortafoglio);
-    if (!ricalcolo.erroreDatabase())
-        return true;
-    const QString motivo = QStringLiteral("Impossibile aprire il portafoglio. %1").arg(ricalcolo.messaggio);
+    StatoApplicazione& stato = stato_;
+    // Any other message of this run is the refresh's to show: it follows whenever there are
+    // trades, and takes this run's outcome instead of running again.
+    RicalcoloFatto fatto = RicalcolaERicorda(stato.DbDataSet, stato.DbPortafoglio);
+    if (!fatto.esito.erroreDatabase())
+        return fatto;
+    const QString motivo = QStringLiteral("Impossibile aprire il portafoglio. %1").arg(fatto.esito.messaggio);
     stato.BloccoPortafoglio = std::move(bloccoPrecedente);
     if (!precedente.isEmpty()) {
         ripristinaPortafoglio(precedente, motivo);
@@ -116,90 +111,95 @@ bool MDIForm1::ricalcolaAllApertura(const QString& precedente, std::shared_ptr<B
         ChiudiDatabase(ConnessionePortafoglio);
         stato.DbPortafoglio = QSqlDatabase();
         stato.BloccoPortafoglio.reset();
-        contesto_.messaggi.mostra(motivo, Messaggi::Icona::Critico);
+        messaggi_.mostra(motivo, Messaggi::Icona::Critico);
     }
-    return false;
+    return std::nullopt;
 }
 
-void MDIForm1::NuovoPortafoglio()
+void SessionePortafoglio::NuovoPortafoglio()
 {
-    StatoApplicazione& stato = contesto_.stato;
+    StatoApplicazione& stato = stato_;
     // A scratch portfolio that cannot be counted is not asked about: the question could
     // only offer to save what cannot be read.
     const Lettura<long long> eseguiti = ContaEseguiti(stato.DbPortafoglio);
     if (scratchAperto() && eseguiti.ok() && eseguiti.righe.front() > 0
-        && contesto_.messaggi.mostra(QStringLiteral("Salvare le modifiche al file ?"), Messaggi::Icona::Domanda,
-                                     Messaggi::Pulsanti::SiNo)
-               == Messaggi::Risposta::Si)
+        && messaggi_.mostra(QStringLiteral("Salvare le modifiche al file ?"), Messaggi::Icona::Domanda,
+                            Messaggi::Pulsanti::SiNo)
+            == Messaggi::Risposta::Si)
         SalvaConNome();
 
     const QString scratch = percorsoScratch();
     if (!apriFilePortafoglio(scratch))
         return;
     stato.PercorsoPortafoglio = scratch;
-    setWindowTitle(PrefissoTitolo + QStringLiteral("Brunivox1"));
+    vista_.titolo(PrefissoTitolo + QStringLiteral("Brunivox1"));
     if (const Esito svuotato = SvuotaPortafoglio(stato.DbPortafoglio); !svuotato.ok())
-        contesto_.messaggi.mostra(svuotato.messaggio, Messaggi::Icona::Esclamazione);
-    abilitaComandiPortafoglio();
-    ControlloMenu();
-    apriFinestra(QStringLiteral("frmEseguiti"));
+        messaggi_.mostra(svuotato.messaggio, Messaggi::Icona::Esclamazione);
+    vista_.portafoglioAperto();
+    vista_.aggiorna(std::nullopt);
+    vista_.mostraEseguiti();
 }
 
-void MDIForm1::ApriPortafoglio()
+void SessionePortafoglio::ApriPortafoglio()
 {
-    StatoApplicazione& stato = contesto_.stato;
-    const QString scelto = contesto_.dialoghi.apri(QStringLiteral("Apri DataSet"), FiltroPortafogli);
+    StatoApplicazione& stato = stato_;
+    const QString scelto = dialoghi_.apri(QStringLiteral("Apri DataSet"), FiltroPortafogli);
     if (scelto.isEmpty())
         return;
     if (!EsisteFile(scelto)) {
-        contesto_.messaggi.mostra(QStringLiteral("non esiste"));
+        messaggi_.mostra(QStringLiteral("non esiste"));
         return;
     }
     const QString precedente = stato.PercorsoPortafoglio;
     std::shared_ptr<BloccoFile> bloccoPrecedente = stato.BloccoPortafoglio;
-    if (!apriFilePortafoglio(scelto) || !ricalcolaAllApertura(precedente, bloccoPrecedente))
+    if (!apriFilePortafoglio(scelto))
         return;
-    abilitaComandiPortafoglio();
+    std::optional<RicalcoloFatto> fatto = ricalcolaAllApertura(precedente, bloccoPrecedente);
+    if (!fatto)
+        return;
+    vista_.portafoglioAperto();
     stato.PercorsoPortafoglio = scelto;
-    setWindowTitle(PrefissoTitolo + QFileInfo(scelto).fileName());
-    ricordaUltimo(scelto);
-    ControlloMenu();
-    apriFinestra(QStringLiteral("frmEseguiti"));
+    vista_.titolo(PrefissoTitolo + QFileInfo(scelto).fileName());
+    ricordaUltimo(scelto, &fatto);
+    vista_.aggiorna(fatto);
+    vista_.mostraEseguiti();
 }
 
-void MDIForm1::ApriUltimoPortafoglio()
+void SessionePortafoglio::ApriUltimoPortafoglio()
 {
-    StatoApplicazione& stato = contesto_.stato;
+    StatoApplicazione& stato = stato_;
     const QString ultimo = LeggiApriUltimo(stato.DbDataSet);
     if (ultimo == QLatin1String("0")) {
         NuovoPortafoglio();
         return;
     }
     if (!EsisteFile(ultimo)) {
-        contesto_.messaggi.mostra(QStringLiteral("il file: ") + ultimo + QStringLiteral("non esiste"));
+        messaggi_.mostra(QStringLiteral("il file: ") + ultimo + QStringLiteral("non esiste"));
         return;
     }
     const QString precedente = stato.PercorsoPortafoglio;
     std::shared_ptr<BloccoFile> bloccoPrecedente = stato.BloccoPortafoglio;
-    if (!apriFilePortafoglio(ultimo) || !ricalcolaAllApertura(precedente, bloccoPrecedente))
+    if (!apriFilePortafoglio(ultimo))
         return;
-    abilitaComandiPortafoglio();
+    const std::optional<RicalcoloFatto> fatto = ricalcolaAllApertura(precedente, bloccoPrecedente);
+    if (!fatto)
+        return;
+    vista_.portafoglioAperto();
     stato.PercorsoPortafoglio = ultimo;
-    setWindowTitle(PrefissoTitolo + ultimo);
-    ControlloMenu();
-    apriFinestra(QStringLiteral("frmEseguiti"));
+    vista_.titolo(PrefissoTitolo + ultimo);
+    vista_.aggiorna(fatto);
+    vista_.mostraEseguiti();
 }
 
 // Copies the open portfolio to `destinazione` and continues in the copy. On failure the
 // previous portfolio is open again and the user is told.
-bool MDIForm1::copiaEContinua(const QString& destinazione)
+bool SessionePortafoglio::copiaEContinua(const QString& destinazione)
 {
-    StatoApplicazione& stato = contesto_.stato;
+    StatoApplicazione& stato = stato_;
     const QString precedente = stato.PercorsoPortafoglio;
     // A snapshot through SQLite: a copy of the bytes taken while the file is written is torn.
     if (const Esito copia = CopiaDatabaseSicura(stato.DbPortafoglio, destinazione); !copia.ok()) {
-        contesto_.messaggi.mostra(QStringLiteral("Salvataggio non riuscito. ") + copia.messaggio,
-                                  Messaggi::Icona::Esclamazione);
+        messaggi_.mostra(QStringLiteral("Salvataggio non riuscito. ") + copia.messaggio, Messaggi::Icona::Esclamazione);
         return false;
     }
     EsitoApertura apertura = ApriDatabase(ConnessionePortafoglio, destinazione, TipoDatabase::Portafoglio);
@@ -211,31 +211,30 @@ bool MDIForm1::copiaEContinua(const QString& destinazione)
     return true;
 }
 
-Esito MDIForm1::destinazioneRifiutata(const QString& scelto) const
-{
-    return FileDelProgrammaRifiutato(scelto, contesto_.stato.CartellaProgramma);
-}
-
 // The last-file setting only spares a search at the next start: the file is open and its
 // command done whether or not the setting could be written, so a failure is not shown.
-void MDIForm1::ricordaUltimo(const QString& percorso)
+// The engine reads nothing of it, so a run `fatto` made just before stays good for the refresh.
+void SessionePortafoglio::ricordaUltimo(const QString& percorso, std::optional<RicalcoloFatto>* fatto)
 {
-    static_cast<void>(ScriviApriUltimo(contesto_.stato.DbDataSet, percorso));
+    const bool valeva = fatto && *fatto && (*fatto)->dataset == ImprontaDi(stato_.DbDataSet);
+    static_cast<void>(ScriviApriUltimo(stato_.DbDataSet, percorso));
+    if (valeva)
+        (*fatto)->dataset = ImprontaDi(stato_.DbDataSet);
 }
 
-void MDIForm1::SalvaConNome()
+void SessionePortafoglio::SalvaConNome()
 {
-    StatoApplicazione& stato = contesto_.stato;
+    StatoApplicazione& stato = stato_;
     if (!stato.portafoglioAperto())
         return;
-    QString scelto = contesto_.dialoghi.salva(QStringLiteral("Salva con nome"), FiltroPortafogli);
+    QString scelto = dialoghi_.salva(QStringLiteral("Salva con nome"), FiltroPortafogli);
     if (scelto.isEmpty())
         return;
     // Without an extension the Open dialog, which shows *.gvf, would not find the file.
     if (QFileInfo(scelto).suffix().isEmpty())
         scelto += QStringLiteral(".gvf");
-    if (const Esito rifiuto = destinazioneRifiutata(scelto); !rifiuto.ok()) {
-        contesto_.messaggi.mostra(rifiuto.messaggio, Messaggi::Icona::Esclamazione);
+    if (const Esito rifiuto = FileDelProgrammaRifiutato(scelto, stato_.CartellaProgramma); !rifiuto.ok()) {
+        messaggi_.mostra(rifiuto.messaggio, Messaggi::Icona::Esclamazione);
         return;
     }
     const bool stesso = StessoFile(scelto, stato.PercorsoPortafoglio);
@@ -247,16 +246,16 @@ void MDIForm1::SalvaConNome()
         if (blocco.esito.ok())
             blocco = BloccaPortafoglio(scelto);
         if (!blocco.esito.ok()) {
-            contesto_.messaggi.mostra(QStringLiteral("Salvataggio non riuscito. ") + blocco.esito.messaggio,
-                                      Messaggi::Icona::Esclamazione);
+            messaggi_.mostra(QStringLiteral("Salvataggio non riuscito. ") + blocco.esito.messaggio,
+                             Messaggi::Icona::Esclamazione);
             return;
         }
     }
     if (EsisteFile(scelto)
-        && contesto_.messaggi.mostra(QStringLiteral("Il file ") + scelto + QStringLiteral("  esiste già!\r\n")
-                                         + QStringLiteral("sostituire il file?"),
-                                     Messaggi::Icona::Informazione, Messaggi::Pulsanti::SiNo)
-               == Messaggi::Risposta::No)
+        && messaggi_.mostra(QStringLiteral("Il file ") + scelto + QStringLiteral("  esiste già!\r\n")
+                                + QStringLiteral("sostituire il file?"),
+                            Messaggi::Icona::Informazione, Messaggi::Pulsanti::SiNo)
+            == Messaggi::Risposta::No)
         return;
     if (!stesso) {
         if (!copiaEContinua(scelto))
@@ -264,10 +263,10 @@ void MDIForm1::SalvaConNome()
         stato.BloccoPortafoglio = std::move(blocco.blocco);
         // The copy is a new file in place of whatever bore the name: its content is locked anew.
         if (const Esito contenuto = stato.BloccoPortafoglio->bloccaContenuto(); !contenuto.ok())
-            contesto_.messaggi.mostra(contenuto.messaggio, Messaggi::Icona::Esclamazione);
+            messaggi_.mostra(contenuto.messaggio, Messaggi::Icona::Esclamazione);
         stato.PercorsoPortafoglio = scelto;
-        setWindowTitle(PrefissoTitolo + QFileInfo(scelto).fileName());
+        vista_.titolo(PrefissoTitolo + QFileInfo(scelto).fileName());
         ricordaUltimo(scelto);
     }
-    ControlloMenu();
+    vista_.aggiorna(std::nullopt);
 }
