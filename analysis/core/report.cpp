@@ -1,7 +1,6 @@
 #include "report.h"
 
 #include "numeri.h"
-#include "somme_chiuse.h"
 #include "tassa_capital_gain.h"
 
 #include <cmath>
@@ -22,19 +21,9 @@ std::optional<FigureReport> CalcolaReport(const std::vector<RigaOperazioneChiusa
 {
     if (chiuse.empty())
         return std::nullopt;
-    SommeChiuse somme;
-    for (const RigaOperazioneChiusa& o : chiuse)
-        somme.aggiungi(o);
     FigureReport f;
-    f.nWin = somme.nWin;
-    f.nLose = somme.nLose;
-    f.nEven = somme.nEven;
-    f.sumGain = somme.sumGain;
-    f.sumLoss = somme.sumLoss;
-    f.sumPctGain = somme.sumPctGain;
-    f.sumPctLoss = somme.sumPctLoss;
-    f.sumGP = somme.sumGP;
-    f.sumComm = somme.sumComm;
+    for (const RigaOperazioneChiusa& o : chiuse)
+        f.aggiungi(o);
     f.N = static_cast<long long>(chiuse.size());
     f.tassa = TassaCapitalGain(f.sumGP, f.sumComm, capitalGain);
     f.totaleGP = f.sumGP - f.sumComm - f.tassa;
