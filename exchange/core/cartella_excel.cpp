@@ -1,6 +1,7 @@
 #include "cartella_excel.h"
 
 #include "date.h"
+#include "scrittura_accanto.h"
 #include "tabella_eseguiti.h"
 #include "tabella_operazioni_chiuse.h"
 #include "tabella_portafoglio.h"
@@ -226,7 +227,12 @@ EsitoEsportazione EsportaExcel(const QSqlDatabase& portafoglio, const QString& p
         tabelle.push_back(TabellaPortafoglio(l.righe));
     }
 
-    lxw_workbook* wb = workbook_new(QFile::encodeName(percorso).constData());
+    // Written beside the file and renamed onto it only once whole: until then `percorso`
+    // keeps what it had.
+    FileAccanto uscita(percorso);
+    if (!uscita.esito().ok())
+        return fallito(uscita.esito().messaggio);
+    lxw_workbook* wb = workbook_new(QFile::encodeName(uscita.temporaneo()).constData());
     if (!wb)
         return fallito(QStringLiteral("impossibile creare il file %1.").arg(percorso));
     const Formati formati(wb);
@@ -272,9 +278,9 @@ EsitoEsportazione EsportaExcel(const QSqlDatabase& portafoglio, const QString& p
     if (errore.isEmpty() && chiusura != LXW_NO_ERROR)
         errore = QStringLiteral("impossibile scrivere il file %1 (%2).")
                      .arg(percorso, QString::fromUtf8(lxw_strerror(chiusura)));
-    if (!errore.isEmpty()) {
-        QFile::remove(percorso);
+    if (!errore.isEmpty())
         return fallito(errore);
-    }
+    if (const Esito completo = uscita.completa(); !completo.ok())
+        return fallito(completo.messaggio);
     return esito;
 }

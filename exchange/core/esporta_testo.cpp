@@ -2,9 +2,10 @@
 
 #include "date.h"
 #include "numeri.h"
+#include "scrittura_accanto.h"
 #include "testo_windows.h"
 
-#include <QSaveFile>
+#include <QFile>
 #include <QStringList>
 
 #include <algorithm>
@@ -141,18 +142,19 @@ EsitoEsportazione EsportaTesto(const QSqlDatabase& portafoglio, const QString& p
         dati.Portafoglio = std::move(l.righe);
     }
 
-    // Written beside the target and renamed into place: closed on every path, and never
-    // left half-written.
-    QSaveFile file(percorso);
-    if (!file.open(QIODevice::WriteOnly))
+    // Written beside the target and renamed into place: never left half-written, and until
+    // then the target keeps what it had.
+    FileAccanto uscita(percorso);
+    if (!uscita.esito().ok())
+        return fallito(uscita.esito().messaggio);
+    QFile file(uscita.temporaneo());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return fallito(QStringLiteral("impossibile scrivere il file %1 (%2).").arg(percorso, file.errorString()));
     const QByteArray testo = TestoEsportazione(dati);
-    if (file.write(testo) != testo.size()) {
-        const QString causa = file.errorString();
-        file.cancelWriting();
-        return fallito(QStringLiteral("impossibile scrivere il file %1 (%2).").arg(percorso, causa));
-    }
-    if (!file.commit())
-        return fallito(QStringLiteral("impossibile completare il file %1 (%2).").arg(percorso, file.errorString()));
+    if (file.write(testo) != testo.size() || !file.flush())
+        return fallito(QStringLiteral("impossibile scrivere il file %1 (%2).").arg(percorso, file.errorString()));
+    file.close();
+    if (const Esito completo = uscita.completa(); !completo.ok())
+        return fallito(completo.messaggio);
     return esito;
 }

@@ -8,6 +8,7 @@
 #include "file_portafoglio.h"
 #include "file_utili.h"
 #include "motore.h"
+#include "scrittura_accanto.h"
 
 #include <QAction>
 #include <QDir>
@@ -65,6 +66,8 @@ bool MDIForm1::apriFilePortafoglio(const QString& percorso)
     if (apertura.esito.ok()) {
         stato.DbPortafoglio = apertura.db;
         stato.BloccoPortafoglio = std::move(blocco);
+        // What a copy killed while saving or exporting beside the portfolio left there.
+        RimuoviAvanzi(QFileInfo(PercorsoReale(percorso)).absolutePath());
         return true;
     }
     if (!precedente.isEmpty() && !stato.DbPortafoglio.isOpen())
