@@ -1,6 +1,7 @@
 #include "cartella_excel.h"
 
 #include "date.h"
+#include "scrittura_accanto.h"
 #include "tabella_eseguiti.h"
 #include "tabella_operazioni_chiuse.h"
 #include "tabella_portafoglio.h"
@@ -229,6 +230,11 @@ EsitoEsportazione EsportaExcel(const QSqlDatabase& portafoglio, const QString& p
         tabelle.push_back({&FoglioPortafoglio, static_cast<qint64>(posizioni.righe.size())});
     }
 
+    // Written beside the file and renamed onto it only once whole: until then `percorso`
+    // keeps what it had.
+    FileAccanto uscita(percorso);
+    if (!uscita.esito().ok())
+        return fallito(uscita.esito().messaggio);
     // Each row goes to the file as soon as the next one starts, so that a long table costs no
     // more memory than a short one; its texts are then written in the cells rather than in a
     // table of strings shared by the workbook, which reads the same. The sheets are staged
@@ -239,7 +245,7 @@ EsitoEsportazione EsportaExcel(const QSqlDatabase& portafoglio, const QString& p
     lxw_workbook_options opzioni{};
     opzioni.constant_memory = LXW_TRUE;
     opzioni.tmpdir = cartella.isDir() && cartella.isWritable() ? provvisori.data() : nullptr;
-    lxw_workbook* wb = workbook_new_opt(QFile::encodeName(percorso).constData(), &opzioni);
+    lxw_workbook* wb = workbook_new_opt(QFile::encodeName(uscita.temporaneo()).constData(), &opzioni);
     if (!wb)
         return fallito(QStringLiteral("impossibile creare il file %1.").arg(percorso));
     const Formati formati(wb);
@@ -254,7 +260,6 @@ EsitoEsportazione EsportaExcel(const QSqlDatabase& portafoglio, const QString& p
         // In this mode a sheet needs a staging file of its own.
         if (!fogli.back()) {
             workbook_close(wb);
-            QFile::remove(percorso);
             return fallito(QStringLiteral("impossibile creare il file %1.").arg(percorso));
         }
     }
@@ -295,9 +300,9 @@ EsitoEsportazione EsportaExcel(const QSqlDatabase& portafoglio, const QString& p
     if (errore.isEmpty() && chiusura != LXW_NO_ERROR)
         errore = QStringLiteral("impossibile scrivere il file %1 (%2).")
                      .arg(percorso, QString::fromUtf8(lxw_strerror(chiusura)));
-    if (!errore.isEmpty()) {
-        QFile::remove(percorso);
+    if (!errore.isEmpty())
         return fallito(errore);
-    }
+    if (const Esito completo = uscita.completa(); !completo.ok())
+        return fallito(completo.messaggio);
     return esito;
 }

@@ -2,9 +2,10 @@
 
 #include "date.h"
 #include "numeri.h"
+#include "scrittura_accanto.h"
 #include "testo_windows.h"
 
-#include <QSaveFile>
+#include <QFile>
 #include <QStringList>
 
 #include <algorithm>
@@ -219,10 +220,13 @@ EsitoEsportazione EsportaTesto(const QSqlDatabase& portafoglio, const QString& p
     if (scelte.Portafoglio && !(posizioni = LeggiPortafoglio(portafoglio)).ok())
         return fallito(posizioni.errore);
 
-    // Written beside the target and renamed into place: closed on every path, and never
-    // left half-written.
-    QSaveFile file(percorso);
-    if (!file.open(QIODevice::WriteOnly))
+    // Written beside the target and renamed into place: never left half-written, and until
+    // then the target keeps what it had.
+    FileAccanto uscita(percorso);
+    if (!uscita.esito().ok())
+        return fallito(uscita.esito().messaggio);
+    QFile file(uscita.temporaneo());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return fallito(QStringLiteral("impossibile scrivere il file %1 (%2).").arg(percorso, file.errorString()));
     Scrittore s([&](const QByteArray& blocco) { return file.write(blocco) == blocco.size(); });
     auto inizio = [&](qint64 n) {
@@ -233,15 +237,11 @@ EsitoEsportazione EsportaTesto(const QSqlDatabase& portafoglio, const QString& p
         if (progresso.passo)
             progresso.passo();
     };
+    // The temporary file goes with `uscita` on every early return.
     auto nonScritto = [&] {
-        const QString causa = file.errorString();
-        file.cancelWriting();
-        return fallito(QStringLiteral("impossibile scrivere il file %1 (%2).").arg(percorso, causa));
+        return fallito(QStringLiteral("impossibile scrivere il file %1 (%2).").arg(percorso, file.errorString()));
     };
-    auto nonLetto = [&](const QString& causa) {
-        file.cancelWriting();
-        return fallito(causa);
-    };
+    auto nonLetto = [&](const QString& causa) { return fallito(causa); };
 
     if (scelte.OperazioniChiuse) {
         inizio(nChiuse);
@@ -288,9 +288,10 @@ EsitoEsportazione EsportaTesto(const QSqlDatabase& portafoglio, const QString& p
         }
         esito.conteggi.Portafoglio = static_cast<qint64>(posizioni.righe.size());
     }
-    if (!s.chiudi())
+    if (!s.chiudi() || !file.flush())
         return nonScritto();
-    if (!file.commit())
-        return fallito(QStringLiteral("impossibile completare il file %1 (%2).").arg(percorso, file.errorString()));
+    file.close();
+    if (const Esito completo = uscita.completa(); !completo.ok())
+        return fallito(completo.messaggio);
     return esito;
 }

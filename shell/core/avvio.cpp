@@ -2,6 +2,7 @@
 
 #include "blocco_file.h"
 #include "database.h"
+#include "scrittura_accanto.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -34,5 +35,7 @@ Esito ApriImpostazioni(StatoApplicazione& stato, const QString& cartella)
         return NonAvviato(apertura.esito);
     stato.DbDataSet = apertura.db;
     stato.BloccoProgramma = std::move(blocco.blocco);
+    // What a copy killed while writing a file here left behind.
+    RimuoviAvanzi(cartella);
     return Esito::accettato();
 }
