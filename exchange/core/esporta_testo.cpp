@@ -1,6 +1,7 @@
 #include "esporta_testo.h"
 
 #include "date.h"
+#include "errore_sistema.h"
 #include "numeri.h"
 #include "testo_windows.h"
 
@@ -145,14 +146,14 @@ EsitoEsportazione EsportaTesto(const QSqlDatabase& portafoglio, const QString& p
     // left half-written.
     QSaveFile file(percorso);
     if (!file.open(QIODevice::WriteOnly))
-        return fallito(QStringLiteral("impossibile scrivere il file %1 (%2).").arg(percorso, file.errorString()));
+        return fallito(QStringLiteral("impossibile scrivere il file %1 (%2).").arg(percorso, TestoErroreFile(file)));
     const QByteArray testo = TestoEsportazione(dati);
     if (file.write(testo) != testo.size()) {
-        const QString causa = file.errorString();
+        const QString causa = TestoErroreFile(file);
         file.cancelWriting();
         return fallito(QStringLiteral("impossibile scrivere il file %1 (%2).").arg(percorso, causa));
     }
     if (!file.commit())
-        return fallito(QStringLiteral("impossibile completare il file %1 (%2).").arg(percorso, file.errorString()));
+        return fallito(QStringLiteral("impossibile completare il file %1 (%2).").arg(percorso, TestoErroreFile(file)));
     return esito;
 }

@@ -34,6 +34,8 @@ public:
 public Q_SLOTS:
     void CaricaListaFile();
     void impostaCartella(const QString& percorso);
+    // Annulla, Esc and the frame's close: during the commit they stop it.
+    void reject() override;
 
 private:
     void costruisci();
@@ -56,6 +58,8 @@ private:
     QString cartella_;
     QString modello_ = QStringLiteral("*.csv");
     int contatore_ = 0;
+    bool importazioneInCorso_ = false;
+    bool interrompi_ = false;
 
     QGroupBox* Frame1_;
     QComboBox* Drive1_;

@@ -55,6 +55,7 @@ private:
     void AggiornaTipo();
     void RegolaErrore();
     void ControlloConferma();
+    void SpiegaSistemiMancanti();
     void AbilitaCampi(bool abilita);
     void RiempiDaRiga();
     void MostraCombo(bool combo);

@@ -1,5 +1,7 @@
 #include "blocco_contenuto.h"
 
+#include "errore_sistema.h"
+
 #include <QFile>
 
 #include <cerrno>
@@ -25,7 +27,7 @@ struct flock Intervallo(short tipo)
 
 QString Motivo(int numero)
 {
-    return QString::fromLocal8Bit(std::strerror(numero));
+    return TestoErroreSistema(numero);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "file_portafoglio.h"
 
 #include "blocco_contenuto.h"
+#include "errore_sistema.h"
 #include "file_utili.h"
 #include "punto_salvataggio.h"
 
@@ -48,19 +49,19 @@ Esito ScriviFileSicuro(QIODevice& sorgente, const QString& destinazione)
     QSaveFile uscita(destinazione);
     if (!uscita.open(QIODevice::WriteOnly))
         return Esito::erroreDatabase(
-            QStringLiteral("Impossibile scrivere il file %1: %2").arg(destinazione, uscita.errorString()));
+            QStringLiteral("Impossibile scrivere il file %1: %2").arg(destinazione, TestoErroreFile(uscita)));
     QByteArray blocco(64 * 1024, Qt::Uninitialized);
     for (;;) {
         const qint64 letti = sorgente.read(blocco.data(), blocco.size());
         if (letti < 0) {
             uscita.cancelWriting();
             return Esito::erroreDatabase(
-                QStringLiteral("Impossibile leggere il portafoglio da copiare: %1").arg(sorgente.errorString()));
+                QStringLiteral("Impossibile leggere il portafoglio da copiare: %1").arg(TestoErroreFile(sorgente)));
         }
         if (letti == 0)
             break;
         if (uscita.write(blocco.constData(), letti) != letti) {
-            const QString motivo = uscita.errorString();
+            const QString motivo = TestoErroreFile(uscita);
             uscita.cancelWriting();
             return Esito::erroreDatabase(
                 QStringLiteral("Impossibile scrivere il file %1: %2").arg(destinazione, motivo));
@@ -68,7 +69,7 @@ Esito ScriviFileSicuro(QIODevice& sorgente, const QString& destinazione)
     }
     if (!uscita.commit())
         return Esito::erroreDatabase(
-            QStringLiteral("Impossibile completare il file %1: %2").arg(destinazione, uscita.errorString()));
+            QStringLiteral("Impossibile completare il file %1: %2").arg(destinazione, TestoErroreFile(uscita)));
     return Esito::accettato();
 }
 
@@ -77,7 +78,7 @@ Esito CopiaFileSicura(const QString& da, const QString& a)
     QFile sorgente(da);
     if (!sorgente.open(QIODevice::ReadOnly))
         return Esito::erroreDatabase(
-            QStringLiteral("Impossibile leggere il file %1: %2").arg(Nome(da), sorgente.errorString()));
+            QStringLiteral("Impossibile leggere il file %1: %2").arg(Nome(da), TestoErroreFile(sorgente)));
     return ScriviFileSicuro(sorgente, a);
 }
 

@@ -175,6 +175,10 @@ void MDIForm1::ApriUltimoPortafoglio()
         NuovoPortafoglio();
         return;
     }
+    if (const Esito rifiutato = UltimoFileRifiutato(ultimo, stato.CartellaProgramma); !rifiutato.ok()) {
+        contesto_.messaggi.mostra(rifiutato.messaggio, Messaggi::Icona::Esclamazione);
+        return;
+    }
     if (!EsisteFile(ultimo)) {
         contesto_.messaggi.mostra(QStringLiteral("il file: ") + ultimo + QStringLiteral("non esiste"));
         return;

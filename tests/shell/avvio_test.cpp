@@ -49,6 +49,12 @@ TEST(Avvio, MissingOrForeignSettingsStopWithAMessage)
                        SQLITE_OK);
              sqlite3_close(db);
          }, "Impossibile avviare Brunivox. Il file DataSet.gvx contiene il trigger azzera, che Brunivox non crea"},
+        {"no code NE in the error catalogue", [](const CartellaProva& c) {
+             sqlite3* db = nullptr;
+             ASSERT_EQ(sqlite3_open(QFile::encodeName(c.dataset()).constData(), &db), SQLITE_OK);
+             EXPECT_EQ(sqlite3_exec(db, "DELETE FROM Errori WHERE Cod = 'NE'", nullptr, nullptr, nullptr), SQLITE_OK);
+             sqlite3_close(db);
+         }, "Impossibile avviare Brunivox. Il file DataSet.gvx è danneggiato: nella tabella Errori manca il codice NE"},
     };
     for (const Caso& k : casi) {
         CartellaProva c;
