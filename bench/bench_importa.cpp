@@ -115,7 +115,8 @@ int main(int argc, char** argv)
         return 2;
     }
     const int volte = a.size() > 3 ? a.at(3).toInt() : 5;
-    const std::vector<int> casi = a.size() > 2 ? std::vector<int>{a.at(2).toInt()} : std::vector<int>{1000, 10000, 100000};
+    const std::vector<int> casi
+        = a.size() > 2 ? std::vector<int>{a.at(2).toInt()} : std::vector<int>{1000, 10000, 100000};
     if (volte < 1 || std::any_of(casi.begin(), casi.end(), [](int n) { return n < 1; })) {
         Errore() << "RIGHE e RUNS devono essere numeri interi maggiori di 0\n";
         return 2;

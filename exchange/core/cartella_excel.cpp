@@ -28,11 +28,14 @@ QString MotivoXlsx(lxw_error errore, int numero)
         return numero ? TestoErroreSistema(numero) : QStringLiteral("il file non può essere creato");
     case LXW_ERROR_CREATING_TMPFILE:
     case LXW_ERROR_READING_TMPFILE:
-        return QStringLiteral("impossibile usare un file temporaneo") + (numero ? QStringLiteral(": ") + TestoErroreSistema(numero) : QString());
-    case LXW_ERROR_MEMORY_MALLOC_FAILED: return QStringLiteral("memoria esaurita");
+        return QStringLiteral("impossibile usare un file temporaneo")
+            + (numero ? QStringLiteral(": ") + TestoErroreSistema(numero) : QString());
+    case LXW_ERROR_MEMORY_MALLOC_FAILED:
+        return QStringLiteral("memoria esaurita");
     default:
-        return numero ? TestoErroreSistema(numero)
-                      : QStringLiteral("errore nella scrittura del foglio di calcolo (n. %1)").arg(static_cast<int>(errore));
+        return numero
+            ? TestoErroreSistema(numero)
+            : QStringLiteral("errore nella scrittura del foglio di calcolo (n. %1)").arg(static_cast<int>(errore));
     }
 }
 

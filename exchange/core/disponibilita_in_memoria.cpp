@@ -96,7 +96,7 @@ void DisponibilitaInMemoria::avanza(Codice& c) const
             r.rifiuto = c.cod + QStringLiteral(" non e' in portafoglio in data: ") + date::IsoInUtente(e.data);
         } else if (e.qta > r.posseduta) {
             r.rifiuto = c.cod + QStringLiteral(" disponibili solo ")
-                        + numeri::TestoNumero(static_cast<double>(r.posseduta)) + QStringLiteral(" pezzi");
+                + numeri::TestoNumero(static_cast<double>(r.posseduta)) + QStringLiteral(" pezzi");
         } else {
             r.posseduta -= e.qta;
         }

@@ -236,8 +236,7 @@ void Importa::aggiornaFile()
 {
     File1_->clear();
     // Regular files only, links to them included: a FIFO or a device would hold the read up.
-    for (const QFileInfo& f :
-         QDir(cartella_).entryInfoList({modello_}, QDir::Files, QDir::Name))
+    for (const QFileInfo& f : QDir(cartella_).entryInfoList({modello_}, QDir::Files, QDir::Name))
         if (f.isFile())
             File1_->addItem(f.fileName());
 }

@@ -88,17 +88,29 @@ QString TestoErroreFile(const QIODevice& dispositivo)
         return testo;
     // A text of Qt's own: what kind of operation failed.
     switch (file->error()) {
-    case QFileDevice::ReadError: return QStringLiteral("errore di lettura");
-    case QFileDevice::WriteError: return QStringLiteral("errore di scrittura");
-    case QFileDevice::OpenError: return QStringLiteral("il file non può essere aperto");
-    case QFileDevice::PermissionsError: return QStringLiteral("permesso negato");
-    case QFileDevice::ResizeError: return QStringLiteral("il file non può essere ridimensionato");
-    case QFileDevice::RemoveError: return QStringLiteral("il file non può essere eliminato");
-    case QFileDevice::RenameError: return QStringLiteral("il file non può essere rinominato");
-    case QFileDevice::CopyError: return QStringLiteral("il file non può essere copiato");
-    case QFileDevice::PositionError: return QStringLiteral("posizionamento non consentito");
-    case QFileDevice::AbortError: return QStringLiteral("operazione interrotta");
-    case QFileDevice::TimeOutError: return QStringLiteral("tempo scaduto");
-    default: return QStringLiteral("errore del file");
+    case QFileDevice::ReadError:
+        return QStringLiteral("errore di lettura");
+    case QFileDevice::WriteError:
+        return QStringLiteral("errore di scrittura");
+    case QFileDevice::OpenError:
+        return QStringLiteral("il file non può essere aperto");
+    case QFileDevice::PermissionsError:
+        return QStringLiteral("permesso negato");
+    case QFileDevice::ResizeError:
+        return QStringLiteral("il file non può essere ridimensionato");
+    case QFileDevice::RemoveError:
+        return QStringLiteral("il file non può essere eliminato");
+    case QFileDevice::RenameError:
+        return QStringLiteral("il file non può essere rinominato");
+    case QFileDevice::CopyError:
+        return QStringLiteral("il file non può essere copiato");
+    case QFileDevice::PositionError:
+        return QStringLiteral("posizionamento non consentito");
+    case QFileDevice::AbortError:
+        return QStringLiteral("operazione interrotta");
+    case QFileDevice::TimeOutError:
+        return QStringLiteral("tempo scaduto");
+    default:
+        return QStringLiteral("errore del file");
     }
 }

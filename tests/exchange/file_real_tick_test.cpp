@@ -332,8 +332,9 @@ TEST(FileRealTick, PiuRigheDelLimiteRifiutato)
         EXPECT_EQ(l.valido, c.valido);
         EXPECT_EQ(static_cast<qint64>(l.righe.size()), c.valido ? c.righe : 0);
         if (!c.valido) {
-            EXPECT_EQ(l.messaggio, "Il file lungo20240101.csv ha più di 100000 righe: è troppo lungo per essere un "
-                                   "file di Real Tick e non è stato letto.");
+            EXPECT_EQ(l.messaggio,
+                      "Il file lungo20240101.csv ha più di 100000 righe: è troppo lungo per essere un "
+                      "file di Real Tick e non è stato letto.");
         }
     }
 }
@@ -372,8 +373,9 @@ TEST(FileRealTick, CodaDelSistemaRifiutataSenzaAspettare)
         }
         const LetturaRealTick l = lettura.get();
         EXPECT_FALSE(l.valido);
-        EXPECT_TRUE(l.messaggio.endsWith("non è un file ordinario (è una cartella, una coda o un dispositivo) e non può "
-                                         "essere letto come file di Real Tick."))
+        EXPECT_TRUE(
+            l.messaggio.endsWith("non è un file ordinario (è una cartella, una coda o un dispositivo) e non può "
+                                 "essere letto come file di Real Tick."))
             << l.messaggio.toStdString();
     }
 }

@@ -64,11 +64,11 @@ TEST(ImportaEseguiti, LaDomandaParlaDellaRigaImportata)
     a.inserisci({"2024-01-02", "Buy", "ENI", "Eni", 100, 10});
     Risposte r;
     r.si = {true};
-    const EsitoImportazione esito = ImportaEseguiti(a.stato.DbPortafoglio,
-                                                    {Riga("2024-01-03", "Buy", 5, "TIT", 1),
-                                                     Riga("2024-01-04", "Sell", 150, "ENI", 11),
-                                                     Riga("2024-01-05", "Sell", 1, "ENI", 11)},
-                                                    r.domanda());
+    const EsitoImportazione esito
+        = ImportaEseguiti(a.stato.DbPortafoglio,
+                          {Riga("2024-01-03", "Buy", 5, "TIT", 1), Riga("2024-01-04", "Sell", 150, "ENI", 11),
+                           Riga("2024-01-05", "Sell", 1, "ENI", 11)},
+                          r.domanda());
     ASSERT_TRUE(esito.esito.ok()) << esito.esito.messaggio.toStdString();
     EXPECT_EQ(esito.importati, 2);
     EXPECT_EQ(esito.annullati, 1);
@@ -85,10 +85,11 @@ TEST(ImportaEseguiti, InterrottaNonLasciaNiente)
     const QVariant seqPrima = Sequenza(a);
     Risposte r;
     int passi = 0;
-    const EsitoImportazione esito = ImportaEseguiti(
-        a.stato.DbPortafoglio,
-        {Riga("2024-01-03", "Buy", 5, "TIT", 1), Riga("2024-01-04", "Buy", 5, "A", 1), Riga("2024-01-05", "Buy", 5, "B", 1)},
-        r.domanda(), [&] { return ++passi < 2; });
+    const EsitoImportazione esito
+        = ImportaEseguiti(a.stato.DbPortafoglio,
+                          {Riga("2024-01-03", "Buy", 5, "TIT", 1), Riga("2024-01-04", "Buy", 5, "A", 1),
+                           Riga("2024-01-05", "Buy", 5, "B", 1)},
+                          r.domanda(), [&] { return ++passi < 2; });
     EXPECT_TRUE(esito.esito.ok());
     EXPECT_TRUE(esito.interrotta);
     EXPECT_EQ(esito.importati, 0);
@@ -256,7 +257,8 @@ TEST(DisponibilitaInMemoria, ControlloPerCodiceComeLaStoriaIntera)
         {"2024-01-04", "Sell", "A", 1, "A non e' in portafoglio in data: 04/01/2024"},
         {"2024-01-05", "Sell", "A", 5, ""}, // after the buy of the same day
         {"2024-01-05", "Sell", "A", 2, "A disponibili solo 3 pezzi"}, // the later sell finds 3
-        {"2024-01-08", "Buy", "A", 999'999'999'999'999, "L'eseguito con data \"08/01/2024\" e codice \"A\" non è valido"},
+        {"2024-01-08", "Buy", "A", 999'999'999'999'999,
+         "L'eseguito con data \"08/01/2024\" e codice \"A\" non è valido"},
         {"2024-01-09", "Sell", "A", 1, ""},
     };
     AmbientePortafoglio a;

@@ -20,7 +20,8 @@ struct VoceProva {
     QByteArray inizio;
     qint64 spazi = 0;
     QByteArray fine;
-    std::optional<quint32> dichiarata = std::nullopt; // the uncompressed size the headers declare; the true one when none
+    std::optional<quint32> dichiarata
+        = std::nullopt; // the uncompressed size the headers declare; the true one when none
     std::optional<qsizetype> tagliata = std::nullopt; // the compressed bytes kept, the stream cut short; all when none
 };
 
@@ -189,10 +190,11 @@ TEST(ArchivioZip, UnaVoceCheFiniscePrimaERifiutata)
     const QString file = dir.filePath(QStringLiteral("corta.zip"));
     const QByteArray testo = QByteArray("<sheetData>").repeated(200);
     const qsizetype intera = Comprimi({"x", testo, 5000, "fine"}).dati.size();
-    ScriviZip(file, {{"intera", testo, 5000, "fine"},
-                     {"tagliata", testo, 5000, "fine", std::nullopt, intera / 2},
-                     {"senza l'ultimo byte", testo, 5000, "fine", std::nullopt, intera - 1},
-                     {"più corta di quanto dichiara", testo, 5000, "fine", quint32(testo.size() + 5000 + 4 + 1)}});
+    ScriviZip(file,
+              {{"intera", testo, 5000, "fine"},
+               {"tagliata", testo, 5000, "fine", std::nullopt, intera / 2},
+               {"senza l'ultimo byte", testo, 5000, "fine", std::nullopt, intera - 1},
+               {"più corta di quanto dichiara", testo, 5000, "fine", quint32(testo.size() + 5000 + 4 + 1)}});
     ArchivioZip zip;
     ASSERT_TRUE(zip.apri(file));
     const std::optional<QByteArray> voce = zip.voce(QStringLiteral("intera"));

@@ -244,8 +244,8 @@ TEST_F(ImportaTest, AnnullaDuranteOkNonLasciaNiente)
     a.inserisci({"2024-01-02", "Buy", "ENI", "Eni", 100, 10});
     a.allinea();
     const auto prima = a.righe();
-    scrivi("rt20240103.csv", Intestazione + Linea("Buy", 5, "TIT", "1") + Linea("Sell", 150, "ENI", "11")
-                                 + Linea("Buy", 5, "A", "1"));
+    scrivi("rt20240103.csv",
+           Intestazione + Linea("Buy", 5, "TIT", "1") + Linea("Sell", 150, "ENI", "11") + Linea("Buy", 5, "A", "1"));
     finestra = std::make_unique<Importa>(conAnnulla);
     finestra->impostaCartella(cartella);
     finestra->show();
@@ -255,8 +255,9 @@ TEST_F(ImportaTest, AnnullaDuranteOkNonLasciaNiente)
     annulla.risposte = {Messaggi::Risposta::Si};
     Clicca(w<QPushButton>("cmd_Ok"));
 
-    EXPECT_EQ(annulla.testi(), QStringList({"Errore nei dati ENI disponibili solo 100 pezzi importare comunque?",
-                                            "Importazione annullata: nessun eseguito è stato importato."}));
+    EXPECT_EQ(annulla.testi(),
+              QStringList({"Errore nei dati ENI disponibili solo 100 pezzi importare comunque?",
+                           "Importazione annullata: nessun eseguito è stato importato."}));
     EXPECT_EQ(a.righe(), prima);
     EXPECT_FALSE(finestra->isVisible());
     EXPECT_EQ(finestra->result(), QDialog::Rejected);
@@ -278,9 +279,10 @@ TEST_F(ImportaTest, NonLettoDettoECodeNonElencate)
     EXPECT_EQ(voci, QStringList({"lf20240103.csv", "rt20240104.csv"}));
     clicca("lf20240103.csv");
     ASSERT_EQ(m.mostrati.size(), 1);
-    EXPECT_EQ(m.mostrati[0].testo, "Le righe del file lf20240103.csv finiscono con LF e non con CR LF: il file è "
-                                   "stato letto come una sola riga, l'intestazione, e non ne è stato letto nessun "
-                                   "eseguito.");
+    EXPECT_EQ(m.mostrati[0].testo,
+              "Le righe del file lf20240103.csv finiscono con LF e non con CR LF: il file è "
+              "stato letto come una sola riga, l'intestazione, e non ne è stato letto nessun "
+              "eseguito.");
     EXPECT_EQ(m.mostrati[0].icona, Messaggi::Icona::Esclamazione);
     EXPECT_EQ(testo("lab_NumeroEseguiti"), "0");
 }

@@ -8,6 +8,7 @@
 #include "numeri.h"
 #include "tabella_portafoglio.h"
 
+#include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QComboBox>
@@ -20,10 +21,9 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSqlQuery>
 #include <QTableView>
 #include <QTest>
-#include <gtest/gtest.h>
-#include <QSqlQuery>
 
 #include <map>
 #include <memory>
@@ -380,8 +380,9 @@ TEST_F(FinestraEseguitiTest, NoTradingSystemIsSaidWhereConfirmationWaits)
     scriviAcquisto("ENI", "Eni", "10", "12,5");
     EXPECT_FALSE(ok->isEnabled());
     EXPECT_EQ(system->lineEdit()->placeholderText(), "nessun sistema");
-    EXPECT_EQ(ok->toolTip(), "Non c'è nessun sistema di trading: crearne uno in Parametri iniziali per poter "
-                             "confermare un eseguito.");
+    EXPECT_EQ(ok->toolTip(),
+              "Non c'è nessun sistema di trading: crearne uno in Parametri iniziali per poter "
+              "confermare un eseguito.");
 
     // A system made in the meantime is there at the next refresh, and the hint goes.
     ASSERT_TRUE(q.exec(QStringLiteral("INSERT INTO System (Cod, Descrizione, Commissioni, CommissioniMin) "

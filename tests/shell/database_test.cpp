@@ -253,12 +253,14 @@ TEST(VerificaDatabase, AFileInUtf16IsRefused)
             EXPECT_EQ(sqlite3_exec(db, script.readAll().constData(), nullptr, nullptr, nullptr), SQLITE_OK);
             sqlite3_close(db);
         }
-        const TipoDatabase t = QByteArray(tipo) == "dataexe.sql" ? TipoDatabase::Portafoglio : TipoDatabase::Impostazioni;
+        const TipoDatabase t
+            = QByteArray(tipo) == "dataexe.sql" ? TipoDatabase::Portafoglio : TipoDatabase::Impostazioni;
         const Esito esito = VerificaDatabase(percorso, t);
         EXPECT_TRUE(esito.rifiutato());
-        EXPECT_EQ(esito.messaggio, QStringLiteral("Il file %1 è scritto nella codifica UTF-16le, che Brunivox non usa: "
-                                                  "non può essere aperto.")
-                                       .arg(QFileInfo(percorso).fileName()));
+        EXPECT_EQ(esito.messaggio,
+                  QStringLiteral("Il file %1 è scritto nella codifica UTF-16le, che Brunivox non usa: "
+                                 "non può essere aperto.")
+                      .arg(QFileInfo(percorso).fileName()));
     }
 }
 

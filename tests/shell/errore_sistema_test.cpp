@@ -1,8 +1,8 @@
 #include "errore_sistema.h"
 
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include <cerrno>
 #include <cstring>
