@@ -176,6 +176,10 @@ void SessionePortafoglio::ApriUltimoPortafoglio()
         NuovoPortafoglio();
         return;
     }
+    if (const Esito rifiutato = UltimoFileRifiutato(ultimo, stato.CartellaProgramma); !rifiutato.ok()) {
+        messaggi_.mostra(rifiutato.messaggio, Messaggi::Icona::Esclamazione);
+        return;
+    }
     if (!EsisteFile(ultimo)) {
         messaggi_.mostra(QStringLiteral("il file: ") + ultimo + QStringLiteral("non esiste"));
         return;

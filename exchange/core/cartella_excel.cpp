@@ -2,6 +2,7 @@
 
 #include "date.h"
 #include "scrittura_accanto.h"
+#include "errore_sistema.h"
 #include "tabella_eseguiti.h"
 #include "tabella_operazioni_chiuse.h"
 #include "tabella_portafoglio.h"
@@ -15,11 +16,31 @@
 
 #include <xlsxwriter.h>
 
+#include <cerrno>
 #include <optional>
 #include <variant>
 #include <vector>
 
 namespace {
+
+// The library's own texts are English; `numero` is the errno its failing call left.
+QString MotivoXlsx(lxw_error errore, int numero)
+{
+    switch (errore) {
+    case LXW_ERROR_CREATING_XLSX_FILE:
+        return numero ? TestoErroreSistema(numero) : QStringLiteral("il file non può essere creato");
+    case LXW_ERROR_CREATING_TMPFILE:
+    case LXW_ERROR_READING_TMPFILE:
+        return QStringLiteral("impossibile usare un file temporaneo")
+            + (numero ? QStringLiteral(": ") + TestoErroreSistema(numero) : QString());
+    case LXW_ERROR_MEMORY_MALLOC_FAILED:
+        return QStringLiteral("memoria esaurita");
+    default:
+        return numero
+            ? TestoErroreSistema(numero)
+            : QStringLiteral("errore nella scrittura del foglio di calcolo (n. %1)").arg(static_cast<int>(errore));
+    }
+}
 
 // A cell of a data row: empty, text, number or date (ISO).
 struct Data {
@@ -296,10 +317,11 @@ EsitoEsportazione EsportaExcel(const QSqlDatabase& portafoglio, const QString& p
     if (errore.isEmpty() && !tabelle.empty())
         worksheet_activate(fogli.front());
 
+    errno = 0;
     const lxw_error chiusura = workbook_close(wb);
+    const int numero = errno;
     if (errore.isEmpty() && chiusura != LXW_NO_ERROR)
-        errore = QStringLiteral("impossibile scrivere il file %1 (%2).")
-                     .arg(percorso, QString::fromUtf8(lxw_strerror(chiusura)));
+        errore = QStringLiteral("impossibile scrivere il file %1 (%2).").arg(percorso, MotivoXlsx(chiusura, numero));
     if (!errore.isEmpty())
         return fallito(errore);
     if (const Esito completo = uscita.completa(); !completo.ok())

@@ -1,6 +1,7 @@
 #include "esporta_testo.h"
 
 #include "date.h"
+#include "errore_sistema.h"
 #include "numeri.h"
 #include "scrittura_accanto.h"
 #include "testo_windows.h"
@@ -227,7 +228,7 @@ EsitoEsportazione EsportaTesto(const QSqlDatabase& portafoglio, const QString& p
         return fallito(uscita.esito().messaggio);
     QFile file(uscita.temporaneo());
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return fallito(QStringLiteral("impossibile scrivere il file %1 (%2).").arg(percorso, file.errorString()));
+        return fallito(QStringLiteral("impossibile scrivere il file %1 (%2).").arg(percorso, TestoErroreFile(file)));
     Scrittore s([&](const QByteArray& blocco) { return file.write(blocco) == blocco.size(); });
     auto inizio = [&](qint64 n) {
         if (n > 0 && progresso.inizioTabella)
@@ -239,7 +240,7 @@ EsitoEsportazione EsportaTesto(const QSqlDatabase& portafoglio, const QString& p
     };
     // The temporary file goes with `uscita` on every early return.
     auto nonScritto = [&] {
-        return fallito(QStringLiteral("impossibile scrivere il file %1 (%2).").arg(percorso, file.errorString()));
+        return fallito(QStringLiteral("impossibile scrivere il file %1 (%2).").arg(percorso, TestoErroreFile(file)));
     };
     auto nonLetto = [&](const QString& causa) { return fallito(causa); };
 

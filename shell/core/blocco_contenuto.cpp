@@ -1,5 +1,7 @@
 #include "blocco_contenuto.h"
 
+#include "errore_sistema.h"
+
 #include <QFile>
 
 #include <cerrno>
@@ -32,7 +34,7 @@ ChiamataBlocco Chiamata = Fcntl;
 
 QString Motivo(int numero)
 {
-    return QString::fromLocal8Bit(std::strerror(numero));
+    return TestoErroreSistema(numero);
 }
 
 } // namespace

@@ -1,5 +1,8 @@
 #include "file_portafoglio.h"
 
+#include "blocco_contenuto.h"
+#include "errore_sistema.h"
+#include "file_utili.h"
 #include "punto_salvataggio.h"
 #include "scrittura_accanto.h"
 
@@ -42,22 +45,22 @@ Esito ScriviFileSicuro(QIODevice& sorgente, const QString& destinazione)
         QFile uscita(temporaneo);
         if (!uscita.open(QIODevice::WriteOnly | QIODevice::Truncate))
             return Esito::erroreDatabase(
-                QStringLiteral("Impossibile scrivere il file %1: %2").arg(destinazione, uscita.errorString()));
+                QStringLiteral("Impossibile scrivere il file %1: %2").arg(destinazione, TestoErroreFile(uscita)));
         QByteArray blocco(64 * 1024, Qt::Uninitialized);
         for (;;) {
             const qint64 letti = sorgente.read(blocco.data(), blocco.size());
             if (letti < 0)
                 return Esito::erroreDatabase(
-                    QStringLiteral("Impossibile leggere il portafoglio da copiare: %1").arg(sorgente.errorString()));
+                    QStringLiteral("Impossibile leggere il portafoglio da copiare: %1").arg(TestoErroreFile(sorgente)));
             if (letti == 0)
                 break;
             if (uscita.write(blocco.constData(), letti) != letti)
                 return Esito::erroreDatabase(
-                    QStringLiteral("Impossibile scrivere il file %1: %2").arg(destinazione, uscita.errorString()));
+                    QStringLiteral("Impossibile scrivere il file %1: %2").arg(destinazione, TestoErroreFile(uscita)));
         }
         if (!uscita.flush())
             return Esito::erroreDatabase(
-                QStringLiteral("Impossibile completare il file %1: %2").arg(destinazione, uscita.errorString()));
+                QStringLiteral("Impossibile completare il file %1: %2").arg(destinazione, TestoErroreFile(uscita)));
         return Esito::accettato();
     });
 }
@@ -67,7 +70,7 @@ Esito CopiaFileSicura(const QString& da, const QString& a)
     QFile sorgente(da);
     if (!sorgente.open(QIODevice::ReadOnly))
         return Esito::erroreDatabase(
-            QStringLiteral("Impossibile leggere il file %1: %2").arg(Nome(da), sorgente.errorString()));
+            QStringLiteral("Impossibile leggere il file %1: %2").arg(Nome(da), TestoErroreFile(sorgente)));
     return ScriviFileSicuro(sorgente, a);
 }
 

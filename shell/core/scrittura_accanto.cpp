@@ -1,6 +1,7 @@
 #include "scrittura_accanto.h"
 
 #include "blocco_contenuto.h"
+#include "errore_sistema.h"
 #include "file_utili.h"
 
 #include <QDir>
@@ -139,9 +140,11 @@ Esito FileAccanto::completa()
         return esito_;
     // On disk before it takes the target's name, so that a power loss leaves one whole file.
     if (::fsync(blocco_->descrittore()) != 0)
-        return Esito::erroreDatabase(QStringLiteral("Impossibile completare il file %1.").arg(Nome(destinazione_)));
+        return Esito::erroreDatabase(
+            QStringLiteral("Impossibile completare il file %1: %2.").arg(Nome(destinazione_), TestoErroreSistema(errno)));
     if (std::rename(QFile::encodeName(temporaneo_).constData(), QFile::encodeName(finale_).constData()) != 0)
-        return Esito::erroreDatabase(QStringLiteral("Impossibile sostituire il file %1.").arg(Nome(destinazione_)));
+        return Esito::erroreDatabase(
+            QStringLiteral("Impossibile sostituire il file %1: %2.").arg(Nome(destinazione_), TestoErroreSistema(errno)));
     completato_ = true;
     return Esito::accettato();
 }

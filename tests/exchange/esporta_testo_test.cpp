@@ -168,4 +168,24 @@ TEST(EsportaTesto, ScrittoMentreLeggeComeLeTabelleIntere)
     }
 }
 
+TEST(EsportaTesto, IlMotivoDelSistemaInItaliano)
+{
+    AmbientePortafoglio a;
+    ASSERT_TRUE(QDir(a.cartella.cartella()).mkdir(QStringLiteral("cartella.csv")));
+    const struct {
+        const char* nome;
+        const char* motivo;
+    } casi[] = {
+        {"manca/uscita.csv", "il file o la cartella non esiste"},
+        {"cartella.csv", "è una cartella"},
+    };
+    for (const auto& k : casi) {
+        SCOPED_TRACE(k.nome);
+        const EsitoEsportazione esito
+            = EsportaTesto(a.stato.DbPortafoglio, a.cartella.percorso(k.nome), {true, true, true});
+        EXPECT_FALSE(esito.esito.ok());
+        EXPECT_TRUE(esito.esito.messaggio.contains(QString::fromUtf8(k.motivo))) << esito.esito.messaggio.toStdString();
+    }
+}
+
 } // namespace
