@@ -38,7 +38,7 @@ std::optional<Versione> VersioneDi(const QSqlDatabase& db)
 
 struct Memoria {
     Versione versione;
-    std::shared_ptr<const Lettura<RigaOperazioneChiusa>> lettura;
+    std::shared_ptr<Lettura<RigaOperazioneChiusa>> lettura;
 };
 
 Memoria& Ricordata()
@@ -47,13 +47,31 @@ Memoria& Ricordata()
     return memoria;
 }
 
+// The reading of the last refresh, once nobody holds it any more: the next one refills its
+// rows rather than faulting in a whole table of fresh memory.
+std::shared_ptr<Lettura<RigaOperazioneChiusa>>& Riserva()
+{
+    static std::shared_ptr<Lettura<RigaOperazioneChiusa>> riserva;
+    return riserva;
+}
+
+void Dimentica()
+{
+    Memoria& memoria = Ricordata();
+    Riserva() = std::move(memoria.lettura);
+    memoria = Memoria{};
+}
+
 } // namespace
 
 std::shared_ptr<const Lettura<RigaOperazioneChiusa>> ChiusePerStatistiche(const QSqlDatabase& portafoglio)
 {
     auto leggi = [&] {
-        return std::make_shared<const Lettura<RigaOperazioneChiusa>>(
-            LeggiOperazioniChiuse(portafoglio, CampiChiuse::Figure));
+        std::shared_ptr<Lettura<RigaOperazioneChiusa>> lettura = std::move(Riserva());
+        if (!lettura || lettura.use_count() != 1)
+            lettura = std::make_shared<Lettura<RigaOperazioneChiusa>>();
+        RileggiOperazioniChiuse(portafoglio, CampiChiuse::Figure, *lettura);
+        return lettura;
     };
     QCoreApplication* applicazione = QCoreApplication::instance();
     if (!applicazione || QThread::currentThread() != applicazione->thread() || applicazione->thread()->loopLevel() == 0)
@@ -70,7 +88,7 @@ std::shared_ptr<const Lettura<RigaOperazioneChiusa>> ChiusePerStatistiche(const 
         return lettura;
     // One forgetting per filling: a filled memory always has its turn of the loop pending.
     if (!memoria.lettura)
-        QTimer::singleShot(0, applicazione, [] { Ricordata() = Memoria{}; });
+        QTimer::singleShot(0, applicazione, [] { Dimentica(); });
     memoria = Memoria{*versione, lettura};
     return lettura;
 }

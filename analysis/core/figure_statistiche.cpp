@@ -62,13 +62,17 @@ Calcolo<FigureMedie> FigureMedieDa(const QSqlDatabase& portafoglio)
 
 Calcolo<FigureErrori> RicalcolaStatisticheErrori(QSqlDatabase& dataset, const QSqlDatabase& portafoglio)
 {
-    const Lettura<RigaEseguito> eseguiti = LeggiErroriEseguiti(portafoglio);
-    if (!eseguiti.ok())
-        return {{}, eseguiti.errore};
+    // The trades are summed as they are read, never held: the catalogue comes first, though
+    // the trades' error, when both fail, is the one told.
     const Lettura<RigaErrore> catalogo = LeggiErrori(dataset);
+    ConteggioErrori conteggio(catalogo.righe);
+    const QString errore
+        = PercorriErroriEseguiti(portafoglio, [&](const RigaEseguito& e) { conteggio.Aggiungi(e); });
+    if (!errore.isEmpty())
+        return {{}, errore};
     if (!catalogo.ok())
         return {{}, catalogo.errore};
-    Calcolo<FigureErrori> calcolo{CalcolaStatisticheErrori(eseguiti.righe, catalogo.righe), QString()};
+    Calcolo<FigureErrori> calcolo{conteggio.Figure(), QString()};
     // The engine keeps the counters up to date after every trade: when they already hold these
     // figures, rewriting them (and syncing the file) would change nothing.
     if (!catalogo.righe.empty() && calcolo.figure.catalogo != catalogo.righe) {

@@ -2,8 +2,6 @@
 
 #include "numeri.h"
 
-#include <QHash>
-
 #include <algorithm>
 #include <cmath>
 
@@ -15,41 +13,52 @@ double MancatoGuadagno(const RigaEseguito& e)
     return numeri::Int(numeri::SenzaRumore(static_cast<double>(e.Qta) * d));
 }
 
+ConteggioErrori::ConteggioErrori(const std::vector<RigaErrore>& catalogo) : catalogo_(catalogo)
+{
+    if (catalogo_.empty())
+        return;
+    nessunErrore_ = catalogo_.front().Cod;
+    for (const RigaErrore& r : catalogo_)
+        perCodice_.insert(r.Cod, {});
+}
+
+void ConteggioErrori::Aggiungi(const RigaEseguito& e)
+{
+    ++nEse_;
+    if (catalogo_.empty() || e.Errore == nessunErrore_)
+        return;
+    auto it = perCodice_.find(e.Errore);
+    if (it == perCodice_.end())
+        return;
+    const double mancato = MancatoGuadagno(e);
+    ++it->contatore;
+    it->importo += mancato;
+    missedTot_ += mancato;
+    ++nErr_;
+}
+
 FigureErrori CalcolaStatisticheErrori(const std::vector<RigaEseguito>& eseguiti,
                                       const std::vector<RigaErrore>& catalogo)
 {
+    ConteggioErrori conteggio(catalogo);
+    for (const RigaEseguito& e : eseguiti)
+        conteggio.Aggiungi(e);
+    return conteggio.Figure();
+}
+
+FigureErrori ConteggioErrori::Figure() const
+{
     FigureErrori f;
-    f.catalogo = catalogo;
-    if (catalogo.empty()) {
-        f.nEse = static_cast<long long>(eseguiti.size());
+    f.catalogo = catalogo_;
+    f.nEse = nEse_;
+    if (catalogo_.empty())
         return f;
-    }
-    const QString nessunErrore = catalogo.front().Cod;
-
-    struct Conteggio {
-        long long contatore = 0;
-        double importo = 0;
-    };
-    QHash<QString, Conteggio> perCodice;
-    for (const RigaErrore& r : catalogo)
-        perCodice.insert(r.Cod, {});
-
-    for (const RigaEseguito& e : eseguiti) {
-        ++f.nEse;
-        if (e.Errore == nessunErrore)
-            continue;
-        auto it = perCodice.find(e.Errore);
-        if (it == perCodice.end())
-            continue;
-        const double mancato = MancatoGuadagno(e);
-        ++it->contatore;
-        it->importo += mancato;
-        f.missedTot += mancato;
-        ++f.nErr;
-    }
+    f.nErr = nErr_;
+    f.missedTot = missedTot_;
+    const QString& nessunErrore = nessunErrore_;
     // Every row of a code shares its figures, as an update by code leaves them.
     for (RigaErrore& r : f.catalogo) {
-        const Conteggio c = perCodice.value(r.Cod);
+        const Conteggio c = perCodice_.value(r.Cod);
         r.Contatore = c.contatore;
         r.Importo = c.importo;
     }

@@ -4,6 +4,7 @@
 #include "tabella_errori.h"
 #include "tabella_eseguiti.h"
 
+#include <QHash>
 #include <QString>
 
 #include <vector>
@@ -32,8 +33,28 @@ struct FigureErrori {
 // the product (400 x 0,15 gives 60, 7 x 0,15 gives 1); none without a best price.
 double MancatoGuadagno(const RigaEseguito& eseguito);
 
-// The no-error code is the first row's Cod. A trade whose code is not in the catalogue counts
-// as a trade but not as an error, as in the position engine. Ties in the rankings go to the
-// earlier catalogue row.
+// The figures summed one trade at a time, as the trades are read. The no-error code is the
+// first row's Cod. A trade whose code is not in the catalogue counts as a trade but not as an
+// error, as in the position engine. Ties in the rankings go to the earlier catalogue row.
+class ConteggioErrori {
+public:
+    explicit ConteggioErrori(const std::vector<RigaErrore>& catalogo);
+    void Aggiungi(const RigaEseguito& eseguito);
+    FigureErrori Figure() const;
+
+private:
+    struct Conteggio {
+        long long contatore = 0;
+        double importo = 0;
+    };
+    std::vector<RigaErrore> catalogo_;
+    QString nessunErrore_;
+    QHash<QString, Conteggio> perCodice_;
+    long long nEse_ = 0;
+    long long nErr_ = 0;
+    double missedTot_ = 0;
+};
+
+// The same over a list of trades.
 FigureErrori CalcolaStatisticheErrori(const std::vector<RigaEseguito>& eseguiti,
                                       const std::vector<RigaErrore>& catalogo);

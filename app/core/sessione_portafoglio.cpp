@@ -6,6 +6,7 @@
 #include "file_del_programma.h"
 #include "file_portafoglio.h"
 #include "file_utili.h"
+#include "scrittura_accanto.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -60,6 +61,8 @@ bool SessionePortafoglio::apriFilePortafoglio(const QString& percorso)
     if (apertura.esito.ok()) {
         stato.DbPortafoglio = apertura.db;
         stato.BloccoPortafoglio = std::move(blocco);
+        // What a copy killed while saving or exporting beside the portfolio left there.
+        RimuoviAvanzi(QFileInfo(PercorsoReale(percorso)).absolutePath());
         return true;
     }
     if (!precedente.isEmpty() && !stato.DbPortafoglio.isOpen())
@@ -171,6 +174,10 @@ void SessionePortafoglio::ApriUltimoPortafoglio()
     const QString ultimo = LeggiApriUltimo(stato.DbDataSet);
     if (ultimo == QLatin1String("0")) {
         NuovoPortafoglio();
+        return;
+    }
+    if (const Esito rifiutato = UltimoFileRifiutato(ultimo, stato.CartellaProgramma); !rifiutato.ok()) {
+        messaggi_.mostra(rifiutato.messaggio, Messaggi::Icona::Esclamazione);
         return;
     }
     if (!EsisteFile(ultimo)) {

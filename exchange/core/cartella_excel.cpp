@@ -1,6 +1,8 @@
 #include "cartella_excel.h"
 
 #include "date.h"
+#include "scrittura_accanto.h"
+#include "errore_sistema.h"
 #include "tabella_eseguiti.h"
 #include "tabella_operazioni_chiuse.h"
 #include "tabella_portafoglio.h"
@@ -10,13 +12,35 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include <algorithm>
+
 #include <xlsxwriter.h>
 
+#include <cerrno>
 #include <optional>
 #include <variant>
 #include <vector>
 
 namespace {
+
+// The library's own texts are English; `numero` is the errno its failing call left.
+QString MotivoXlsx(lxw_error errore, int numero)
+{
+    switch (errore) {
+    case LXW_ERROR_CREATING_XLSX_FILE:
+        return numero ? TestoErroreSistema(numero) : QStringLiteral("il file non può essere creato");
+    case LXW_ERROR_CREATING_TMPFILE:
+    case LXW_ERROR_READING_TMPFILE:
+        return QStringLiteral("impossibile usare un file temporaneo")
+            + (numero ? QStringLiteral(": ") + TestoErroreSistema(numero) : QString());
+    case LXW_ERROR_MEMORY_MALLOC_FAILED:
+        return QStringLiteral("memoria esaurita");
+    default:
+        return numero
+            ? TestoErroreSistema(numero)
+            : QStringLiteral("errore nella scrittura del foglio di calcolo (n. %1)").arg(static_cast<int>(errore));
+    }
+}
 
 // A cell of a data row: empty, text, number or date (ISO).
 struct Data {
@@ -24,11 +48,11 @@ struct Data {
 };
 using Cella = std::variant<std::monostate, QString, double, Data>;
 
+// A sheet's name, title and captions; its rows are written as they are read.
 struct Tabella {
     QString nome;
     QString titolo;
     QStringList intestazioni;
-    std::vector<std::vector<Cella>> righe;
 };
 
 Cella Testo(const QString& t)
@@ -107,43 +131,35 @@ struct Formati {
     }
 };
 
-Tabella TabellaOperazioniChiuse(const std::vector<RigaOperazioneChiusa>& righe)
+const Tabella FoglioChiuse{QStringLiteral("OperazioniChiuse"),
+                               QStringLiteral("Brunivox Tabella operazioni chiuse"),
+                               {"Data", "System", "Cod", "Titolo", "PzoCarico", QStringLiteral("Quantità"), "Prezzo",
+                                "Commissioni", "GP", "GPPercentuale", "Errore", "PzoOttimale"}};
+
+std::vector<Cella> Celle(const RigaOperazioneChiusa& r)
 {
-    Tabella t{QStringLiteral("OperazioniChiuse"),
-              QStringLiteral("Brunivox Tabella operazioni chiuse"),
-              {"Data", "System", "Cod", "Titolo", "PzoCarico", QStringLiteral("Quantità"), "Prezzo", "Commissioni",
-               "GP", "GPPercentuale", "Errore", "PzoOttimale"},
-              {}};
-    for (const RigaOperazioneChiusa& r : righe)
-        t.righe.push_back({Data{r.Data}, Testo(r.System), Testo(r.Cod), Testo(r.Titolo), r.PzoCarico,
-                           static_cast<double>(r.Qta), r.Prezzo, r.Commissioni, r.GP, r.GPPercentuale, Testo(r.Errore),
-                           Numero(r.PrezzoOttimale)});
-    return t;
+    return {Data{r.Data}, Testo(r.System), Testo(r.Cod), Testo(r.Titolo), r.PzoCarico, static_cast<double>(r.Qta),
+            r.Prezzo, r.Commissioni, r.GP, r.GPPercentuale, Testo(r.Errore), Numero(r.PrezzoOttimale)};
 }
 
-Tabella TabellaEseguiti(const std::vector<RigaEseguito>& righe)
+const Tabella FoglioEseguiti{QStringLiteral("Eseguiti"),
+                       QStringLiteral("Brunivox Tabella eseguiti"),
+                       {"Data", "Tipo", "System", "Codice", "Titolo", QStringLiteral("Quantità"), "Prezzo", "Errore",
+                        "Prezzo ottimale"}};
+
+std::vector<Cella> Celle(const RigaEseguito& r)
 {
-    Tabella t{QStringLiteral("Eseguiti"),
-              QStringLiteral("Brunivox Tabella eseguiti"),
-              {"Data", "Tipo", "System", "Codice", "Titolo", QStringLiteral("Quantità"), "Prezzo", "Errore",
-               "Prezzo ottimale"},
-              {}};
-    for (const RigaEseguito& r : righe)
-        t.righe.push_back({Data{r.Data}, Testo(r.Tipo), Testo(r.System), Testo(r.Cod), Testo(r.Titolo),
-                           static_cast<double>(r.Qta), r.Prezzo, Testo(r.Errore), Numero(r.PrezzoOttimale)});
-    return t;
+    return {Data{r.Data}, Testo(r.Tipo), Testo(r.System), Testo(r.Cod), Testo(r.Titolo), static_cast<double>(r.Qta),
+            r.Prezzo, Testo(r.Errore), Numero(r.PrezzoOttimale)};
 }
 
-Tabella TabellaPortafoglio(const std::vector<RigaPortafoglio>& righe)
+const Tabella FoglioPortafoglio{QStringLiteral("Portafoglio"),
+                          QStringLiteral("Brunivox Tabella portafoglio"),
+                          {"Cod", "System", "Titolo", QStringLiteral("Quantità"), "Pzo carico", "Commis."}};
+
+std::vector<Cella> Celle(const RigaPortafoglio& r)
 {
-    Tabella t{QStringLiteral("Portafoglio"),
-              QStringLiteral("Brunivox Tabella portafoglio"),
-              {"Cod", "System", "Titolo", QStringLiteral("Quantità"), "Pzo carico", "Commis."},
-              {}};
-    for (const RigaPortafoglio& r : righe)
-        t.righe.push_back(
-            {Testo(r.Cod), Testo(r.System), Testo(r.Titolo), static_cast<double>(r.Qta), r.PzoCarico, r.Commissioni});
-    return t;
+    return {Testo(r.Cod), Testo(r.System), Testo(r.Titolo), static_cast<double>(r.Qta), r.PzoCarico, r.Commissioni};
 }
 
 // The sheet's title band, captions, column formats, protection and frozen panes.
@@ -152,11 +168,14 @@ void FormattaFoglio(lxw_worksheet* ws, const Formati& f, const Tabella& t)
     worksheet_set_row(ws, 0, AltezzaPrimaRiga, nullptr);
     worksheet_set_column(ws, 0, 0, LXW_DEF_COL_WIDTH, f.data);
     worksheet_set_column(ws, 1, LXW_COL_MAX - 1, LXW_DEF_COL_WIDTH, f.cella);
+    // Row by row: a row is in the file once the next one is begun.
     for (lxw_col_t c = 0; c <= UltimaColonnaFormattata; ++c) {
         if (c == 3)
             worksheet_write_string(ws, 0, c, t.titolo.toUtf8().constData(), f.titolo);
         else
             worksheet_write_blank(ws, 0, c, f.fascia);
+    }
+    for (lxw_col_t c = 0; c <= UltimaColonnaFormattata; ++c) {
         lxw_format* intestazione = c == 0 ? f.intestazioneA : f.intestazione;
         if (c < t.intestazioni.size())
             worksheet_write_string(ws, 1, c, t.intestazioni.at(c).toUtf8().constData(), intestazione);
@@ -206,27 +225,48 @@ EsitoEsportazione EsportaExcel(const QSqlDatabase& portafoglio, const QString& p
     if (!QFileInfo(logo).isFile())
         return fallito(QStringLiteral("l'immagine %1 non si trova nella cartella del programma.").arg(NomeLogoExcel));
 
-    std::vector<Tabella> tabelle;
+    // Each ticked table is counted before the file is made: a table that cannot be read is told
+    // as before, and the progress knows its length. The rows themselves go into the sheet as
+    // they are read.
+    struct Scelta {
+        const Tabella* tabella;
+        qint64 righe = 0;
+    };
+    std::vector<Scelta> tabelle;
+    QString errore;
+    Lettura<RigaPortafoglio> posizioni;
     if (scelte.OperazioniChiuse) {
-        const auto l = LeggiOperazioniChiuse(portafoglio);
-        if (!l.ok())
-            return fallito(l.errore);
-        tabelle.push_back(TabellaOperazioniChiuse(l.righe));
+        tabelle.push_back({&FoglioChiuse});
+        if (!(errore = ContaOperazioniChiuse(portafoglio, tabelle.back().righe)).isEmpty())
+            return fallito(errore);
     }
     if (scelte.Eseguiti) {
-        const auto l = LeggiEseguiti(portafoglio, OrdineEseguiti::PerId);
-        if (!l.ok())
-            return fallito(l.errore);
-        tabelle.push_back(TabellaEseguiti(l.righe));
+        tabelle.push_back({&FoglioEseguiti});
+        if (!(errore = ContaEseguiti(portafoglio, tabelle.back().righe)).isEmpty())
+            return fallito(errore);
     }
     if (scelte.Portafoglio) {
-        const auto l = LeggiPortafoglio(portafoglio);
-        if (!l.ok())
-            return fallito(l.errore);
-        tabelle.push_back(TabellaPortafoglio(l.righe));
+        if (!(posizioni = LeggiPortafoglio(portafoglio)).ok())
+            return fallito(posizioni.errore);
+        tabelle.push_back({&FoglioPortafoglio, static_cast<qint64>(posizioni.righe.size())});
     }
 
-    lxw_workbook* wb = workbook_new(QFile::encodeName(percorso).constData());
+    // Written beside the file and renamed onto it only once whole: until then `percorso`
+    // keeps what it had.
+    FileAccanto uscita(percorso);
+    if (!uscita.esito().ok())
+        return fallito(uscita.esito().messaggio);
+    // Each row goes to the file as soon as the next one starts, so that a long table costs no
+    // more memory than a short one; its texts are then written in the cells rather than in a
+    // table of strings shared by the workbook, which reads the same. The sheets are staged
+    // beside the target, on the disk that has room for the workbook (where there is no such
+    // folder, writing the workbook fails as it always did).
+    const QFileInfo cartella(QFileInfo(percorso).absolutePath());
+    QByteArray provvisori = QFile::encodeName(cartella.absoluteFilePath());
+    lxw_workbook_options opzioni{};
+    opzioni.constant_memory = LXW_TRUE;
+    opzioni.tmpdir = cartella.isDir() && cartella.isWritable() ? provvisori.data() : nullptr;
+    lxw_workbook* wb = workbook_new_opt(QFile::encodeName(uscita.temporaneo()).constData(), &opzioni);
     if (!wb)
         return fallito(QStringLiteral("impossibile creare il file %1.").arg(percorso));
     const Formati formati(wb);
@@ -236,45 +276,55 @@ EsitoEsportazione EsportaExcel(const QSqlDatabase& portafoglio, const QString& p
     // the place of the first ones, and the rest keep their names.
     std::vector<lxw_worksheet*> fogli;
     for (std::size_t i = 0; i < 3; ++i) {
-        const QString nome = i < tabelle.size() ? tabelle[i].nome : QStringLiteral("Foglio%1").arg(i + 1);
+        const QString nome = i < tabelle.size() ? tabelle[i].tabella->nome : QStringLiteral("Foglio%1").arg(i + 1);
         fogli.push_back(workbook_add_worksheet(wb, nome.toUtf8().constData()));
+        // In this mode a sheet needs a staging file of its own.
+        if (!fogli.back()) {
+            workbook_close(wb);
+            return fallito(QStringLiteral("impossibile creare il file %1.").arg(percorso));
+        }
     }
 
-    QString errore;
     for (std::size_t i = 0; i < tabelle.size() && errore.isEmpty(); ++i) {
-        const Tabella& t = tabelle[i];
+        const Tabella& t = *tabelle[i].tabella;
         lxw_worksheet* ws = fogli[i];
         if (worksheet_insert_image(ws, 0, 0, logoLocale.constData()) != LXW_NO_ERROR) {
             errore = QStringLiteral("l'immagine %1 non è leggibile.").arg(NomeLogoExcel);
             break;
         }
         FormattaFoglio(ws, formati, t);
-        if (!t.righe.empty() && progresso.inizioTabella)
-            progresso.inizioTabella(static_cast<qint64>(t.righe.size()));
+        if (tabelle[i].righe > 0 && progresso.inizioTabella)
+            progresso.inizioTabella(tabelle[i].righe);
         lxw_row_t riga = 2;
-        for (const std::vector<Cella>& celle : t.righe) {
-            ScriviRiga(ws, formati, riga++, celle);
+        qint64 scritte = 0;
+        auto scrivi = [&](const auto& r) {
+            ScriviRiga(ws, formati, riga++, Celle(r));
+            ++scritte;
             if (progresso.passo)
                 progresso.passo();
+        };
+        if (&t == &FoglioChiuse) {
+            errore = PercorriOperazioniChiuse(portafoglio, scrivi);
+            esito.conteggi.OperazioniChiuse = scritte;
+        } else if (&t == &FoglioEseguiti) {
+            errore = PercorriEseguiti(portafoglio, OrdineEseguiti::PerId, scrivi);
+            esito.conteggi.Eseguiti = scritte;
+        } else {
+            std::for_each(posizioni.righe.begin(), posizioni.righe.end(), scrivi);
+            esito.conteggi.Portafoglio = scritte;
         }
-        const auto scritti = static_cast<qint64>(t.righe.size());
-        if (t.nome == QLatin1String("OperazioniChiuse"))
-            esito.conteggi.OperazioniChiuse = scritti;
-        else if (t.nome == QLatin1String("Eseguiti"))
-            esito.conteggi.Eseguiti = scritti;
-        else
-            esito.conteggi.Portafoglio = scritti;
     }
     if (errore.isEmpty() && !tabelle.empty())
         worksheet_activate(fogli.front());
 
+    errno = 0;
     const lxw_error chiusura = workbook_close(wb);
+    const int numero = errno;
     if (errore.isEmpty() && chiusura != LXW_NO_ERROR)
-        errore = QStringLiteral("impossibile scrivere il file %1 (%2).")
-                     .arg(percorso, QString::fromUtf8(lxw_strerror(chiusura)));
-    if (!errore.isEmpty()) {
-        QFile::remove(percorso);
+        errore = QStringLiteral("impossibile scrivere il file %1 (%2).").arg(percorso, MotivoXlsx(chiusura, numero));
+    if (!errore.isEmpty())
         return fallito(errore);
-    }
+    if (const Esito completo = uscita.completa(); !completo.ok())
+        return fallito(completo.messaggio);
     return esito;
 }

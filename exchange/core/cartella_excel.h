@@ -10,6 +10,7 @@
 inline const QString NomeLogoExcel = QStringLiteral("logoxls.bmp");
 
 // Reads the ticked tables from the portfolio and writes the workbook `percorso`.
-// `logo` is the full path of the picture. On failure no file is left at `percorso`.
+// `logo` is the full path of the picture. On failure, or a kill at any point, `percorso`
+// holds what it held (or stays absent).
 EsitoEsportazione EsportaExcel(const QSqlDatabase& portafoglio, const QString& percorso, const TabelleScelte& scelte,
                                const QString& logo, const ProgressoEsportazione& progresso = {});

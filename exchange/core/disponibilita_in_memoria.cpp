@@ -9,16 +9,17 @@
 
 DisponibilitaInMemoria::DisponibilitaInMemoria(const std::vector<RigaEseguito>& storia)
 {
-    eseguiti_.reserve(storia.size() + 1024);
     for (const RigaEseguito& r : storia)
-        eseguiti_.push_back(voce(r.ID, r.Data, r.Tipo, r.Cod, r.Qta));
-    std::stable_sort(eseguiti_.begin(), eseguiti_.end(), prima);
+        codici_[static_cast<std::size_t>(codice(r.Cod))].voci.push_back(voce(r.ID, r.Data, r.Tipo, r.Qta));
+    for (Codice& c : codici_)
+        std::stable_sort(c.voci.begin(), c.voci.end(), prima);
+    numero_ = storia.size();
 }
 
 DisponibilitaInMemoria::Voce DisponibilitaInMemoria::voce(qint64 id, const QString& dataIso, const QString& tipo,
-                                                          const QString& cod, qint64 qta)
+                                                          qint64 qta)
 {
-    Voce v{dataIso, id, motore::EAcquisto(tipo), codice(cod), qta, QString()};
+    Voce v{dataIso, id, motore::EAcquisto(tipo), qta, QString()};
     if (!date::DaIso(dataIso).isValid())
         v.difetto = motore::DifettoData();
     else if (qta < 0 || qta > motore::QuantitaMassima)
@@ -38,7 +39,7 @@ int DisponibilitaInMemoria::codice(const QString& cod)
     if (trovato != indici_.constEnd())
         return *trovato;
     const int nuovo = static_cast<int>(codici_.size());
-    codici_.push_back(cod);
+    codici_.push_back({cod, {}, {}});
     indici_.insert(cod, nuovo);
     return nuovo;
 }
@@ -46,42 +47,82 @@ int DisponibilitaInMemoria::codice(const QString& cod)
 void DisponibilitaInMemoria::aggiungi(qint64 id, const QString& dataIso, const QString& tipo, const QString& cod,
                                       qint64 qta)
 {
-    const Voce nuova = voce(id, dataIso, tipo, cod, qta);
-    eseguiti_.insert(std::upper_bound(eseguiti_.begin(), eseguiti_.end(), nuova, prima), nuova);
+    const int i = codice(cod);
+    Codice& c = codici_[static_cast<std::size_t>(i)];
+    ultima_ = {i, id, c.replay};
+    const Voce nuova = voce(id, dataIso, tipo, qta);
+    const auto posto = std::upper_bound(c.voci.begin(), c.voci.end(), nuova, prima);
+    const auto indice = static_cast<std::size_t>(posto - c.voci.begin());
+    // Imports are mostly newer than the history: the trade goes last and the replay goes on.
+    c.voci.insert(posto, nuova);
+    if (indice < c.replay.fatte)
+        c.replay = Replay();
+    ++numero_;
 }
 
 void DisponibilitaInMemoria::togli(qint64 id)
 {
-    const auto trovato = std::find_if(eseguiti_.rbegin(), eseguiti_.rend(), [id](const Voce& v) { return v.id == id; });
-    if (trovato != eseguiti_.rend())
-        eseguiti_.erase(std::next(trovato).base());
+    for (std::size_t i = 0; i < codici_.size(); ++i) {
+        Codice& c = codici_[i];
+        const auto trovato = std::find_if(c.voci.rbegin(), c.voci.rend(), [id](const Voce& v) { return v.id == id; });
+        if (trovato == c.voci.rend())
+            continue;
+        c.voci.erase(std::next(trovato).base());
+        --numero_;
+        if (ultima_.codice == static_cast<int>(i) && ultima_.id == id)
+            c.replay = ultima_.prima;
+        else
+            c.replay = Replay();
+        ultima_ = Ultima();
+        return;
+    }
 }
 
-Esito DisponibilitaInMemoria::verifica() const
+void DisponibilitaInMemoria::avanza(Codice& c) const
 {
-    // A sold-out code stays known at 0, so a later sell reports what is left.
-    std::vector<qint64> possedute(codici_.size(), 0);
-    std::vector<char> noti(codici_.size(), 0);
-    for (const Voce& e : eseguiti_) {
-        const auto i = static_cast<std::size_t>(e.codice);
-        const QString& cod = codici_[i];
-        if (!e.difetto.isEmpty())
-            return Esito::rifiutato(motore::EseguitoNonValido(e.data, cod, e.difetto));
-        qint64& h = possedute[i];
-        if (e.acquisto) {
-            if (h > motore::QuantitaMassima - e.qta)
-                return Esito::rifiutato(motore::EseguitoNonValido(e.data, cod, motore::DifettoPosseduta()));
-            h += e.qta;
-            noti[i] = 1;
-            continue;
+    Replay& r = c.replay;
+    while (r.rifiuto.isEmpty() && r.fatte < c.voci.size()) {
+        const Voce& e = c.voci[r.fatte++];
+        if (!e.difetto.isEmpty()) {
+            r.rifiuto = motore::EseguitoNonValido(e.data, c.cod, e.difetto);
+        } else if (e.acquisto) {
+            if (r.posseduta > motore::QuantitaMassima - e.qta)
+                r.rifiuto = motore::EseguitoNonValido(e.data, c.cod, motore::DifettoPosseduta());
+            else {
+                r.posseduta += e.qta;
+                r.noto = true;
+            }
+        } else if (!r.noto) {
+            r.rifiuto = c.cod + QStringLiteral(" non e' in portafoglio in data: ") + date::IsoInUtente(e.data);
+        } else if (e.qta > r.posseduta) {
+            r.rifiuto = c.cod + QStringLiteral(" disponibili solo ")
+                + numeri::TestoNumero(static_cast<double>(r.posseduta)) + QStringLiteral(" pezzi");
+        } else {
+            r.posseduta -= e.qta;
         }
-        if (!noti[i])
-            return Esito::rifiutato(cod + QStringLiteral(" non e' in portafoglio in data: ")
-                                    + date::IsoInUtente(e.data));
-        if (e.qta > h)
-            return Esito::rifiutato(cod + QStringLiteral(" disponibili solo ")
-                                    + numeri::TestoNumero(static_cast<double>(h)) + QStringLiteral(" pezzi"));
-        h -= e.qta;
     }
-    return Esito::accettato();
+}
+
+Esito DisponibilitaInMemoria::verifica(const QString& cod)
+{
+    const auto trovato = indici_.constFind(cod);
+    if (trovato == indici_.constEnd())
+        return Esito::accettato();
+    Codice& c = codici_[static_cast<std::size_t>(*trovato)];
+    avanza(c);
+    return c.replay.rifiuto.isEmpty() ? Esito::accettato() : Esito::rifiutato(c.replay.rifiuto);
+}
+
+Esito DisponibilitaInMemoria::verifica()
+{
+    // Codes do not meet: the whole replay stops at the earliest of the codes' first refusals.
+    const Codice* primo = nullptr;
+    for (Codice& c : codici_) {
+        avanza(c);
+        if (c.replay.rifiuto.isEmpty())
+            continue;
+        if (!primo || prima(c.voci[c.replay.fatte - 1], primo->voci[primo->replay.fatte - 1]))
+            primo = &c;
+    }
+    return primo ? Esito::rifiutato(primo->replay.rifiuto) : Esito::accettato();
 }

@@ -1,7 +1,9 @@
 #pragma once
-// The holding check on a trade history held in memory: read once, then each new trade
-// is put at its (Data, ID) place and the whole history replayed without a query. The
-// replay and its texts are those of VerificaDisponibilita.
+// The holding check on a trade history held in memory: read once, then each new trade is
+// put at its (Data, ID) place among the trades of its code. Holdings are per code, so a
+// new trade is checked by replaying its code alone, and only from where the last replay of
+// that code stopped when it went in after it. The replay and its texts are those of
+// VerificaDisponibilita.
 #include "esito.h"
 #include "tabella_eseguiti.h"
 
@@ -18,28 +20,48 @@ public:
     // Takes out the trade with this key (the one just added, when it was undone).
     void togli(qint64 id);
 
-    // Accepted when every sell is covered, otherwise refused with the text about the first
-    // one that is not (or the first trade that cannot be replayed).
-    Esito verifica() const;
+    // The whole history: accepted when every sell is covered, otherwise refused with the
+    // text about the first one that is not (or the first trade that cannot be replayed).
+    Esito verifica();
+    // The same for the trades of one code only.
+    Esito verifica(const QString& cod);
 
-    std::size_t numero() const { return eseguiti_.size(); }
+    std::size_t numero() const { return numero_; }
 
 private:
     struct Voce {
         QString data;
         qint64 id = 0;
         bool acquisto = false;
-        int codice = 0; // index into codici_
         qint64 qta = 0;
         QString difetto; // why the trade cannot be replayed; empty when it can
     };
+    // Where the replay of a code's trades got to.
+    struct Replay {
+        std::size_t fatte = 0; // trades replayed, from the first
+        qint64 posseduta = 0;
+        bool noto = false; // bought once: a sold-out code reports what is left
+        QString rifiuto; // the first refusal; the replay stops at it
+    };
+    struct Codice {
+        QString cod;
+        std::vector<Voce> voci; // in (Data, ID) order
+        Replay replay;
+    };
+    // The last trade added, with the replay of its code before it, so undoing it costs nothing.
+    struct Ultima {
+        int codice = -1;
+        qint64 id = 0;
+        Replay prima;
+    };
 
-    Voce voce(qint64 id, const QString& dataIso, const QString& tipo, const QString& cod, qint64 qta);
-
-    int codice(const QString& cod);
+    static Voce voce(qint64 id, const QString& dataIso, const QString& tipo, qint64 qta);
     static bool prima(const Voce& a, const Voce& b);
+    int codice(const QString& cod);
+    void avanza(Codice& c) const;
 
-    std::vector<Voce> eseguiti_; // in (Data, ID) order
+    std::vector<Codice> codici_;
     QHash<QString, int> indici_;
-    std::vector<QString> codici_;
+    Ultima ultima_;
+    std::size_t numero_ = 0;
 };

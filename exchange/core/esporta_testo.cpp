@@ -1,13 +1,16 @@
 #include "esporta_testo.h"
 
 #include "date.h"
+#include "errore_sistema.h"
 #include "numeri.h"
+#include "scrittura_accanto.h"
 #include "testo_windows.h"
 
-#include <QSaveFile>
+#include <QFile>
 #include <QStringList>
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -36,10 +39,20 @@ QString D(const QString& iso)
     return T(date::IsoInUtente(iso));
 }
 
+// Lines go out in blocks as they are made, converted to the code page a block at a time: a
+// long table is never held whole, neither as text nor as bytes. A block ends at a line's end,
+// so no character is split between two.
 class Scrittore {
 public:
-    void linea(const QStringList& voci) { testo_ += voci.join(QLatin1Char(',')) + AcapoTesto; }
-    void vuota() { testo_ += AcapoTesto; }
+    using Uscita = std::function<bool(const QByteArray&)>;
+    explicit Scrittore(Uscita uscita) : uscita_(std::move(uscita)) { }
+
+    void linea(const QStringList& voci)
+    {
+        testo_ += voci.join(QLatin1Char(','));
+        fineLinea();
+    }
+    void vuota() { fineLinea(); }
     void intestazione(const QString& titolo, const QStringList& colonne)
     {
         linea({T(titolo)});
@@ -49,11 +62,100 @@ public:
             voci << T(c);
         linea(voci);
     }
-    const QString& testo() const { return testo_; }
+    // False when a block could not be written; what follows is then not written either.
+    bool chiudi()
+    {
+        svuota();
+        return ok_;
+    }
 
 private:
+    static constexpr qsizetype Blocco = 1 << 16;
+
+    void fineLinea()
+    {
+        testo_ += AcapoTesto;
+        if (testo_.size() >= Blocco)
+            svuota();
+    }
+    void svuota()
+    {
+        if (ok_ && !testo_.isEmpty())
+            ok_ = uscita_(TestoWindows1252(testo_));
+        testo_.clear();
+    }
+
+    Uscita uscita_;
     QString testo_;
+    bool ok_ = true;
 };
+
+void InizioChiuse(Scrittore& s)
+{
+    s.intestazione(QStringLiteral("Brunivox - Tabella Operazioni chiuse "),
+                   {"Data", "System", "Cod", "Titolo", "PzoAcquisto", QStringLiteral("Quantità"), "PzoVendita",
+                    "Commissioni", "GP", "GPPercentuale"});
+}
+
+void Riga(Scrittore& s, const RigaOperazioneChiusa& r)
+{
+    s.linea({D(r.Data), T(r.System), T(r.Cod), T(r.Titolo), N(r.PzoCarico), N(static_cast<double>(r.Qta)),
+             N(r.Prezzo), N(r.Commissioni), N(r.GP), N(r.GPPercentuale)});
+}
+
+void InizioEseguiti(Scrittore& s)
+{
+    s.intestazione(QStringLiteral("Brunivox - Tabella Operazioni Eseguiti "),
+                   {"Data", "Tipo", "System", "Cod", "Titolo", QStringLiteral("Quantità "), "Prezzo", "Errore",
+                    "PzoOttimale"});
+}
+
+void Riga(Scrittore& s, const RigaEseguito& r)
+{
+    s.linea({D(r.Data), T(r.Tipo), T(r.System), T(r.Cod), T(r.Titolo), N(static_cast<double>(r.Qta)), N(r.Prezzo),
+             T(r.Errore), N(r.PrezzoOttimale)});
+}
+
+void InizioPortafoglio(Scrittore& s)
+{
+    s.intestazione(QStringLiteral("Brunivox - Tabella Portafoglo "),
+                   {"System", "Cod", "Titolo", QStringLiteral("Quantità"), "PzoCarico", "Commissioni"});
+}
+
+void Riga(Scrittore& s, const RigaPortafoglio& r)
+{
+    s.linea({T(r.System), T(r.Cod), T(r.Titolo), N(static_cast<double>(r.Qta)), N(r.PzoCarico), N(r.Commissioni)});
+}
+
+// A table's block closes with two blank lines, but for the last table.
+void FineTabella(Scrittore& s)
+{
+    s.vuota();
+    s.vuota();
+}
+
+bool PerData(const RigaOperazioneChiusa& a, const RigaOperazioneChiusa& b)
+{
+    return a.Data < b.Data;
+}
+
+// Whether the closed operations already stand by date in storage order, as the engine writes
+// them: then they go out as they are read, and only a table from elsewhere is sorted whole.
+std::optional<bool> ChiuseInOrdine(const QSqlDatabase& portafoglio, QString& errore)
+{
+    bool inOrdine = true;
+    QString precedente;
+    bool primo = true;
+    errore = PercorriOperazioniChiuse(portafoglio, [&](const RigaOperazioneChiusa& r) {
+        if (!primo && r.Data < precedente)
+            inOrdine = false;
+        precedente = r.Data;
+        primo = false;
+    });
+    if (!errore.isEmpty())
+        return std::nullopt;
+    return inOrdine;
+}
 
 } // namespace
 
@@ -66,35 +168,30 @@ QString NumeroTesto(double valore)
 
 QByteArray TestoEsportazione(const DatiTesto& dati)
 {
-    Scrittore s;
+    QByteArray testo;
+    Scrittore s([&](const QByteArray& blocco) {
+        testo += blocco;
+        return true;
+    });
     if (dati.OperazioniChiuse) {
-        s.intestazione(QStringLiteral("Brunivox - Tabella Operazioni chiuse "),
-                       {"Data", "System", "Cod", "Titolo", "PzoAcquisto", QStringLiteral("Quantità"), "PzoVendita",
-                        "Commissioni", "GP", "GPPercentuale"});
+        InizioChiuse(s);
         for (const RigaOperazioneChiusa& r : *dati.OperazioniChiuse)
-            s.linea({D(r.Data), T(r.System), T(r.Cod), T(r.Titolo), N(r.PzoCarico), N(static_cast<double>(r.Qta)),
-                     N(r.Prezzo), N(r.Commissioni), N(r.GP), N(r.GPPercentuale)});
-        s.vuota();
-        s.vuota();
+            Riga(s, r);
+        FineTabella(s);
     }
     if (dati.Eseguiti) {
-        s.intestazione(QStringLiteral("Brunivox - Tabella Operazioni Eseguiti "),
-                       {"Data", "Tipo", "System", "Cod", "Titolo", QStringLiteral("Quantità "), "Prezzo", "Errore",
-                        "PzoOttimale"});
+        InizioEseguiti(s);
         for (const RigaEseguito& r : *dati.Eseguiti)
-            s.linea({D(r.Data), T(r.Tipo), T(r.System), T(r.Cod), T(r.Titolo), N(static_cast<double>(r.Qta)),
-                     N(r.Prezzo), T(r.Errore), N(r.PrezzoOttimale)});
-        s.vuota();
-        s.vuota();
+            Riga(s, r);
+        FineTabella(s);
     }
     if (dati.Portafoglio) {
-        s.intestazione(QStringLiteral("Brunivox - Tabella Portafoglo "),
-                       {"System", "Cod", "Titolo", QStringLiteral("Quantità"), "PzoCarico", "Commissioni"});
+        InizioPortafoglio(s);
         for (const RigaPortafoglio& r : *dati.Portafoglio)
-            s.linea(
-                {T(r.System), T(r.Cod), T(r.Titolo), N(static_cast<double>(r.Qta)), N(r.PzoCarico), N(r.Commissioni)});
+            Riga(s, r);
     }
-    return TestoWindows1252(s.testo());
+    s.chiudi();
+    return testo;
 }
 
 EsitoEsportazione EsportaTesto(const QSqlDatabase& portafoglio, const QString& percorso, const TabelleScelte& scelte,
@@ -107,54 +204,95 @@ EsitoEsportazione EsportaTesto(const QSqlDatabase& portafoglio, const QString& p
             = Esito::erroreDatabase(QStringLiteral("Esportazione in formato testo non riuscita: %1").arg(causa));
         return esito;
     };
-    auto avanza = [&](std::size_t n) {
-        if (n > 0 && progresso.inizioTabella)
-            progresso.inizioTabella(static_cast<qint64>(n));
-        if (progresso.passo)
-            for (std::size_t i = 0; i < n; ++i)
-                progresso.passo();
-    };
 
-    DatiTesto dati;
+    // Each ticked table is counted before the file is touched: a table that cannot be read
+    // is told as before, and the progress knows its length.
+    QString errore;
+    qint64 nChiuse = 0;
+    qint64 nEseguiti = 0;
+    std::optional<bool> chiuseInOrdine;
+    if (scelte.OperazioniChiuse
+        && (!(errore = ContaOperazioniChiuse(portafoglio, nChiuse)).isEmpty()
+            || !(chiuseInOrdine = ChiuseInOrdine(portafoglio, errore))))
+        return fallito(errore);
+    if (scelte.Eseguiti && !(errore = ContaEseguiti(portafoglio, nEseguiti)).isEmpty())
+        return fallito(errore);
+    Lettura<RigaPortafoglio> posizioni;
+    if (scelte.Portafoglio && !(posizioni = LeggiPortafoglio(portafoglio)).ok())
+        return fallito(posizioni.errore);
+
+    // Written beside the target and renamed into place: never left half-written, and until
+    // then the target keeps what it had.
+    FileAccanto uscita(percorso);
+    if (!uscita.esito().ok())
+        return fallito(uscita.esito().messaggio);
+    QFile file(uscita.temporaneo());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return fallito(QStringLiteral("impossibile scrivere il file %1 (%2).").arg(percorso, TestoErroreFile(file)));
+    Scrittore s([&](const QByteArray& blocco) { return file.write(blocco) == blocco.size(); });
+    auto inizio = [&](qint64 n) {
+        if (n > 0 && progresso.inizioTabella)
+            progresso.inizioTabella(n);
+    };
+    auto passo = [&] {
+        if (progresso.passo)
+            progresso.passo();
+    };
+    // The temporary file goes with `uscita` on every early return.
+    auto nonScritto = [&] {
+        return fallito(QStringLiteral("impossibile scrivere il file %1 (%2).").arg(percorso, TestoErroreFile(file)));
+    };
+    auto nonLetto = [&](const QString& causa) { return fallito(causa); };
+
     if (scelte.OperazioniChiuse) {
-        Lettura<RigaOperazioneChiusa> l = LeggiOperazioniChiuse(portafoglio);
-        if (!l.ok())
-            return fallito(l.errore);
-        std::stable_sort(l.righe.begin(), l.righe.end(),
-                         [](const RigaOperazioneChiusa& a, const RigaOperazioneChiusa& b) { return a.Data < b.Data; });
-        avanza(l.righe.size());
-        esito.conteggi.OperazioniChiuse = static_cast<qint64>(l.righe.size());
-        dati.OperazioniChiuse = std::move(l.righe);
+        inizio(nChiuse);
+        qint64 scritte = 0;
+        auto scrivi = [&](const RigaOperazioneChiusa& r) {
+            Riga(s, r);
+            ++scritte;
+            passo();
+        };
+        InizioChiuse(s);
+        if (*chiuseInOrdine) {
+            if (const QString e = PercorriOperazioniChiuse(portafoglio, scrivi); !e.isEmpty())
+                return nonLetto(e);
+        } else {
+            Lettura<RigaOperazioneChiusa> l = LeggiOperazioniChiuse(portafoglio);
+            if (!l.ok())
+                return nonLetto(l.errore);
+            std::stable_sort(l.righe.begin(), l.righe.end(), PerData);
+            std::for_each(l.righe.begin(), l.righe.end(), scrivi);
+        }
+        FineTabella(s);
+        esito.conteggi.OperazioniChiuse = scritte;
     }
     if (scelte.Eseguiti) {
-        Lettura<RigaEseguito> l = LeggiEseguiti(portafoglio, OrdineEseguiti::PerDataEId);
-        if (!l.ok())
-            return fallito(l.errore);
-        avanza(l.righe.size());
-        esito.conteggi.Eseguiti = static_cast<qint64>(l.righe.size());
-        dati.Eseguiti = std::move(l.righe);
+        inizio(nEseguiti);
+        qint64 scritti = 0;
+        InizioEseguiti(s);
+        const QString e = PercorriEseguiti(portafoglio, OrdineEseguiti::PerDataEId, [&](const RigaEseguito& r) {
+            Riga(s, r);
+            ++scritti;
+            passo();
+        });
+        if (!e.isEmpty())
+            return nonLetto(e);
+        FineTabella(s);
+        esito.conteggi.Eseguiti = scritti;
     }
     if (scelte.Portafoglio) {
-        Lettura<RigaPortafoglio> l = LeggiPortafoglio(portafoglio);
-        if (!l.ok())
-            return fallito(l.errore);
-        avanza(l.righe.size());
-        esito.conteggi.Portafoglio = static_cast<qint64>(l.righe.size());
-        dati.Portafoglio = std::move(l.righe);
+        inizio(static_cast<qint64>(posizioni.righe.size()));
+        InizioPortafoglio(s);
+        for (const RigaPortafoglio& r : posizioni.righe) {
+            Riga(s, r);
+            passo();
+        }
+        esito.conteggi.Portafoglio = static_cast<qint64>(posizioni.righe.size());
     }
-
-    // Written beside the target and renamed into place: closed on every path, and never
-    // left half-written.
-    QSaveFile file(percorso);
-    if (!file.open(QIODevice::WriteOnly))
-        return fallito(QStringLiteral("impossibile scrivere il file %1 (%2).").arg(percorso, file.errorString()));
-    const QByteArray testo = TestoEsportazione(dati);
-    if (file.write(testo) != testo.size()) {
-        const QString causa = file.errorString();
-        file.cancelWriting();
-        return fallito(QStringLiteral("impossibile scrivere il file %1 (%2).").arg(percorso, causa));
-    }
-    if (!file.commit())
-        return fallito(QStringLiteral("impossibile completare il file %1 (%2).").arg(percorso, file.errorString()));
+    if (!s.chiudi() || !file.flush())
+        return nonScritto();
+    file.close();
+    if (const Esito completo = uscita.completa(); !completo.ok())
+        return fallito(completo.messaggio);
     return esito;
 }

@@ -26,6 +26,7 @@ struct DatiTesto {
 // The whole file for the tables present in `dati`.
 QByteArray TestoEsportazione(const DatiTesto& dati);
 
-// Reads the ticked tables from the portfolio and writes the file `percorso`, replacing it.
+// Reads the ticked tables from the portfolio and writes the file `percorso`, replacing it only
+// once the new file is whole: after a failure, or a kill at any point, it holds what it held.
 EsitoEsportazione EsportaTesto(const QSqlDatabase& portafoglio, const QString& percorso, const TabelleScelte& scelte,
                                const ProgressoEsportazione& progresso = {});

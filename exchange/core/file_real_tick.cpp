@@ -20,6 +20,10 @@
 #include <tuple>
 #include <utility>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 constexpr int CampiMinimi = 11;
@@ -157,26 +161,75 @@ LetturaRealTick AnalizzaRealTick(const QByteArray& testo, const QString& percors
     return lettura;
 }
 
-LetturaRealTick LeggiFileRealTick(const QString& percorso)
+QString TestoNonLetto(const QByteArray& testo, const QString& percorso)
 {
-    QFile file(percorso);
-    if (!file.open(QIODevice::ReadOnly))
+    const QString nome = QFileInfo(percorso).fileName();
+    const bool bom16 = testo.startsWith("\xFF\xFE") || testo.startsWith("\xFE\xFF");
+    if (bom16 || testo.contains(QByteArrayView("\r\0\n\0", 4)) || testo.contains(QByteArrayView("\0\r\0\n", 4)))
+        return QStringLiteral("Il file %1 è scritto in UTF-16, che i file di Real Tick non usano: "
+                              "non ne è stato letto nessun eseguito.")
+            .arg(nome);
+    const qsizetype ultimo = testo.lastIndexOf("\r\n");
+    if (ultimo < 0) {
+        if (!testo.contains('\n') && !testo.contains('\r'))
+            return QString(); // the header alone
+        return QStringLiteral("Le righe del file %1 finiscono con %2 e non con CR LF: il file è stato letto come "
+                              "una sola riga, l'intestazione, e non ne è stato letto nessun eseguito.")
+            .arg(nome, testo.contains('\n') ? QStringLiteral("LF") : QStringLiteral("CR"));
+    }
+    if (ultimo + 2 < testo.size())
+        return QStringLiteral("L'ultima riga del file %1 non finisce con CR LF e non è stata letta.").arg(nome);
+    return QString();
+}
+
+LetturaRealTick LeggiFileRealTick(const QString& percorso, qint64 limite)
+{
+    const QString nome = QFileInfo(percorso).fileName();
+    // Opened without waiting, and read only when regular: opening a FIFO waits for a
+    // writer, and reading one or a device may never end.
+    const int descrittore = ::open(QFile::encodeName(percorso).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descrittore < 0)
         return {{}, false};
+    struct stat info = {};
+    if (::fstat(descrittore, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(descrittore);
+        return {{},
+                false,
+                QStringLiteral("%1 non è un file ordinario (è una cartella, una coda o un dispositivo) e non può "
+                               "essere letto come file di Real Tick.")
+                    .arg(nome)};
+    }
+    ::fcntl(descrittore, F_SETFL, ::fcntl(descrittore, F_GETFL) & ~O_NONBLOCK);
+    QFile file;
+    if (!file.open(descrittore, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descrittore);
+        return {{}, false};
+    }
     const LetturaRealTick troppoGrande{
         {},
         false,
         QStringLiteral("Il file %1 è troppo grande per essere un file di Real Tick: supera i %2 MB.")
-            .arg(QFileInfo(percorso).fileName())
-            .arg(DimensioneMassimaRealTick / (1024 * 1024))};
-    if (file.size() > DimensioneMassimaRealTick)
+            .arg(nome)
+            .arg(limite / (1024 * 1024))};
+    if (file.size() > limite)
         return troppoGrande;
     // One byte past the bound tells a file that grew, or has no size of its own, from one that fits.
-    const QByteArray testo = file.read(DimensioneMassimaRealTick + 1);
+    const QByteArray testo = file.read(limite + 1);
     file.close();
-    if (testo.size() > DimensioneMassimaRealTick)
+    if (testo.size() > limite)
         return troppoGrande;
     // Reading an empty file is an error of its own, not a file without lines.
     if (testo.isEmpty())
         return {{}, false};
-    return AnalizzaRealTick(testo, percorso);
+    // Counted before anything is parsed: the lines read are those between the header and the last CR LF.
+    if (testo.count("\r\n") - 1 > RigheMassimeRealTick)
+        return {{},
+                false,
+                QStringLiteral("Il file %1 ha più di %2 righe: è troppo lungo per essere un file di Real Tick e "
+                               "non è stato letto.")
+                    .arg(nome, numeri::TestoNumero(static_cast<double>(RigheMassimeRealTick)))};
+    LetturaRealTick lettura = AnalizzaRealTick(testo, percorso);
+    if (lettura.valido)
+        lettura.avviso = TestoNonLetto(testo, percorso);
+    return lettura;
 }

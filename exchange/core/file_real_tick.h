@@ -27,13 +27,16 @@ double ImportoImportato(const RigaImportata& riga);
 inline const QString MessaggioRealTickNonValido
     = QStringLiteral("file di Real Tick non valido: i dati non contengono valori validi");
 
-// A day's trade file takes a few kilobytes; a larger file than this is refused unread.
-inline constexpr qint64 DimensioneMassimaRealTick = 256LL * 1024 * 1024;
+// A day's trade file takes a few kilobytes and a few hundred lines; a file past either
+// bound is refused unread, so what a preview holds stays a few hundred megabytes at most.
+inline constexpr qint64 DimensioneMassimaRealTick = 16LL * 1024 * 1024;
+inline constexpr qint64 RigheMassimeRealTick = 100'000;
 
 struct LetturaRealTick {
     std::vector<RigaImportata> righe; // the lines read before any invalid one
     bool valido = true; // false: the file or one of its lines is invalid
     QString messaggio = MessaggioRealTickNonValido; // what to tell the user when invalid
+    QString avviso = QString(); // when valid: what of the file was not read, and why; empty when all was
 };
 
 // Parses the text of the file `percorso` (whose name gives the date). The text is UTF-8
@@ -45,6 +48,13 @@ struct LetturaRealTick {
 // The first line that fails ends the reading, and the message names it.
 LetturaRealTick AnalizzaRealTick(const QByteArray& testo, const QString& percorso);
 
-// Reads and parses one file; a file that cannot be read, is empty, or is larger than
-// DimensioneMassimaRealTick is invalid, the last with a message of its own.
-LetturaRealTick LeggiFileRealTick(const QString& percorso);
+// What the reading above leaves out of `testo` that the user would take for trades: the
+// lines of a file in UTF-16, or with LF or CR alone between lines, or a last line without
+// CR LF. Empty when nothing is left out; otherwise a message naming the file `percorso`.
+QString TestoNonLetto(const QByteArray& testo, const QString& percorso);
+
+// Reads and parses one file; a file that cannot be read, is empty, is not a regular file
+// (a FIFO would never end), holds more than `limite` bytes (DimensioneMassimaRealTick,
+// whatever size it says it has) or more than RigheMassimeRealTick lines is invalid, each
+// but the first two with a message of its own.
+LetturaRealTick LeggiFileRealTick(const QString& percorso, qint64 limite = DimensioneMassimaRealTick);

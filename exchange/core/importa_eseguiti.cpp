@@ -69,10 +69,17 @@ EsitoImportazione ImportaEseguiti(QSqlDatabase& portafoglio, const std::vector<R
         }
         const qint64 id = inserisci.lastInsertId().toLongLong();
         disponibilita.aggiungi(id, r.Data, r.Tipo, r.Cod, r.Qta);
-        if (passo)
-            passo();
+        if (passo && !passo()) {
+            riga.annulla();
+            transazione.annulla();
+            esito.importati = 0;
+            esito.annullati = 0;
+            esito.interrotta = true;
+            return esito;
+        }
 
-        const Esito controllo = disponibilita.verifica();
+        // Holdings are per code: a row can only upset the trades of its own code.
+        const Esito controllo = disponibilita.verifica(r.Cod);
         if (!controllo.ok() && !(domanda && domanda(DomandaDisponibilita(controllo.messaggio)))) {
             riga.annulla();
             disponibilita.togli(id);

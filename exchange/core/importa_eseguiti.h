@@ -14,13 +14,15 @@
 
 // Asked with the full question text; true keeps the row ("Sì"), false undoes it.
 using DomandaImportazione = std::function<bool(const QString& testo)>;
-// Called after each row is written (the progress bar's step).
-using PassoImportazione = std::function<void()>;
+// Called after each row is written (the progress bar's step); false stops the import,
+// and nothing of it is kept.
+using PassoImportazione = std::function<bool()>;
 
 struct EsitoImportazione {
     Esito esito; // refused or database error: the rows before the failing one stay
     int importati = 0; // rows left in Eseguiti
     int annullati = 0; // rows undone at the user's answer
+    bool interrotta = false; // stopped by the step: Eseguiti is as it was before
 };
 
 // "Errore nei dati " + message + " importare comunque?"

@@ -12,7 +12,6 @@
 
 #include <QCheckBox>
 #include <QDir>
-#include <QFile>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPainter>
@@ -161,7 +160,7 @@ void frmEsporta::avvia()
         reject();
         return;
     }
-    // Checked before the overwrite question: saying Yes would delete the file.
+    // Checked before the overwrite question, which is never asked of a file that may not be replaced.
     const Esito rifiuto = VerificaDestinazioneEsportazione(scelta.percorso, contesto_.stato);
     if (!rifiuto.ok()) {
         contesto_.messaggi.mostra(rifiuto.messaggio, Messaggi::Icona::Esclamazione);
@@ -171,15 +170,10 @@ void frmEsporta::avvia()
         const auto risposta = contesto_.messaggi.mostra(QStringLiteral("Il file ") + scelta.percorso
                                                             + QStringLiteral("  esiste già!\r\nsostituire il file?"),
                                                         Messaggi::Icona::Domanda, Messaggi::Pulsanti::SiNo);
+        // The old file stays until the new one takes its name: a failed or killed export
+        // loses nothing.
         if (risposta != Messaggi::Risposta::Si)
             return;
-        if (!QFile::remove(scelta.percorso)) {
-            contesto_.messaggi.mostra(
-                QStringLiteral("Impossibile sostituire il file %1: non è stato possibile eliminarlo.")
-                    .arg(scelta.percorso),
-                Messaggi::Icona::Esclamazione);
-            return;
-        }
     }
     cmdAvvia_->setEnabled(false);
     cmdChiudi_->setEnabled(false);

@@ -10,6 +10,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -27,6 +29,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <iterator>
 
 namespace {
 
@@ -264,7 +267,10 @@ void Importa::cambioFormato(int indice)
 void Importa::aggiornaFile()
 {
     File1_->clear();
-    File1_->addItems(QDir(cartella_).entryList({modello_}, QDir::Files, QDir::Name));
+    // Regular files only, links to them included: a FIFO or a device would hold the read up.
+    for (const QFileInfo& f : QDir(cartella_).entryInfoList({modello_}, QDir::Files, QDir::Name))
+        if (f.isFile())
+            File1_->addItem(f.fileName());
 }
 
 void Importa::CaricaListaFile()
@@ -291,9 +297,12 @@ void Importa::ImportaFileRealTick(const QString& percorso, std::vector<RigaImpor
 {
     // The lines read before an invalid one stay.
     LetturaRealTick lettura = LeggiFileRealTick(percorso);
-    righe.insert(righe.end(), lettura.righe.begin(), lettura.righe.end());
+    righe.insert(righe.end(), std::make_move_iterator(lettura.righe.begin()),
+                 std::make_move_iterator(lettura.righe.end()));
     if (!lettura.valido)
         contesto_.messaggi.mostra(lettura.messaggio);
+    else if (!lettura.avviso.isEmpty())
+        contesto_.messaggi.mostra(lettura.avviso, Messaggi::Icona::Esclamazione);
 }
 
 std::vector<RigaImportata> Importa::leggiSelezionati()
@@ -343,6 +352,16 @@ void Importa::ImportaFileXls(const QString& percorso)
     contesto_.messaggi.mostra(a2.numero ? numeri::TestoNumero(a2.valore.toDouble()) : a2.valore);
 }
 
+void Importa::reject()
+{
+    // During the commit the way out is the stop, which the commit itself answers.
+    if (importazioneInCorso_) {
+        interrompi_ = true;
+        return;
+    }
+    QDialog::reject();
+}
+
 void Importa::AvanzaProgresso()
 {
     AvanzaBarra(ProgressBar1_, contatore_);
@@ -358,17 +377,34 @@ void Importa::conferma()
         return;
     }
     cmdOk_->setEnabled(false);
-    cmdAnnulla_->setEnabled(false);
     ProgressBar1_->setMaximum(static_cast<int>(std::min<std::size_t>(righe.size(), INT_MAX)));
     ProgressBar1_->show();
 
+    // Annulla stays live: the window answers between rows, and a stop takes back every row.
+    importazioneInCorso_ = true;
+    interrompi_ = false;
+    QElapsedTimer ultimoAggiornamento;
+    ultimoAggiornamento.start();
     const EsitoImportazione esito = ImportaEseguiti(
         stato.DbPortafoglio, righe,
         [this](const QString& domanda) {
             return contesto_.messaggi.mostra(domanda, Messaggi::Icona::Esclamazione, Messaggi::Pulsanti::SiNo)
                 == Messaggi::Risposta::Si;
         },
-        [this] { AvanzaProgresso(); });
+        [this, &ultimoAggiornamento] {
+            AvanzaProgresso();
+            if (ultimoAggiornamento.elapsed() >= 50) {
+                QCoreApplication::processEvents();
+                ultimoAggiornamento.restart();
+            }
+            return !interrompi_;
+        });
+    importazioneInCorso_ = false;
+    if (esito.interrotta) {
+        contesto_.messaggi.mostra(QStringLiteral("Importazione annullata: nessun eseguito è stato importato."));
+        QDialog::reject();
+        return;
+    }
     if (!esito.esito.ok())
         contesto_.messaggi.mostra(esito.esito.messaggio, Messaggi::Icona::Critico);
     // Rows may have gone in even after a failure: the derived tables and the open windows,

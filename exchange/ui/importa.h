@@ -34,6 +34,8 @@ public:
 public Q_SLOTS:
     void CaricaListaFile();
     void impostaCartella(const QString& percorso);
+    // Annulla, Esc and the frame's close: during the commit they stop it.
+    void reject() override;
 
 protected:
     bool eventFilter(QObject* oggetto, QEvent* evento) override;
@@ -64,6 +66,8 @@ private:
     // Until the user moves in the tree, each folder read above the chosen one may push it
     // out of view: the tree scrolls back to it.
     bool seguiCartella_ = false;
+    bool importazioneInCorso_ = false;
+    bool interrompi_ = false;
 
     QGroupBox* Frame1_;
     QComboBox* Drive1_;

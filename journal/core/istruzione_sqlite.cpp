@@ -135,6 +135,11 @@ bool IstruzioneSqlite::Nullo(int colonna) const
     return sqlite3_column_type(stmt_, colonna) == SQLITE_NULL;
 }
 
+int IstruzioneSqlite::Colonne() const
+{
+    return stmt_ ? sqlite3_column_count(stmt_) : 0;
+}
+
 int IstruzioneSqlite::Tipo(int colonna) const
 {
     return sqlite3_column_type(stmt_, colonna);

@@ -34,6 +34,8 @@ public:
     // The next row of a query; false at the end or on failure (then ok() is false).
     bool Riga();
 
+    // How many columns each row has.
+    int Colonne() const;
     // Columns count from 0. A NULL reads as "" or 0; a whole number stored as a decimal
     // one rounds halves to even.
     QString Testo(int colonna) const;

@@ -6,6 +6,7 @@
 #include "impostazioni_allegate.h"
 #include "istruzione_sqlite.h"
 #include "punto_salvataggio.h"
+#include "testi_ripetuti.h"
 
 #include <sqlite3.h>
 
@@ -64,34 +65,6 @@ QSet<QString> LeggiCatalogo(sqlite3* db, const QByteArray& schema)
 const char* const SqlStoria = "SELECT Data, Tipo, System, Cod, Titolo, Qta, Prezzo, Importo, Errore, ID, "
                               "PrezzoOttimale FROM Eseguiti ORDER BY Data, ID";
 enum Colonna { Data, Tipo, System, Cod, Titolo, Qta, Prezzo, Importo, Errore, ID, PrezzoOttimale };
-
-// A history repeats a few texts over and over (types, systems, codes, names, error codes,
-// dates of one day): each column keeps the texts it has seen, so that a row costs a
-// comparison of bytes instead of a conversion and an allocation per text.
-class TestiRipetuti {
-public:
-    QString Testo(const IstruzioneSqlite& s, int colonna)
-    {
-        const QByteArrayView byte = s.Byte(colonna);
-        const size_t impronta = qHash(byte);
-        for (const Noto& n : noti_)
-            if (n.impronta == impronta && n.byte == byte)
-                return n.testo;
-        QString testo = s.Testo(colonna);
-        // Beyond a few dozen texts a lookup costs more than it saves.
-        if (noti_.size() < 48 && !s.Nullo(colonna))
-            noti_.push_back({impronta, byte.toByteArray(), testo});
-        return testo;
-    }
-
-private:
-    struct Noto {
-        size_t impronta;
-        QByteArray byte;
-        QString testo;
-    };
-    std::vector<Noto> noti_;
-};
 
 class LettoreStoria {
 public:

@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QVariantList>
 
+#include <functional>
 #include <optional>
 
 // Column positions, in table order; the grid models use them too.
@@ -69,7 +70,18 @@ enum class OrdineEseguiti {
 Lettura<RigaEseguito> LeggiEseguiti(const QSqlDatabase& portafoglio, OrdineEseguiti ordine = OrdineEseguiti::PerDataEId,
                                     const QString& tabella = QStringLiteral("Eseguiti"));
 
+// The same rows handed to `usa` one at a time as they are read, for a writer that need not
+// hold the table. The error's text, or "" when every row was read.
+QString PercorriEseguiti(const QSqlDatabase& portafoglio, OrdineEseguiti ordine,
+                         const std::function<void(const RigaEseguito&)>& usa);
+
 // Every row of Eseguiti in insertion order with only what the error statistics use: ID, Qta,
 // Prezzo, Errore and PrezzoOttimale; the texts that make most of a long history's reading
-// cost stay empty.
-Lettura<RigaEseguito> LeggiErroriEseguiti(const QSqlDatabase& portafoglio);
+// cost stay empty. Each row goes to `usa` as it is read, in one buffer that the next row
+// overwrites, so that a refresh sums the history without holding it. The error's text, or ""
+// when every row was read.
+QString PercorriErroriEseguiti(const QSqlDatabase& portafoglio, const std::function<void(const RigaEseguito&)>& usa);
+
+// How many rows the table has, into `righe`: the length of a long reading before it starts.
+// The error's text, or "".
+QString ContaEseguiti(const QSqlDatabase& portafoglio, qint64& righe);

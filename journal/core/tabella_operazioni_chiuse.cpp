@@ -2,15 +2,49 @@
 
 #include "lettura_righe.h"
 
+namespace {
+
+// Sells of one day come together: their date is converted once and shared.
+class DateRipetute {
+public:
+    QString Testo(const IstruzioneSqlite& s, int colonna)
+    {
+        const QByteArrayView byte = s.Byte(colonna);
+        if (letta_ && !s.Nullo(colonna) && byte == ultima_)
+            return testo_;
+        testo_ = s.Testo(colonna);
+        ultima_ = byte.toByteArray();
+        letta_ = !s.Nullo(colonna);
+        return testo_;
+    }
+
+private:
+    QByteArray ultima_;
+    QString testo_;
+    bool letta_ = false;
+};
+
+} // namespace
+
 Lettura<RigaOperazioneChiusa> LeggiOperazioniChiuse(const QSqlDatabase& portafoglio, CampiChiuse campi)
 {
+    Lettura<RigaOperazioneChiusa> lettura;
+    RileggiOperazioniChiuse(portafoglio, campi, lettura);
+    return lettura;
+}
+
+void RileggiOperazioniChiuse(const QSqlDatabase& portafoglio, CampiChiuse campi, Lettura<RigaOperazioneChiusa>& lettura)
+{
+    std::vector<RigaOperazioneChiusa>& righe = lettura.righe;
+    righe.clear();
+    DateRipetute date;
     if (campi == CampiChiuse::Figure) {
         // Only the columns the figures need: each one left out is one less value to decode per row.
         const QString sql = QStringLiteral("SELECT Data, giornoDiSettimana, PzoCarico, Qta, Prezzo, GP, GPPercentuale, "
                                            "Commissioni, PrezzoOttimale FROM OperazioniChiuse ORDER BY rowid");
-        return LeggiRighe<RigaOperazioneChiusa>(portafoglio, sql, [](const IstruzioneSqlite& s) {
-            RigaOperazioneChiusa r;
-            r.Data = s.Testo(0);
+        lettura.errore = PercorriRighe(portafoglio, sql, [&](const IstruzioneSqlite& s) {
+            RigaOperazioneChiusa& r = righe.emplace_back();
+            r.Data = date.Testo(s, 0);
             if (!s.Nullo(1))
                 r.giornoDiSettimana = int(s.Intero(1));
             r.PzoCarico = s.Reale(2);
@@ -21,16 +55,25 @@ Lettura<RigaOperazioneChiusa> LeggiOperazioniChiuse(const QSqlDatabase& portafog
             r.Commissioni = s.Reale(7);
             if (!s.Nullo(8))
                 r.PrezzoOttimale = s.Reale(8);
-            return r;
         });
+    } else {
+        lettura.errore = PercorriOperazioniChiuse(portafoglio, [&](const RigaOperazioneChiusa& r) { righe.push_back(r); });
     }
+    if (!lettura.ok())
+        righe.clear();
+}
+
+QString PercorriOperazioniChiuse(const QSqlDatabase& portafoglio,
+                                 const std::function<void(const RigaOperazioneChiusa&)>& usa)
+{
     const QString sql = QStringLiteral("SELECT %1 FROM OperazioniChiuse ORDER BY rowid").arg(SqlColonneOperazioniChiuse);
-    return LeggiRighe<RigaOperazioneChiusa>(portafoglio, sql, [](const IstruzioneSqlite& s) {
+    DateRipetute date;
+    RigaOperazioneChiusa r;
+    return PercorriRighe(portafoglio, sql, [&](const IstruzioneSqlite& s) {
         using C = ColOperazioniChiuse;
-        RigaOperazioneChiusa r;
-        r.Data = s.Testo(C::Data);
-        if (!s.Nullo(C::giornoDiSettimana))
-            r.giornoDiSettimana = int(s.Intero(C::giornoDiSettimana));
+        r.Data = date.Testo(s, C::Data);
+        r.giornoDiSettimana
+            = s.Nullo(C::giornoDiSettimana) ? std::nullopt : std::optional<int>(int(s.Intero(C::giornoDiSettimana)));
         r.System = s.Testo(C::System);
         r.Cod = s.Testo(C::Cod);
         r.Titolo = s.Testo(C::Titolo);
@@ -41,8 +84,12 @@ Lettura<RigaOperazioneChiusa> LeggiOperazioniChiuse(const QSqlDatabase& portafog
         r.GPPercentuale = s.Reale(C::GPPercentuale);
         r.Commissioni = s.Reale(C::Commissioni);
         r.Errore = s.Testo(C::Errore);
-        if (!s.Nullo(C::PrezzoOttimale))
-            r.PrezzoOttimale = s.Reale(C::PrezzoOttimale);
-        return r;
+        r.PrezzoOttimale = s.Nullo(C::PrezzoOttimale) ? std::nullopt : std::optional<double>(s.Reale(C::PrezzoOttimale));
+        usa(r);
     });
+}
+
+QString ContaOperazioniChiuse(const QSqlDatabase& portafoglio, qint64& righe)
+{
+    return ContaRighe(portafoglio, QStringLiteral("SELECT COUNT(*) FROM OperazioniChiuse"), righe);
 }

@@ -6,6 +6,7 @@
 #include <QSqlDatabase>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 struct ColOperazioniChiuse {
@@ -49,3 +50,15 @@ enum class CampiChiuse { Tutti, Figure };
 // every statistic reads them in. With `Figure`, System, Cod, Titolo and Errore stay empty.
 Lettura<RigaOperazioneChiusa> LeggiOperazioniChiuse(const QSqlDatabase& portafoglio,
                                                     CampiChiuse campi = CampiChiuse::Tutti);
+// Every field of the rows in the same order, handed to `usa` one at a time as they are read,
+// for a writer that need not hold the table. The error's text, or "" when every row was read.
+QString PercorriOperazioniChiuse(const QSqlDatabase& portafoglio,
+                                 const std::function<void(const RigaOperazioneChiusa&)>& usa);
+// The same into `lettura`, whose rows are replaced: a reader that comes back every refresh
+// refills the memory it already has instead of faulting in a fresh table.
+void RileggiOperazioniChiuse(const QSqlDatabase& portafoglio, CampiChiuse campi,
+                             Lettura<RigaOperazioneChiusa>& lettura);
+
+// How many rows the table has, into `righe`: the length of a long reading before it starts.
+// The error's text, or "".
+QString ContaOperazioniChiuse(const QSqlDatabase& portafoglio, qint64& righe);

@@ -302,6 +302,7 @@ void frmEseguiti::Main()
     }
     dbc_System_->setEditText(system);
     dbc_Errore_->setEditText(errorePannello);
+    SpiegaSistemiMancanti();
 
     const int righe = modelloEseguiti_->rowCount();
     RegolaColonne(aggiornamento);

@@ -56,6 +56,7 @@ private:
     void AggiornaTipo();
     void RegolaErrore();
     void ControlloConferma();
+    void SpiegaSistemiMancanti();
     void AbilitaCampi(bool abilita);
     void RiempiDaRiga();
     void MostraCombo(bool combo);

@@ -280,6 +280,18 @@ void frmEseguiti::RegolaErrore()
     lab_PzoOttimale_->setEnabled(!senzaErrore);
 }
 
+// Without a trading system no trade can be confirmed, and the settings say nothing of it:
+// the empty field says where systems are made, and so does the grey button.
+void frmEseguiti::SpiegaSistemiMancanti()
+{
+    const bool nessuno = modelloSystem_->rowCount() == 0;
+    dbc_System_->lineEdit()->setPlaceholderText(nessuno ? QStringLiteral("nessun sistema") : QString());
+    cmd_Ok_->setToolTip(nessuno ? QStringLiteral("Non c'è nessun sistema di trading: crearne uno in Parametri iniziali "
+                                                 "per poter confermare un eseguito.")
+                                : QString());
+    dbc_System_->setToolTip(cmd_Ok_->toolTip());
+}
+
 void frmEseguiti::ControlloConferma()
 {
     if (modo() == eseguiti::Modo::Elimina)

@@ -2,6 +2,7 @@
 
 #include "applica_colori.h"
 #include "griglia_sola_lettura.h"
+#include "impronta_righe.h"
 #include "larghezza_griglia.h"
 #include "modello_griglia.h"
 #include "tabella_operazioni_chiuse.h"
@@ -87,6 +88,8 @@ int frmOperazioniChiuse::larghezzaNormale() const
 void frmOperazioniChiuse::Colore()
 {
     ApplicaColori(this, contesto_.stato.DbDataSet);
+    // New colours or fonts may size the columns anew.
+    mostrate_.reset();
 }
 
 void frmOperazioniChiuse::Main()
@@ -94,7 +97,15 @@ void frmOperazioniChiuse::Main()
     const StatoApplicazione& stato = contesto_.stato;
     if (!stato.portafoglioAperto())
         return;
+    // Most changes (a buy, an edit of a later trade) leave the closed operations as they were:
+    // then the grid already shows them, and loading and measuring every row again is not needed.
+    const std::optional<ImprontaRighe> impronta = ImprontaRigheDi(stato.DbPortafoglio, SqlGrigliaOperazioniChiuse);
+    if (impronta && mostrate_ && *impronta == *mostrate_)
+        return;
+    mostrate_.reset();
     const Esito errore = modello_->carica(SqlGrigliaOperazioniChiuse, stato.DbPortafoglio);
+    if (errore.ok())
+        mostrate_ = impronta;
     if (!errore.ok())
         contesto_.messaggi.mostra(errore.messaggio, Messaggi::Icona::Esclamazione);
 

@@ -2,8 +2,11 @@
 // The closed operations, one per sell, in the order of the sells. Reads only.
 #include "finestra_dati.h"
 #include "finestra_principale.h"
+#include "impronta_righe.h"
 
 #include <QWidget>
+
+#include <optional>
 
 class ModelloGriglia;
 class QTableView;
@@ -31,4 +34,6 @@ private:
     ModelloGriglia* modello_;
     QTableView* dbg_OperazioniChiuse_;
     bool inRegolazione_ = false;
+    // The rows the grid shows, as loaded by the last Main.
+    std::optional<ImprontaRighe> mostrate_;
 };

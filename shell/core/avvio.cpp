@@ -2,15 +2,34 @@
 
 #include "blocco_file.h"
 #include "database.h"
+#include "scrittura_accanto.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSqlQuery>
 
 namespace {
 
 Esito NonAvviato(const Esito& causa)
 {
     return {causa.tipo, QStringLiteral("Impossibile avviare Brunivox. %1").arg(causa.messaggio)};
+}
+
+// Every new trade takes the code "NE" (no error); without it in the catalogue each one
+// would count as an error of another kind.
+Esito VerificaCatalogoErrori(QSqlDatabase& db)
+{
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("SELECT COUNT(*) FROM Errori WHERE Cod = ?"));
+    q.addBindValue(QStringLiteral("NE"));
+    if (!q.exec() || !q.next())
+        return Esito::erroreDatabase(
+            QStringLiteral("Il file %1 è danneggiato e non può essere usato.").arg(NomeFileDataSet));
+    if (q.value(0).toLongLong() == 0)
+        return Esito::rifiutato(QStringLiteral("Il file %1 è danneggiato: nella tabella Errori manca il codice NE "
+                                               "(nessun errore), che ogni nuovo eseguito riceve.")
+                                    .arg(NomeFileDataSet));
+    return Esito::accettato();
 }
 
 } // namespace
@@ -32,7 +51,14 @@ Esito ApriImpostazioni(StatoApplicazione& stato, const QString& cartella)
     EsitoApertura apertura = ApriDatabase(ConnessioneDataSet, percorso, TipoDatabase::Impostazioni);
     if (!apertura.esito.ok())
         return NonAvviato(apertura.esito);
+    if (const Esito catalogo = VerificaCatalogoErrori(apertura.db); !catalogo.ok()) {
+        apertura.db = QSqlDatabase();
+        ChiudiDatabase(ConnessioneDataSet);
+        return NonAvviato(catalogo);
+    }
     stato.DbDataSet = apertura.db;
     stato.BloccoProgramma = std::move(blocco.blocco);
+    // What a copy killed while writing a file here left behind.
+    RimuoviAvanzi(cartella);
     return Esito::accettato();
 }

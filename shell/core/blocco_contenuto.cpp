@@ -1,5 +1,7 @@
 #include "blocco_contenuto.h"
 
+#include "errore_sistema.h"
+
 #include <QFile>
 
 #include <cerrno>
@@ -23,9 +25,16 @@ struct flock Intervallo(short tipo)
     return l;
 }
 
+int Fcntl(int descrittore, int comando, struct flock* intervallo)
+{
+    return ::fcntl(descrittore, comando, intervallo);
+}
+
+ChiamataBlocco Chiamata = Fcntl;
+
 QString Motivo(int numero)
 {
-    return QString::fromLocal8Bit(std::strerror(numero));
+    return TestoErroreSistema(numero);
 }
 
 } // namespace
@@ -40,7 +49,7 @@ BloccoContenuto::BloccoContenuto(const QString& percorso, bool crea)
         return;
     }
     struct flock l = Intervallo(F_WRLCK);
-    if (::fcntl(descrittore, F_OFD_SETLK, &l) == 0) {
+    if (Chiamata(descrittore, F_OFD_SETLK, &l) == 0) {
         descrittore_ = descrittore;
         stato_ = Stato::Preso;
         return;
@@ -62,14 +71,28 @@ BloccoContenuto::~BloccoContenuto()
         ::close(descrittore_);
 }
 
-bool ContenutoBloccato(const QString& percorso)
+StatoContenuto ChiediContenuto(const QString& percorso)
 {
     const QByteArray nome = QFile::encodeName(percorso);
     const int descrittore = ::open(nome.constData(), O_RDONLY | O_CLOEXEC);
     if (descrittore < 0)
-        return false;
+        return StatoContenuto::Ignoto;
     struct flock l = Intervallo(F_WRLCK);
-    const bool bloccato = ::fcntl(descrittore, F_OFD_GETLK, &l) == 0 && l.l_type != F_UNLCK;
+    const StatoContenuto stato = Chiamata(descrittore, F_OFD_GETLK, &l) != 0 ? StatoContenuto::Ignoto
+        : l.l_type != F_UNLCK                                                 ? StatoContenuto::Bloccato
+                                                                              : StatoContenuto::Libero;
     ::close(descrittore);
-    return bloccato;
+    return stato;
+}
+
+bool ContenutoBloccato(const QString& percorso)
+{
+    return ChiediContenuto(percorso) == StatoContenuto::Bloccato;
+}
+
+ChiamataBlocco SostituisciChiamataBlocco(ChiamataBlocco chiamata)
+{
+    const ChiamataBlocco prima = Chiamata;
+    Chiamata = chiamata ? chiamata : Fcntl;
+    return prima;
 }

@@ -6,6 +6,8 @@
 // included: the lock of a database file must not go while a transaction on that file is open.
 #include <QString>
 
+struct flock;
+
 class BloccoContenuto {
 public:
     // SenzaBlocco: the file is open, but its file system keeps no such locks; the lock file
@@ -30,6 +32,16 @@ private:
     QString errore_;
 };
 
-// True when someone else (another copy of the program, or another lock of this one) holds
-// the lock on the content of `percorso`. Takes nothing and creates nothing.
+// Whether someone else (another copy of the program, or another lock of this one) holds the
+// lock on the content of `percorso`. Ignoto when it cannot be asked: no such file, no
+// reading it, or a file system that keeps no record locks. Takes nothing and creates nothing.
+enum class StatoContenuto { Libero, Bloccato, Ignoto };
+StatoContenuto ChiediContenuto(const QString& percorso);
+
+// True when ChiediContenuto says Bloccato.
 bool ContenutoBloccato(const QString& percorso);
+
+// The call that takes and asks about the content locks (fcntl's). A test puts in its place
+// one that answers as a file system without record locks does; returns the one it replaces.
+using ChiamataBlocco = int (*)(int descrittore, int comando, struct flock* intervallo);
+ChiamataBlocco SostituisciChiamataBlocco(ChiamataBlocco chiamata);

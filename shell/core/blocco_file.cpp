@@ -9,12 +9,47 @@
 #include <QFileInfo>
 #include <QLockFile>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 QString PortafoglioOccupato(const QString& percorso)
 {
     return QStringLiteral("Il portafoglio %1 è già aperto in un'altra copia di Brunivox.")
         .arg(QFileInfo(percorso).fileName());
+}
+
+// A lock file whose owner cannot be read (empty, garbled, a folder): left by a copy killed
+// between making it and writing it, or spoilt since. Removed, so that it can be taken over,
+// only when nothing shows a running copy behind it: neither the lock a holder keeps on the
+// lock file itself nor the lock on the content of the file it guards. When either cannot be
+// asked, it stays.
+bool BloccoIlleggibileRimosso(QLockFile& file, const QString& percorso)
+{
+    qint64 pid = 0;
+    QString host;
+    QString programma;
+    if (file.getLockInfo(&pid, &host, &programma))
+        return false;
+    if (QFileInfo(percorso).isFile() && ChiediContenuto(percorso) != StatoContenuto::Libero)
+        return false;
+    const QByteArray nome = QFile::encodeName(PercorsoBlocco(percorso));
+    const int descrittore = ::open(nome.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (descrittore < 0)
+        return false;
+    bool rimosso = false;
+    struct stat aperto;
+    struct stat qui;
+    // Held while it is looked at again and removed: a holder takes this lock as it makes the file.
+    if (::flock(descrittore, LOCK_EX | LOCK_NB) == 0 && ::fstat(descrittore, &aperto) == 0
+        && ::lstat(nome.constData(), &qui) == 0 && aperto.st_dev == qui.st_dev && aperto.st_ino == qui.st_ino
+        && !file.getLockInfo(&pid, &host, &programma))
+        rimosso = (S_ISDIR(aperto.st_mode) ? ::rmdir(nome.constData()) : ::unlink(nome.constData())) == 0;
+    ::close(descrittore);
+    return rimosso;
 }
 
 } // namespace
@@ -54,16 +89,21 @@ QString PercorsoBlocco(const QString& percorso)
 
 EsitoBlocco BloccaFile(const QString& percorso, const QString& occupato)
 {
-    auto file = std::make_unique<QLockFile>(PercorsoBlocco(percorso));
+    const QString fileBlocco = PercorsoBlocco(percorso);
+    auto file = std::make_unique<QLockFile>(fileBlocco);
     // Never stale by age: a program left open for days keeps its lock. A lock whose
     // process is gone is stale whatever its age, and QLockFile takes it over.
     file->setStaleLockTime(0);
-    if (!file->tryLock(0)) {
+    if (!file->tryLock(0) && !(file->error() == QLockFile::LockFailedError && BloccoIlleggibileRimosso(*file, percorso)
+                               && file->tryLock(0))) {
+        const QString nome = QDir::toNativeSeparators(fileBlocco);
+        if (const QFileInfo info(fileBlocco); info.isDir() && !info.isSymLink() && !ContenutoBloccato(percorso))
+            return {nullptr, Esito::erroreDatabase(
+                                 QStringLiteral("Impossibile creare il file di blocco %1: al suo posto c'è una cartella.")
+                                     .arg(nome))};
         if (file->error() == QLockFile::LockFailedError)
             return {nullptr, Esito::rifiutato(occupato)};
-        return {nullptr,
-                Esito::erroreDatabase(QStringLiteral("Impossibile creare il file di blocco %1.")
-                                          .arg(QDir::toNativeSeparators(PercorsoBlocco(percorso))))};
+        return {nullptr, Esito::erroreDatabase(QStringLiteral("Impossibile creare il file di blocco %1.").arg(nome))};
     }
     // The lock file alone guards one name; another name of the same file meets the lock on
     // its content.

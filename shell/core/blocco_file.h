@@ -41,7 +41,8 @@ struct [[nodiscard]] EsitoBlocco {
 QString PercorsoBlocco(const QString& percorso);
 
 // Takes the lock of `percorso` at once, or says why not. A lock file left by a process that
-// no longer runs is taken over. `occupato` is the message when another process holds it.
+// no longer runs is taken over, and so is one whose owner cannot be read while no other
+// process holds the lock. `occupato` is the message when another process holds it.
 EsitoBlocco BloccaFile(const QString& percorso, const QString& occupato);
 
 // The lock of the program folder `cartella`.

@@ -111,6 +111,13 @@ QString VerificaAperto(QSqlDatabase& db, const QString& nome, TipoDatabase tipo)
         return NonNostro(nome, tipo);
     if (versione > VersioneSchema)
         return QStringLiteral("Il file %1 è stato creato da una versione più recente di Brunivox.").arg(nome);
+    // Our files are UTF-8; a copy rebuilt in UTF-16 reads as ours but fails later in SQLite's words.
+    QSqlQuery codifica(db);
+    if (!codifica.exec(QStringLiteral("PRAGMA encoding")) || !codifica.next())
+        return QStringLiteral("Il file %1 è danneggiato e non può essere usato.").arg(nome);
+    if (codifica.value(0).toString() != QLatin1String("UTF-8"))
+        return QStringLiteral("Il file %1 è scritto nella codifica %2, che Brunivox non usa: non può essere aperto.")
+            .arg(nome, codifica.value(0).toString());
 
     const Lettura<OggettoSchema> spedito = SchemaSpedito(tipo);
     if (!spedito.ok())

@@ -19,3 +19,18 @@ Esito FileDelProgrammaRifiutato(const QString& scelto, const QString& cartellaPr
                                     .arg(nome));
     return Esito::accettato();
 }
+
+Esito UltimoFileRifiutato(const QString& ultimo, const QString& cartellaProgramma)
+{
+    const QFileInfo info(ultimo);
+    if (info.isDir())
+        return Esito::rifiutato(QStringLiteral("L'ultimo file aperto, %1, è una cartella e non un portafoglio. "
+                                               "Aprire un portafoglio con Apri.")
+                                    .arg(QDir::toNativeSeparators(ultimo)));
+    if (info.fileName().compare(NomeFileDataSet, Qt::CaseInsensitive) == 0
+        || StessoFile(ultimo, QDir(cartellaProgramma).filePath(NomeFileDataSet)))
+        return Esito::rifiutato(QStringLiteral("L'ultimo file aperto, %1, è il file delle impostazioni di Brunivox "
+                                               "e non un portafoglio. Aprire un portafoglio con Apri.")
+                                    .arg(QDir::toNativeSeparators(ultimo)));
+    return Esito::accettato();
+}

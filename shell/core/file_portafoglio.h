@@ -14,9 +14,9 @@ class QIODevice;
 // in that order and all or nothing. On a database error, why nothing was emptied.
 Esito SvuotaPortafoglio(QSqlDatabase& portafoglio);
 
-// Writes everything `sorgente` holds to `destinazione` through a temporary file in the
-// target folder, renamed into place only once complete: on any failure the target keeps
-// what it had (or stays absent). A failure is a database error with the Italian reason.
+// Writes everything `sorgente` holds to `destinazione` through ScriviAccanto: on any failure
+// the target keeps what it had (or stays absent). A failure is a database error with the
+// Italian reason.
 Esito ScriviFileSicuro(QIODevice& sorgente, const QString& destinazione);
 
 // Byte copy of the file `da` onto `a`, replacing it, with the guarantee above. Not for a
@@ -27,16 +27,12 @@ Esito CopiaFileSicura(const QString& da, const QString& a);
 using RifinituraCopia = std::function<Esito(const QString& copia)>;
 
 // Copies the database open on `sorgente` to `destinazione` as one consistent snapshot
-// (SQLite's VACUUM INTO), written to the temporary file PercorsoTemporaneo(destinazione),
-// finished by `rifinisci`, flushed, and renamed into place: on any failure, or a kill at any
-// point, the target keeps what it had (or stays absent). A failure leaves no temporary file;
-// a kill leaves one, which the next copy to that target takes up. A link as target keeps
-// naming the file it leads to, which the copy replaces. A failure is a database error with
-// the Italian reason; a target being written by another copy of the program is refused.
+// (SQLite's VACUUM INTO), written to the temporary file of ScriviAccanto, finished by
+// `rifinisci`, and renamed into place only then: on any failure, or a kill at any point, the
+// target keeps what it had (or stays absent). A link as target keeps naming the file it leads
+// to, which the copy replaces. A failure is a database error with the Italian reason; a target
+// being written by another copy of the program is refused.
 Esito CopiaDatabaseSicura(QSqlDatabase& sorgente, const QString& destinazione, const RifinituraCopia& rifinisci = {});
-
-// The temporary file of a copy to `destinazione`: hidden, beside the file, named after it.
-QString PercorsoTemporaneo(const QString& destinazione);
 
 // ApriUltimo of Settaggi: the full path of the last portfolio opened or saved, "0" for none.
 // An unreadable row reads as "0".

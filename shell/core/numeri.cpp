@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 
 namespace numeri {
 
@@ -16,11 +17,43 @@ constexpr int CifreSignificative = 15;
 // error that a few operations on everyday amounts leave (about 1e-13).
 constexpr int MassimoDecimaliSenzaRumore = 9;
 
+// 10^0 to 10^22, each exact in a double and so equal to pow(10, n): the rounding of every
+// figure of a replay looks its scale up instead of computing it.
+constexpr double Potenze[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                              1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+double Potenza(int esponente)
+{
+    if (esponente >= 0 && esponente < static_cast<int>(std::size(Potenze)))
+        return Potenze[esponente];
+    return std::pow(10.0, esponente);
+}
+
+// Digits before the point, at least 1, as floor(log10) counts them. Only the counts from 7 to
+// 14 change the decimals SenzaRumore keeps, so below 10^6 the answer is "few" without a
+// logarithm; near a power of ten, where log10 may round across it, log10 itself decides.
+int CifreIntere(double assoluto)
+{
+    constexpr double Margine = 1e-9;
+    if (assoluto < 1e6 * (1 - Margine))
+        return 1;
+    for (int k = 6; k <= 15; ++k) {
+        const double potenza = Potenze[k];
+        if (assoluto < potenza * (1 - Margine))
+            return k;
+        if (assoluto <= potenza * (1 + Margine))
+            break;
+        if (k == 15)
+            return 16;
+    }
+    return std::max(1, static_cast<int>(std::floor(std::log10(assoluto))) + 1);
+}
+
 } // namespace
 
 double ArrotondaPari(double valore, int decimali)
 {
-    const double scala = std::pow(10.0, decimali);
+    const double scala = Potenza(decimali);
     // The half is judged on the decimal number the value stands for: 1,015 is a half even though
     // its binary form lies just below it. nearbyint follows the current rounding mode, which is
     // ties-to-even by default.
@@ -43,11 +76,11 @@ double SenzaRumore(double valore)
         return valore;
     // Digits before the point; the decimals kept leave the scaled value below 1e15, where
     // every whole number is exact and so is the division that brings it back.
-    const int cifre = std::max(1, static_cast<int>(std::floor(std::log10(std::fabs(valore)))) + 1);
+    const int cifre = CifreIntere(std::fabs(valore));
     const int decimali = std::min(MassimoDecimaliSenzaRumore, CifreSignificative - cifre);
     if (decimali <= 0)
         return valore;
-    const double scala = std::pow(10.0, decimali);
+    const double scala = Potenza(decimali);
     return std::nearbyint(valore * scala) / scala;
 }
 

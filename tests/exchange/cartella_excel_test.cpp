@@ -131,6 +131,25 @@ TEST_F(CartellaExcelTest, CartellaNonScrivibileDettaInItaliano)
     EXPECT_TRUE(esito.esito.messaggio.startsWith(QStringLiteral("Esportazione in Excel non riuscita")));
 }
 
+// The library's and the system's reasons are told in Italian.
+TEST_F(CartellaExcelTest, IlMotivoDelSistemaInItaliano)
+{
+    ASSERT_TRUE(QDir(a.cartella.cartella()).mkdir(QStringLiteral("cartella.xls")));
+    const struct {
+        const char* nome;
+        const char* motivo;
+    } casi[] = {
+        {"manca/uscita.xls", "il file o la cartella non esiste"},
+        {"cartella.xls", "è una cartella"},
+    };
+    for (const auto& k : casi) {
+        SCOPED_TRACE(k.nome);
+        const EsitoEsportazione esito = esporta({true, true, true}, QString::fromUtf8(k.nome));
+        EXPECT_FALSE(esito.esito.ok());
+        EXPECT_TRUE(esito.esito.messaggio.contains(QString::fromUtf8(k.motivo))) << esito.esito.messaggio.toStdString();
+    }
+}
+
 TEST_F(CartellaExcelTest, OgniCellaRiceveIlTestoIntero)
 {
     const QString conNul = QStringLiteral("A") + QChar(0) + QStringLiteral("B");

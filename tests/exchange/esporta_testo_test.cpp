@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QSqlQuery>
 
+#include <algorithm>
+
 namespace {
 
 QByteArray Atteso(const QString& nome)
@@ -113,6 +115,77 @@ TEST(EsportaTesto, FileNonScrivibileDettoInItaliano)
     EXPECT_FALSE(esito.esito.ok());
     EXPECT_TRUE(esito.esito.messaggio.startsWith(QStringLiteral("Esportazione in formato testo non riuscita")));
     EXPECT_FALSE(QFile::exists(a.cartella.percorso("manca/uscita.csv")));
+}
+
+// The file is written as the tables are read, block by block: for a history longer than a
+// block, and closed operations stored out of date order (a file from elsewhere), it holds the
+// bytes that the whole tables, read and ordered, give.
+TEST(EsportaTesto, ScrittoMentreLeggeComeLeTabelleIntere)
+{
+    AmbientePortafoglio a;
+    CartellaProva::esegui(a.stato.DbPortafoglio, "BEGIN");
+    for (int i = 0; i < 1500; ++i)
+        a.inserisci({QStringLiteral("2024-%1-%2").arg(1 + i % 12, 2, 10, QLatin1Char('0')).arg(1 + i % 28, 2, 10,
+                                                                                                QLatin1Char('0')),
+                     "Buy", QStringLiteral("C%1").arg(i % 40), QStringLiteral("Città %1 €").arg(i), 1 + i % 7,
+                     0.25 * (i % 13 + 1)});
+    CartellaProva::esegui(a.stato.DbPortafoglio, "COMMIT");
+    for (const char* data : {"2024-05-02", "2024-01-09", "2024-05-02", "2023-12-31"})
+        CartellaProva::esegui(a.stato.DbPortafoglio,
+                              QStringLiteral("INSERT INTO OperazioniChiuse (Data, System, Cod, Titolo, PzoCarico, Qta, "
+                                             "Prezzo, GP, GPPercentuale, Commissioni) VALUES ('%1', 'WEB', 'ENI', "
+                                             "'Eni', 1.5, 10, 2.25, 7.5, 50, 1)")
+                                  .arg(QLatin1String(data)));
+    CartellaProva::esegui(a.stato.DbPortafoglio, "INSERT INTO Portafoglio (System, Cod, Titolo, Qta, PzoCarico, "
+                                                 "Importo, Commissioni) VALUES ('WEB', 'ENI', 'Eni', 3, 1.5, 4.5, 0)");
+
+    DatiTesto dati;
+    Lettura<RigaOperazioneChiusa> chiuse = LeggiOperazioniChiuse(a.stato.DbPortafoglio);
+    std::stable_sort(chiuse.righe.begin(), chiuse.righe.end(),
+                     [](const RigaOperazioneChiusa& x, const RigaOperazioneChiusa& y) { return x.Data < y.Data; });
+    dati.OperazioniChiuse = chiuse.righe;
+    dati.Eseguiti = LeggiEseguiti(a.stato.DbPortafoglio).righe;
+    dati.Portafoglio = LeggiPortafoglio(a.stato.DbPortafoglio).righe;
+    const QByteArray atteso = TestoEsportazione(dati);
+    ASSERT_GT(atteso.size(), 70000) << "longer than a block";
+
+    for (const bool ordinate : {false, true}) {
+        SCOPED_TRACE(ordinate ? "closed operations in date order" : "out of order");
+        if (ordinate)
+            CartellaProva::esegui(a.stato.DbPortafoglio, "DELETE FROM OperazioniChiuse WHERE Data <> '2024-05-02'");
+        const QString file = a.cartella.percorso(QStringLiteral("lungo.csv"));
+        const EsitoEsportazione esito = EsportaTesto(a.stato.DbPortafoglio, file, {true, true, true});
+        ASSERT_TRUE(esito.esito.ok()) << esito.esito.messaggio.toStdString();
+        EXPECT_EQ(esito.conteggi.Eseguiti, 1500);
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        if (!ordinate) {
+            EXPECT_TRUE(f.readAll() == atteso);
+        } else {
+            dati.OperazioniChiuse = LeggiOperazioniChiuse(a.stato.DbPortafoglio).righe;
+            EXPECT_TRUE(f.readAll() == TestoEsportazione(dati));
+        }
+    }
+}
+
+TEST(EsportaTesto, IlMotivoDelSistemaInItaliano)
+{
+    AmbientePortafoglio a;
+    ASSERT_TRUE(QDir(a.cartella.cartella()).mkdir(QStringLiteral("cartella.csv")));
+    const struct {
+        const char* nome;
+        const char* motivo;
+    } casi[] = {
+        {"manca/uscita.csv", "il file o la cartella non esiste"},
+        {"cartella.csv", "è una cartella"},
+    };
+    for (const auto& k : casi) {
+        SCOPED_TRACE(k.nome);
+        const EsitoEsportazione esito
+            = EsportaTesto(a.stato.DbPortafoglio, a.cartella.percorso(k.nome), {true, true, true});
+        EXPECT_FALSE(esito.esito.ok());
+        EXPECT_TRUE(esito.esito.messaggio.contains(QString::fromUtf8(k.motivo))) << esito.esito.messaggio.toStdString();
+    }
 }
 
 } // namespace

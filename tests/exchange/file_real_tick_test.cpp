@@ -3,10 +3,17 @@
 
 #include <gtest/gtest.h>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <chrono>
+#include <future>
 #include <optional>
 #include <string>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -327,7 +334,7 @@ TEST(FileRealTick, FileTroppoGrandeRifiutatoSenzaLeggerlo)
     EXPECT_TRUE(l.righe.empty());
     EXPECT_EQ(l.messaggio,
               QStringLiteral("Il file grande20240101.csv è troppo grande per essere un file di Real Tick: "
-                             "supera i 256 MB."));
+                             "supera i 16 MB."));
 }
 
 TEST(FileRealTick, FileVuotoOMancanteNonValido)
@@ -359,6 +366,126 @@ TEST(FileRealTick, DueFileConLeLoroDate)
     EXPECT_EQ(la.righe[0].Data, "2024-01-02");
     EXPECT_EQ(lb.righe[0].Data, "2023-12-29");
     EXPECT_EQ(la.righe[0].Titolo, "ND");
+}
+
+} // namespace
+
+namespace {
+
+// The reading stays as it is; the user is told what it left out.
+TEST(FileRealTick, CioCheNonELettoEDetto)
+{
+    const QByteArray riga = Linea("Buy", "100", "ENI", "12.5").toUtf8();
+    const QByteArray intestazione = Intestazione.toUtf8();
+    QByteArray utf16;
+    for (const QChar c : QString(Intestazione + Linea("Buy", "100", "ENI", "12.5") + "\r\n")) {
+        utf16 += static_cast<char>(c.unicode() & 0xFF);
+        utf16 += static_cast<char>(c.unicode() >> 8);
+    }
+    struct Caso {
+        const char* nome;
+        QByteArray testo;
+        qsizetype righe;
+        QString avviso;
+    };
+    const Caso casi[] = {
+        {"tutto letto", intestazione + riga + "\r\n", 1, QString()},
+        {"solo l'intestazione, senza CR LF", intestazione.chopped(2), 0, QString()},
+        {"ultima riga senza CR LF", intestazione + riga + "\r\n" + riga, 1,
+         "L'ultima riga del file rt20240315.csv non finisce con CR LF e non è stata letta."},
+        {"solo LF", QByteArray(intestazione).replace("\r\n", "\n") + riga + "\n", 0,
+         "Le righe del file rt20240315.csv finiscono con LF e non con CR LF: il file è stato letto come una sola "
+         "riga, l'intestazione, e non ne è stato letto nessun eseguito."},
+        {"solo CR", QByteArray(intestazione).replace("\r\n", "\r") + riga + "\r", 0,
+         "Le righe del file rt20240315.csv finiscono con CR e non con CR LF: il file è stato letto come una sola "
+         "riga, l'intestazione, e non ne è stato letto nessun eseguito."},
+        {"UTF-16 senza BOM", utf16, 0,
+         "Il file rt20240315.csv è scritto in UTF-16, che i file di Real Tick non usano: non ne è stato letto "
+         "nessun eseguito."},
+        {"UTF-16 con BOM", "\xFF\xFE" + utf16, 0,
+         "Il file rt20240315.csv è scritto in UTF-16, che i file di Real Tick non usano: non ne è stato letto "
+         "nessun eseguito."},
+    };
+    QTemporaryDir dir;
+    const QString percorso = dir.filePath(QStringLiteral("rt20240315.csv"));
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        QFile f(percorso);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(c.testo);
+        f.close();
+        const LetturaRealTick l = LeggiFileRealTick(percorso);
+        EXPECT_TRUE(l.valido);
+        EXPECT_EQ(static_cast<qsizetype>(l.righe.size()), c.righe);
+        EXPECT_EQ(l.avviso, c.avviso);
+    }
+}
+
+TEST(FileRealTick, PiuRigheDelLimiteRifiutato)
+{
+    QTemporaryDir dir;
+    const QByteArray riga = (Linea("Buy", "1", "ENI", "1") + "\r\n").toUtf8();
+    struct Caso {
+        qint64 righe;
+        bool valido;
+    };
+    for (const Caso c : {Caso{RigheMassimeRealTick, true}, Caso{RigheMassimeRealTick + 1, false}}) {
+        SCOPED_TRACE(c.righe);
+        const QString percorso = dir.filePath(QStringLiteral("lungo20240101.csv"));
+        QFile f(percorso);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(Intestazione.toUtf8() + riga.repeated(c.righe));
+        f.close();
+        const LetturaRealTick l = LeggiFileRealTick(percorso);
+        EXPECT_EQ(l.valido, c.valido);
+        EXPECT_EQ(static_cast<qint64>(l.righe.size()), c.valido ? c.righe : 0);
+        if (!c.valido) {
+            EXPECT_EQ(l.messaggio,
+                      "Il file lungo20240101.csv ha più di 100000 righe: è troppo lungo per essere un "
+                      "file di Real Tick e non è stato letto.");
+        }
+    }
+}
+
+// A file whose size says less than it holds (one growing while read, or one of /proc, with
+// no size at all) is refused at the bound, not read cut there.
+TEST(FileRealTick, PiuDiQuantoDiceLaDimensioneRifiutato)
+{
+    QTemporaryDir dir;
+    const QString percorso = dir.filePath(QStringLiteral("senza20240101.csv"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/proc/self/maps"), percorso));
+    ASSERT_EQ(QFileInfo(percorso).size(), 0);
+    const LetturaRealTick l = LeggiFileRealTick(percorso, 64);
+    EXPECT_FALSE(l.valido);
+    EXPECT_EQ(l.messaggio, "Il file senza20240101.csv è troppo grande per essere un file di Real Tick: supera i 0 MB.");
+}
+
+// A FIFO (or a link to one) is not waited on: without a writer it would never open, with
+// one it need never end.
+TEST(FileRealTick, CodaDelSistemaRifiutataSenzaAspettare)
+{
+    QTemporaryDir dir;
+    const QString coda = dir.filePath(QStringLiteral("coda20240101.csv"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(coda).constData(), 0600), 0);
+    const QString collegamento = dir.filePath(QStringLiteral("link20240101.csv"));
+    ASSERT_TRUE(QFile::link(coda, collegamento));
+    for (const QString& percorso : {coda, collegamento, dir.path()}) {
+        SCOPED_TRACE(percorso.toStdString());
+        auto lettura = std::async(std::launch::async, [&] { return LeggiFileRealTick(percorso); });
+        if (lettura.wait_for(std::chrono::seconds(20)) != std::future_status::ready) {
+            // Lets the waiting read go, so the test ends and says so.
+            const int scrittore = ::open(QFile::encodeName(coda).constData(), O_WRONLY | O_NONBLOCK);
+            if (scrittore >= 0)
+                ::close(scrittore);
+            ADD_FAILURE() << "la lettura aspetta la coda";
+        }
+        const LetturaRealTick l = lettura.get();
+        EXPECT_FALSE(l.valido);
+        EXPECT_TRUE(
+            l.messaggio.endsWith("non è un file ordinario (è una cartella, una coda o un dispositivo) e non può "
+                                 "essere letto come file di Real Tick."))
+            << l.messaggio.toStdString();
+    }
 }
 
 } // namespace

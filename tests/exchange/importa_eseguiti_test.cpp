@@ -37,22 +37,65 @@ TEST(ImportaEseguiti, SiTieneLaRigaNoLaTogliePerfinoLaChiave)
     const std::vector<RigaImportata> righe = {
         Riga("2024-01-03", "Sell", 150, "ENI", 11), // beyond the holding: Yes
         Riga("2024-01-03", "Sell", 10, "ENI", 11), // the accepted sell is reported again: No
-        Riga("2024-01-04", "Buy", 5, "TIT", 1), // and again: Yes
+        Riga("2024-01-04", "Buy", 5, "TIT", 1), // another code: nothing to ask
+        Riga("2024-01-04", "Buy", 5, "ENI", 11), // ENI again: Yes
     };
     const EsitoImportazione esito = ImportaEseguiti(a.stato.DbPortafoglio, righe, r.domanda());
     ASSERT_TRUE(esito.esito.ok()) << esito.esito.messaggio.toStdString();
-    EXPECT_EQ(esito.importati, 2);
+    EXPECT_EQ(esito.importati, 3);
     EXPECT_EQ(esito.annullati, 1);
     const QString domanda = QStringLiteral("Errore nei dati ENI disponibili solo 100 pezzi importare comunque?");
     EXPECT_EQ(r.domande, QStringList({domanda, domanda, domanda}));
 
     const auto righeTabella = a.righe();
-    ASSERT_EQ(righeTabella.size(), 3);
+    ASSERT_EQ(righeTabella.size(), 4);
     // The undone row gave its key back: the next row took it.
     EXPECT_EQ(righeTabella[1][0].toLongLong(), 2);
     EXPECT_EQ(righeTabella[1][4].toString(), "ENI");
     EXPECT_EQ(righeTabella[2][0].toLongLong(), 3);
     EXPECT_EQ(righeTabella[2][4].toString(), "TIT");
+}
+
+// A code already wrong in the history is not what the rows of other codes are asked about.
+TEST(ImportaEseguiti, LaDomandaParlaDellaRigaImportata)
+{
+    AmbientePortafoglio a;
+    a.inserisci({"2024-01-02", "Sell", "NUL2", "Nul", 5, 10}); // never bought
+    a.inserisci({"2024-01-02", "Buy", "ENI", "Eni", 100, 10});
+    Risposte r;
+    r.si = {true};
+    const EsitoImportazione esito
+        = ImportaEseguiti(a.stato.DbPortafoglio,
+                          {Riga("2024-01-03", "Buy", 5, "TIT", 1), Riga("2024-01-04", "Sell", 150, "ENI", 11),
+                           Riga("2024-01-05", "Sell", 1, "ENI", 11)},
+                          r.domanda());
+    ASSERT_TRUE(esito.esito.ok()) << esito.esito.messaggio.toStdString();
+    EXPECT_EQ(esito.importati, 2);
+    EXPECT_EQ(esito.annullati, 1);
+    const QString domanda = QStringLiteral("Errore nei dati ENI disponibili solo 100 pezzi importare comunque?");
+    EXPECT_EQ(r.domande, QStringList({domanda, domanda}));
+}
+
+// Stopped at the step: nothing of the import stays, the rows before included.
+TEST(ImportaEseguiti, InterrottaNonLasciaNiente)
+{
+    AmbientePortafoglio a;
+    a.inserisci({"2024-01-02", "Buy", "ENI", "Eni", 100, 10});
+    const auto prima = a.righe();
+    const QVariant seqPrima = Sequenza(a);
+    Risposte r;
+    int passi = 0;
+    const EsitoImportazione esito
+        = ImportaEseguiti(a.stato.DbPortafoglio,
+                          {Riga("2024-01-03", "Buy", 5, "TIT", 1), Riga("2024-01-04", "Buy", 5, "A", 1),
+                           Riga("2024-01-05", "Buy", 5, "B", 1)},
+                          r.domanda(), [&] { return ++passi < 2; });
+    EXPECT_TRUE(esito.esito.ok());
+    EXPECT_TRUE(esito.interrotta);
+    EXPECT_EQ(esito.importati, 0);
+    EXPECT_EQ(passi, 2);
+    EXPECT_EQ(a.righe(), prima);
+    EXPECT_EQ(Sequenza(a), seqPrima);
 }
 
 // The import's check takes a position up to the largest quantity a trade may hold, and asks
@@ -215,6 +258,53 @@ TEST(DisponibilitaInMemoria, UnaRigaAggiuntaVaAlSuoPostoETolta)
     EXPECT_EQ(d.verifica().messaggio, QStringLiteral("A disponibili solo 6 pezzi"));
     d.togli(3);
     EXPECT_TRUE(d.verifica().ok());
+    EXPECT_TRUE(d.verifica(QStringLiteral("A")).ok());
+}
+
+// Rows added one by one, each checked on its code and undone when refused, leave the
+// answers the whole replay gives.
+TEST(DisponibilitaInMemoria, ControlloPerCodiceComeLaStoriaIntera)
+{
+    struct Passo {
+        const char* data;
+        const char* tipo;
+        const char* cod;
+        qint64 qta;
+        const char* atteso; // the code's refusal, empty when accepted
+    };
+    const Passo passi[] = {
+        {"2024-01-05", "Buy", "A", 10, ""},
+        {"2024-01-06", "Sell", "A", 4, ""},
+        {"2024-01-07", "Sell", "A", 7, "A disponibili solo 6 pezzi"},
+        {"2024-01-07", "Sell", "B", 1, "B non e' in portafoglio in data: 07/01/2024"},
+        {"2024-01-04", "Sell", "A", 1, "A non e' in portafoglio in data: 04/01/2024"},
+        {"2024-01-05", "Sell", "A", 5, ""}, // after the buy of the same day
+        {"2024-01-05", "Sell", "A", 2, "A disponibili solo 3 pezzi"}, // the later sell finds 3
+        {"2024-01-08", "Buy", "A", 999'999'999'999'999,
+         "L'eseguito con data \"08/01/2024\" e codice \"A\" non è valido"},
+        {"2024-01-09", "Sell", "A", 1, ""},
+    };
+    AmbientePortafoglio a;
+    DisponibilitaInMemoria d({});
+    for (const Passo& p : passi) {
+        SCOPED_TRACE(std::string(p.data) + " " + p.tipo + " " + p.cod);
+        const qint64 chiave = a.inserisci({p.data, p.tipo, p.cod, "x", p.qta, 1});
+        d.aggiungi(chiave, p.data, p.tipo, p.cod, p.qta);
+        const Esito codice = d.verifica(p.cod);
+        const Esito tabella = VerificaDisponibilita(a.stato.DbPortafoglio);
+        EXPECT_EQ(codice.ok(), QString::fromUtf8(p.atteso).isEmpty());
+        if (!codice.ok()) {
+            EXPECT_TRUE(codice.messaggio.startsWith(QString::fromUtf8(p.atteso))) << codice.messaggio.toStdString();
+        }
+        EXPECT_EQ(d.verifica().messaggio, tabella.messaggio);
+        if (!codice.ok()) {
+            d.togli(chiave);
+            QSqlQuery q(a.stato.DbPortafoglio);
+            ASSERT_TRUE(q.exec(QStringLiteral("DELETE FROM Eseguiti WHERE ID = %1").arg(chiave)));
+            EXPECT_TRUE(d.verifica(p.cod).ok());
+        }
+    }
+    EXPECT_EQ(d.numero(), 4u);
 }
 
 } // namespace

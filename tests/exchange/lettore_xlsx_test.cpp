@@ -20,7 +20,9 @@ struct VoceProva {
     QByteArray inizio;
     qint64 spazi = 0;
     QByteArray fine;
-    std::optional<quint32> dichiarata; // the uncompressed size the headers declare; the true one when none
+    std::optional<quint32> dichiarata
+        = std::nullopt; // the uncompressed size the headers declare; the true one when none
+    std::optional<qsizetype> tagliata = std::nullopt; // the compressed bytes kept, the stream cut short; all when none
 };
 
 void L16(QByteArray& d, quint16 v)
@@ -69,13 +71,16 @@ Compressa Comprimi(const VoceProva& v)
     return c;
 }
 
-// A zip archive of deflated entries, with its central directory.
-void ScriviZip(const QString& percorso, const std::vector<VoceProva>& voci)
+// A zip archive of deflated entries, with its central directory; the end record may say the
+// directory is `oltreDirectory` bytes longer than it is (a hole in the file holds them).
+void ScriviZip(const QString& percorso, const std::vector<VoceProva>& voci, qint64 oltreDirectory = 0)
 {
     QByteArray zip;
     QByteArray directory;
     for (const VoceProva& v : voci) {
-        const Compressa c = Comprimi(v);
+        Compressa c = Comprimi(v);
+        if (v.tagliata)
+            c.dati.truncate(*v.tagliata);
         const quint32 dichiarata = v.dichiarata.value_or(quint32(c.dimensione));
         const QByteArray nome = v.nome.toUtf8();
         const auto posizione = quint32(zip.size());
@@ -107,17 +112,20 @@ void ScriviZip(const QString& percorso, const std::vector<VoceProva>& voci)
     }
     const auto inizioDirectory = quint32(zip.size());
     zip += directory;
-    L32(zip, 0x06054b50);
-    L16(zip, 0);
-    L16(zip, 0);
-    L16(zip, quint16(voci.size()));
-    L16(zip, quint16(voci.size()));
-    L32(zip, quint32(directory.size()));
-    L32(zip, inizioDirectory);
-    L16(zip, 0);
+    QByteArray fine;
+    L32(fine, 0x06054b50);
+    L16(fine, 0);
+    L16(fine, 0);
+    L16(fine, quint16(voci.size()));
+    L16(fine, quint16(voci.size()));
+    L32(fine, quint32(directory.size() + oltreDirectory));
+    L32(fine, inizioDirectory);
+    L16(fine, 0);
     QFile f(percorso);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     ASSERT_EQ(f.write(zip), zip.size());
+    ASSERT_TRUE(f.seek(zip.size() + oltreDirectory));
+    ASSERT_EQ(f.write(fine), fine.size());
 }
 
 // A workbook of one sheet whose A2 holds "ciao", then `spazi` blanks inside the sheet data.
@@ -172,6 +180,46 @@ TEST(LettoreXlsx, UnFoglioCheSiGonfiaOltreIlLimiteERifiutato)
                       QStringLiteral("Il file bomba.xlsx non è una cartella di lavoro Excel leggibile."));
         }
     }
+}
+
+// A deflate stream that ends before its last block, or before the size it declares, is damage:
+// the entry is refused, not handed back half written.
+TEST(ArchivioZip, UnaVoceCheFiniscePrimaERifiutata)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("corta.zip"));
+    const QByteArray testo = QByteArray("<sheetData>").repeated(200);
+    const qsizetype intera = Comprimi({"x", testo, 5000, "fine"}).dati.size();
+    ScriviZip(file,
+              {{"intera", testo, 5000, "fine"},
+               {"tagliata", testo, 5000, "fine", std::nullopt, intera / 2},
+               {"senza l'ultimo byte", testo, 5000, "fine", std::nullopt, intera - 1},
+               {"più corta di quanto dichiara", testo, 5000, "fine", quint32(testo.size() + 5000 + 4 + 1)}});
+    ArchivioZip zip;
+    ASSERT_TRUE(zip.apri(file));
+    const std::optional<QByteArray> voce = zip.voce(QStringLiteral("intera"));
+    ASSERT_TRUE(voce.has_value());
+    EXPECT_EQ(*voce, testo + QByteArray(5000, ' ') + "fine");
+    for (const char* nome : {"tagliata", "senza l'ultimo byte", "più corta di quanto dichiara"}) {
+        SCOPED_TRACE(nome);
+        EXPECT_FALSE(zip.voce(QString::fromUtf8(nome)).has_value());
+    }
+}
+
+// The central directory is held to the bound of an entry, even when the file is as long as
+// the end record says and the directory's first records are sound.
+TEST(ArchivioZip, UnaDirectoryOltreIlLimiteERifiutata)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("directory.zip"));
+    const std::vector<VoceProva> voci = Cartella(10);
+    ScriviZip(file, voci);
+    ArchivioZip zip;
+    EXPECT_TRUE(zip.apri(file));
+    ScriviZip(file, voci, ArchivioZip::DimensioneMassimaVoce);
+    EXPECT_FALSE(zip.apri(file));
+    EXPECT_EQ(LeggiCartellaXlsx(file).errore,
+              QStringLiteral("Il file directory.zip non è una cartella di lavoro Excel leggibile."));
 }
 
 TEST(ArchivioZip, UnaVoceFinoAlLimite)

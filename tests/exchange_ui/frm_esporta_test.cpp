@@ -3,18 +3,23 @@
 #include "controlli_prova.h"
 #include "esito_prova.h"
 #include "frm_esporta.h"
+#include "guasti_file.h"
 #include "lettore_xlsx.h"
 #include "messaggi_prova.h"
 #include "motore.h"
 #include "principale_prova.h"
+#include "scrittura_accanto.h"
+#include "semina_eseguiti.h"
 
 #include <gtest/gtest.h>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSqlDatabase>
 #include <QTest>
 
 #include <memory>
@@ -181,6 +186,152 @@ TEST_F(EsportaTest, FileEsistenteSostituitoSoloConSi)
     m.risposte = {Messaggi::Risposta::Si};
     esporta(f, frmEsporta::TipoTesto);
     EXPECT_TRUE(contenuto(f).startsWith("\"Brunivox - Tabella Portafoglo \""));
+}
+
+// A file that an export replaces, with "Sì" to the question: it keeps its bytes until the new
+// one is whole.
+class SostituzioneTest : public EsportaTest {
+protected:
+    void SetUp() override
+    {
+        EsportaTest::SetUp();
+        std::vector<RigaEseguito> righe;
+        for (int i = 0; i < 400; ++i)
+            righe.push_back(RigaDiProva("2024-04-02", "Buy", "WEB", "ENI", "Eni", 1, 10 + i));
+        ASSERT_TRUE(SeminaEseguiti(a.stato.DbPortafoglio, righe).esito.ok());
+        for (const char* c : {"chk_OperazioniChiuse", "chk_Eseguiti", "chk_Portafoglio"})
+            spunta(c);
+    }
+
+    QString vecchio(const QString& nome)
+    {
+        const QString f = a.cartella.percorso(nome);
+        QFile v(f);
+        EXPECT_TRUE(v.open(QIODevice::WriteOnly));
+        v.write(Prima);
+        return f;
+    }
+    QStringList altriFile(const QString& nome)
+    {
+        QStringList nomi = QDir(a.cartella.cartella()).entryList({"*" + nome + "*"}, QDir::Files | QDir::Hidden);
+        nomi.removeAll(nome);
+        return nomi;
+    }
+    static QString estensione(int tipo)
+    {
+        return tipo == frmEsporta::TipoExcel ? "xls" : tipo == frmEsporta::TipoAccess ? "mdb" : "csv";
+    }
+
+    const QByteArray Prima = QByteArray("il rapporto di prima\n").repeated(50);
+};
+
+TEST_F(SostituzioneTest, UnEsportazioneUccisaLasciaIlFileCheSostituiva)
+{
+    const QString portafoglio = a.stato.PercorsoPortafoglio;
+    struct Caso {
+        const char* nome;
+        int tipo;
+        MomentoUcciso quando;
+        std::function<bool(const QString&)> colpito;
+        int passo; // killed as the progress bar reaches it; 0 for none
+    };
+    const auto suPortafoglio = [portafoglio](const QString& f) { return f == portafoglio; };
+    const auto sullaCopia = [portafoglio](const QString& f) { return f != portafoglio; };
+    const auto nessuno = [](const QString&) { return false; };
+    const Caso casi[] = {
+        {"workbook, reading the tables", frmEsporta::TipoExcel, MomentoUcciso::Lavoro, suPortafoglio, 0},
+        {"workbook, filling the sheets", frmEsporta::TipoExcel, MomentoUcciso::Lavoro, nessuno, 100},
+        {"text, reading the tables", frmEsporta::TipoTesto, MomentoUcciso::Lavoro, suPortafoglio, 0},
+        {"text, at a record", frmEsporta::TipoTesto, MomentoUcciso::Lavoro, nessuno, 100},
+        {"database copy, taking the snapshot", frmEsporta::TipoAccess, MomentoUcciso::Lavoro, suPortafoglio, 0},
+        {"database copy, dropping the tables", frmEsporta::TipoAccess, MomentoUcciso::Commit, sullaCopia, 0},
+    };
+    for (const Caso& k : casi) {
+        SCOPED_TRACE(k.nome);
+        const QString nome = "vecchio." + estensione(k.tipo);
+        const QString f = vecchio(nome);
+        const bool ucciso = Ucciso(k.quando, k.colpito, [&] {
+            // Only a connection opened here is watched.
+            QSqlDatabase db = QSqlDatabase::cloneDatabase(a.stato.DbPortafoglio, "figlio");
+            if (!db.open())
+                return;
+            a.stato.DbPortafoglio = db;
+            if (k.passo > 0)
+                QObject::connect(w<QProgressBar>("ProgressBar1"), &QProgressBar::valueChanged, [&](int valore) {
+                    if (valore >= k.passo)
+                        UccidiOra();
+                });
+            m.risposte = {Messaggi::Risposta::Si};
+            esporta(f, k.tipo);
+        });
+        ASSERT_TRUE(ucciso);
+        EXPECT_EQ(contenuto(f), Prima);
+    }
+
+    // The next export onto each replaces it, and takes away what the killed ones left. Done
+    // after the kills: an export here may start threads, which a fork must not find.
+    for (int tipo : {frmEsporta::TipoExcel, frmEsporta::TipoTesto, frmEsporta::TipoAccess}) {
+        SCOPED_TRACE(tipo);
+        const QString nome = "vecchio." + estensione(tipo);
+        const QString f = a.cartella.percorso(nome);
+        m.mostrati.clear();
+        m.risposte = {Messaggi::Risposta::Si};
+        esporta(f, tipo);
+        EXPECT_NE(contenuto(f), Prima);
+        ASSERT_FALSE(m.mostrati.isEmpty());
+        EXPECT_EQ(m.mostrati.first().testo, "Il file " + f + "  esiste già!\r\nsostituire il file?");
+        EXPECT_EQ(altriFile(nome), QStringList());
+    }
+}
+
+TEST_F(SostituzioneTest, UnEsportazioneFallitaLasciaIlFileCheSostituiva)
+{
+    struct Caso {
+        const char* nome;
+        int tipo;
+        bool senzaLogo;
+        const char* messaggio;
+    };
+    // The child of the first row is forked before any export has started a thread.
+    const Caso casi[] = {
+        {"database copy another copy is writing", frmEsporta::TipoAccess, false, "Copia del database non riuscita"},
+        {"workbook without its picture", frmEsporta::TipoExcel, true, "Esportazione in Excel non riuscita"},
+        {"workbook that cannot be written", frmEsporta::TipoExcel, false, "Esportazione in Excel non riuscita"},
+        {"text that cannot be written", frmEsporta::TipoTesto, false, "Esportazione in formato testo non riuscita"},
+    };
+    const QString logo = a.cartella.percorso(NomeLogoExcel);
+    const QString logoAltrove = a.cartella.percorso("logo.salvato");
+    for (const Caso& k : casi) {
+        SCOPED_TRACE(k.nome);
+        const QString nome = "vecchio." + estensione(k.tipo);
+        const QString f = vecchio(nome);
+        m.mostrati.clear();
+        m.risposte = {Messaggi::Risposta::Si};
+        if (k.senzaLogo) {
+            ASSERT_TRUE(QFile::rename(logo, logoAltrove));
+            esporta(f, k.tipo);
+            ASSERT_TRUE(QFile::rename(logoAltrove, logo));
+        } else if (k.tipo == frmEsporta::TipoAccess) {
+            // The refresh after the copy writes the portfolio: the disk stays usable.
+            FiglioInAttesa altraCopia([&] {
+                static FileAccanto* inCorso = new FileAccanto(f);
+                return inCorso->esito().ok();
+            });
+            ASSERT_TRUE(altraCopia.pronto());
+            esporta(f, k.tipo);
+        } else {
+            const DiscoPieno pieno(8 * 1024);
+            esporta(f, k.tipo);
+        }
+        ASSERT_EQ(m.mostrati.size(), 2) << m.testi().join(" | ").toStdString();
+        EXPECT_TRUE(m.mostrati[1].testo.startsWith(k.messaggio)) << m.mostrati[1].testo.toStdString();
+        EXPECT_EQ(contenuto(f), Prima);
+        // Only the other copy's file, which is not ours to take.
+        EXPECT_EQ(altriFile(nome),
+                  k.tipo == frmEsporta::TipoAccess ? QStringList{QFileInfo(PercorsoTemporaneo(f)).fileName()}
+                                                   : QStringList());
+        EXPECT_TRUE(finestra->isVisible());
+    }
 }
 
 TEST_F(EsportaTest, NomeVuotoChiude)

@@ -21,6 +21,8 @@
 
 #include <memory>
 
+#include <sys/stat.h>
+
 namespace {
 
 const QString Intestazione = QStringLiteral("a,b,c,d,Side,Qty,Symbol,Price,e,Account,f\r\n");
@@ -170,7 +172,7 @@ TEST_F(ImportaTest, FileTroppoGrandeConIlSuoMessaggio)
     clicca("grande20240105.csv");
     EXPECT_EQ(m.testi(),
               QStringList("Il file grande20240105.csv è troppo grande per essere un file di Real Tick: "
-                          "supera i 256 MB."));
+                          "supera i 16 MB."));
     EXPECT_EQ(testo("lab_NumeroEseguiti"), "0");
 }
 
@@ -223,6 +225,67 @@ TEST_F(ImportaTest, OkImportaConDomandaPerRiga)
     EXPECT_EQ(p.chiamate, 1);
     EXPECT_FALSE(finestra->isVisible());
     EXPECT_EQ(finestra->result(), QDialog::Accepted);
+}
+
+// Annulla stays live during the commit: pressed there, it takes back every row.
+TEST_F(ImportaTest, AnnullaDuranteOkNonLasciaNiente)
+{
+    struct MessaggiCheAnnullano : MessaggiProva {
+        QPushButton* annulla = nullptr;
+        Risposta mostra(const QString& testo, Icona icona, Pulsanti pulsanti, const QString& titolo) override
+        {
+            if (pulsanti == Pulsanti::SiNo && annulla) {
+                EXPECT_TRUE(annulla->isEnabled());
+                Clicca(annulla);
+            }
+            return MessaggiProva::mostra(testo, icona, pulsanti, titolo);
+        }
+    } annulla;
+    ContestoFinestre conAnnulla{a.stato, annulla, d, p};
+    a.inserisci({"2024-01-02", "Buy", "ENI", "Eni", 100, 10});
+    a.allinea();
+    const auto prima = a.righe();
+    scrivi("rt20240103.csv",
+           Intestazione + Linea("Buy", 5, "TIT", "1") + Linea("Sell", 150, "ENI", "11") + Linea("Buy", 5, "A", "1"));
+    finestra = std::make_unique<Importa>(conAnnulla);
+    finestra->impostaCartella(cartella);
+    finestra->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(finestra.get()));
+    clicca("rt20240103.csv");
+    annulla.annulla = w<QPushButton>("cmd_Annulla");
+    annulla.risposte = {Messaggi::Risposta::Si};
+    Clicca(w<QPushButton>("cmd_Ok"));
+
+    EXPECT_EQ(annulla.testi(),
+              QStringList({"Errore nei dati ENI disponibili solo 100 pezzi importare comunque?",
+                           "Importazione annullata: nessun eseguito è stato importato."}));
+    EXPECT_EQ(a.righe(), prima);
+    EXPECT_FALSE(finestra->isVisible());
+    EXPECT_EQ(finestra->result(), QDialog::Rejected);
+}
+
+// What the reading leaves out is told, naming the file; a FIFO, or a link to one, is not listed.
+TEST_F(ImportaTest, NonLettoDettoECodeNonElencate)
+{
+    scrivi("lf20240103.csv", QString(Intestazione + Linea("Buy", 5, "TIT", "1")).replace("\r\n", "\n"));
+    scrivi("rt20240104.csv", Intestazione + Linea("Buy", 5, "TIT", "1"));
+    const QString coda = QDir(cartella).filePath("coda20240105.csv");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(coda).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(coda, QDir(cartella).filePath("link20240106.csv")));
+    apri();
+    QListWidget* lista = w<QListWidget>("List1");
+    QStringList voci;
+    for (int i = 0; i < lista->count(); ++i)
+        voci << lista->item(i)->text();
+    EXPECT_EQ(voci, QStringList({"lf20240103.csv", "rt20240104.csv"}));
+    clicca("lf20240103.csv");
+    ASSERT_EQ(m.mostrati.size(), 1);
+    EXPECT_EQ(m.mostrati[0].testo,
+              "Le righe del file lf20240103.csv finiscono con LF e non con CR LF: il file è "
+              "stato letto come una sola riga, l'intestazione, e non ne è stato letto nessun "
+              "eseguito.");
+    EXPECT_EQ(m.mostrati[0].icona, Messaggi::Icona::Esclamazione);
+    EXPECT_EQ(testo("lab_NumeroEseguiti"), "0");
 }
 
 TEST_F(ImportaTest, OkSenzaRigheChiudeSoltanto)

@@ -505,3 +505,22 @@ TEST_F(Motore, StoredRowsEndAsAFullRunWritesThem)
         EXPECT_EQ(s.Risultati(), attesi);
     }
 }
+
+// Counters that already hold the history's counts are not written again: a second run over
+// the same trades leaves the settings file as it was, while a changed count is written.
+TEST_F(Motore, CountersAlreadyUpToDateAreNotRewritten)
+{
+    s.Inserisci(Casi()[2].storia);
+    ASSERT_TRUE(EsitoAccettato(RicalcolaPortafoglio(s.dataset, s.portafoglio)));
+    CartellaProva::esegui(s.dataset, "CREATE TRIGGER guasto BEFORE UPDATE ON Errori "
+                                     "BEGIN SELECT RAISE(ABORT, 'disco pieno'); END");
+
+    EXPECT_TRUE(EsitoAccettato(RicalcolaPortafoglio(s.dataset, s.portafoglio)));
+    EXPECT_EQ(s.Contatori().at("NE"), 2);
+    EXPECT_EQ(s.Contatori().at("UA"), 1);
+
+    s.Inserisci({{"2024-03-20", "Buy", "PCT", "NEW", "Nuovo", 10, 1, "EA"}});
+    const Esito esito = RicalcolaPortafoglio(s.dataset, s.portafoglio);
+    EXPECT_TRUE(esito.erroreDatabase()) << "a changed counter is written";
+    EXPECT_TRUE(esito.messaggio.contains("disco pieno")) << esito.messaggio.toStdString();
+}

@@ -38,7 +38,8 @@ TEST_F(Portafoglio, EseguitiInReplayOrderAndByKey)
     EXPECT_EQ(perId.righe[0].ID, 1);
 
     // The error statistics' reader: insertion order, only what they use.
-    const auto errori = LeggiErroriEseguiti(db);
+    Lettura<RigaEseguito> errori;
+    errori.errore = PercorriErroriEseguiti(db, [&](const RigaEseguito& r) { errori.righe.push_back(r); });
     ASSERT_TRUE(errori.ok()) << errori.errore.toStdString();
     ASSERT_EQ(errori.righe.size(), 2u);
     EXPECT_EQ(errori.righe[0], (RigaEseguito{1, "", "", "", "", "", 5, 12.5, 0, "E1", 12.0}));
@@ -104,7 +105,7 @@ TEST_F(Portafoglio, ContoByKeyOrByDate)
 TEST(Letture, AClosedConnectionIsAnError)
 {
     const QSqlDatabase chiuso;
-    for (const QString& errore : {LeggiEseguiti(chiuso).errore, LeggiErroriEseguiti(chiuso).errore,
+    for (const QString& errore : {LeggiEseguiti(chiuso).errore, PercorriErroriEseguiti(chiuso, [](const RigaEseguito&) {}),
                                   LeggiPortafoglio(chiuso).errore,
                                   LeggiOperazioniChiuse(chiuso).errore, LeggiConto(chiuso).errore})
         EXPECT_TRUE(errore.startsWith("Errore del database")) << errore.toStdString();

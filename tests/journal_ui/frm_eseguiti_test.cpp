@@ -9,6 +9,7 @@
 #include "numeri.h"
 #include "tabella_portafoglio.h"
 
+#include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QComboBox>
@@ -21,9 +22,9 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSqlQuery>
 #include <QTableView>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include <functional>
 #include <map>
@@ -369,6 +370,29 @@ TEST_F(FinestraEseguitiTest, ConfirmationNeedsSystemCodeNameQuantityAndPrice)
     // Deleting needs nothing typed.
     modo(frmEseguiti::IdElimina);
     EXPECT_TRUE(ok->isEnabled());
+}
+
+// With no trading system in the settings the grey button says why.
+TEST_F(FinestraEseguitiTest, NoTradingSystemIsSaidWhereConfirmationWaits)
+{
+    QSqlQuery q(a.stato.DbDataSet);
+    ASSERT_TRUE(q.exec(QStringLiteral("DELETE FROM System")));
+    apri();
+    auto* ok = w<QPushButton>("cmd_Ok");
+    auto* system = w<QComboBox>("dbc_System");
+    scriviAcquisto("ENI", "Eni", "10", "12,5");
+    EXPECT_FALSE(ok->isEnabled());
+    EXPECT_EQ(system->lineEdit()->placeholderText(), "nessun sistema");
+    EXPECT_EQ(ok->toolTip(),
+              "Non c'è nessun sistema di trading: crearne uno in Parametri iniziali per poter "
+              "confermare un eseguito.");
+
+    // A system made in the meantime is there at the next refresh, and the hint goes.
+    ASSERT_TRUE(q.exec(QStringLiteral("INSERT INTO System (Cod, Descrizione, Commissioni, CommissioniMin) "
+                                      "VALUES ('WEB', 'Web', 1, 1)")));
+    finestra->Main();
+    EXPECT_TRUE(system->lineEdit()->placeholderText().isEmpty());
+    EXPECT_TRUE(ok->toolTip().isEmpty());
 }
 
 TEST_F(FinestraEseguitiTest, DeletingTheOnlyTradeLeavesOnlyNuovo)

@@ -18,6 +18,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTableView>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <cmath>
@@ -274,4 +275,39 @@ TEST_F(FinestrePosizioniTest, ClosedOperationsKeepTheirWidthInTheMdiArea)
     cornice->showMaximized();
     QApplication::processEvents();
     EXPECT_GT(cornice->width(), 695);
+}
+
+// A refresh that finds the closed operations as the grid shows them leaves the grid alone; a
+// change of any value loads it again.
+TEST_F(FinestrePosizioniTest, ClosedOperationsReloadOnlyWhatChanged)
+{
+    a.inserisci({"2024-03-01", "Buy", "ENI", "Eni", 100, 10.0});
+    a.inserisci({"2024-03-04", "Sell", "ENI", "Eni", 60, 9.0});
+    ricalcola();
+    frmOperazioniChiuse f(contesto);
+    auto* griglia = w<QTableView>(&f, "dbg_OperazioniChiuse");
+    QSignalSpy ricarica(griglia->model(), &QAbstractItemModel::modelReset);
+
+    a.inserisci({"2024-03-05", "Buy", "ENI", "Eni", 10, 10.0});
+    ricalcola();
+    f.Main();
+    EXPECT_EQ(ricarica.count(), 0) << "a buy closes nothing";
+
+    const char* const cambi[] = {
+        "UPDATE OperazioniChiuse SET GP = GP + 0.5",
+        "UPDATE OperazioniChiuse SET giornoDiSettimana = NULL",
+        "UPDATE OperazioniChiuse SET Titolo = 'Eni '",
+        "INSERT INTO OperazioniChiuse (Data, Cod, Qta) VALUES ('2024-03-06', 'ENI', 1)",
+    };
+    for (const char* cambio : cambi) {
+        SCOPED_TRACE(cambio);
+        ricarica.clear();
+        CartellaProva::esegui(a.stato.DbPortafoglio, cambio);
+        f.Main();
+        EXPECT_EQ(ricarica.count(), 1);
+        f.Main();
+        EXPECT_EQ(ricarica.count(), 1) << "nothing changed since";
+    }
+    EXPECT_EQ(griglia->model()->rowCount(), 2);
+    EXPECT_EQ(Riga(griglia, 0).at(3), "Eni ");
 }

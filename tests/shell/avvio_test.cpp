@@ -30,25 +30,39 @@ TEST(Avvio, MissingOrForeignSettingsStopWithAMessage)
     struct Caso { const char* nome; std::function<void(const CartellaProva&)> prepara; const char* frammento; };
     const Caso casi[] = {
         {"missing", [](const CartellaProva& c) { QFile::remove(c.dataset()); }, "non si trova"},
-        {"text file", [](const CartellaProva& c) {
+        {"text file",
+         [](const CartellaProva& c) {
              QFile f(c.dataset());
              ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
              f.write("nessun database");
-         }, "non è un file di impostazioni"},
-        {"a portfolio", [](const CartellaProva& c) {
+         },
+         "non è un file di impostazioni"},
+        {"a portfolio",
+         [](const CartellaProva& c) {
              QFile::remove(c.dataset());
              QFile::copy(c.dataexe(), c.dataset());
-         }, "non è un file di impostazioni"},
+         },
+         "non è un file di impostazioni"},
         {"damaged data pages", [](const CartellaProva& c) { DanneggiaUltimePagine(c.dataset()); },
          "è danneggiato e non può essere usato"},
-        {"a trigger of its own", [](const CartellaProva& c) {
+        {"a trigger of its own",
+         [](const CartellaProva& c) {
              sqlite3* db = nullptr;
              ASSERT_EQ(sqlite3_open(QFile::encodeName(c.dataset()).constData(), &db), SQLITE_OK);
              EXPECT_EQ(sqlite3_exec(db, "CREATE TRIGGER azzera AFTER UPDATE ON Settaggi BEGIN DELETE FROM Errori; END",
                                     nullptr, nullptr, nullptr),
                        SQLITE_OK);
              sqlite3_close(db);
-         }, "Impossibile avviare Brunivox. Il file DataSet.gvx contiene il trigger azzera, che Brunivox non crea"},
+         },
+         "Impossibile avviare Brunivox. Il file DataSet.gvx contiene il trigger azzera, che Brunivox non crea"},
+        {"no code NE in the error catalogue",
+         [](const CartellaProva& c) {
+             sqlite3* db = nullptr;
+             ASSERT_EQ(sqlite3_open(QFile::encodeName(c.dataset()).constData(), &db), SQLITE_OK);
+             EXPECT_EQ(sqlite3_exec(db, "DELETE FROM Errori WHERE Cod = 'NE'", nullptr, nullptr, nullptr), SQLITE_OK);
+             sqlite3_close(db);
+         },
+         "Impossibile avviare Brunivox. Il file DataSet.gvx è danneggiato: nella tabella Errori manca il codice NE"},
     };
     for (const Caso& k : casi) {
         CartellaProva c;

@@ -237,6 +237,33 @@ TEST(VerificaDatabase, TheShippedStatementsWithOtherCommentsAndBlanksAreOurs)
               SqlNormalizzato("CREATE TABLE t (a DEFAULT 'x  y')"));
 }
 
+// The same schema and marks in UTF-16: refused at the check, in our words.
+TEST(VerificaDatabase, AFileInUtf16IsRefused)
+{
+    CartellaProva c;
+    for (const char* tipo : {"dataexe.sql", "dataset.sql"}) {
+        SCOPED_TRACE(tipo);
+        QFile script(QDir(QStringLiteral(DATI_SQL)).filePath(QString::fromLatin1(tipo)));
+        ASSERT_TRUE(script.open(QIODevice::ReadOnly));
+        const QString percorso = c.percorso(QStringLiteral("utf16_%1.gvf").arg(QString::fromLatin1(tipo)));
+        {
+            sqlite3* db = nullptr;
+            ASSERT_EQ(sqlite3_open(QFile::encodeName(percorso).constData(), &db), SQLITE_OK);
+            EXPECT_EQ(sqlite3_exec(db, "PRAGMA encoding = 'UTF-16le'", nullptr, nullptr, nullptr), SQLITE_OK);
+            EXPECT_EQ(sqlite3_exec(db, script.readAll().constData(), nullptr, nullptr, nullptr), SQLITE_OK);
+            sqlite3_close(db);
+        }
+        const TipoDatabase t
+            = QByteArray(tipo) == "dataexe.sql" ? TipoDatabase::Portafoglio : TipoDatabase::Impostazioni;
+        const Esito esito = VerificaDatabase(percorso, t);
+        EXPECT_TRUE(esito.rifiutato());
+        EXPECT_EQ(esito.messaggio,
+                  QStringLiteral("Il file %1 è scritto nella codifica UTF-16le, che Brunivox non usa: "
+                                 "non può essere aperto.")
+                      .arg(QFileInfo(percorso).fileName()));
+    }
+}
+
 TEST(VerificaDatabase, AFileMissingAWorkingTableIsDamagedUnlessItIsAnExportedCopy)
 {
     struct Caso {

@@ -5,6 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
+#include <iomanip>
+#include <random>
+#include <vector>
 
 using namespace numeri;
 
@@ -123,4 +127,83 @@ TEST(Date, IsoForStorageAndDayMonthYearForTheUser)
     EXPECT_EQ(date::IsoInUtente("2024-12-31"), "31/12/2024");
     EXPECT_EQ(date::GiornoSettimana(QDate(2024, 3, 3)), 1); // a Sunday
     EXPECT_EQ(date::GiornoSettimana(QDate(2024, 3, 9)), 7); // a Saturday
+}
+
+namespace {
+
+// The rounding as first written, through pow and log10 on every call: the rounding of every
+// stored figure must stay bit for bit what it was.
+double SenzaRumoreDiRiferimento(double valore)
+{
+    if (valore == 0.0 || !std::isfinite(valore))
+        return valore;
+    const int cifre = std::max(1, static_cast<int>(std::floor(std::log10(std::fabs(valore)))) + 1);
+    const int decimali = std::min(9, 15 - cifre);
+    if (decimali <= 0)
+        return valore;
+    const double scala = std::pow(10.0, decimali);
+    return std::nearbyint(valore * scala) / scala;
+}
+
+double ArrotondaPariDiRiferimento(double valore, int decimali)
+{
+    const double scala = std::pow(10.0, decimali);
+    return std::nearbyint(SenzaRumoreDiRiferimento(valore * scala)) / scala;
+}
+
+bool StessiBit(double a, double b)
+{
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+} // namespace
+
+TEST(SenzaRumore, EveryValueKeepsTheBitsOfTheLogarithmicForm)
+{
+    // Around every power of ten, where the count of digits changes, and a spread of everyday
+    // and extreme magnitudes.
+    std::vector<double> valori;
+    for (int k = -12; k <= 20; ++k) {
+        const double p = std::pow(10.0, k);
+        double v = p;
+        for (int i = 0; i < 40; ++i)
+            v = std::nextafter(v, 0.0);
+        for (int i = 0; i < 80; ++i, v = std::nextafter(v, 1e300))
+            valori.push_back(v);
+        for (double f : {1 - 1e-9, 1 - 1e-10, 1 + 1e-9, 1 + 1e-10, 1 - 2e-9, 1 + 2e-9, 0.5, 2.5, 9.999999})
+            valori.push_back(p * f);
+    }
+    std::mt19937_64 caso(7);
+    std::uniform_real_distribution<double> esponente(-8, 17);
+    for (int i = 0; i < 200000; ++i)
+        valori.push_back(std::pow(10.0, esponente(caso)));
+    for (double prezzo = 0.0001; prezzo < 2000; prezzo = prezzo * 1.37 + 0.0001)
+        for (long long qta : {1LL, 7LL, 100LL, 333LL, 12345LL, 999999999LL})
+            valori.push_back(prezzo * static_cast<double>(qta));
+    for (const double assoluto : valori)
+        for (const double v : {assoluto, -assoluto}) {
+            ASSERT_TRUE(StessiBit(SenzaRumore(v), SenzaRumoreDiRiferimento(v))) << std::setprecision(17) << v;
+            for (int decimali : {0, 1, 2, 3, 4})
+                ASSERT_TRUE(StessiBit(ArrotondaPari(v, decimali), ArrotondaPariDiRiferimento(v, decimali)))
+                    << std::setprecision(17) << v << " a " << decimali;
+        }
+}
+
+TEST(Date, TheStoredFormReadsAsTheGeneralParserReadsIt)
+{
+    // Every day of the field widths, valid or not, and texts the short way must leave alone.
+    QStringList testi;
+    for (int anno : {0, 1, 99, 999, 1752, 1899, 1900, 2000, 2023, 2024, 2100, 9999})
+        for (int mese = 0; mese <= 13; ++mese)
+            for (int giorno = 0; giorno <= 32; ++giorno)
+                testi << QStringLiteral("%1-%2-%3")
+                             .arg(anno, 4, 10, QLatin1Char('0'))
+                             .arg(mese, 2, 10, QLatin1Char('0'))
+                             .arg(giorno, 2, 10, QLatin1Char('0'));
+    testi << "2024-03-05 10:30" << "2024-03-05T00:00:00" << "2024-3-05" << "2024-03-5" << " 2024-03-05"
+          << "2024-03-05 " << "+024-03-05" << "-024-03-05" << "2024/03/05" << "20240305" << "2024-03-0x"
+          << "２０２４-03-05" << "2024-03" << "" << "abcd-ef-gh" << "2024--3-05" << "2024-0 -05" << "12345-03-05";
+    for (const QString& testo : testi)
+        EXPECT_EQ(date::DaIso(testo), QDate::fromString(testo.left(10), QStringLiteral("yyyy-MM-dd")))
+            << testo.toStdString();
 }

@@ -271,9 +271,18 @@ TEST(ApriUltimoPortafoglio, AMissingOrForeignLastFileIsReportedAndNothingOpens)
         QString percorso;
         QString messaggio;
     };
+    const QString cartella = altrove.percorso("apri_dir");
+    ASSERT_TRUE(QDir().mkpath(cartella));
     const Caso casi[] = {
         {mancante, "il file: " + mancante + "non esiste"},
         {estraneo, "Il file testo.gvf non è un portafoglio di Brunivox."},
+        {cartella,
+         "L'ultimo file aperto, " + QDir::toNativeSeparators(cartella)
+             + ", è una cartella e non un portafoglio. Aprire un portafoglio con Apri."},
+        {altrove.dataset(),
+         "L'ultimo file aperto, " + QDir::toNativeSeparators(altrove.dataset())
+             + ", è il file delle impostazioni di Brunivox e non un portafoglio. "
+               "Aprire un portafoglio con Apri."},
     };
     for (const Caso& k : casi) {
         SCOPED_TRACE(k.percorso.toStdString());

@@ -200,9 +200,9 @@ TEST(CopiaDatabaseSicura, AKilledCopyLeavesTheTargetAndOneTemporaryFileTheNextCo
         EXPECT_EQ(Leggi(destinazione), prima);
         // At most the one temporary file named after the target, with its journal.
         const QStringList rimasti = altriFile();
-        EXPECT_TRUE(rimasti.contains(".copia.gvf.tmp")) << rimasti.join(" ").toStdString();
+        EXPECT_TRUE(rimasti.contains(".copia.gvf.brunivox-tmp")) << rimasti.join(" ").toStdString();
         for (const QString& n : rimasti)
-            EXPECT_TRUE(n == ".copia.gvf.tmp" || n == ".copia.gvf.tmp-journal") << n.toStdString();
+            EXPECT_TRUE(n == ".copia.gvf.brunivox-tmp" || n == ".copia.gvf.brunivox-tmp-journal") << n.toStdString();
     }
 
     QSqlDatabase db = c.apri(sorgente);

@@ -1,6 +1,7 @@
 // Portfolio commands against files they must not lose: damaged, left by a crash, read-only,
 // open in another copy of the program, or the program's own.
 #include "banco_prova.h"
+#include "blocco_contenuto.h"
 #include "blocco_file.h"
 #include "colore_long.h"
 #include "colori.h"
@@ -14,6 +15,7 @@
 #include <QMdiArea>
 #include <QToolBar>
 
+#include <cerrno>
 #include <unistd.h>
 
 namespace {
@@ -35,6 +37,13 @@ void ScratchConUnEseguito(BancoProva& b)
     b.messaggi.mostrati.clear();
 }
 
+void Scrivi(const QString& percorso, const QByteArray& dati)
+{
+    QFile f(percorso);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << percorso.toStdString();
+    f.write(dati);
+}
+
 void ExpectScratchAncoraAperto(BancoProva& b)
 {
     EXPECT_EQ(b.stato.PercorsoPortafoglio, b.cartella.dataexe());
@@ -46,7 +55,75 @@ void ExpectScratchAncoraAperto(BancoProva& b)
     EXPECT_TRUE(QFile::exists(PercorsoBlocco(b.cartella.dataexe())));
 }
 
+// For as long as it lives, the content locks fail as on a file system that keeps no record
+// locks (some network and FUSE file systems).
+class SenzaRecordLock {
+public:
+    SenzaRecordLock() : vera_(SostituisciChiamataBlocco(Rifiuta)) {}
+    ~SenzaRecordLock() { SostituisciChiamataBlocco(vera_); }
+
+private:
+    static int Rifiuta(int, int, struct flock*)
+    {
+        errno = ENOLCK;
+        return -1;
+    }
+    ChiamataBlocco vera_;
+};
+
 } // namespace
+
+TEST(FileProtetti, WithoutRecordLocksTheLockFileAloneGuardsAndThePortfolioOpens)
+{
+    const SenzaRecordLock senza;
+    BancoProva b;
+    b.registraFinta("frmEseguiti");
+    EXPECT_TRUE(b.stato.DbDataSet.isOpen());
+    const QString p = PortafoglioCon(b, "p.gvf", 3);
+    b.dialoghi.scelte << p;
+
+    b.menu("mnu_Apri");
+
+    EXPECT_TRUE(b.messaggi.mostrati.isEmpty()) << b.messaggi.testi().join(" | ").toStdString();
+    EXPECT_EQ(b.stato.PercorsoPortafoglio, p);
+    EXPECT_EQ(b.finestra->windowTitle(), "Brunivox - p.gvf");
+    EXPECT_EQ(b.righe(b.stato.DbPortafoglio, "Portafoglio"), 1);
+    // Another copy is kept off by the lock file alone.
+    EXPECT_EQ(BloccaPortafoglio(p).esito.messaggio, "Il portafoglio p.gvf è già aperto in un'altra copia di Brunivox.");
+    EXPECT_EQ(BloccaCartellaProgramma(b.cartella.cartella()).esito.messaggio, "Brunivox è già in esecuzione.");
+
+    // Save as copies through its temporary file all the same, and goes on in the copy.
+    const QString copia = b.cartella.percorso("copia.gvf");
+    b.dialoghi.scelte << copia;
+    b.menu("mnu_Salva");
+    EXPECT_TRUE(b.messaggi.mostrati.isEmpty()) << b.messaggi.testi().join(" | ").toStdString();
+    EXPECT_EQ(b.stato.PercorsoPortafoglio, copia);
+    EXPECT_EQ(LeggiStatoFile(copia, "Eseguiti").righe, 3);
+    EXPECT_FALSE(QFile::exists(PercorsoBlocco(p)));
+    EXPECT_TRUE(QFile::exists(PercorsoBlocco(copia)));
+
+    // A lock file whose owner cannot be read stays: there is no telling whether its copy runs.
+    const QString altro = PortafoglioCon(b, "altro.gvf", 1);
+    Scrivi(PercorsoBlocco(altro), "");
+    EXPECT_EQ(BloccaPortafoglio(altro).esito.messaggio,
+              "Il portafoglio altro.gvf è già aperto in un'altra copia di Brunivox.");
+}
+
+TEST(FileProtetti, OpenTakesOverALockFileWhoseOwnerCannotBeRead)
+{
+    BancoProva b;
+    b.registraFinta("frmEseguiti");
+    const QString p = PortafoglioCon(b, "p.gvf", 3);
+    // Left by a copy killed between making its lock file and writing it.
+    Scrivi(PercorsoBlocco(p), "");
+    b.dialoghi.scelte << p;
+
+    b.menu("mnu_Apri");
+
+    EXPECT_TRUE(b.messaggi.mostrati.isEmpty()) << b.messaggi.testi().join(" | ").toStdString();
+    EXPECT_EQ(b.stato.PercorsoPortafoglio, p);
+    EXPECT_FALSE(BloccaPortafoglio(p).blocco);
+}
 
 TEST(FileProtetti, OpenRefusesDamagedReadOnlyLockedOrUncomputableFilesAndKeepsTheOpenOne)
 {

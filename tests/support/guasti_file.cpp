@@ -9,6 +9,7 @@
 
 #include <csignal>
 #include <sqlite3.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -18,15 +19,19 @@ namespace {
 std::function<bool(const QString&)> Colpito;
 int CanaleUcciso = -1;
 
+[[noreturn]] void Uccidi()
+{
+    const char esito = 'k';
+    if (CanaleUcciso >= 0 && write(CanaleUcciso, &esito, 1) == 1)
+        kill(getpid(), SIGKILL);
+    _exit(2);
+}
+
 int Colpisci(void* db)
 {
     const char* file = sqlite3_db_filename(static_cast<sqlite3*>(db), "main");
-    if (Colpito(QString::fromUtf8(file ? file : ""))) {
-        const char esito = 'k';
-        if (write(CanaleUcciso, &esito, 1) == 1)
-            kill(getpid(), SIGKILL);
-        _exit(2);
-    }
+    if (Colpito(QString::fromUtf8(file ? file : "")))
+        Uccidi();
     return 0;
 }
 
@@ -81,6 +86,11 @@ bool Ucciso(MomentoUcciso quando, const std::function<bool(const QString& file)>
         waitpid(figlio, &stato, 0);
     EXPECT_EQ(letti, 1) << "the child neither finished nor was killed";
     return letti == 1 && esito == 'k' && WIFSIGNALED(stato) && WTERMSIG(stato) == SIGKILL;
+}
+
+void UccidiOra()
+{
+    Uccidi();
 }
 
 FiglioInAttesa::FiglioInAttesa(const std::function<bool()>& prepara)
@@ -150,6 +160,26 @@ ScrittoreInAttesa::ScrittoreInAttesa(const QString& percorso)
       })
 {
     EXPECT_TRUE(pronto()) << "the other writer could not take the lock";
+}
+
+DiscoPieno::DiscoPieno(long long byte)
+{
+    struct rlimit l;
+    EXPECT_EQ(getrlimit(RLIMIT_FSIZE, &l), 0);
+    limite_ = static_cast<long long>(l.rlim_cur);
+    massimo_ = static_cast<long long>(l.rlim_max);
+    segnale_ = signal(SIGXFSZ, SIG_IGN);
+    l.rlim_cur = static_cast<rlim_t>(byte);
+    EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &l), 0);
+}
+
+DiscoPieno::~DiscoPieno()
+{
+    struct rlimit l;
+    l.rlim_cur = static_cast<rlim_t>(limite_);
+    l.rlim_max = static_cast<rlim_t>(massimo_);
+    EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &l), 0);
+    signal(SIGXFSZ, segnale_);
 }
 
 void DanneggiaUltimePagine(const QString& percorso, int pagine)

@@ -22,6 +22,9 @@ enum class MomentoUcciso {
 bool Ucciso(MomentoUcciso quando, const std::function<bool(const QString& file)>& colpito,
             const std::function<void()>& lavoro);
 
+// Called inside the work of Ucciso: the child is killed (SIGKILL) at this very point.
+[[noreturn]] void UccidiOra();
+
 // Another process that runs `prepara`, tells whether it succeeded, and then waits, holding
 // whatever it took (a lock, an open transaction), until it is killed (SIGKILL): by `uccidi`,
 // or when this object goes.
@@ -48,6 +51,21 @@ private:
 class ScrittoreInAttesa : public FiglioInAttesa {
 public:
     explicit ScrittoreInAttesa(const QString& percorso);
+};
+
+// For as long as it lives, no file this process writes grows beyond `byte`: a write past it
+// fails as on a full disk (RLIMIT_FSIZE, its signal ignored).
+class DiscoPieno {
+public:
+    explicit DiscoPieno(long long byte);
+    ~DiscoPieno();
+    DiscoPieno(const DiscoPieno&) = delete;
+    DiscoPieno& operator=(const DiscoPieno&) = delete;
+
+private:
+    long long limite_ = -1;
+    long long massimo_ = -1;
+    void (*segnale_)(int) = nullptr;
 };
 
 // Overwrites the data pages at the end of the file, where the rows last written live;
