@@ -13,9 +13,11 @@ namespace {
 
 const QString AcapoTesto = QStringLiteral("\r\n");
 
-// A text item: in double quotes, written unchanged.
-QString T(const QString& testo)
+// A text item: in double quotes, an inner double quote doubled, so that a reader keeps
+// the item whole and every later column in its place.
+QString T(QString testo)
 {
+    testo.replace(QLatin1Char('"'), QLatin1String("\"\""));
     return QLatin1Char('"') + testo + QLatin1Char('"');
 }
 

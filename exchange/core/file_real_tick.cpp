@@ -3,6 +3,8 @@
 #include "date.h"
 #include "eseguito_valido.h"
 #include "file_utili.h"
+#include "numeri.h"
+#include "testi_ammessi.h"
 #include "testo_windows.h"
 
 #include <QDate>
@@ -15,6 +17,8 @@
 
 #include <cmath>
 #include <optional>
+#include <tuple>
+#include <utility>
 
 namespace {
 
@@ -63,7 +67,66 @@ bool LeggiPrezzo(const QString& campo, double& prezzo)
     return true;
 }
 
+// The whole field, in any case, and in ASCII: a Unicode case rule would take "ſELL" for SELL.
+bool LatoValido(const QString& campo)
+{
+    static const QRegularExpression lato(
+        QRegularExpression::anchoredPattern(QStringLiteral("[Bb][Uu][Yy]|[Ss][Ee][Ll][Ll]")));
+    return lato.match(campo).hasMatch();
+}
+
+// Why a text field cannot be stored, or "" when it can.
+QString DifettoTesto(const QString& campo, const QString& nome)
+{
+    if (HaCaratteriDiControllo(campo))
+        return QStringLiteral("%1 contiene caratteri di controllo").arg(nome);
+    if (IniziaComeFormula(campo))
+        return QStringLiteral("%1 comincia con =, +, - o @").arg(nome);
+    return {};
+}
+
+// Why a line cannot be imported, or "" when it can; `riga` gets what it holds.
+QString DifettoLinea(const QStringList& campi, RigaImportata& riga)
+{
+    if (campi.size() < CampiMinimi)
+        return QStringLiteral("ha meno di %1 campi").arg(CampiMinimi);
+    if (!LatoValido(campi.at(4)))
+        return QStringLiteral("il tipo non è BUY né SELL");
+    if (!LeggiQuantita(campi.at(5), riga.Qta))
+        return QStringLiteral("la quantità non è un numero intero da 1 a %1")
+            .arg(numeri::TestoNumero(static_cast<double>(motore::QuantitaMassima)));
+    if (!LeggiPrezzo(campi.at(7), riga.Prezzo))
+        return QStringLiteral("il prezzo non è un numero positivo");
+    // What the commit writes must be a finite amount above 0 as well.
+    for (const auto& [valore, nome, decimali] :
+         {std::tuple{PrezzoImportato(riga), QStringLiteral("il prezzo"), QStringLiteral("4 decimali")},
+          std::tuple{ImportoImportato(riga), QStringLiteral("l'importo"), QStringLiteral("1 decimale")}}) {
+        if (!std::isfinite(valore))
+            return QStringLiteral("%1 è troppo grande").arg(nome);
+        if (valore <= 0)
+            return QStringLiteral("%1 arrotondato a %2 è 0").arg(nome, decimali);
+    }
+    for (const auto& [campo, nome] :
+         {std::pair{campi.at(6), QStringLiteral("il codice")}, std::pair{campi.at(9), QStringLiteral("il sistema")}})
+        if (const QString difetto = DifettoTesto(campo, nome); !difetto.isEmpty())
+            return difetto;
+    riga.Tipo = campi.at(4);
+    riga.Cod = campi.at(6);
+    riga.System = campi.at(9);
+    return {};
+}
+
 } // namespace
+
+double PrezzoImportato(const RigaImportata& riga)
+{
+    return numeri::ArrotondaPari(riga.Prezzo, 4);
+}
+
+double ImportoImportato(const RigaImportata& riga)
+{
+    return numeri::ArrotondaPari(riga.Prezzo * static_cast<double>(riga.Qta), 1);
+}
 
 LetturaRealTick AnalizzaRealTick(const QByteArray& testo, const QString& percorso)
 {
@@ -79,17 +142,16 @@ LetturaRealTick AnalizzaRealTick(const QByteArray& testo, const QString& percors
     // without CR LF is not read.
     const QStringList linee = Decodifica(testo).split(QStringLiteral("\r\n"));
     for (qsizetype i = 1; i + 1 < linee.size(); ++i) {
-        const QStringList campi = linee.at(i).split(QLatin1Char(','));
         RigaImportata riga;
-        if (campi.size() < CampiMinimi || !LeggiQuantita(campi.at(5), riga.Qta)
-            || !LeggiPrezzo(campi.at(7), riga.Prezzo)) {
+        if (const QString difetto = DifettoLinea(linee.at(i).split(QLatin1Char(',')), riga); !difetto.isEmpty()) {
             lettura.valido = false;
+            lettura.messaggio = QStringLiteral("%1 (%2, riga %3: %4).")
+                                    .arg(MessaggioRealTickNonValido, QFileInfo(percorso).fileName())
+                                    .arg(i + 1)
+                                    .arg(difetto);
             return lettura;
         }
         riga.Data = dataIso;
-        riga.Tipo = campi.at(4);
-        riga.Cod = campi.at(6);
-        riga.System = campi.at(9);
         lettura.righe.push_back(riga);
     }
     return lettura;

@@ -19,6 +19,11 @@ struct RigaImportata {
     bool operator==(const RigaImportata&) const = default;
 };
 
+// What the commit writes of a row: the price to 4 decimals, the amount (price times
+// quantity) to 1, halves to even. A row is read only when both are finite and above 0.
+double PrezzoImportato(const RigaImportata& riga);
+double ImportoImportato(const RigaImportata& riga);
+
 inline const QString MessaggioRealTickNonValido
     = QStringLiteral("file di Real Tick non valido: i dati non contengono valori validi");
 
@@ -35,7 +40,9 @@ struct LetturaRealTick {
 // (with or without a byte-order mark) when it reads as such, and otherwise code page 1252,
 // the platform's own. Quantity and price are numeric literals as SQL reads them: blanks
 // around them, ".5" and "1e1" are numbers; a sign, a 0 and any other text are not, and
-// a quantity must be whole.
+// a quantity must be whole. The side is BUY or SELL in any case and nothing else; code and
+// system hold no control character and do not begin as a spreadsheet formula (=, +, -, @).
+// The first line that fails ends the reading, and the message names it.
 LetturaRealTick AnalizzaRealTick(const QByteArray& testo, const QString& percorso);
 
 // Reads and parses one file; a file that cannot be read, is empty, or is larger than

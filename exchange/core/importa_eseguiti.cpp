@@ -1,7 +1,6 @@
 #include "importa_eseguiti.h"
 
 #include "disponibilita_in_memoria.h"
-#include "numeri.h"
 #include "punto_salvataggio.h"
 #include "tabella_eseguiti.h"
 
@@ -45,8 +44,8 @@ EsitoImportazione ImportaEseguiti(QSqlDatabase& portafoglio, const std::vector<R
     for (std::size_t i = 0; i < righe.size(); ++i) {
         const RigaImportata& r = righe[i];
         PuntoSalvataggio riga(portafoglio, QStringLiteral("importa_riga"));
-        const double prezzo = numeri::ArrotondaPari(r.Prezzo, 4);
-        const double importo = numeri::ArrotondaPari(r.Prezzo * static_cast<double>(r.Qta), 1);
+        const double prezzo = PrezzoImportato(r);
+        const double importo = ImportoImportato(r);
         for (const QVariant& v : QVariantList{r.Data, r.Tipo, r.System, r.Cod, r.Titolo, r.Qta, prezzo, importo,
                                               QStringLiteral("NE"), prezzo})
             inserisci.addBindValue(v);

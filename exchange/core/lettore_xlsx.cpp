@@ -144,6 +144,9 @@ bool LeggiFoglio(const QByteArray& xml, const QStringList& stringhe, const QList
                         cella.numero = tipo.isEmpty() || tipo == QLatin1String("n");
                         cella.valore = cella.numero ? v : SenzaEscape(v);
                     }
+                } else if (x.isStartElement() && x.name() == QLatin1String("f")) {
+                    cella.formula = true;
+                    x.skipCurrentElement();
                 } else if (x.isStartElement() && x.name() == QLatin1String("is")) {
                     cella.valore = TestoDi(x);
                 } else if (x.isEndElement() && x.name() == QLatin1String("c")) {

@@ -10,6 +10,7 @@ struct CellaXlsx {
     QString valore; // text as stored: the string, or the number's text ("45366")
     bool numero = false;
     QString formato; // number format code ("dd/mm/yy"); empty for General
+    bool formula = false; // the cell holds a formula (its value is the last result)
 };
 
 struct FoglioXlsx {

@@ -10,6 +10,7 @@
 #include "numero_scritto.h"
 #include "punto_salvataggio.h"
 #include "tabella_portafoglio.h"
+#include "testi_ammessi.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -234,6 +235,15 @@ Esito VerificaDati(const DatiPannello& d)
             return Esito::rifiutato(QStringLiteral("Indicare %1.").arg(QLatin1String(t.nome)));
         if (ContieneApice(t.testo))
             return Esito::rifiutato(QStringLiteral("Il testo \"%1\" non può contenere apici.").arg(t.testo));
+        // The key filters keep these out of what is typed, not out of what is pasted.
+        if (HaCaratteriDiControllo(t.testo)) {
+            QString nome = QLatin1String(t.nome);
+            nome[0] = nome[0].toUpper();
+            return Esito::rifiutato(QStringLiteral("%1 non può contenere caratteri di controllo.").arg(nome));
+        }
+        if (IniziaComeFormula(t.testo))
+            return Esito::rifiutato(
+                QStringLiteral("Il testo \"%1\" non può cominciare con =, +, - o @.").arg(t.testo));
     }
     // The limit is the engine's: any quantity the panel shows for a stored trade that the
     // engine takes is taken back.

@@ -44,7 +44,7 @@ Esito VerificaDisponibilita(const QSqlDatabase& portafoglio)
     IstruzioneSqlite q(ManigliaSqlite(portafoglio), "SELECT Data, Tipo, Cod, Qta FROM Eseguiti ORDER BY Data, ID");
     ControlloPosseduti controllo;
     while (q.Riga())
-        if (auto rifiuto = controllo.Applica(q.Testo(0), q.Testo(1), q.Testo(2), q.Reale(3)))
+        if (auto rifiuto = controllo.Applica(q.Testo(0), q.Testo(1), q.Testo(2), q.Numero(3)))
             return Esito::rifiutato(std::move(*rifiuto));
     // A read that broke off part-way must not pass for a consistent history.
     if (!q.ok())

@@ -42,6 +42,16 @@ QString DifettoData()
     return QStringLiteral("la data non è una data valida");
 }
 
+QString DifettoImporto()
+{
+    return QStringLiteral("l'importo non è un numero");
+}
+
+QString DifettoPrezzoOttimale()
+{
+    return QStringLiteral("il prezzo ottimale non è un numero");
+}
+
 QString DifettoPosseduta()
 {
     return QStringLiteral("la quantità posseduta supererebbe %1 pezzi")

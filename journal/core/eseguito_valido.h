@@ -23,6 +23,8 @@ std::optional<qint64> QuantitaValida(double qta);
 [[nodiscard]] Esito DifettoPrezzo(double prezzo);
 // Why a stored trade cannot be replayed, where no check is left to make.
 QString DifettoData();
+QString DifettoImporto();
+QString DifettoPrezzoOttimale();
 QString DifettoPosseduta();
 QString DifettoCalcolo();
 

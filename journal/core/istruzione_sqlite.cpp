@@ -7,6 +7,8 @@
 
 #include <sqlite3.h>
 
+#include <limits>
+
 sqlite3* ManigliaSqlite(const QSqlDatabase& db)
 {
     if (!db.isOpen() || !db.driver())
@@ -117,6 +119,14 @@ qint64 IstruzioneSqlite::Intero(int colonna) const
 
 double IstruzioneSqlite::Reale(int colonna) const
 {
+    return sqlite3_column_double(stmt_, colonna);
+}
+
+double IstruzioneSqlite::Numero(int colonna) const
+{
+    const int tipo = sqlite3_column_type(stmt_, colonna);
+    if (tipo != SQLITE_INTEGER && tipo != SQLITE_FLOAT)
+        return std::numeric_limits<double>::quiet_NaN();
     return sqlite3_column_double(stmt_, colonna);
 }
 

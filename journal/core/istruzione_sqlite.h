@@ -41,6 +41,9 @@ public:
     QByteArrayView Byte(int colonna) const;
     qint64 Intero(int colonna) const;
     double Reale(int colonna) const;
+    // The value when it is stored as a number; NaN for a text (even '12.5' where the column
+    // could not take it as a number), a blob or a NULL, which a reader must not take for 0.
+    double Numero(int colonna) const;
     bool Nullo(int colonna) const;
     // The stored type of the value: SQLITE_INTEGER, SQLITE_FLOAT, SQLITE_TEXT, SQLITE_BLOB or SQLITE_NULL.
     int Tipo(int colonna) const;

@@ -61,9 +61,9 @@ QSet<QString> LeggiCatalogo(sqlite3* db, const QByteArray& schema)
 }
 
 // Trades of one day replay in the order they were entered.
-const char* const SqlStoria = "SELECT Data, Tipo, System, Cod, Titolo, Qta, Prezzo, Importo, Errore, ID "
-                              "FROM Eseguiti ORDER BY Data, ID";
-enum Colonna { Data, Tipo, System, Cod, Titolo, Qta, Prezzo, Importo, Errore, ID };
+const char* const SqlStoria = "SELECT Data, Tipo, System, Cod, Titolo, Qta, Prezzo, Importo, Errore, ID, "
+                              "PrezzoOttimale FROM Eseguiti ORDER BY Data, ID";
+enum Colonna { Data, Tipo, System, Cod, Titolo, Qta, Prezzo, Importo, Errore, ID, PrezzoOttimale };
 
 // A history repeats a few texts over and over (types, systems, codes, names, error codes,
 // dates of one day): each column keeps the texts it has seen, so that a row costs a
@@ -112,10 +112,12 @@ public:
         e.System = testi_[1].Testo(s, System);
         e.Cod = testi_[2].Testo(s, Cod);
         e.Titolo = testi_[3].Testo(s, Titolo);
-        e.Qta = s.Reale(Qta);
-        e.Prezzo = s.Reale(Prezzo);
-        e.Importo = s.Reale(Importo);
+        e.Qta = s.Numero(Qta);
+        e.Prezzo = s.Numero(Prezzo);
+        e.Importo = s.Numero(Importo);
         e.Errore = testi_[4].Testo(s, Errore);
+        // Staged imports leave it empty; a text is no price.
+        e.PrezzoOttimale = s.Nullo(PrezzoOttimale) ? 0 : s.Numero(PrezzoOttimale);
         return e;
     }
 

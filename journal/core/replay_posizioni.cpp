@@ -88,6 +88,10 @@ Passo ReplayPosizioni::ApplicaDelGiorno(const Eseguito& e)
         return Ferma(e, DifettoQuantita(e.Qta).messaggio);
     if (const Esito prezzo = DifettoPrezzo(e.Prezzo); !prezzo.ok())
         return Ferma(e, prezzo.messaggio);
+    if (!std::isfinite(e.Importo))
+        return Ferma(e, DifettoImporto());
+    if (!std::isfinite(e.PrezzoOttimale))
+        return Ferma(e, DifettoPrezzoOttimale());
 
     Passo passo;
     const qint64 pezzi = *quantita;

@@ -21,10 +21,12 @@ struct Eseguito {
     QString System;
     QString Cod;
     QString Titolo;
-    double Qta = 0;    // as stored: the replay checks that it is a whole number in range
+    // As stored, NaN when not stored as a number: the replay checks each one.
+    double Qta = 0;    // a whole number in range
     double Prezzo = 0;
     double Importo = 0;
     QString Errore;
+    double PrezzoOttimale = 0; // read only to be checked; an empty cell is 0
 };
 
 // Commission rule of a trading system: per mille of the traded amount, with a minimum.

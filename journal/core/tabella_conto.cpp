@@ -8,6 +8,7 @@
 #include <QSqlQuery>
 #include <QVariant>
 
+#include <algorithm>
 #include <cmath>
 
 Lettura<RigaConto> LeggiConto(const QSqlDatabase& portafoglio, OrdineConto ordine)
@@ -15,15 +16,27 @@ Lettura<RigaConto> LeggiConto(const QSqlDatabase& portafoglio, OrdineConto ordin
     const QString sql = QStringLiteral("SELECT %1 FROM Conto ORDER BY %2")
                             .arg(SqlColonneConto,
                                  ordine == OrdineConto::PerDataEId ? QStringLiteral("Data, ID") : QStringLiteral("ID"));
-    return LeggiRighe<RigaConto>(portafoglio, sql, [](const IstruzioneSqlite& s) {
+    Lettura<RigaConto> lettura = LeggiRighe<RigaConto>(portafoglio, sql, [](const IstruzioneSqlite& s) {
         RigaConto r;
         r.ID = s.Intero(ColConto::ID);
         r.Data = s.Testo(ColConto::Data);
         r.Tipo = s.Testo(ColConto::Tipo);
-        r.Importo = s.Reale(ColConto::Importo);
+        r.Importo = s.Numero(ColConto::Importo);
         r.Descrizione = s.Testo(ColConto::Descrizione);
         return r;
     });
+    // An amount that is not a number (a text, say, from a file made elsewhere) must not
+    // count as 0, nor make every sum not a number: the sums stop and name the movement.
+    const auto difettoso = std::find_if(lettura.righe.begin(), lettura.righe.end(),
+                                        [](const RigaConto& r) { return !std::isfinite(r.Importo); });
+    if (difettoso != lettura.righe.end()) {
+        lettura.errore = QStringLiteral("Il movimento del conto con data \"%1\" e tipo \"%2\" non è valido: "
+                                        "l'importo non è un numero. Correggerlo o eliminarlo nella finestra "
+                                        "Gestione conto titoli.")
+                             .arg(date::IsoInUtente(difettoso->Data), difettoso->Tipo);
+        lettura.righe.clear();
+    }
+    return lettura;
 }
 
 namespace {

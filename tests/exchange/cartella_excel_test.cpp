@@ -142,6 +142,12 @@ TEST_F(CartellaExcelTest, OgniCellaRiceveIlTestoIntero)
         {"a NUL inside", conNul},
         {"a NUL at the start and the end", QChar(0) + conNul + QChar(0)},
         {"text that reads like an escape", QStringLiteral("_x0041_ e _x0041_x0042_")},
+        {"text that reads like a lower-case escape", QStringLiteral("_x00e9_ e _x00E9_x00e9_")},
+        {"text that reads like a formula", QStringLiteral("=1+2")},
+        {"a formula that runs a command", QStringLiteral("=cmd|' /C calc'!A0")},
+        {"a plus", QStringLiteral("+1")},
+        {"a minus", QStringLiteral("-1")},
+        {"an at", QStringLiteral("@SUM(A1)")},
         {"control characters", QStringLiteral("a\u0001b\rc\td\ne")},
         {"characters XML cannot hold", QStringLiteral("a\uFFFEb\uFFFFc")},
         {"code page characters", QStringLiteral("L’OR €")},
@@ -157,8 +163,14 @@ TEST_F(CartellaExcelTest, OgniCellaRiceveIlTestoIntero)
     int riga = 3;
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.nome);
-        EXPECT_EQ(cartella.fogli[0].cella(QStringLiteral("D%1").arg(riga)).valore, c.testo) << "Cod";
-        EXPECT_EQ(cartella.fogli[0].cella(QStringLiteral("E%1").arg(riga)).valore, c.testo) << "Titolo";
+        for (const QString colonna : {QStringLiteral("D"), QStringLiteral("E")}) {
+            SCOPED_TRACE(colonna == QLatin1String("D") ? "Cod" : "Titolo");
+            const CellaXlsx cella = cartella.fogli[0].cella(QStringLiteral("%1%2").arg(colonna).arg(riga));
+            EXPECT_EQ(cella.valore, c.testo);
+            // Text as text: never a number, never a formula a spreadsheet would run.
+            EXPECT_FALSE(cella.numero);
+            EXPECT_FALSE(cella.formula);
+        }
         ++riga;
     }
 }

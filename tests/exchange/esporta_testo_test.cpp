@@ -22,7 +22,7 @@ TEST(EsportaTesto, FileUgualeAlloAtteso)
     oc.Data = "2024-03-15";
     oc.System = "WEB";
     oc.Cod = "ENI";
-    oc.Titolo = "Eni \"Spa\""; // an inner quote is written as it is
+    oc.Titolo = "Eni \"Spa\""; // an inner quote is doubled
     oc.PzoCarico = 10.5;
     oc.Qta = 100;
     oc.Prezzo = 12.25;

@@ -163,6 +163,117 @@ TEST(FileRealTick, NumeriComeLetteraliSql)
     }
 }
 
+// A line the commit could not store as the trade it stands for is refused, and the message
+// names the file and the line; the lines before it stay.
+TEST(FileRealTick, RigheRifiutateConIlLoroMotivo)
+{
+    const QString nome = QStringLiteral("/dati/trades20240315.csv");
+    const QString nul(QChar(0));
+    struct Caso {
+        QString tipo, qta, cod, prezzo, system;
+        const char* motivo; // nullptr: the line is read
+    };
+    const QString B = QStringLiteral("Buy"), W = QStringLiteral("WEB"), E = QStringLiteral("ENI");
+    const Caso casi[] = {
+        // The side: BUY or SELL in any case, and nothing else.
+        {"buy", "5", E, "2", W, nullptr},
+        {"SELL", "5", E, "2", W, nullptr},
+        {"sElL", "5", E, "2", W, nullptr},
+        {B + nul, "5", E, "2", W, "il tipo non è BUY né SELL"},
+        {" Buy", "5", E, "2", W, "il tipo non è BUY né SELL"},
+        {"Sell ", "5", E, "2", W, "il tipo non è BUY né SELL"},
+        {"Buy\r", "5", E, "2", W, "il tipo non è BUY né SELL"},
+        {"Short", "5", E, "2", W, "il tipo non è BUY né SELL"},
+        {"", "5", E, "2", W, "il tipo non è BUY né SELL"},
+        {QStringLiteral("\u017FELL"), "5", E, "2", W, "il tipo non è BUY né SELL"}, // upper-cases to SELL
+        // Price and amount as the commit writes them: finite and above 0.
+        {B, "1", E, "1e308", W, "il prezzo è troppo grande"},
+        {B, "10000000000", E, "1e300", W, "l'importo è troppo grande"},
+        {B, "1", E, "0.00000001", W, "il prezzo arrotondato a 4 decimali è 0"},
+        {B, "1000", E, "0.00004", W, "il prezzo arrotondato a 4 decimali è 0"},
+        {B, "1", E, "0.0001", W, "l'importo arrotondato a 1 decimale è 0"},
+        {B, "1", E, "0.05", W, "l'importo arrotondato a 1 decimale è 0"}, // half to even
+        {B, "1", E, "0.06", W, nullptr},
+        {B, "1000", E, "0.00005001", W, nullptr},
+        // Control, format and separator characters in code or system.
+        {B, "5", "EN" + nul + "I", "2", W, "il codice contiene caratteri di controllo"},
+        {B, "5", "EN\rI", "2", W, "il codice contiene caratteri di controllo"},
+        {B, "5", "EN\nI", "2", W, "il codice contiene caratteri di controllo"},
+        {B, "5", "EN\tI", "2", W, "il codice contiene caratteri di controllo"},
+        {B, "5", "EN\x1BI", "2", W, "il codice contiene caratteri di controllo"},
+        {B, "5", "ENI\x7F", "2", W, "il codice contiene caratteri di controllo"},
+        {B, "5", QStringLiteral("ENI\u0085"), "2", W, "il codice contiene caratteri di controllo"},
+        {B, "5", QStringLiteral("\u202EINE"), "2", W, "il codice contiene caratteri di controllo"},
+        {B, "5", QStringLiteral("\u2066ENI\u2069"), "2", W, "il codice contiene caratteri di controllo"},
+        {B, "5", QStringLiteral("EN\u200BI"), "2", W, "il codice contiene caratteri di controllo"},
+        {B, "5", QStringLiteral("\uFEFFENI"), "2", W, "il codice contiene caratteri di controllo"},
+        {B, "5", QStringLiteral("ENI\u2028"), "2", W, "il codice contiene caratteri di controllo"},
+        {B, "5", QStringLiteral("ENI\uFFFF"), "2", W, "il codice contiene caratteri di controllo"},
+        {B, "5", QStringLiteral("ENI") + QString::fromUcs4(U"\U000E0001"), "2", W,
+         "il codice contiene caratteri di controllo"},
+        {B, "5", E, "2", "W" + nul, "il sistema contiene caratteri di controllo"},
+        {B, "5", E, "2", QStringLiteral("W\u202EB"), "il sistema contiene caratteri di controllo"},
+        {B, "5", QStringLiteral("CAFÈ") + QString::fromUcs4(U"\U0001F600"), "2", QStringLiteral("Sà"), nullptr},
+        // What a spreadsheet would read as a formula.
+        {B, "5", "=1+2", "2", W, "il codice comincia con =, +, - o @"},
+        {B, "5", "=cmd|' /C calc'!A0", "2", W, "il codice comincia con =, +, - o @"},
+        {B, "5", "=HYPERLINK(\"http://x\")", "2", W, "il codice comincia con =, +, - o @"},
+        {B, "5", "+1", "2", W, "il codice comincia con =, +, - o @"},
+        {B, "5", "-1", "2", W, "il codice comincia con =, +, - o @"},
+        {B, "5", "@SUM(A1)", "2", W, "il codice comincia con =, +, - o @"},
+        {B, "5", E, "2", "=1", "il sistema comincia con =, +, - o @"},
+        {B, "5", E, "2", "-W", "il sistema comincia con =, +, - o @"},
+        {B, "5", "A=B", "2", "W+", nullptr},
+        {B, "5", "ENI-B", "2", "W@B", nullptr},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(("[" + c.tipo + "|" + c.qta + "|" + c.cod + "|" + c.prezzo + "|" + c.system + "]").toStdString());
+        const QString testo = Intestazione + Linea("Buy", "1", "TIT", "3") + "\r\n"
+            + Linea(c.tipo, c.qta, c.cod, c.prezzo, c.system) + "\r\n";
+        const LetturaRealTick l = AnalizzaRealTick(testo.toUtf8(), nome);
+        if (!c.motivo) {
+            EXPECT_TRUE(l.valido) << l.messaggio.toStdString();
+            ASSERT_EQ(l.righe.size(), 2u);
+            EXPECT_EQ(l.righe[1].Tipo, c.tipo);
+            EXPECT_EQ(l.righe[1].Cod, c.cod);
+            EXPECT_EQ(l.righe[1].System, c.system);
+            continue;
+        }
+        EXPECT_FALSE(l.valido);
+        ASSERT_EQ(l.righe.size(), 1u);
+        EXPECT_EQ(l.righe[0].Cod, "TIT");
+        EXPECT_EQ(l.messaggio, QStringLiteral("file di Real Tick non valido: i dati non contengono valori validi "
+                                              "(trades20240315.csv, riga 3: %1).")
+                                   .arg(QString::fromUtf8(c.motivo)));
+    }
+}
+
+// Each way a line can fail names it the same way.
+TEST(FileRealTick, OgniRigaRifiutataNominata)
+{
+    const QString nome = QStringLiteral("/dati/rt20240315.csv");
+    const std::pair<QString, const char*> casi[] = {
+        {"0,1,2,3,Buy,5,ENI,2,8,WEB\r\n", "ha meno di 11 campi"},
+        {"\r\n", "ha meno di 11 campi"},
+        {Linea("Buy", "0", "ENI", "2") + "\r\n", "la quantità non è un numero intero da 1 a 999999999999999"},
+        {Linea("Buy", "5", "ENI", "-2") + "\r\n", "il prezzo non è un numero positivo"},
+        // A byte code page 1252 leaves undefined reads as a control character.
+        {QString::fromLatin1("0,1,2,3,Buy,5,A\x81" "B,2,8,WEB,10\r\n"), "il codice contiene caratteri di controllo"},
+    };
+    for (const auto& [linea, motivo] : casi) {
+        SCOPED_TRACE(motivo);
+        QByteArray testo = (Intestazione + Linea("Buy", "1", "ENI", "1") + "\r\n" + Linea("Buy", "1", "ENI", "1")
+                            + "\r\n").toUtf8();
+        testo += linea.startsWith(QLatin1String("0,1,2,3,Buy,5,A")) ? linea.toLatin1() : linea.toUtf8();
+        const LetturaRealTick l = AnalizzaRealTick(testo, nome);
+        EXPECT_FALSE(l.valido);
+        EXPECT_EQ(l.righe.size(), 2u);
+        EXPECT_EQ(l.messaggio, QStringLiteral("file di Real Tick non valido: i dati non contengono valori validi "
+                                              "(rt20240315.csv, riga 4: %1).")
+                                   .arg(QString::fromUtf8(motivo)));
+    }
+}
+
 TEST(FileRealTick, CodicePagina1252SeNonEUtf8)
 {
     const QString nome = QStringLiteral("/dati/trades20240315.csv");
@@ -180,12 +291,9 @@ TEST(FileRealTick, CodicePagina1252SeNonEUtf8)
          QStringLiteral("EUR€")},
         {"code page 1252: accents", intestazione + linea("CAF\xc8", "S\xe0"), QStringLiteral("CAFÈ"),
          QStringLiteral("Sà")},
+        // In a field that is not stored: as a code it would be a control character.
         {"code page 1252: a byte it leaves undefined",
-         intestazione
-             + linea("A\x81"
-                     "B",
-                     "WEB"),
-         QStringLiteral("A\u0081B"), QStringLiteral("WEB")},
+         intestazione + "0,1,2,3,Buy,5,CAF\xc8,2,\x81,WEB,10\r\n", QStringLiteral("CAFÈ"), QStringLiteral("WEB")},
         {"UTF-8 stays UTF-8", intestazione + linea("L\xe2\x80\x99OR", "EUR\xe2\x82\xac"), QStringLiteral("L’OR"),
          QStringLiteral("EUR€")},
         {"UTF-8 with a byte-order mark", "\xef\xbb\xbf" + intestazione + linea("L\xe2\x80\x99OR", "CAF\xc3\x88"),

@@ -55,6 +55,29 @@ TEST(ImportaEseguiti, SiTieneLaRigaNoLaTogliePerfinoLaChiave)
     EXPECT_EQ(righeTabella[2][4].toString(), "TIT");
 }
 
+// The import's check takes a position up to the largest quantity a trade may hold, and asks
+// about the first piece past it.
+TEST(ImportaEseguiti, PosizioneFinoAllaQuantitaMassimaENonOltre)
+{
+    constexpr qint64 M = 999'999'999'999'999;
+    AmbientePortafoglio a;
+    a.inserisci({"2024-01-02", "Buy", "BIG", "B", M - 1, 1});
+    Risposte r;
+    const std::vector<RigaImportata> righe = {
+        Riga("2024-01-03", "Buy", 1, "BIG", 1), // exactly the largest: no question
+        Riga("2024-01-04", "Buy", 1, "BIG", 1), // one past: asked, and undone
+    };
+    const EsitoImportazione esito = ImportaEseguiti(a.stato.DbPortafoglio, righe, r.domanda());
+    ASSERT_TRUE(esito.esito.ok()) << esito.esito.messaggio.toStdString();
+    EXPECT_EQ(esito.importati, 1);
+    EXPECT_EQ(esito.annullati, 1);
+    EXPECT_EQ(r.domande,
+              QStringList(QStringLiteral("Errore nei dati L'eseguito con data \"04/01/2024\" e codice \"BIG\" non è "
+                                         "valido: la quantità posseduta supererebbe 999999999999999 pezzi. Correggerlo "
+                                         "o eliminarlo nella finestra Eseguiti. importare comunque?")));
+    EXPECT_EQ(a.valore(QStringLiteral("SELECT SUM(Qta) FROM Eseguiti")).toLongLong(), M);
+}
+
 TEST(ImportaEseguiti, TuttiNoLasciaEseguitiComePrima)
 {
     AmbientePortafoglio a;

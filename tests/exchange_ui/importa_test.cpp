@@ -151,7 +151,8 @@ TEST_F(ImportaTest, AnteprimaDiDueFileEMessaggioRipetuto)
     // Every click reads the files again, so the message comes again; the good line stays.
     clicca("rotto20240104.csv");
     clicca("rotto20240104.csv");
-    EXPECT_EQ(m.testi(), QStringList(2, "file di Real Tick non valido: i dati non contengono valori validi"));
+    EXPECT_EQ(m.testi(), QStringList(2, "file di Real Tick non valido: i dati non contengono valori validi "
+                                        "(rotto20240104.csv, riga 3: ha meno di 11 campi)."));
     EXPECT_EQ(testo("lab_NumeroEseguiti"), "1");
     // Nothing of the preview is written to the portfolio.
     EXPECT_EQ(a.conta("EseguitiTemp"), 0);

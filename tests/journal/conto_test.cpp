@@ -152,3 +152,31 @@ TEST_F(ContoSuFile, BadMovementsAreRefusedAndChangeNothing)
     ASSERT_EQ(righe.size(), 1u);
     EXPECT_EQ(righe[0].Tipo, "Dividendi");
 }
+
+// An amount read by how it is stored: a text (even one that reads as a number in the user's
+// locale), a blob, a NULL or an infinity stops the reading with a message naming the movement.
+TEST_F(ContoSuFile, AmountNotStoredAsANumberStopsTheReadingAndNamesTheMovement)
+{
+    const std::pair<const char*, bool> casi[] = {
+        {"'abc'", false}, {"'12,5'", false}, {"x'31'", false}, {"NULL", false},
+        {"9e999", false}, {"-9e999", false}, {"'12.5'", true}, {"12", true},
+    };
+    for (const auto& [valore, numero] : casi) {
+        SCOPED_TRACE(valore);
+        CartellaProva::esegui(db, "DELETE FROM Conto");
+        ASSERT_TRUE(InserisciMovimento(db, movimento("Versamento", 100)).ok());
+        ASSERT_TRUE(InserisciMovimento(db, {QDate(2024, 3, 2), QStringLiteral("Dividendi"), 5, QString()}).ok());
+        CartellaProva::esegui(
+            db, QStringLiteral("UPDATE Conto SET Importo = %1 WHERE Tipo = 'Dividendi'").arg(QLatin1String(valore)));
+        const Lettura<RigaConto> l = LeggiConto(db);
+        if (numero) {
+            EXPECT_TRUE(l.ok()) << l.errore.toStdString();
+            EXPECT_EQ(l.righe.size(), 2u);
+            continue;
+        }
+        EXPECT_EQ(l.errore, QStringLiteral("Il movimento del conto con data \"02/03/2024\" e tipo \"Dividendi\" non è "
+                                           "valido: l'importo non è un numero. Correggerlo o eliminarlo nella finestra "
+                                           "Gestione conto titoli."));
+        EXPECT_TRUE(l.righe.empty());
+    }
+}

@@ -105,6 +105,27 @@ TEST_F(Controllo, TradesThatCannotBeReplayedAreRefusedByDateAndCode)
     EXPECT_TRUE(VerificaDisponibilita(s.portafoglio).messaggio.contains("data \"\"")); // the empty date, as stored
 }
 
+// The check reads the quantity by how it is stored: a text is no quantity, not 0 pieces.
+TEST_F(Controllo, QuantityNotStoredAsANumberIsRefused)
+{
+    const std::pair<const char*, bool> casi[] = {
+        {"'abc'", false}, {"'5,0'", false}, {"x'35'", false}, {"NULL", false},
+        {"9e999", false}, {"'5'", true},    {"5.0", true},
+    };
+    for (const auto& [valore, passa] : casi) {
+        SCOPED_TRACE(valore);
+        CartellaProva::esegui(s.portafoglio, "DELETE FROM Eseguiti");
+        s.Inserisci({Compra("2024-03-04", "AAA", 5), Vendi("2024-03-05", "AAA", 5)});
+        CartellaProva::esegui(
+            s.portafoglio, QStringLiteral("UPDATE Eseguiti SET Qta = %1 WHERE Tipo = 'Sell'").arg(QLatin1String(valore)));
+        const Esito esito = VerificaDisponibilita(s.portafoglio);
+        EXPECT_EQ(esito.messaggio, passa ? QString()
+                                         : QStringLiteral("L'eseguito con data \"05/03/2024\" e codice \"AAA\" non è "
+                                                          "valido: la quantità non è un numero. Correggerlo o eliminarlo "
+                                                          "nella finestra Eseguiti."));
+    }
+}
+
 TEST_F(Controllo, ManyDistinctCodesAreTracked)
 {
     std::vector<Operazione> storia;

@@ -1,4 +1,5 @@
 #include "esito_prova.h"
+#include "controllo_disponibilita.h"
 #include "motore.h"
 #include "semina_eseguiti.h"
 #include "storia_prova.h"
@@ -333,6 +334,107 @@ TEST_F(Motore, EdgeNumbersStopTheRunAtTheirTrade)
                                 "OR abs(Commissioni) > 1e308",
                                 "SELECT COUNT(*) FROM OperazioniChiuse WHERE abs(GP) > 1e308 OR abs(PzoCarico) > 1e308"})
             EXPECT_EQ(CartellaProva::valore(s.portafoglio, sql).toInt(), 0) << sql;
+    }
+}
+
+// A figure stored as something other than a number (a text SQLite could not take as one,
+// such as "12,5", a blob, a NULL) or an infinity is no figure: every replay stops at its trade
+// with the message that names it, never reading it as 0 or as the digits before the comma.
+TEST_F(Motore, FiguresNotStoredAsNumbersStopEveryReplayAtTheirTrade)
+{
+    struct Caso {
+        const char* colonna;
+        const char* valore; // SQL written over the row
+        const char* difetto; // nullptr: the row is a number and replays
+    };
+    const Caso casi[] = {
+        {"Qta", "'abc'", "la quantità non è un numero"},
+        {"Qta", "'70,5'", "la quantità non è un numero"},
+        {"Qta", "x'3730'", "la quantità non è un numero"},
+        {"Qta", "NULL", "la quantità non è un numero"},
+        {"Qta", "'70'", nullptr}, // the column's affinity stores it as the number 70
+        {"Prezzo", "'12,5'", "il prezzo non è un numero"},
+        {"Prezzo", "'abc'", "il prezzo non è un numero"},
+        {"Prezzo", "x'00'", "il prezzo non è un numero"},
+        {"Prezzo", "NULL", "il prezzo non è un numero"},
+        {"Prezzo", "9e999", "il prezzo non è un numero"},
+        {"Prezzo", "'12.5'", nullptr},
+        {"Importo", "'abc'", "l'importo non è un numero"},
+        {"Importo", "'875,0'", "l'importo non è un numero"},
+        {"Importo", "x'01'", "l'importo non è un numero"},
+        {"Importo", "NULL", "l'importo non è un numero"},
+        {"Importo", "-9e999", "l'importo non è un numero"},
+        {"PrezzoOttimale", "'abc'", "il prezzo ottimale non è un numero"},
+        {"PrezzoOttimale", "x'01'", "il prezzo ottimale non è un numero"},
+        {"PrezzoOttimale", "9e999", "il prezzo ottimale non è un numero"},
+        {"PrezzoOttimale", "NULL", nullptr}, // left empty by a staged import
+    };
+    for (const Caso& k : casi) {
+        SCOPED_TRACE(std::string(k.colonna) + " = " + k.valore);
+        CartellaProva::esegui(s.portafoglio, "DELETE FROM Eseguiti");
+        s.Inserisci({{"2024-03-04", "Buy", "ZZZ", "AAA", "Alfa", 10, 10},
+                     {"2024-03-05", "Buy", "ZZZ", "ENI", "Eni", 70, 12.5},
+                     {"2024-03-06", "Sell", "ZZZ", "ENI", "Eni", 70, 13}});
+        CartellaProva::esegui(s.portafoglio, QStringLiteral("UPDATE Eseguiti SET PrezzoOttimale = Prezzo"));
+        CartellaProva::esegui(s.portafoglio, QStringLiteral("UPDATE Eseguiti SET %1 = %2 WHERE Data = '2024-03-05'")
+                                                 .arg(QLatin1String(k.colonna), QLatin1String(k.valore)));
+        const QString atteso = k.difetto ? QStringLiteral("L'eseguito con data \"05/03/2024\" e codice \"ENI\" non è "
+                                                          "valido: %1. Correggerlo o eliminarlo nella finestra Eseguiti.")
+                                               .arg(QString::fromUtf8(k.difetto))
+                                         : QString();
+
+        const Esito esito = RicalcolaPortafoglio(s.dataset, s.portafoglio);
+        EXPECT_EQ(esito.messaggio, atteso);
+        EXPECT_EQ(s.Portafoglio(), (std::vector<RigaPortafoglio>{{"ZZZ", "AAA", "Alfa", 10, 10, 100, 0}}));
+        EXPECT_EQ(s.Chiuse().size(), k.difetto ? 0u : 1u);
+        EXPECT_EQ(s.Contatori().at("NE"), k.difetto ? 1 : 3);
+
+        // The confirmation's pass: the holding check reads the quantity, the replay the rest.
+        const PassaggioStoria passaggio = ControllaERiproduci(s.dataset, s.portafoglio, std::nullopt);
+        const bool quantita = QLatin1String(k.colonna) == QLatin1String("Qta");
+        EXPECT_EQ(passaggio.controllo.messaggio, quantita ? atteso : QString());
+        if (!quantita) {
+            ASSERT_TRUE(passaggio.ricalcolo);
+            EXPECT_EQ(passaggio.ricalcolo->messaggio, atteso);
+        }
+    }
+}
+
+// A position may reach the largest quantity a trade may hold, and not one piece more: the
+// engine, the holding check and the confirmation's pass draw the line at the same place.
+TEST_F(Motore, PositionReachesTheLargestQuantityAndNotOnePast)
+{
+    constexpr qint64 M = 999'999'999'999'999;
+    const QString oltre = QStringLiteral("L'eseguito con data \"06/03/2024\" e codice \"BIG\" non è valido: la "
+                                         "quantità posseduta supererebbe 999999999999999 pezzi. Correggerlo o "
+                                         "eliminarlo nella finestra Eseguiti.");
+    struct Caso {
+        const char* nome;
+        std::vector<qint64> acquisti; // one a day from 2024-03-05
+        QString messaggio;
+        qint64 posseduti;
+    };
+    const Caso casi[] = {
+        {"one trade of exactly the largest quantity", {M}, "", M},
+        {"two trades that reach it exactly", {M - 1, 1}, "", M},
+        {"a piece past it", {M, 1}, oltre, M},
+        {"two trades that pass it by one", {M - 1, 2}, oltre, M - 1},
+    };
+    for (const Caso& k : casi) {
+        SCOPED_TRACE(k.nome);
+        CartellaProva::esegui(s.portafoglio, "DELETE FROM Eseguiti");
+        std::vector<Operazione> storia;
+        for (std::size_t i = 0; i < k.acquisti.size(); ++i)
+            storia.push_back({QStringLiteral("2024-03-%1").arg(5 + i, 2, 10, QLatin1Char('0')), "Buy", "ZZZ", "BIG",
+                              "B", k.acquisti[i], 1});
+        s.Inserisci(storia);
+
+        EXPECT_EQ(RicalcolaPortafoglio(s.dataset, s.portafoglio).messaggio, k.messaggio);
+        const std::vector<RigaPortafoglio> posizioni = s.Portafoglio();
+        ASSERT_EQ(posizioni.size(), 1u);
+        EXPECT_EQ(posizioni[0].Qta, k.posseduti);
+        EXPECT_EQ(VerificaDisponibilita(s.portafoglio).messaggio, k.messaggio);
+        EXPECT_EQ(ControllaERiproduci(s.dataset, s.portafoglio, std::nullopt).controllo.messaggio, k.messaggio);
     }
 }
 

@@ -301,6 +301,31 @@ TEST_F(FinestraContoTest, UnknownKindIsReportedAndLeftOutOfTheBalance)
     EXPECT_EQ(messaggi.testi(), (QStringList{"Errore nel modulo controllo record"}));
 }
 
+// An amount stored as a text ("12,5" from a file made elsewhere) is no amount: the window
+// names the movement instead of counting it as 12 or 0, and a Modifica mends it.
+TEST_F(FinestraContoTest, AmountNotStoredAsANumberIsNamedAndCanBeMended)
+{
+    movimento("2024-03-01", "Versamento", 100);
+    CartellaProva::esegui(a.stato.DbPortafoglio, "INSERT INTO Conto (Data, Tipo, Importo, Descrizione) "
+                                                 "VALUES ('2024-03-02', 'Dividendi', '12,5', '.')");
+    apri();
+    const QString nominato = QStringLiteral("Il movimento del conto con data \"02/03/2024\" e tipo \"Dividendi\" non "
+                                            "è valido: l'importo non è un numero. Correggerlo o eliminarlo nella "
+                                            "finestra Gestione conto titoli.");
+    ASSERT_FALSE(messaggi.testi().isEmpty());
+    EXPECT_EQ(messaggi.testi().last(), nominato);
+    EXPECT_NE(saldo(), "612");
+    EXPECT_NE(saldo(), "600");
+
+    messaggi.mostrati.clear();
+    riga(1);
+    modo(frmContoTitoli::IdModifica);
+    scrivi("txtImporto", "12,5");
+    conferma();
+    EXPECT_FALSE(messaggi.testi().contains(nominato));
+    EXPECT_EQ(saldo(), "612,5");
+}
+
 TEST_F(FinestraContoTest, ModificaNeverChangesAKindTheUserDidNotChoose)
 {
     movimento("2024-03-01", "Versamento", 100);

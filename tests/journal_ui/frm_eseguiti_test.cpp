@@ -494,6 +494,14 @@ TEST_F(FinestraEseguitiTest, InputTheFiltersLetThroughIsRefusedBeforeWriting)
         {"quote in error code", [&] { scrivi("dbc_Errore", "E'"); }, "apici"},
         {"long error code", [&] { scrivi("dbc_Errore", "EAX"); }, "al massimo 2"},
         {"optimal comma", [&] { scegli("dbc_Errore", "EA"); scrivi("txtPzoOttimale", ","); }, "prezzo ottimale"},
+        {"pasted formula as the name",
+         [&] {
+             w<QLineEdit>("txt_Titolo")->clear();
+             w<QLineEdit>("txt_Titolo")->insert("=1+2");
+         },
+         "\"=1+2\" non può cominciare con =, +, - o @"},
+        {"pasted system with a tab", [&] { w<QComboBox>("dbc_System")->lineEdit()->setText("W\tB"); },
+         "Il sistema non può contenere caratteri di controllo"},
     };
     apri();
     for (const Caso& k : casi) {
@@ -548,8 +556,11 @@ TEST_F(FinestraEseguitiTest, KeyFiltersOfTheFields)
         {"txtPzoOttimale", "1,2,3", "1,23"},
         {"txtQta", "1,5000000000", "15000000"},
         {"txt_Codice", "EN'I-1", "ENI1"},
+        {"txt_Codice", "=1+2@-x", "12x"},
         {"txt_Titolo", "L'oro (spa)", "Loro spa"},
+        {"txt_Titolo", "@Eni", "Eni"},
         {"dbc_System", "W'E=B", "WEB"},
+        {"dbc_System", "+-@=W", "W"},
     };
     scegli("dbc_Errore", "EA");
     for (const Caso& k : casi) {
