@@ -2,12 +2,14 @@
 // the longest content a real one holds (dates, 9-digit amounts, 6-character codes, the
 // longest kind and catalogue description), shows every control, column and label whole.
 // A window added to the table is checked here without a line of its own.
+#include "campo_data.h"
 #include "leggibilita.h"
 #include "programma_prova.h"
 #include "semina_eseguiti.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QDateEdit>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -187,6 +189,18 @@ TEST_P(FinestraLeggibile, ShowsEverythingWholeAtItsDefaultSize)
 TEST_P(FinestraLeggibile, ShowsEveryChartLabelWhole)
 {
     ApriEVerifica(QString::fromStdString(GetParam()), DifettiDeiGrafici);
+}
+
+// Every date field reads the date as typed: it is the house's date field.
+TEST_P(FinestraLeggibile, DateFieldsReadTheDateAsTyped)
+{
+    ApriEVerifica(QString::fromStdString(GetParam()), [](QWidget* finestra) {
+        QStringList difetti;
+        for (QDateEdit* campo : finestra->findChildren<QDateEdit*>())
+            if (!qobject_cast<CampoData*>(campo))
+                difetti << campo->objectName() + QStringLiteral(" is not a CampoData");
+        return difetti;
+    });
 }
 
 INSTANTIATE_TEST_SUITE_P(Tabella, FinestraLeggibile, ::testing::ValuesIn(NomiFinestre()),
