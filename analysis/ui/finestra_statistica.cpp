@@ -140,6 +140,17 @@ void FinestraStatistica::Carica(bool ridimensionaPrima)
     Form_Resize();
 }
 
+void FinestraStatistica::CresciPerContenuto()
+{
+    auto* cornice = qobject_cast<QMdiSubWindow*>(parentWidget());
+    QWidget* esterna = cornice ? static_cast<QWidget*>(cornice) : this;
+    if (esterna->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))
+        return;
+    const int manca = sizeHint().width() - width();
+    if (manca > 0)
+        esterna->resize(esterna->width() + manca, esterna->height());
+}
+
 int FinestraStatistica::Width() const
 {
     const auto* cornice = qobject_cast<const QMdiSubWindow*>(parentWidget());

@@ -47,6 +47,10 @@ protected:
     // The window's layout on every size change.
     virtual void Form_Resize() = 0;
 
+    // New figures that need more than the window's width widen it to its size hint, unless the
+    // user minimised or maximised it; it never shrinks under the user.
+    void CresciPerContenuto();
+
     // The outer size (the child window's frame included) and the inner height, in twips.
     int Width() const;
     int Height() const;

@@ -124,6 +124,7 @@ void frmErrori::Main()
         msc_Errori_->setRowLabel(f.grafico[i].Descrizione);
     }
     // New figures may widen the grid.
+    CresciPerContenuto();
     Form_Resize();
 }
 

@@ -100,7 +100,11 @@ frmReport::frmReport(ContestoFinestre& contesto, QWidget* parent)
 
 QSize frmReport::sizeHint() const
 {
-    return {Pixel(10500), Pixel(7500)};
+    // The three frames share the width: each gets a third, and the last 100 twips less.
+    int cornice = 0;
+    for (const QGroupBox* g : {FrameBilancio_, FrameOperazioni_, FramePercentuali_})
+        cornice = std::max(cornice, Twips(g->sizeHint().width()));
+    return {std::max(Pixel(10500), Pixel(3 * (cornice + 100))), Pixel(7500)};
 }
 
 void frmReport::Main()
@@ -147,6 +151,8 @@ void frmReport::Main()
     msc_OperazioniPercentuali_->setChartData(std::vector<double>{f.sumPctGain, std::abs(f.sumPctLoss)});
     msc_OperazioniPercentuali_->setRowLabel(QStringLiteral("Percentuali"));
     NomiColonne(msc_OperazioniPercentuali_, {"%Gain", "%Perdita"});
+    // Long histories give long figures: the frames grow to show them.
+    CresciPerContenuto();
 }
 
 void frmReport::Form_Resize()

@@ -154,6 +154,7 @@ void frmRisk::Main()
     RiempiGrigliaFlex(MSFlexGrid_FP_, {QStringLiteral("Percentuali"), QStringLiteral("Probabilità")}, righe);
     MostraFrequenze(msc_FrequenzaPerc_, f.frequenze);
     // New figures may widen the table.
+    CresciPerContenuto();
     Form_Resize();
 }
 
@@ -222,6 +223,7 @@ void frmMDD::Main()
     RiempiGrigliaFlex(MSFlexGrid_MDD_, {QStringLiteral("Sequenza"), QStringLiteral("Ricorrenze")}, righe);
     MostraFrequenze(msc_FrequenzaMDD_, f.frequenze);
     // New figures may widen the table.
+    CresciPerContenuto();
     Form_Resize();
 }
 

@@ -71,6 +71,7 @@ void frmStGiorno::Main()
     }
     RiempiGrigliaFlex(MSFlexGrid_StGiorno_, {QStringLiteral("Giorno"), QStringLiteral("Totale")}, righe);
     // New totals may widen the grid.
+    CresciPerContenuto();
     Form_Resize();
 }
 

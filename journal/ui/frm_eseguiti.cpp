@@ -8,7 +8,6 @@
 #include "larghezza_griglia.h"
 #include "numeri.h"
 
-#include <QAbstractItemDelegate>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QFontMetrics>
@@ -22,7 +21,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStringListModel>
-#include <QStyleOptionViewItem>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -244,7 +242,13 @@ void frmEseguiti::Colore()
 
 QSize frmEseguiti::sizeHint() const
 {
-    return QSize(Pixel(LarghezzaFinestra), AltezzaProgetto);
+    return QSize(larghezzaVoluta(), AltezzaProgetto);
+}
+
+int frmEseguiti::larghezzaVoluta() const
+{
+    // The designed width, or what a grid widened by its figures needs with the same margins.
+    return Pixel(LarghezzaFinestra) + std::max(0, dbg_Eseguiti_->width() - LarghezzaGriglia);
 }
 
 void frmEseguiti::resizeEvent(QResizeEvent* evento)
@@ -262,11 +266,11 @@ void frmEseguiti::RegolaDimensioni()
         dbg_Eseguiti_->resize(dbg_Eseguiti_->width(), Pixel(altezza - AltezzaPannello));
     Frame1_->move((width() - Frame1_->width()) / 2, Pixel(altezza - AltezzaPannello));
 
-    // In its normal state the window keeps its design width; inside the MDI area that is
-    // the width of the sub-window's contents.
+    // In its normal state the window keeps its design width (or its grid's); inside the MDI
+    // area that is the width of the sub-window's contents.
     QWidget* cornice = qobject_cast<QMdiSubWindow*>(parentWidget()) ? parentWidget() : this;
     const bool normale = !(cornice->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
-    const int voluta = Pixel(LarghezzaFinestra);
+    const int voluta = larghezzaVoluta();
     if (normale && larghezza != voluta * TwipsPerPixel) {
         if (cornice == this)
             resize(voluta, height());
@@ -367,28 +371,21 @@ frmEseguiti::Aggiornamento frmEseguiti::AggiornaGriglia()
 
 void frmEseguiti::RegolaColonne(const Aggiornamento& aggiornamento)
 {
-    // The key stays hidden and the name takes the room left.
+    // The key stays hidden and the name takes the room the figures leave.
     dbg_Eseguiti_->setColumnHidden(ColEseguiti::ID, true);
     QHeaderView* colonne = dbg_Eseguiti_->horizontalHeader();
     colonne->setSectionResizeMode(QHeaderView::Fixed);
     colonne->setSectionResizeMode(ColEseguiti::Titolo, QHeaderView::Stretch);
-    if (aggiornamento.ricaricata) {
-        dbg_Eseguiti_->resizeColumnsToContents();
+    if (aggiornamento.ricaricata)
+        AdattaColonne(dbg_Eseguiti_);
+    else if (aggiornamento.rigaScritta)
+        AdattaColonneARiga(dbg_Eseguiti_, *aggiornamento.rigaScritta);
+    else
         return;
-    }
-    if (!aggiornamento.rigaScritta)
-        return;
-    QStyleOptionViewItem opzione;
-    opzione.initFrom(dbg_Eseguiti_->viewport());
-    opzione.font = dbg_Eseguiti_->font();
-    opzione.fontMetrics = QFontMetrics(opzione.font);
-    const int griglia = dbg_Eseguiti_->showGrid() ? 1 : 0;
-    for (int c = 0; c < ColEseguiti::Numero; ++c) {
-        if (c == ColEseguiti::ID || c == ColEseguiti::Titolo)
-            continue;
-        const QModelIndex cella = modelloEseguiti_->index(*aggiornamento.rigaScritta, c);
-        const int larghezza = dbg_Eseguiti_->itemDelegateForIndex(cella)->sizeHint(opzione, cella).width() + griglia;
-        if (larghezza > dbg_Eseguiti_->columnWidth(c))
-            dbg_Eseguiti_->setColumnWidth(c, larghezza);
+    // Figures wider than the designed grid widen it, and the window with it.
+    const int larghezza = std::max(LarghezzaGriglia, LarghezzaPerColonne(dbg_Eseguiti_));
+    if (larghezza != dbg_Eseguiti_->width()) {
+        dbg_Eseguiti_->resize(larghezza, dbg_Eseguiti_->height());
+        RegolaDimensioni();
     }
 }

@@ -50,6 +50,7 @@ private:
     void Collega();
 
     void RegolaDimensioni();
+    int larghezzaVoluta() const;
     void CambioRiga();
     void RegolaModo();
     void AggiornaTipo();

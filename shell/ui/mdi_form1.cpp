@@ -10,6 +10,7 @@
 #include "personalizza_toolbar.h"
 #include "picture_box.h"
 #include "pulsanti_toolbar.h"
+#include "tieni_nell_area.h"
 
 #include <QAction>
 #include <QDateEdit>
@@ -406,6 +407,7 @@ QWidget* MDIForm1::apriFinestra(const QString& nome, bool inPrimoPiano)
     } else {
         figlia->show();
     }
+    TieniNellArea(figlia);
     return figlia->widget();
 }
 

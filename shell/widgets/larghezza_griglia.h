@@ -9,10 +9,14 @@ class QTableView;
 // Marks a column as the user's free text.
 void ColonnaTestoLibero(QTableView* griglia, int colonna);
 
-// Sizes every shown column from its caption and its cells (free text: from its caption only).
-// The cells measured are those in view and a few hundred around them.
+// Sizes every shown column from its caption and its cells (free text: from its caption only),
+// every row counted wherever the grid stands or is scrolled to.
 void AdattaColonne(QTableView* griglia);
 
-// The width that shows every shown column whole: the columns, the row header, the frame and
-// the vertical scroll bar when the grid shows one (always, or because its rows outgrow it).
+// After AdattaColonne, one row written since: widens the columns its cells outgrow.
+void AdattaColonneARiga(QTableView* griglia, int riga);
+
+// The width that shows every shown column whole: the columns (a stretched one by what it
+// shows, free text by its caption), the row header, the frame and the vertical scroll bar
+// when the grid shows one (always, or because its rows outgrow it).
 int LarghezzaPerColonne(const QTableView* griglia);

@@ -13,6 +13,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDate>
+#include <QDateEdit>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -52,9 +54,11 @@ struct Programma : ProgrammaProva {
 
     void scrivi(const char* nome, const QString& testo) { Scrivi(in<QLineEdit>("frmEseguiti", nome), testo); }
 
-    // A trade typed into the trade window's panel in "Nuovo" and confirmed.
-    void eseguito(const QString& tipo, const QString& qta, const QString& prezzo)
+    // A trade typed into the trade window's panel in "Nuovo" and confirmed, on a Wednesday.
+    void eseguito(const QString& tipo, const QString& qta, const QString& prezzo, const QString& errore = {},
+                  const QString& ottimale = {})
     {
+        in<QDateEdit>("frmEseguiti", "dtp_Data")->setDate(QDate(2024, 1, 10));
         Scegli(in<QComboBox>("frmEseguiti", "cmb_Tipo"), tipo);
         if (tipo == "Buy") {
             scrivi("txt_Codice", "ENI");
@@ -62,6 +66,10 @@ struct Programma : ProgrammaProva {
         }
         scrivi("txtQta", qta);
         scrivi("txtPrezzo", prezzo);
+        if (!errore.isEmpty()) {
+            in<QComboBox>("frmEseguiti", "dbc_Errore")->setEditText(errore);
+            scrivi("txtPzoOttimale", ottimale);
+        }
         auto* ok = in<QPushButton>("frmEseguiti", "cmd_Ok");
         ASSERT_TRUE(ok->isEnabled());
         Clicca(ok);
@@ -135,15 +143,24 @@ const std::map<QString, Verifica>& Verifiche()
              const double capitale = impostazioni.righe.front().CapitaleIniziale.value_or(0);
              EXPECT_EQ(f->findChild<QLabel*>("lab_Saldo")->text(), numeri::TestoNumero(capitale + netto));
          }},
-        // Closed operations of 80, 10 and 30, all winning: 20%, 10% and 30%.
+        // Closed operations of 80, -10 and 30: 20%, -10% and 30%.
         {"frmReport", [](QWidget* f) { EXPECT_EQ(Testo(f, "lab_NumOperazioni"), "3"); }},
-        {"frmCapitale", [](QWidget* f) { EXPECT_EQ(Punto(f, "msc_Capitale", 3), 120.0); }},
+        {"frmCapitale", [](QWidget* f) { EXPECT_EQ(Punto(f, "msc_Capitale", 3), 100.0); }},
         {"frmGrOperazioni", [](QWidget* f) { EXPECT_EQ(Punto(f, "msc_GrOperazioni", 3), 30.0); }},
-        {"frmErrori", [](QWidget* f) { EXPECT_EQ(Testo(f, "lab_TotaleErrori"), "0"); }},
-        {"frmStGiorno", [](QWidget* f) { EXPECT_EQ(RigheTabella(f, "MSFlexGrid_StGiorno"), 5); }},
+        // The fourth trade is the first to carry an error.
+        {"frmErrori", [](QWidget* f) { EXPECT_EQ(Testo(f, "lab_TotaleErrori"), "1"); }},
+        // Every operation closed on a Wednesday: its row holds the three results.
+        {"frmStGiorno",
+         [](QWidget* f) {
+             auto* g = f->findChild<QTableWidget*>("MSFlexGrid_StGiorno");
+             ASSERT_NE(g, nullptr);
+             ASSERT_EQ(g->rowCount(), 5);
+             ASSERT_NE(g->item(2, 1), nullptr);
+             EXPECT_EQ(g->item(2, 1)->text(), numeri::TestoNumero(80.0 - 10.0 + 30.0));
+         }},
         {"frmRisk", [](QWidget* f) { EXPECT_EQ(RigheTabella(f, "MSFlexGrid_FP"), 3); }},
-        // One winning run still open: no completed run.
-        {"frmMDD", [](QWidget* f) { EXPECT_EQ(RigheTabella(f, "MSFlexGrid_MDD"), 0); }},
+        // A win, a loss, a win: two runs completed, one of each sign.
+        {"frmMDD", [](QWidget* f) { EXPECT_EQ(RigheTabella(f, "MSFlexGrid_MDD"), 2); }},
         // Not refreshed: it keeps the two operations it found when it opened.
         {"frmMedie", [](QWidget* f) { EXPECT_EQ(Testo(f, "lab_MaxGain"), "80"); }},
     };
@@ -158,7 +175,7 @@ TEST(Programma, EveryLandedWindowOpensFromItsMenuAndFollowsATrade)
     p.eseguito("Buy", "100", "10");
     p.eseguito("Sell", "40", "12");
     // Two closed operations enable the risk, run and averages windows.
-    p.eseguito("Sell", "10", "11");
+    p.eseguito("Sell", "10", "9");
 
     QStringList aperte;
     for (const DescrittoreFinestra& d : p.principale->tabella()) {
@@ -190,7 +207,7 @@ TEST(Programma, EveryLandedWindowOpensFromItsMenuAndFollowsATrade)
     }
     p.messaggi.mostrati.clear();
 
-    p.eseguito("Sell", "10", "13");
+    p.eseguito("Sell", "10", "13", "EA", "14");
 
     EXPECT_EQ(p.conta("SELECT Qta FROM Portafoglio WHERE Cod = 'ENI'"), 40);
     EXPECT_EQ(p.conta("SELECT COUNT(*) FROM OperazioniChiuse"), 3);
