@@ -3,11 +3,11 @@
 #include "frm_eseguiti.h"
 
 #include "aggiornamento_con_replay.h"
+#include "campo_data.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -26,7 +26,11 @@ void frmEseguiti::Conferma()
     // the snapshot, so that an accepted change can simply be added to it.
     const bool grigliaValida = fotografia_ && *fotografia_ == ImprontaDi(contesto_.stato.DbPortafoglio);
     richiesta.fotografia = fotografia_;
-    richiesta.dati = {dtp_Data_->date(),        cmb_Tipo_->currentText(), dbc_System_->currentText(),
+    // A date typed that is no date stops here, with its message, and the panel keeps it.
+    const std::optional<QDate> data = dtp_Data_->dataConfermata();
+    if (!data)
+        return;
+    richiesta.dati = {*data,        cmb_Tipo_->currentText(), dbc_System_->currentText(),
                       codice(),                 titolo(),                 txtQta_->text(),
                       txtPrezzo_->text(),       dbc_Errore_->currentText(), txtPzoOttimale_->text()};
 
