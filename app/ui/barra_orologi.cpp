@@ -1,8 +1,8 @@
 #include "barra_orologi.h"
 
+#include "campo_data.h"
 #include "picture_box.h"
 
-#include <QDateEdit>
 #include <QHBoxLayout>
 #include <QLineEdit>
 
@@ -30,7 +30,8 @@ constexpr int AltezzaBarra = 1000 / 15;
 
 } // namespace
 
-BarraOrologi::BarraOrologi(QWidget* parent) : QToolBar(parent), data_(new QDateEdit(this))
+BarraOrologi::BarraOrologi(Messaggi& messaggi, QWidget* parent)
+    : QToolBar(parent), data_(CreaCampoData(this, "dtp_Data", messaggi))
 {
     setObjectName(QStringLiteral("Toolbar3"));
     setWindowTitle(QStringLiteral("Orologi"));
@@ -60,9 +61,6 @@ BarraOrologi::BarraOrologi(QWidget* parent) : QToolBar(parent), data_(new QDateE
     addWidget(immagine);
     addSeparator();
 
-    data_->setObjectName(QStringLiteral("dtp_Data"));
-    data_->setCalendarPopup(true);
-    data_->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
     addWidget(data_);
 }
 

@@ -4,13 +4,15 @@
 
 #include <array>
 
+class Messaggi;
 class PictureBox;
 class QDateEdit;
 
 class BarraOrologi : public QToolBar {
     Q_OBJECT
 public:
-    explicit BarraOrologi(QWidget* parent = nullptr);
+    // The date field tells what it cannot read through `messaggi`.
+    explicit BarraOrologi(Messaggi& messaggi, QWidget* parent = nullptr);
 
     // Faces in drawing order: Milano, New York, Tokyo, Londra, HongKong.
     static constexpr int NumeroOrologi = 5;

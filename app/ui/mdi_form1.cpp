@@ -53,7 +53,7 @@ MDIForm1::MDIForm1(StatoApplicazione& stato, Messaggi& messaggi, DialogoFile& di
     toolbar1_->setMovable(false);
     comandi_ = std::make_unique<ComandiPrincipale>(toolbar1_);
     costruisciComandi();
-    toolbar3_ = new BarraOrologi(this);
+    toolbar3_ = new BarraOrologi(messaggi, this);
     addToolBarBreak();
     addToolBar(Qt::TopToolBarArea, toolbar3_);
     barraStato_ = new BarraStato(this);

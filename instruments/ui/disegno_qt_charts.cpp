@@ -29,6 +29,25 @@ constexpr int MassimoEtichette = 60;
 // Qt Charts gives an axis at most this share of the chart's height.
 constexpr double QuotaAsse = 0.4;
 
+// A filled band between two edges, its colour seen through when other columns share the plot.
+// The area does not own its edges: they are its children, so the chart's removal of the area
+// at the next rebuild frees them too.
+QAreaSeries* NuovaArea(const QList<QPointF>& alto, const QList<QPointF>& basso, QColor colore, bool traPiu)
+{
+    auto* area = new QAreaSeries;
+    auto* sopra = new QLineSeries(area);
+    auto* sotto = new QLineSeries(area);
+    sopra->append(alto);
+    sotto->append(basso);
+    area->setUpperSeries(sopra);
+    area->setLowerSeries(sotto);
+    area->setBorderColor(colore.darker(140));
+    if (traPiu)
+        colore.setAlpha(170);
+    area->setColor(colore);
+    return area;
+}
+
 // Qt Charts shows a category's text as rich text and drops a category it already holds: each
 // text is escaped, its lines joined by breaks, and a repeated one (or a row left without
 // label) gets invisible blanks appended so that it stays a category of its own.
@@ -174,6 +193,17 @@ void DisegnoQtCharts::costruisci(int pixel)
         serie->attachAxis(valori);
     };
 
+    auto assiSuOgniSerie = [&] {
+        auto* valori = asseValori(minimo, massimo);
+        auto* categorie = asseCategorie();
+        grafico_->addAxis(categorie, Qt::AlignBottom);
+        grafico_->addAxis(valori, Qt::AlignLeft);
+        for (QAbstractSeries* s : grafico_->series()) {
+            s->attachAxis(categorie);
+            s->attachAxis(valori);
+        }
+    };
+
     switch (dati_.tipo()) {
     case TipoGrafico::Torta: {
         // One pie per row, side by side; a slice per column, its size the value's magnitude.
@@ -283,33 +313,40 @@ void DisegnoQtCharts::costruisci(int pixel)
             QList<QPointF> basso;
             for (const QPointF& a : alto)
                 basso.append(QPointF(a.x(), 0));
-            // The area does not own its edges: they are its children, so the chart's removal
-            // of the area at the next rebuild frees them too.
-            auto* area = new QAreaSeries;
-            auto* sopra = new QLineSeries(area);
-            auto* sotto = new QLineSeries(area);
-            sopra->append(alto);
-            sotto->append(basso);
-            area->setUpperSeries(sopra);
-            area->setLowerSeries(sotto);
-            QColor colore = ProiezioneObliqua::ColoreDiColonna(dati_.tipo(), c);
-            area->setBorderColor(colore.darker(140));
-            if (colonne > 1)
-                colore.setAlpha(170);
-            area->setColor(colore);
-            grafico_->addSeries(area);
+            grafico_->addSeries(NuovaArea(alto, basso, ProiezioneObliqua::ColoreDiColonna(dati_.tipo(), c), colonne > 1));
         }
-        auto* valori = asseValori(minimo, massimo);
-        auto* categorie = asseCategorie();
-        grafico_->addAxis(categorie, Qt::AlignBottom);
-        grafico_->addAxis(valori, Qt::AlignLeft);
-        for (QAbstractSeries* s : grafico_->series()) {
-            s->attachAxis(categorie);
-            s->attachAxis(valori);
-        }
+        assiSuOgniSerie();
         break;
     }
     default: {
+        // Each bar gets half its row's slot, shared by the columns. Bars narrower than a pixel
+        // would vanish: the rows of one pixel column are drawn as one bar spanning all of their
+        // values (a cell without value counting as zero), as the projected bars are.
+        if (righe > MassimoEtichette && pixel * 0.5 < double(righe) * colonne) {
+            const double righePerPixel = double(righe) / pixel;
+            for (int c = 1; c <= colonne; ++c) {
+                QList<QPointF> alto;
+                QList<QPointF> basso;
+                for (int p = 0; p < pixel; ++p) {
+                    const int da = static_cast<int>(std::floor(p * righePerPixel));
+                    const int a = std::min(righe, static_cast<int>(std::floor((p + 1) * righePerPixel)));
+                    if (a <= da)
+                        continue;
+                    double su = 0;
+                    double giu = 0;
+                    for (int r = da; r < a; ++r) {
+                        const double v = dati_.valore(r + 1, c).value_or(0);
+                        su = std::max(su, v);
+                        giu = std::min(giu, v);
+                    }
+                    alto << QPointF(da - 0.5, su) << QPointF(a - 0.5, su);
+                    basso << QPointF(da - 0.5, giu) << QPointF(a - 0.5, giu);
+                }
+                grafico_->addSeries(NuovaArea(alto, basso, ProiezioneObliqua::ColoreDiColonna(dati_.tipo(), c), colonne > 1));
+            }
+            assiSuOgniSerie();
+            break;
+        }
         auto* barre = new QBarSeries;
         for (int c = 1; c <= colonne; ++c) {
             auto* insieme = new QBarSet(dati_.etichettaDiColonna(c));

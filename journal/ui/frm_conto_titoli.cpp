@@ -1,6 +1,7 @@
 #include "frm_conto_titoli.h"
 
 #include "applica_colori.h"
+#include "campo_data.h"
 #include "controlli.h"
 #include "date.h"
 #include "filtro_tasti.h"
@@ -16,7 +17,6 @@
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -99,9 +99,7 @@ void frmContoTitoli::Costruisci()
     Option1_->button(IdElimina)->setEnabled(false);
     g->addLayout(modi, 0, 0, 4, 1);
 
-    dtp_Data_ = Crea<QDateEdit>(pannello, "dtp_Data");
-    dtp_Data_->setCalendarPopup(true);
-    dtp_Data_->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    dtp_Data_ = CreaCampoData(pannello, "dtp_Data", contesto_.messaggi);
     dtp_Data_->setDate(QDate::currentDate());
     cmb_Tipo_ = Crea<QComboBox>(pannello, "cmb_Tipo");
     cmb_Tipo_->addItems(conto::Tipi());
@@ -359,6 +357,9 @@ void frmContoTitoli::Conferma()
                 cmd_Ok_->setEnabled(false);
         }
     } else {
+        const std::optional<QDate> data = dtp_Data_->dataConfermata();
+        if (!data)
+            return;
         const auto importo = numeri::LeggiNumero(txtImporto_->text());
         if (!importo) {
             contesto_.messaggi.mostra(
@@ -376,7 +377,7 @@ void frmContoTitoli::Conferma()
         }
         if (txt_Descrizione_->text().isEmpty())
             txt_Descrizione_->setText(QStringLiteral("."));
-        const MovimentoConto movimento{dtp_Data_->date(), cmb_Tipo_->currentText(), *importo, txt_Descrizione_->text()};
+        const MovimentoConto movimento{*data, cmb_Tipo_->currentText(), *importo, txt_Descrizione_->text()};
         if (m == IdNuovo) {
             qint64 nuovo = 0;
             esito = InserisciMovimento(stato.DbPortafoglio, movimento, &nuovo);

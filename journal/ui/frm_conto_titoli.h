@@ -10,7 +10,7 @@ class Grafico;
 class ModelloGriglia;
 class QButtonGroup;
 class QComboBox;
-class QDateEdit;
+class CampoData;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -63,7 +63,7 @@ private:
     ModelloGriglia* modello_;
     QTableView* DBGrid1_;
     QButtonGroup* Option1_;
-    QDateEdit* dtp_Data_;
+    CampoData* dtp_Data_;
     QComboBox* cmb_Tipo_;
     QLineEdit* txtImporto_;
     QLineEdit* txt_Descrizione_;

@@ -2,6 +2,7 @@
 #include "frm_eseguiti.h"
 
 #include "applica_colori.h"
+#include "campo_data.h"
 #include "controlli.h"
 #include "filtro_tasti.h"
 #include "griglia_sola_lettura.h"
@@ -10,7 +11,6 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -104,9 +104,7 @@ void frmEseguiti::CostruisciPannello()
     auto* Frame4 = Cornice(Frame1_, "Frame4");
     auto* g4 = new QGridLayout(Frame4);
     Compatta(g4);
-    dtp_Data_ = Crea<QDateEdit>(Frame4, "dtp_Data");
-    dtp_Data_->setCalendarPopup(true);
-    dtp_Data_->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    dtp_Data_ = CreaCampoData(Frame4, "dtp_Data", contesto_.messaggi);
     cmb_Tipo_ = Crea<QComboBox>(Frame4, "cmb_Tipo");
     cmb_Tipo_->addItems({QStringLiteral("Buy"), QStringLiteral("Sell")});
     cmb_Tipo_->setAccessibleName(QStringLiteral("Tipo"));

@@ -11,7 +11,7 @@
 
 class QButtonGroup;
 class QComboBox;
-class QDateEdit;
+class CampoData;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -104,7 +104,7 @@ private:
 
     QTableView* dbg_Eseguiti_;
     QGroupBox* Frame1_;
-    QDateEdit* dtp_Data_;
+    CampoData* dtp_Data_;
     QComboBox* cmb_Tipo_;
     QComboBox* dbc_System_;
     QLineEdit* txt_Codice_;

@@ -3,11 +3,11 @@
 #include "frm_eseguiti.h"
 
 #include "aggiornamento_con_replay.h"
+#include "campo_data.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -26,7 +26,12 @@ void frmEseguiti::Conferma()
     // the snapshot, so that an accepted change can simply be added to it.
     const bool grigliaValida = fotografia_ && *fotografia_ == ImprontaDi(contesto_.stato.DbPortafoglio);
     richiesta.fotografia = fotografia_;
+    // A date typed that is no date stops here, with its message, and the panel keeps it.
+    const std::optional<QDate> data = dtp_Data_->dataConfermata();
+    if (!data)
+        return;
     richiesta.dati = pannello();
+    richiesta.dati.Data = *data;
 
     const eseguiti::EsitoConferma esito = eseguiti::ConfermaEseguito(contesto_.stato, richiesta);
     using Stato = eseguiti::EsitoConferma::Stato;

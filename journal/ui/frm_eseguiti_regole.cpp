@@ -2,6 +2,7 @@
 // code put into the fields, and when the confirmation is possible.
 #include "frm_eseguiti.h"
 
+#include "campo_data.h"
 #include "date.h"
 #include "numeri.h"
 #include "tabella_portafoglio.h"
@@ -9,7 +10,6 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,63 +1,17 @@
 #include "suono.h"
 
 #include <QDir>
-#include <QFile>
-#include <QtEndian>
 
 #include <alsa/asoundlib.h>
 
 namespace {
 
-struct FormatoWav {
-    int canali = 0;
-    int frequenza = 0;
-    int bit = 0;
-    QByteArray campioni;
-};
-
-// Reads a RIFF/WAVE file with 8- or 16-bit PCM samples; anything else gives no samples.
-FormatoWav LeggiWav(const QString& percorso)
-{
-    FormatoWav f;
-    QFile file(percorso);
-    if (!file.open(QIODevice::ReadOnly))
-        return f;
-    const QByteArray dati = file.readAll();
-    if (dati.size() < 12 || dati.left(4) != "RIFF" || dati.mid(8, 4) != "WAVE")
-        return f;
-    qsizetype pos = 12;
-    bool formatoLetto = false;
-    while (pos + 8 <= dati.size()) {
-        const QByteArray id = dati.mid(pos, 4);
-        const quint32 lunghezza = qFromLittleEndian<quint32>(dati.constData() + pos + 4);
-        const qsizetype inizio = pos + 8;
-        if (inizio + qsizetype(lunghezza) > dati.size())
-            break;
-        if (id == "fmt " && lunghezza >= 16) {
-            const quint16 tipo = qFromLittleEndian<quint16>(dati.constData() + inizio);
-            f.canali = qFromLittleEndian<quint16>(dati.constData() + inizio + 2);
-            f.frequenza = int(qFromLittleEndian<quint32>(dati.constData() + inizio + 4));
-            f.bit = qFromLittleEndian<quint16>(dati.constData() + inizio + 14);
-            formatoLetto = tipo == 1 && (f.bit == 8 || f.bit == 16) && f.canali > 0 && f.frequenza > 0;
-        } else if (id == "data" && formatoLetto) {
-            f.campioni = dati.mid(inizio, lunghezza);
-            return f;
-        }
-        pos = inizio + lunghezza + (lunghezza & 1);
-    }
-    return FormatoWav{};
-}
-
 void SenzaMessaggi(const char*, int, const char*, int, const char*, ...) {}
 
 } // namespace
 
-void SuonaWav(const QString& cartellaProgramma, const QString& nome)
+void RiproduciWav(const SuonoWav& wav)
 {
-    const FormatoWav wav = LeggiWav(QDir(cartellaProgramma).filePath(nome));
-    if (wav.campioni.isEmpty())
-        return;
-
     // A machine without sound is normal here: keep the library's complaints off the terminal.
     snd_lib_error_set_handler(SenzaMessaggi);
     snd_pcm_t* pcm = nullptr;
@@ -81,4 +35,11 @@ void SuonaWav(const QString& cartellaProgramma, const QString& nome)
         snd_pcm_drain(pcm);
     }
     snd_pcm_close(pcm);
+}
+
+void SuonaWav(const QString& cartellaProgramma, const QString& nome,
+              const std::function<void(const SuonoWav&)>& riproduci)
+{
+    if (const std::optional<SuonoWav> wav = LeggiFileWav(QDir(cartellaProgramma).filePath(nome)))
+        riproduci(*wav);
 }

@@ -1,6 +1,15 @@
 #pragma once
+#include "wav.h"
+
 #include <QString>
 
-// Plays the PCM wave file `nome` of the program folder to the end before returning.
-// A missing or unreadable file, or a machine without an audio device, plays nothing, silently.
-void SuonaWav(const QString& cartellaProgramma, const QString& nome);
+#include <functional>
+
+// Plays the samples to the end before returning; a machine without an audio device plays
+// nothing, silently.
+void RiproduciWav(const SuonoWav& suono);
+
+// Plays the PCM wave file `nome` of the program folder with `riproduci`. A missing or
+// unreadable file plays nothing, silently.
+void SuonaWav(const QString& cartellaProgramma, const QString& nome,
+              const std::function<void(const SuonoWav&)>& riproduci = RiproduciWav);

@@ -10,12 +10,33 @@
 #include <QImage>
 #include <QLineSeries>
 #include <QPointer>
+#include <QSet>
 
 #include <cmath>
 
 namespace {
 
 using Cella = std::optional<double>;
+
+// The texts the chart shows, each whole.
+QStringList TestiInteri(Grafico& g)
+{
+    QStringList testi;
+    for (const Grafico::EtichettaMostrata& e : g.etichetteMostrate()) {
+        EXPECT_TRUE(e.intera) << e.testo.toStdString();
+        testi << e.testo;
+    }
+    return testi;
+}
+
+int ColoriDistinti(const QImage& immagine)
+{
+    QSet<QRgb> colori;
+    for (int y = 0; y < immagine.height(); ++y)
+        for (int x = 0; x < immagine.width(); ++x)
+            colori.insert(immagine.pixel(x, y));
+    return static_cast<int>(colori.size());
+}
 
 } // namespace
 
@@ -130,7 +151,11 @@ TEST(GraficoTest, ValuesThatAreNotFiniteAreCellsWithoutValue)
     g.setData(HUGE_VAL);
     EXPECT_FALSE(g.valore(1, 1));
     EXPECT_EQ(g.Data(), "");
-    EXPECT_FALSE(g.immagine(QSize(200, 150)).isNull());
+    // Drawn, the one finite cell is a bar on a scale from 0 to 1; the others draw nothing.
+    const QImage immagine = g.immagine(QSize(200, 150));
+    EXPECT_GT(PixelDelColore(immagine, ProiezioneObliqua::ColoreSerie(2)), 30);
+    EXPECT_EQ(PixelDelColore(immagine, ProiezioneObliqua::ColoreSerie(1)), 0);
+    EXPECT_EQ(TestiInteri(g), (QStringList{"0,00", "0,25", "0,50", "0,75", "1,00"}));
 }
 
 TEST(GraficoTest, RowsAreNotLimitedToSixteenBits)
@@ -179,24 +204,47 @@ TEST(GraficoTest, EveryKindRendersItsSeries)
     }
 }
 
+// With nothing to draw, a chart draws its scale around zero and no series; a pie, nothing.
+// Areas count a cell without value as zero, so they lie on the zero line.
 TEST(GraficoTest, EmptyAndDegenerateTablesRenderWithoutError)
 {
     const int tipi[] = {1, 0, 14, 5, 4, 3, 2, 16};
     for (int tipo : tipi) {
         SCOPED_TRACE(tipo);
+        const bool torta = tipo == 14;
+        const bool area = tipo == 5 || tipo == 4;
+        const auto scalaSulloZero = [torta](Grafico& g) {
+            const QStringList testi = TestiInteri(g);
+            if (torta)
+                EXPECT_TRUE(testi.isEmpty()) << testi.join("|").toStdString();
+            else
+                EXPECT_TRUE(testi.contains("0") || testi.contains("0,00")) << testi.join("|").toStdString();
+        };
         Grafico vuoto;
         vuoto.setChartType(tipo);
-        EXPECT_FALSE(vuoto.immagine(QSize(200, 150)).isNull());
+        const QImage nulla = vuoto.immagine(QSize(200, 150));
+        EXPECT_EQ(nulla.size(), QSize(200, 150));
+        EXPECT_EQ(PixelDelColore(nulla, ProiezioneObliqua::ColoreSerie(1)), 0);
+        if (!torta) {
+            EXPECT_GT(ColoriDistinti(nulla), 10) << "no scale drawn";
+        }
+        scalaSulloZero(vuoto);
 
         Grafico senzaValori;
         senzaValori.setChartType(tipo);
         senzaValori.setRowCount(3);
-        EXPECT_FALSE(senzaValori.immagine(QSize(200, 150)).isNull());
+        const QImage vuote = senzaValori.immagine(QSize(200, 150));
+        EXPECT_EQ(vuote.size(), QSize(200, 150));
+        if (!area) {
+            EXPECT_EQ(PixelDelColore(vuote, ProiezioneObliqua::ColoreSerie(1)), 0);
+        }
+        scalaSulloZero(senzaValori);
 
         Grafico unico;
         unico.setChartType(tipo);
         unico.setChartData(std::vector<double>{0});
-        EXPECT_FALSE(unico.immagine(QSize(30, 20)).isNull()) << "smaller than the margins";
+        EXPECT_EQ(unico.immagine(QSize(30, 20)).size(), QSize(30, 20)) << "smaller than the margins";
+        TestiInteri(unico);
     }
 }
 
@@ -210,7 +258,15 @@ TEST(GraficoTest, LongTablesWithoutLabelsRender)
         Grafico g;
         g.setChartType(tipo);
         g.setChartData(tabella);
-        EXPECT_FALSE(g.immagine(QSize(400, 300)).isNull());
+        const QImage immagine = g.immagine(QSize(400, 300));
+        // The waves reach the whole width, above and below zero, on their scale alone.
+        const QColor colore = ProiezioneObliqua::ColoreSerie(1);
+        for (int x = 0; x < 400; x += 200) {
+            SCOPED_TRACE(x);
+            EXPECT_GT(PixelDelColore(immagine.copy(x, 0, 200, 150), colore), 500) << "above zero";
+            EXPECT_GT(PixelDelColore(immagine.copy(x, 150, 200, 150), colore), 500) << "below zero";
+        }
+        EXPECT_EQ(TestiInteri(g), (QStringList{"-100", "-50", "0", "50", "100"}));
     }
 }
 

@@ -4,6 +4,7 @@
 // far down the grids, shows every control, column and label whole, inside the main window on
 // a large and on a small screen, and again after a confirmation that adds a long title.
 // A window added to the table is checked here without a line of its own.
+#include "campo_data.h"
 #include "controlli_prova.h"
 #include "griglie_tastiera.h"
 #include "leggibilita.h"
@@ -14,6 +15,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDate>
+#include <QDateEdit>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -310,6 +312,18 @@ TEST_P(FinestraLeggibile, ShowsEveryChartLabelWhole)
 TEST_P(FinestraLeggibile, TabLeavesEveryGridTheUserDoesNotEdit)
 {
     ApriEVerifica(GetParam(), [](QWidget* f) { return DifettiDiTastiera(f); });
+}
+
+// Every date field reads the date as typed: it is the house's date field.
+TEST_P(FinestraLeggibile, DateFieldsReadTheDateAsTyped)
+{
+    ApriEVerifica(GetParam(), [](QWidget* finestra) {
+        QStringList difetti;
+        for (QDateEdit* campo : finestra->findChildren<QDateEdit*>())
+            if (!qobject_cast<CampoData*>(campo))
+                difetti << campo->objectName() + QStringLiteral(" is not a CampoData");
+        return difetti;
+    });
 }
 
 INSTANTIATE_TEST_SUITE_P(Tabella, FinestraLeggibile, ::testing::ValuesIn(Casi()), NomeCaso);

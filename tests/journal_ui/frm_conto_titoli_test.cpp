@@ -376,6 +376,36 @@ TEST_F(FinestraContoTest, AConfirmedNewMovementLeavesAnEmptyPanelThatCannotBookI
     EXPECT_EQ(saldo(), "-500");
 }
 
+// The movement's date as the user types it into "Data"; one that is no date is refused.
+TEST_F(FinestraContoTest, TheDateTypedIsTheMovementDate)
+{
+    apri();
+    const auto scriviMovimento = [this](const char* tasti) {
+        modo(frmContoTitoli::IdNuovo);
+        auto* data = w<QDateEdit>("dtp_Data");
+        data->setFocus(Qt::TabFocusReason);
+        data->selectAll();
+        QTest::keyClicks(data, QString::fromLatin1(tasti));
+        w<QComboBox>("cmb_Tipo")->setCurrentText("Versamento");
+        scrivi("txtImporto", "100");
+        conferma();
+    };
+    scriviMovimento("1/3/24");
+    EXPECT_TRUE(messaggi.mostrati.isEmpty()) << messaggi.testi().join("|").toStdString();
+    scriviMovimento("15.03.2024");
+    EXPECT_TRUE(messaggi.mostrati.isEmpty()) << messaggi.testi().join("|").toStdString();
+    const auto righe = LeggiConto(a.stato.DbPortafoglio).righe;
+    ASSERT_EQ(righe.size(), 2u);
+    EXPECT_EQ(righe[0].Data, "2024-03-01");
+    EXPECT_EQ(righe[1].Data, "2024-03-15");
+
+    scriviMovimento("30/02/2024");
+    ASSERT_EQ(messaggi.mostrati.size(), 1);
+    EXPECT_TRUE(messaggi.mostrati[0].testo.startsWith("\"30/02/2024\" non è una data"));
+    EXPECT_EQ(LeggiConto(a.stato.DbPortafoglio).righe.size(), 2u);
+    EXPECT_EQ(w<QLineEdit>("txtImporto")->text(), "100");
+}
+
 TEST_F(FinestraContoTest, ChartSwitchAndEsci)
 {
     apri();

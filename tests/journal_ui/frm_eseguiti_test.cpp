@@ -203,6 +203,43 @@ TEST_F(FinestraEseguitiTest, NewBuyThenSellOfTheHeldQuantity)
     EXPECT_EQ(a.valore("SELECT Qta FROM Portafoglio WHERE Cod = 'ENI'").toLongLong(), 60);
 }
 
+// The trade date as the user types it into "Data", over the date the field shows.
+TEST_F(FinestraEseguitiTest, TheDateTypedIsTheTradeDate)
+{
+    apri();
+    const struct {
+        const char* tasti;
+        const char* data;
+    } casi[] = {
+        {"12/01/2026", "2026-01-12"}, {"1/2/2026", "2026-02-01"}, {"01/02/26", "2026-02-01"}, {"12012026", "2026-01-12"},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.tasti);
+        auto* data = w<QDateEdit>("dtp_Data");
+        data->setFocus(Qt::TabFocusReason);
+        data->selectAll();
+        QTest::keyClicks(data, QString::fromLatin1(c.tasti));
+        scriviAcquisto("ENI", "Eni spa", "10", "12,5");
+        conferma();
+        EXPECT_TRUE(messaggi.mostrati.isEmpty()) << messaggi.testi().join("|").toStdString();
+        EXPECT_EQ(a.valore("SELECT Data FROM Eseguiti ORDER BY ID DESC LIMIT 1").toString(), c.data);
+    }
+    EXPECT_EQ(a.conta(), 4);
+
+    // A day February has not is refused, and nothing is written.
+    auto* data = w<QDateEdit>("dtp_Data");
+    data->setFocus(Qt::TabFocusReason);
+    data->selectAll();
+    QTest::keyClicks(data, "30/02/2026");
+    scriviAcquisto("ENI", "Eni spa", "10", "12,5");
+    conferma();
+    ASSERT_EQ(messaggi.mostrati.size(), 1);
+    EXPECT_TRUE(messaggi.mostrati[0].testo.startsWith("\"30/02/2026\" non è una data")) << messaggi.mostrati[0].testo.toStdString();
+    EXPECT_EQ(a.conta(), 4);
+    EXPECT_EQ(data->findChild<QLineEdit*>()->text(), "30/02/2026");
+    EXPECT_EQ(testo("txt_Codice"), "ENI");
+}
+
 TEST_F(FinestraEseguitiTest, SellingMoreThanHeldIsRefused)
 {
     a.inserisci({"2024-01-10", "Buy", "ENI", "Eni", 100, 12.5});

@@ -56,14 +56,25 @@ TEST(DialogoFileQt, SalvaConFiltroDiceIlTipoScelto)
     }
 }
 
+// The dialog is shown, a name typed and a type picked, then cancelled: nothing is chosen.
 TEST(DialogoFileQt, AnnullaNonSceglieNiente)
 {
-    QTimer::singleShot(0, [] {
-        if (auto* dialogo = qobject_cast<QFileDialog*>(QApplication::activeModalWidget()))
-            dialogo->reject();
+    QTemporaryDir dir;
+    bool mostrato = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialogo = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialogo, nullptr);
+        mostrato = true;
+        EXPECT_EQ(dialogo->windowTitle(), "Esporta i dati in xls");
+        dialogo->setDirectory(dir.path());
+        dialogo->selectNameFilter(dialogo->nameFilters().at(2));
+        dialogo->selectFile(QStringLiteral("uscita"));
+        QMetaObject::invokeMethod(dialogo, "reject");
     });
     DialogoFileQt dialoghi;
-    EXPECT_TRUE(dialoghi.salvaConFiltro(QStringLiteral("Esporta i dati in xls"), FiltroTipi).percorso.isEmpty());
+    const SceltaFile scelta = dialoghi.salvaConFiltro(QStringLiteral("Esporta i dati in xls"), FiltroTipi);
+    EXPECT_TRUE(mostrato) << "no dialog was shown";
+    EXPECT_TRUE(scelta.percorso.isEmpty()) << scelta.percorso.toStdString();
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "banco_prova.h"
+#include "campo_data.h"
 
 #include "barra_orologi.h"
 #include "barra_stato.h"
@@ -115,6 +116,7 @@ TEST(MDIForm1, LoadStepSetsToolbarsCommandsAndControls)
     EXPECT_EQ(f.timerOrologi()->interval(), 3000);
     EXPECT_TRUE(f.timerOrologi()->isActive());
     EXPECT_EQ(f.findChild<QDateEdit*>("dtp_Data")->date(), QDate::currentDate());
+    EXPECT_NE(qobject_cast<CampoData*>(f.findChild<QDateEdit*>("dtp_Data")), nullptr) << "reads the date as typed";
 
     // Status bar: two empty panels, then the time and today's date.
     EXPECT_TRUE(f.barraStato()->pannello(0)->text().isEmpty());
