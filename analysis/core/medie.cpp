@@ -1,6 +1,7 @@
 #include "medie.h"
 
 #include "numeri.h"
+#include "somme_chiuse.h"
 
 #include <algorithm>
 #include <cmath>
@@ -16,26 +17,11 @@ FigureMedie CalcolaMedie(const std::vector<RigaOperazioneChiusa>& chiuse)
     if (chiuse.empty())
         return f;
 
-    long long nWin = 0;
-    long long nLose = 0;
-    double sumGain = 0;
-    double sumLoss = 0;
-    double sumPctGain = 0;
-    double sumPctLoss = 0;
-    double sumGP = 0;
+    SommeChiuse somme;
     double capInv = 0;
     std::set<QString> date;
     for (const RigaOperazioneChiusa& o : chiuse) {
-        if (o.GP > 0) {
-            ++nWin;
-            sumGain += o.GP;
-            sumPctGain += o.GPPercentuale;
-        } else if (o.GP < 0) {
-            ++nLose;
-            sumLoss += std::fabs(o.GP);
-            sumPctLoss += o.GPPercentuale;
-        }
-        sumGP += o.GP;
+        somme.aggiungi(o);
         capInv += static_cast<double>(o.Qta) * o.Prezzo;
         if (o.GP > f.MaxGain)
             f.MaxGain = o.GP;
@@ -51,24 +37,24 @@ FigureMedie CalcolaMedie(const std::vector<RigaOperazioneChiusa>& chiuse)
     f.CapitaleMedio = Int(SenzaRumore(capInv / N));
     f.CapitaleInvestito = Int(SenzaRumore(capInv));
     f.NumOperazioniGiorno = ArrotondaPari(N / giorni, 1);
-    const double GM = nWin > 0 ? ArrotondaPari(sumGain / static_cast<double>(nWin), 1) : 0;
-    if (nLose > 0) {
-        f.PerditaMedia = ArrotondaPari(sumLoss / static_cast<double>(nLose), 1);
+    const double GM = somme.nWin > 0 ? ArrotondaPari(somme.sumGain / static_cast<double>(somme.nWin), 1) : 0;
+    if (somme.nLose > 0) {
+        f.PerditaMedia = ArrotondaPari(somme.sumLoss / static_cast<double>(somme.nLose), 1);
         // The ratio divides by the shown average loss; below 0,05 it shows 0.
         f.GMsuPM = f.PerditaMedia != 0 ? ArrotondaPari(GM / f.PerditaMedia, 1) : 0;
     }
 
-    if (sumGain == 0)
+    if (somme.sumGain == 0)
         return f;
     f.conGuadagni = true;
-    f.UtileMedioOperazione = Int(SenzaRumore(sumGP / N));
-    f.UtileMedioGiorno = Int(SenzaRumore(sumGP / giorni));
-    f.PercMediaGiorno = Int(SenzaRumore((sumPctGain - std::fabs(sumPctLoss)) / giorni));
+    f.UtileMedioOperazione = Int(SenzaRumore(somme.sumGP / N));
+    f.UtileMedioGiorno = Int(SenzaRumore(somme.sumGP / giorni));
+    f.PercMediaGiorno = Int(SenzaRumore((somme.sumPctGain - std::fabs(somme.sumPctLoss)) / giorni));
     f.GuadagnoMedio = GM;
-    if (sumGP != 0)
-        f.FattoreCulo = std::clamp(ArrotondaPari(f.MaxGain * 100 / sumGP, 2), 0.0, 1000.0);
+    if (somme.sumGP != 0)
+        f.FattoreCulo = std::clamp(ArrotondaPari(f.MaxGain * 100 / somme.sumGP, 2), 0.0, 1000.0);
 
-    const double quota = 10 * static_cast<double>(nWin) / static_cast<double>(nWin + nLose);
+    const double quota = 10 * static_cast<double>(somme.nWin) / static_cast<double>(somme.nWin + somme.nLose);
     // A half of the per mille is a true half (965,5), whatever its binary form.
     f.Center = static_cast<int>(numeri::InteroPari(SenzaRumore(ArrotondaPari(quota, 3) * 100)));
     f.WL = ArrotondaPari(quota, 1);

@@ -1,6 +1,7 @@
 #include "report.h"
 
 #include "numeri.h"
+#include "tassa_capital_gain.h"
 
 #include <cmath>
 
@@ -21,25 +22,10 @@ std::optional<FigureReport> CalcolaReport(const std::vector<RigaOperazioneChiusa
     if (chiuse.empty())
         return std::nullopt;
     FigureReport f;
-    for (const RigaOperazioneChiusa& o : chiuse) {
-        const double g = o.GP;
-        if (g > 0) {
-            ++f.nWin;
-            f.sumGain += g;
-            f.sumPctGain += o.GPPercentuale;
-        } else if (g < 0) {
-            ++f.nLose;
-            f.sumLoss += std::fabs(g);
-            f.sumPctLoss += o.GPPercentuale;
-        } else {
-            ++f.nEven;
-        }
-        f.sumGP += g;
-        f.sumComm += o.Commissioni;
-    }
+    for (const RigaOperazioneChiusa& o : chiuse)
+        f.aggiungi(o);
     f.N = static_cast<long long>(chiuse.size());
-    // The test is on the gross result alone: commissions above a gain are taxed by their size.
-    f.tassa = f.sumGP > 0 ? numeri::Int(numeri::SenzaRumore(std::fabs(capitalGain * (f.sumGP - f.sumComm) / 100))) : 0;
+    f.tassa = TassaCapitalGain(f.sumGP, f.sumComm, capitalGain);
     f.totaleGP = f.sumGP - f.sumComm - f.tassa;
     f.opGainP = PercentualeIntera(f.nWin, f.N);
     f.opLoseP = PercentualeIntera(f.nLose, f.N);

@@ -1,21 +1,14 @@
 #pragma once
 // The overall report: totals, counts and shares of the closed operations.
+#include "somme_chiuse.h"
 #include "tabella_operazioni_chiuse.h"
 
 #include <optional>
 #include <vector>
 
-struct FigureReport {
-    long long nWin = 0;
-    long long nLose = 0;
-    long long nEven = 0;
+// The sums by outcome, and what the report makes of them.
+struct FigureReport : SommeChiuse {
     long long N = 0;
-    double sumGain = 0;
-    double sumLoss = 0; // positive: the size of the losses
-    double sumPctGain = 0;
-    double sumPctLoss = 0; // 0 or negative
-    double sumGP = 0;
-    double sumComm = 0;
     double tassa = 0; // capital-gain tax, a whole amount
     double totaleGP = 0; // sumGP - sumComm - tax
     double opGainP = 0; // whole per cents of the counts

@@ -1,10 +1,8 @@
 #include "calcolatore.h"
 
 #include "numeri.h"
+#include "numero_scritto.h"
 
-#include <QLocale>
-
-#include <algorithm>
 #include <cmath>
 
 namespace calcolatore {
@@ -17,26 +15,6 @@ bool QuantitaNulla(const QString& Q)
     const QString t = Q.trimmed();
     const std::optional<long long> q = numeri::LeggiIntero(t);
     return t.isEmpty() || t == QLatin1String("0") || (q && *q == 0);
-}
-
-// The buy amount as the buy side wrote it: the plain form, or the exponent form of very
-// large values ("1,5E+20").
-std::optional<double> LeggiImporto(const QString& testo)
-{
-    if (const std::optional<double> v = numeri::LeggiNumero(testo))
-        return v;
-    if (!testo.contains(QLatin1Char('E')))
-        return std::nullopt;
-    QString conPunto = testo.trimmed();
-    conPunto.replace(QLatin1Char(','), QLatin1Char('.'));
-    bool ok = false;
-    const double v = QLocale::c().toDouble(conPunto, &ok);
-    return ok ? std::optional<double>(v) : std::nullopt;
-}
-
-double Commissione(double importo, const Sistema& sistema)
-{
-    return std::max(importo * sistema.Commissioni / 1000, sistema.CommissioniMin);
 }
 
 } // namespace
@@ -93,7 +71,8 @@ std::optional<TestiVendita> RicalcolaVendita(const Ingressi& in, const QString& 
     if (a.isEmpty() || a == QLatin1String("0") || in.S.trimmed() == QLatin1String("0") || QuantitaNulla(in.Q))
         return TestiVendita{};
     const std::optional<long long> Q = numeri::LeggiIntero(in.Q);
-    const std::optional<double> A = LeggiImporto(a);
+    // The buy side wrote it, in the exponent form too for very large values ("1,5E+20").
+    const std::optional<double> A = numeri::LeggiNumeroMostrato(a);
     if (!Q || !A)
         return std::nullopt;
     if (!sistema || *A == 0)

@@ -1,6 +1,8 @@
 #pragma once
 // The figures of the trade calculator, from the typed texts to the texts it shows.
 // Pure functions: the window reads the boxes and the settings, and shows what comes back.
+#include "commissione.h"
+
 #include <QString>
 
 #include <optional>
@@ -14,10 +16,7 @@ struct Settaggi {
 };
 
 // The chosen trading system.
-struct Sistema {
-    double Commissioni = 0;     // per mille of the traded amount
-    double CommissioniMin = 0;  // minimum per trade leg
-};
+using Sistema = Tariffa;
 
 struct FigureAcquisto {
     double A = 0;     // buy amount

@@ -2,21 +2,17 @@
 
 #include "controllo_disponibilita.h"
 #include "date.h"
-#include "eseguito_valido.h"
 #include "impostazioni_allegate.h"
 #include "lettura_righe.h"
 #include "motore.h"
 #include "numeri.h"
-#include "numero_scritto.h"
 #include "punto_salvataggio.h"
 #include "tabella_portafoglio.h"
-#include "testi_ammessi.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
 
-#include <cmath>
 #include <exception>
 #include <utility>
 
@@ -82,10 +78,11 @@ std::optional<bool> FotografiaAllineata(const QSqlDatabase& db, QString& errore)
 
 // The snapshot takes an accepted change the way Eseguiti took it, so the two stay equal
 // without copying the history again: the trade's row as stored, and a renaming.
-bool SeguiModifica(const QSqlDatabase& db, Modo modo, qint64 id, const DatiPannello& d, bool rinomina, QString& errore)
+bool SeguiModifica(const QSqlDatabase& db, Modo modo, qint64 id, const RigaEseguito& r, bool rinomina,
+                   QString& errore)
 {
     if (rinomina
-        && !Esegui(db, QStringLiteral("UPDATE EseguitiTemp SET Titolo = ? WHERE Cod = ?"), {d.Titolo, d.Cod}, errore))
+        && !Esegui(db, QStringLiteral("UPDATE EseguitiTemp SET Titolo = ? WHERE Cod = ?"), {r.Titolo, r.Cod}, errore))
         return false;
     if (modo != Modo::Nuovo && !Esegui(db, QStringLiteral("DELETE FROM EseguitiTemp WHERE ID = ?"), {id}, errore))
         return false;
@@ -103,33 +100,22 @@ std::optional<long long> RigaDi(const QSqlDatabase& db, const QString& dataIso, 
                  {dataIso, dataIso, id}, errore);
 }
 
-bool ContieneApice(const QString& testo)
+// The row the statements store of a trade read from the panel. A changed trade's prices are
+// rounded to 4 decimals; a new trade keeps them as typed. The amount always uses the typed price.
+RigaEseguito RigaDaScrivere(const EseguitoPannello& e, Modo modo)
 {
-    return testo.contains(QLatin1Char('\''));
-}
-
-struct Valori {
-    QString data;
-    long long qta = 0;
-    double prezzo = 0;
-    double importo = 0;
-    double prezzoOttimale = 0;
-};
-
-// Numbers of an already checked panel. A changed trade's prices are rounded to 4 decimals;
-// a new trade keeps them as typed. The amount always uses the typed price.
-Valori Converti(const DatiPannello& d, Modo modo)
-{
-    Valori v;
-    v.data = date::DataIso(d.Data);
-    v.qta = *motore::QuantitaValida(*numeri::LeggiNumeroMostrato(d.Qta));
-    const double prezzo = *numeri::LeggiNumeroMostrato(d.Prezzo);
-    const double ottimale = *numeri::LeggiNumeroMostrato(d.PrezzoOttimale.isEmpty() ? d.Prezzo : d.PrezzoOttimale);
     const bool arrotonda = modo == Modo::Modifica;
-    v.prezzo = arrotonda ? numeri::ArrotondaPari(prezzo, 4) : prezzo;
-    v.prezzoOttimale = arrotonda ? numeri::ArrotondaPari(ottimale, 4) : ottimale;
-    v.importo = static_cast<double>(v.qta) * prezzo;
-    return v;
+    return {0,
+            date::DataIso(e.Data),
+            e.Tipo,
+            e.System,
+            e.Cod,
+            e.Titolo,
+            e.Qta,
+            arrotonda ? numeri::ArrotondaPari(e.Prezzo, 4) : e.Prezzo,
+            e.Importo,
+            e.Errore,
+            arrotonda ? numeri::ArrotondaPari(e.PrezzoOttimale, 4) : e.PrezzoOttimale};
 }
 
 QString Prefisso(Modo modo)
@@ -155,21 +141,6 @@ EsitoConferma Fallito(EsitoConferma esito, const QString& causa)
 EsitoConferma ErroreDatabase(EsitoConferma esito, const QString& testo)
 {
     return Fallito(std::move(esito), QStringLiteral("errore del database (%1)").arg(testo));
-}
-
-QString MessaggioPrezzo(const QString& testo, const QString& nome)
-{
-    // A stored trade comes back in the panel as the program wrote it ("3E+20").
-    const auto valore = numeri::LeggiNumeroMostrato(testo);
-    if (!valore)
-        return QStringLiteral("%1 \"%2\" non è un numero valido: scrivere solo cifre, con la virgola per i decimali "
-                              "(per esempio 12,5).")
-            .arg(nome, testo);
-    if (!std::isfinite(*valore))
-        return QStringLiteral("%1 \"%2\" è troppo grande.").arg(nome, testo);
-    if (*valore <= 0)
-        return QStringLiteral("%1 deve essere maggiore di zero.").arg(nome);
-    return QString();
 }
 
 } // namespace
@@ -220,59 +191,6 @@ std::optional<long long> QuantitaPosseduta(const QSqlDatabase& portafoglio, cons
     return std::nullopt;
 }
 
-Esito VerificaDati(const DatiPannello& d)
-{
-    if (!d.Data.isValid())
-        return Esito::rifiutato(QStringLiteral("La data dell'eseguito non è valida."));
-    if (d.Tipo != QLatin1String("Buy") && d.Tipo != QLatin1String("Sell"))
-        return Esito::rifiutato(QStringLiteral("Il tipo dell'eseguito deve essere Buy o Sell."));
-    const struct {
-        const QString& testo;
-        const char* nome;
-    } testi[] = {{d.System, "il sistema"}, {d.Cod, "il codice del titolo"}, {d.Titolo, "il nome del titolo"}};
-    for (const auto& t : testi) {
-        if (t.testo.trimmed().isEmpty())
-            return Esito::rifiutato(QStringLiteral("Indicare %1.").arg(QLatin1String(t.nome)));
-        if (ContieneApice(t.testo))
-            return Esito::rifiutato(QStringLiteral("Il testo \"%1\" non può contenere apici.").arg(t.testo));
-        // The key filters keep these out of what is typed, not out of what is pasted.
-        if (HaCaratteriDiControllo(t.testo)) {
-            QString nome = QLatin1String(t.nome);
-            nome[0] = nome[0].toUpper();
-            return Esito::rifiutato(QStringLiteral("%1 non può contenere caratteri di controllo.").arg(nome));
-        }
-        if (IniziaComeFormula(t.testo))
-            return Esito::rifiutato(
-                QStringLiteral("Il testo \"%1\" non può cominciare con =, +, - o @.").arg(t.testo));
-    }
-    // The limit is the engine's: any quantity the panel shows for a stored trade that the
-    // engine takes is taken back.
-    const auto qta = numeri::LeggiNumeroMostrato(d.Qta);
-    if (!qta || *qta < 1 || *qta != std::floor(*qta) || !motore::QuantitaValida(*qta))
-        return Esito::rifiutato(QStringLiteral("La quantità deve essere un numero intero da 1 a %1.")
-                                    .arg(numeri::TestoNumero(static_cast<double>(motore::QuantitaMassima))));
-    QString errore = MessaggioPrezzo(d.Prezzo, QStringLiteral("Il prezzo"));
-    if (!errore.isEmpty())
-        return Esito::rifiutato(errore);
-    if (!std::isfinite(*qta * *numeri::LeggiNumeroMostrato(d.Prezzo)))
-        return Esito::rifiutato(QStringLiteral("L'importo (quantità per prezzo) è troppo grande."));
-    if (!d.PrezzoOttimale.isEmpty()) {
-        errore = MessaggioPrezzo(d.PrezzoOttimale, QStringLiteral("Il prezzo ottimale"));
-        if (!errore.isEmpty())
-            return Esito::rifiutato(errore);
-    }
-    // The code is free text: the catalogue may since have renamed or dropped it, and an
-    // unknown code simply counts nothing. Only what cannot be stored safely is refused.
-    if (d.Errore.isEmpty())
-        return Esito::rifiutato(QStringLiteral("Indicare il codice errore (NE se l'operazione non ha errori)."));
-    if (ContieneApice(d.Errore))
-        return Esito::rifiutato(QStringLiteral("Il codice errore non può contenere apici."));
-    if (d.Errore.size() > 2)
-        return Esito::rifiutato(
-            QStringLiteral("Il codice errore \"%1\" è troppo lungo: al massimo 2 caratteri.").arg(d.Errore));
-    return Esito::accettato();
-}
-
 EsitoConferma ConfermaEseguito(StatoApplicazione& stato, const RichiestaConferma& richiesta,
                                const ControlloStoria& controllo)
 {
@@ -282,13 +200,16 @@ EsitoConferma ConfermaEseguito(StatoApplicazione& stato, const RichiestaConferma
     if (!db.isOpen())
         return Fallito(esito, QStringLiteral("nessun portafoglio aperto"));
 
+    // The panel read once: what is checked below is what is written.
+    std::optional<RigaEseguito> scritta;
     if (richiesta.modo != Modo::Elimina) {
-        Esito motivo = VerificaDati(richiesta.dati);
-        if (!motivo.ok()) {
-            esito.esito = std::move(motivo);
+        const LetturaPannello letto = LeggiPannello(richiesta.dati);
+        if (!letto.eseguito) {
+            esito.esito = Esito::rifiutato(letto.rifiuto);
             esito.datiNonValidi = true;
             return esito;
         }
+        scritta = RigaDaScrivere(*letto.eseguito, richiesta.modo);
     }
 
     QString errore;
@@ -317,8 +238,6 @@ EsitoConferma ConfermaEseguito(StatoApplicazione& stato, const RichiestaConferma
         return Fallito(esito, QStringLiteral("l'elenco mostrato non corrisponde più allo storico; "
                                              "l'elenco è stato aggiornato, ripetere l'operazione"));
 
-    const DatiPannello& d = richiesta.dati;
-    const Valori v = richiesta.modo == Modo::Elimina ? Valori{} : Converti(d, richiesta.modo);
     qint64 id = richiesta.id.value_or(0);
     bool rinomina = false;
 
@@ -326,12 +245,7 @@ EsitoConferma ConfermaEseguito(StatoApplicazione& stato, const RichiestaConferma
     QSqlQuery q(db);
     switch (richiesta.modo) {
     case Modo::Nuovo:
-        // A null key takes the next one.
-        if (!Esegui(q,
-                    QStringLiteral("INSERT INTO Eseguiti (%1) VALUES (NULL, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
-                        .arg(SqlColonneEseguiti),
-                    {v.data, d.Tipo, d.System, d.Cod, d.Titolo, v.qta, v.prezzo, v.importo, d.Errore, v.prezzoOttimale},
-                    errore))
+        if (!Esegui(q, SqlInserisciEseguito, ValoriEseguito(*scritta), errore))
             return ErroreDatabase(esito, errore);
         id = q.lastInsertId().toLongLong();
         break;
@@ -340,16 +254,13 @@ EsitoConferma ConfermaEseguito(StatoApplicazione& stato, const RichiestaConferma
         QSqlQuery prima(db);
         if (!Esegui(prima, QStringLiteral("SELECT Titolo FROM EseguitiTemp WHERE ID = ?"), {id}, errore))
             return ErroreDatabase(esito, errore);
-        rinomina = !prima.next() || prima.value(0).toString() != d.Titolo;
+        rinomina = !prima.next() || prima.value(0).toString() != scritta->Titolo;
         prima.finish();
         if (rinomina
-            && !Esegui(db, QStringLiteral("UPDATE Eseguiti SET Titolo = ? WHERE Cod = ?"), {d.Titolo, d.Cod}, errore))
+            && !Esegui(db, QStringLiteral("UPDATE Eseguiti SET Titolo = ? WHERE Cod = ?"), {scritta->Titolo, scritta->Cod},
+                       errore))
             return ErroreDatabase(esito, errore);
-        if (!Esegui(q,
-                    QStringLiteral("UPDATE Eseguiti SET Data = ?, Tipo = ?, System = ?, Cod = ?, Titolo = ?, Qta = ?, "
-                                   "Prezzo = ?, Importo = ?, Errore = ?, PrezzoOttimale = ? WHERE ID = ?"),
-                    {v.data, d.Tipo, d.System, d.Cod, d.Titolo, v.qta, v.prezzo, v.importo, d.Errore, v.prezzoOttimale, id},
-                    errore))
+        if (!Esegui(q, SqlAggiornaEseguito, ValoriEseguito(*scritta) << id, errore))
             return ErroreDatabase(esito, errore);
         if (q.numRowsAffected() != 1)
             return Fallito(esito, QStringLiteral("l'eseguito da modificare non è più nello storico"));
@@ -396,7 +307,7 @@ EsitoConferma ConfermaEseguito(StatoApplicazione& stato, const RichiestaConferma
     // Refused: back to the history the user was looking at, keys included.
     // Accepted: the snapshot follows the history.
     const bool accettato = rifiuto.isEmpty();
-    if (!(accettato ? SeguiModifica(db, richiesta.modo, id, d, rinomina, errore)
+    if (!(accettato ? SeguiModifica(db, richiesta.modo, id, scritta.value_or(RigaEseguito{}), rinomina, errore)
                     : CopiaTabella(db, QStringLiteral("EseguitiTemp"), QStringLiteral("Eseguiti"), errore)))
         return ErroreDatabase(esito, errore);
     // An accepting pass has read every trade.
@@ -413,7 +324,7 @@ EsitoConferma ConfermaEseguito(StatoApplicazione& stato, const RichiestaConferma
             esito.RigaCorrente = richiesta.riga - 1;
     } else {
         const auto riga = passaggio && passaggio->rigaCercato ? std::optional<long long>(*passaggio->rigaCercato)
-                                                              : RigaDi(db, v.data, id, errore);
+                                                              : RigaDi(db, scritta->Data, id, errore);
         if (!riga)
             return ErroreDatabase(esito, errore);
         esito.RigaCorrente = static_cast<int>(*riga);
@@ -441,9 +352,10 @@ EsitoConferma ConfermaEseguito(StatoApplicazione& stato, const RichiestaConferma
     if (accettato) {
         esito.rinominato = rinomina;
         // As the statements above stored it, so as a read of the snapshot would give it.
-        if (richiesta.modo != Modo::Elimina)
-            esito.scritto = RigaEseguito{id,    v.data,   d.Tipo,    d.System, d.Cod,           d.Titolo,
-                                         v.qta, v.prezzo, v.importo, d.Errore, v.prezzoOttimale};
+        if (scritta) {
+            esito.scritto = std::move(scritta);
+            esito.scritto->ID = id;
+        }
         if (passaggio && passaggio->ricalcolo && *righe > 0) {
             passaggio->ricalcolo->portafoglio = *esito.fotografia;
             esito.ricalcolo = passaggio->ricalcolo;

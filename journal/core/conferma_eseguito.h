@@ -5,10 +5,10 @@
 #include "esito.h"
 #include "impronta.h"
 #include "motore.h"
+#include "pannello_eseguito.h"
 #include "stato_applicazione.h"
 #include "tabella_eseguiti.h"
 
-#include <QDate>
 #include <QSqlDatabase>
 #include <QString>
 
@@ -33,19 +33,6 @@ namespace eseguiti {
 [[nodiscard]] std::optional<long long> QuantitaPosseduta(const QSqlDatabase& portafoglio, const QString& cod);
 
 enum class Modo { Nuovo, Modifica, Elimina };
-
-// The panel's values as the user left them; numbers are the typed texts (decimal comma).
-struct DatiPannello {
-    QDate Data;
-    QString Tipo;
-    QString System;
-    QString Cod;
-    QString Titolo;
-    QString Qta;
-    QString Prezzo;
-    QString Errore;
-    QString PrezzoOttimale;   // empty: the trade takes its own price
-};
 
 struct RichiestaConferma {
     Modo modo = Modo::Nuovo;
@@ -102,9 +89,5 @@ using ControlloStoria = std::function<Esito(StatoApplicazione&)>;
 // replay is handed on in the result, for the refresh that follows.
 [[nodiscard]] EsitoConferma ConfermaEseguito(StatoApplicazione& stato, const RichiestaConferma& richiesta,
                                              const ControlloStoria& controllo = {});
-
-// Accepted when the panel's values can be written, otherwise refused with the reason.
-// Numbers are read as typed and in every form the panel itself writes them ("3E+20").
-[[nodiscard]] Esito VerificaDati(const DatiPannello& dati);
 
 } // namespace eseguiti

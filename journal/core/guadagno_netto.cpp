@@ -1,13 +1,11 @@
 #include "guadagno_netto.h"
 
 #include "esito.h"
-#include "numeri.h"
+#include "tassa_capital_gain.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
-
-#include <cmath>
 
 Lettura<double> CalcolaGuadagnoNetto(const StatoApplicazione& stato)
 {
@@ -43,9 +41,5 @@ Lettura<double> CalcolaGuadagnoNetto(const StatoApplicazione& stato)
     if (settaggi.next())
         aliquota = settaggi.value(0).toDouble();
 
-    // The tax is due when the gross result is a gain, on the size of the net result,
-    // cut down to a whole unit of money: a true fraction, not the noise of the binary form.
-    const double tassa
-        = sommaGP > 0 ? numeri::Int(numeri::SenzaRumore(std::fabs((sommaGP - sommaComm) * aliquota / 100))) : 0;
-    return valore(sommaGP - sommaComm - tassa);
+    return valore(sommaGP - sommaComm - TassaCapitalGain(sommaGP, sommaComm, aliquota));
 }

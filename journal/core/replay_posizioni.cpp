@@ -52,8 +52,7 @@ double ReplayPosizioni::Commissione(const Eseguito& e, double qta) const
     // A system missing from the table has no rate and no minimum either.
     if (t == tariffe_.constEnd())
         return 0;
-    const double c = qta * e.Prezzo * t->Commissioni / 1000;
-    return c < t->CommissioniMin ? t->CommissioniMin : c;
+    return ::Commissione(qta * e.Prezzo, *t);
 }
 
 void ReplayPosizioni::GiornoDi(const QString& data, const QDate* letto)

@@ -2,6 +2,7 @@
 // The arithmetic of the position engine, without any database: trades go in one at a
 // time in replay order, closed operations come out, and the open positions and error
 // counts are there to be written at the end.
+#include "commissione.h"
 #include "tabella_operazioni_chiuse.h"
 #include "tabella_portafoglio.h"
 
@@ -27,12 +28,6 @@ struct Eseguito {
     double Importo = 0;
     QString Errore;
     double PrezzoOttimale = 0; // read only to be checked; an empty cell is 0
-};
-
-// Commission rule of a trading system: per mille of the traded amount, with a minimum.
-struct Tariffa {
-    double Commissioni = 0;
-    double CommissioniMin = 0;
 };
 
 // The rows the replay derives are the rows of the tables it derives: an open position is a

@@ -4,6 +4,7 @@
 #include "testi_ripetuti.h"
 
 #include <QStringList>
+#include <QVariant>
 
 namespace {
 
@@ -75,4 +76,11 @@ QString PercorriErroriEseguiti(const QSqlDatabase& portafoglio, const std::funct
 QString ContaEseguiti(const QSqlDatabase& portafoglio, qint64& righe)
 {
     return ContaRighe(portafoglio, QStringLiteral("SELECT COUNT(*) FROM Eseguiti"), righe);
+}
+
+QVariantList ValoriEseguito(const RigaEseguito& r)
+{
+    return {r.Data,   r.Tipo,    r.System,  r.Cod,
+            r.Titolo, r.Qta,     r.Prezzo,  r.Importo,
+            r.Errore, r.PrezzoOttimale ? QVariant(*r.PrezzoOttimale) : QVariant(QMetaType::fromType<double>())};
 }

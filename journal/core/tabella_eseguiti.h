@@ -7,6 +7,7 @@
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
+#include <QVariantList>
 
 #include <functional>
 #include <optional>
@@ -32,6 +33,15 @@ inline const QString SqlInserisciEseguito = [] {
         .arg(colonne.join(QStringLiteral(", ")), segnaposti.join(QStringLiteral(", ")));
 }();
 
+// A stored trade changed whole: the same columns, bound in the same order, then the key.
+inline const QString SqlAggiornaEseguito = [] {
+    QStringList colonne = ListaColonne(ColonneEseguiti);
+    colonne.removeFirst();
+    for (QString& c : colonne)
+        c += QStringLiteral(" = ?");
+    return QStringLiteral("UPDATE Eseguiti SET %1 WHERE ID = ?").arg(colonne.join(QStringLiteral(", ")));
+}();
+
 struct RigaEseguito {
     qint64 ID = 0;
     QString Data;      // ISO text as stored
@@ -47,6 +57,9 @@ struct RigaEseguito {
 
     bool operator==(const RigaEseguito&) const = default;
 };
+
+// The values SqlInserisciEseguito and SqlAggiornaEseguito bind, Data to PrezzoOttimale.
+QVariantList ValoriEseguito(const RigaEseguito& riga);
 
 enum class OrdineEseguiti {
     PerDataEId,   // the replay order: same-day trades in key order

@@ -87,6 +87,8 @@ private:
     void RegolaColonne(const Aggiornamento& aggiornamento);
     QString codice() const;
     QString titolo() const;
+    // The panel's texts as they stand.
+    eseguiti::DatiPannello pannello() const;
     QString importo() const;
 
     ContestoFinestre& contesto_;

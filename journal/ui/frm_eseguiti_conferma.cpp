@@ -30,9 +30,8 @@ void frmEseguiti::Conferma()
     const std::optional<QDate> data = dtp_Data_->dataConfermata();
     if (!data)
         return;
-    richiesta.dati = {*data,        cmb_Tipo_->currentText(), dbc_System_->currentText(),
-                      codice(),                 titolo(),                 txtQta_->text(),
-                      txtPrezzo_->text(),       dbc_Errore_->currentText(), txtPzoOttimale_->text()};
+    richiesta.dati = pannello();
+    richiesta.dati.Data = *data;
 
     const eseguiti::EsitoConferma esito = eseguiti::ConfermaEseguito(contesto_.stato, richiesta);
     using Stato = eseguiti::EsitoConferma::Stato;

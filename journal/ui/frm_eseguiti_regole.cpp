@@ -5,7 +5,6 @@
 #include "campo_data.h"
 #include "date.h"
 #include "numeri.h"
-#include "numero_scritto.h"
 #include "tabella_portafoglio.h"
 
 #include <QApplication>
@@ -304,13 +303,20 @@ void frmEseguiti::ControlloConferma()
                         && prezzo != zero && !titolo().isEmpty() && !codice().isEmpty());
 }
 
+eseguiti::DatiPannello frmEseguiti::pannello() const
+{
+    return {dtp_Data_->date(), cmb_Tipo_->currentText(), dbc_System_->currentText(), codice(),
+            titolo(),          txtQta_->text(),          txtPrezzo_->text(),         dbc_Errore_->currentText(),
+            txtPzoOttimale_->text()};
+}
+
 QString frmEseguiti::importo() const
 {
-    const auto prezzo = numeri::LeggiNumeroMostrato(txtPrezzo_->text());
-    const auto qta = numeri::LeggiNumeroMostrato(txtQta_->text());
-    if (!prezzo || !qta)
+    // Any two numbers show their product, whether or not the trade could be written.
+    const eseguiti::NumeriPannello letti = eseguiti::LeggiNumeri(pannello());
+    if (!letti.Prezzo || !letti.Qta)
         return QStringLiteral("0");
-    return numeri::TestoNumero(*prezzo * static_cast<double>(*qta));
+    return numeri::TestoNumero(*letti.Prezzo * *letti.Qta);
 }
 
 void frmEseguiti::ImportoDaPrezzo()
