@@ -5,7 +5,6 @@
 #include "istruzione_sqlite.h"
 
 #include <QByteArray>
-#include <QHashFunctions>
 #include <QString>
 
 #include <vector>
@@ -19,7 +18,7 @@ public:
         // A run of rows often repeats the text of the row before.
         if (ultimo_ && ultimo_->byte == byte)
             return ultimo_->testo;
-        const size_t impronta = qHash(byte);
+        const size_t impronta = Impronta(byte);
         if (!posti_.empty()) {
             for (size_t i = impronta & (posti_.size() - 1);; i = (i + 1) & (posti_.size() - 1)) {
                 const Noto* n = posti_[i];
@@ -46,6 +45,16 @@ private:
         QString testo;
     };
     static constexpr size_t Massimi = 4096;
+
+    // FNV-1a: a few operations a byte, on texts of a few bytes each, where a seeded hash
+    // costs more than the comparison it saves.
+    static size_t Impronta(QByteArrayView byte)
+    {
+        quint64 h = 0xcbf29ce484222325ULL;
+        for (const char c : byte)
+            h = (h ^ static_cast<unsigned char>(c)) * 0x100000001b3ULL;
+        return static_cast<size_t>(h ^ (h >> 29));
+    }
 
     void Ricorda(size_t impronta, QByteArrayView byte, const QString& testo)
     {
