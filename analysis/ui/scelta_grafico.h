@@ -9,7 +9,7 @@
 // -1 for an index that is no option.
 constexpr int TipoGraficoDaOpzione(int indice)
 {
-    constexpr int tipi[] = {TipoGrafico::Barre,  TipoGrafico::Torta, TipoGrafico::Area,   TipoGrafico::Area3D,
+    constexpr int tipi[] = {TipoGrafico::Barre,   TipoGrafico::Torta, TipoGrafico::Area,   TipoGrafico::Area3D,
                             TipoGrafico::Linee3D, TipoGrafico::Linee, TipoGrafico::Barre3D};
     return indice >= 0 && indice < int(std::size(tipi)) ? tipi[indice] : -1;
 }
