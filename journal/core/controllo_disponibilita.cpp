@@ -1,5 +1,6 @@
 #include "controllo_disponibilita.h"
 
+#include "controllo_posseduti.h"
 #include "esito.h"
 #include "istruzione_sqlite.h"
 

@@ -1,5 +1,4 @@
 #pragma once
-#include "controllo_posseduti.h"
 #include "esito.h"
 #include "stato_applicazione.h"
 
