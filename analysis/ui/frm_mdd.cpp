@@ -47,17 +47,18 @@ frmMDD::frmMDD(ContestoFinestre& contesto, QWidget* parent)
 
 QSize frmMDD::sizeHint() const
 {
-    return {Pixel(12000 + Sinistra() - ColonnaMDD), Pixel(std::max(5900, 4920 + AltezzaFrame1() + 60))};
+    return {twips::Pixel(12000 + Sinistra() - ColonnaMDD), twips::Pixel(std::max(5900, 4920 + AltezzaFrame1() + 60))};
 }
 
 int frmMDD::Sinistra() const
 {
-    return std::max({ColonnaMDD, LarghezzaCornice(Frame2_, MSFlexGrid_MDD_), Twips(Frame1_->sizeHint().width())});
+    return std::max(
+        {ColonnaMDD, LarghezzaCornice(Frame2_, MSFlexGrid_MDD_), twips::DaPixel(Frame1_->sizeHint().width())});
 }
 
 int frmMDD::AltezzaFrame1() const
 {
-    return std::max(900, Twips(Frame1_->sizeHint().height()));
+    return std::max(900, twips::DaPixel(Frame1_->sizeHint().height()));
 }
 
 void frmMDD::Main()

@@ -34,7 +34,7 @@ frmRisk::frmRisk(ContestoFinestre& contesto, QWidget* parent)
     msc_MDD_->setTitolo(QStringLiteral("Percentuale  di  profitto /perdita raggruppate in serie"));
     lab_TotMDD_ = Valore(this, "lab_TotMDD");
     Didascalia(this, "Label1", QStringLiteral("Totale serie"), lab_TotMDD_)
-        ->setGeometry(Pixel(60), Pixel(30), Pixel(1500), Pixel(300));
+        ->setGeometry(twips::Pixel(60), twips::Pixel(30), twips::Pixel(1500), twips::Pixel(300));
     MSFlexGrid_FP_ = CreaGrigliaFlex(this, "MSFlexGrid_FP");
     Frame1_ = Cornice(this, "Frame1", QStringLiteral("Tabella :"), MSFlexGrid_FP_);
     msc_FrequenzaPerc_ = Crea<Grafico>(this, "msc_FrequenzaPerc");
@@ -48,12 +48,14 @@ frmRisk::frmRisk(ContestoFinestre& contesto, QWidget* parent)
 
 QSize frmRisk::sizeHint() const
 {
-    return {Pixel(11000 + Sinistra() - ColonnaRisk), Pixel(std::max(5800, 5010 + AltezzaScelta(700) + 90))};
+    return {twips::Pixel(11000 + Sinistra() - ColonnaRisk),
+            twips::Pixel(std::max(5800, 5010 + AltezzaScelta(700) + 90))};
 }
 
 int frmRisk::Sinistra() const
 {
-    return std::max({ColonnaRisk, LarghezzaCornice(Frame1_, MSFlexGrid_FP_), Twips(frm_Grafici_->sizeHint().width())});
+    return std::max(
+        {ColonnaRisk, LarghezzaCornice(Frame1_, MSFlexGrid_FP_), twips::DaPixel(frm_Grafici_->sizeHint().width())});
 }
 
 void frmRisk::Main()

@@ -44,7 +44,7 @@ int LarghezzaCornice(const QGroupBox* cornice, const QTableWidget* tabella)
 {
     const QMargins margini = cornice->layout()->contentsMargins();
     const int bordo = cornice->width() - cornice->contentsRect().width();
-    return Twips(LarghezzaPerColonne(tabella) + bordo + margini.left() + margini.right());
+    return twips::DaPixel(LarghezzaPerColonne(tabella) + bordo + margini.left() + margini.right());
 }
 
 // The run chart: one row per completed run, back to 3D bars at every recomputation.
@@ -77,16 +77,17 @@ void MostraFrequenze(Grafico* grafico, const std::vector<Frequenza>& frequenze)
 void DisponiSerie(QWidget* testo, QWidget* grafico, int left, int soglia, int width, bool altezzaOk, int altezzaRegola,
                   int interna, int internaAltezza)
 {
-    int w = grafico->width() * TwipsPerPixel;
+    int w = twips::DaPixel(grafico->width());
     if (width > soglia)
         w = width - left;
     w = std::min(w, interna - left);
-    int h = grafico->height() * TwipsPerPixel;
+    int h = twips::DaPixel(grafico->height());
     if (altezzaOk)
         h = altezzaRegola;
     h = std::min(h, internaAltezza - AltezzaTesto);
-    testo->setGeometry(Pixel(left), 0, Pixel(w), Pixel(AltezzaTesto));
-    grafico->setGeometry(Pixel(left), Pixel(AltezzaTesto), Pixel(std::max(0, w)), Pixel(std::max(0, h)));
+    testo->setGeometry(twips::Pixel(left), 0, twips::Pixel(w), twips::Pixel(AltezzaTesto));
+    grafico->setGeometry(twips::Pixel(left), twips::Pixel(AltezzaTesto), twips::Pixel(std::max(0, w)),
+                         twips::Pixel(std::max(0, h)));
 }
 
 } // namespace sequenze

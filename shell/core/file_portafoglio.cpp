@@ -2,6 +2,7 @@
 
 #include "punto_salvataggio.h"
 #include "scrittura_accanto.h"
+#include "tabella_settaggi.h"
 
 #include <QFileInfo>
 #include <QSqlError>
@@ -52,11 +53,10 @@ Esito CopiaDatabaseSicura(QSqlDatabase& sorgente, const QString& destinazione, c
 
 QString LeggiApriUltimo(const QSqlDatabase& dataset)
 {
-    QSqlQuery q(dataset);
-    if (!dataset.isOpen() || !q.exec(QStringLiteral("SELECT ApriUltimo FROM Settaggi LIMIT 1")) || !q.next())
+    if (!dataset.isOpen())
         return QStringLiteral("0");
-    const QString valore = q.value(0).toString();
-    return valore.isEmpty() ? QStringLiteral("0") : valore;
+    const Lettura<RigaSettaggi> settaggi = LeggiRigaSettaggi(dataset);
+    return settaggi.righe.empty() ? QStringLiteral("0") : settaggi.righe.front().ApriUltimo;
 }
 
 Esito ScriviApriUltimo(QSqlDatabase& dataset, const QString& percorso)
