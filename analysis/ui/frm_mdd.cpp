@@ -5,7 +5,7 @@
 #include "grafico.h"
 #include "griglia_flex.h"
 #include "numeri.h"
-#include "scelta_grafico.h"
+#include "tipo_grafico.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -35,7 +35,7 @@ frmMDD::frmMDD(ContestoFinestre& contesto, QWidget* parent)
     MSFlexGrid_MDD_ = CreaGrigliaFlex(this, "MSFlexGrid_MDD");
     Frame2_ = Cornice(this, "Frame2", QStringLiteral("Tabella MDD"), MSFlexGrid_MDD_);
     msc_FrequenzaMDD_ = Crea<Grafico>(this, "msc_FrequenzaMDD");
-    msc_FrequenzaMDD_->setChartType(TipoGraficoXY);
+    msc_FrequenzaMDD_->setChartType(TipoGrafico::XY);
     Frame3_ = Cornice(this, "Frame3", QString(), msc_FrequenzaMDD_);
     CostruisciScelta({{0, "Barre"}, {2, "Area"}, {3, "Area 3D"}, {4, "Linee 3D"}, {5, "Linee"}, {6, "Barre 3D"}}, 6,
                      {msc_SeqPosNeg_}, 3);

@@ -5,7 +5,7 @@
 #include "grafico.h"
 #include "griglia_flex.h"
 #include "numeri.h"
-#include "scelta_grafico.h"
+#include "tipo_grafico.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -38,7 +38,7 @@ frmRisk::frmRisk(ContestoFinestre& contesto, QWidget* parent)
     MSFlexGrid_FP_ = CreaGrigliaFlex(this, "MSFlexGrid_FP");
     Frame1_ = Cornice(this, "Frame1", QStringLiteral("Tabella :"), MSFlexGrid_FP_);
     msc_FrequenzaPerc_ = Crea<Grafico>(this, "msc_FrequenzaPerc");
-    msc_FrequenzaPerc_->setChartType(TipoGraficoXY);
+    msc_FrequenzaPerc_->setChartType(TipoGrafico::XY);
     Frame2_ = Cornice(this, "Frame2", QStringLiteral("Probabilità :"), msc_FrequenzaPerc_);
     CostruisciScelta({{0, "Barre"}, {2, "Area"}, {3, "Area3D"}, {4, "Linee3D"}, {5, "Linee"}, {6, "Barre3D"}}, 6,
                      {msc_MDD_}, 3);

@@ -2,7 +2,7 @@
 
 #include "grafico.h"
 #include "larghezza_griglia.h"
-#include "scelta_grafico.h"
+#include "tipo_grafico.h"
 
 #include <QGroupBox>
 #include <QLayout>
@@ -57,7 +57,7 @@ void MostraSerie(Grafico* grafico, const std::vector<Serie>& serie, bool lunghez
     grafico->setColumnCount(1);
     grafico->setChartData(tabella);
     NumeraRighe(grafico);
-    grafico->setChartType(TipoGraficoBarre3D);
+    grafico->setChartType(TipoGrafico::Barre3D);
 }
 
 // The XY chart of a frequency table: the value across, its share up.
@@ -70,7 +70,7 @@ void MostraFrequenze(Grafico* grafico, const std::vector<Frequenza>& frequenze)
     grafico->setColumnCount(2);
     grafico->setChartData(tabella);
     NumeraRighe(grafico);
-    grafico->setChartType(TipoGraficoXY);
+    grafico->setChartType(TipoGrafico::XY);
 }
 
 // The run chart's place by the designed sizing rule, kept inside the window.

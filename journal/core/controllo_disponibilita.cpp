@@ -21,8 +21,5 @@ Esito VerificaDisponibilita(const QSqlDatabase& portafoglio)
 
 Esito ControlloDisponibilita(StatoApplicazione& stato)
 {
-    Esito esito = VerificaDisponibilita(stato.DbPortafoglio);
-    if (esito.rifiutato())
-        stato.MessaggioDisponibilita = esito.messaggio;
-    return esito;
+    return VerificaDisponibilita(stato.DbPortafoglio);
 }

@@ -1,13 +1,9 @@
 #include "file_portafoglio.h"
 
-#include "blocco_contenuto.h"
-#include "errore_sistema.h"
-#include "file_utili.h"
 #include "punto_salvataggio.h"
 #include "scrittura_accanto.h"
 #include "tabella_settaggi.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -38,41 +34,6 @@ Esito SvuotaPortafoglio(QSqlDatabase& portafoglio)
     if (!t.conferma())
         return Esito::erroreDatabase(QStringLiteral("Impossibile svuotare il portafoglio: %1").arg(t.errore()));
     return Esito::accettato();
-}
-
-Esito ScriviFileSicuro(QIODevice& sorgente, const QString& destinazione)
-{
-    return ScriviAccanto(destinazione, [&](const QString& temporaneo) {
-        QFile uscita(temporaneo);
-        if (!uscita.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            return Esito::erroreDatabase(
-                QStringLiteral("Impossibile scrivere il file %1: %2").arg(destinazione, TestoErroreFile(uscita)));
-        QByteArray blocco(64 * 1024, Qt::Uninitialized);
-        for (;;) {
-            const qint64 letti = sorgente.read(blocco.data(), blocco.size());
-            if (letti < 0)
-                return Esito::erroreDatabase(
-                    QStringLiteral("Impossibile leggere il portafoglio da copiare: %1").arg(TestoErroreFile(sorgente)));
-            if (letti == 0)
-                break;
-            if (uscita.write(blocco.constData(), letti) != letti)
-                return Esito::erroreDatabase(
-                    QStringLiteral("Impossibile scrivere il file %1: %2").arg(destinazione, TestoErroreFile(uscita)));
-        }
-        if (!uscita.flush())
-            return Esito::erroreDatabase(
-                QStringLiteral("Impossibile completare il file %1: %2").arg(destinazione, TestoErroreFile(uscita)));
-        return Esito::accettato();
-    });
-}
-
-Esito CopiaFileSicura(const QString& da, const QString& a)
-{
-    QFile sorgente(da);
-    if (!sorgente.open(QIODevice::ReadOnly))
-        return Esito::erroreDatabase(
-            QStringLiteral("Impossibile leggere il file %1: %2").arg(Nome(da), TestoErroreFile(sorgente)));
-    return ScriviFileSicuro(sorgente, a);
 }
 
 Esito CopiaDatabaseSicura(QSqlDatabase& sorgente, const QString& destinazione, const RifinituraCopia& rifinisci)
