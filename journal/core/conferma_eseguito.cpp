@@ -275,6 +275,7 @@ EsitoConferma ConfermaEseguito(StatoApplicazione& stato, const RichiestaConferma
     }
 
     // The check sees the uncommitted history of this same connection.
+    stato.MessaggioDisponibilita.clear();
     Esito verifica;
     // The check's own pass replays the engine as well; a check given by the caller does not.
     std::optional<PassaggioStoria> passaggio;
@@ -287,10 +288,13 @@ EsitoConferma ConfermaEseguito(StatoApplicazione& stato, const RichiestaConferma
             verifica = passaggio->controllo;
         }
     } catch (const std::exception& e) {
+        stato.MessaggioDisponibilita.clear();
         return Fallito(esito, QStringLiteral("errore nel controllo della disponibilità (%1)").arg(QString::fromUtf8(e.what())));
     } catch (...) {
+        stato.MessaggioDisponibilita.clear();
         return Fallito(esito, QStringLiteral("errore nel controllo della disponibilità"));
     }
+    stato.MessaggioDisponibilita.clear();
     // A check that could not read the history has refused nothing: the change is taken back
     // and the user told that the database failed.
     if (verifica.erroreDatabase()) {

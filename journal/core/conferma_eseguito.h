@@ -75,8 +75,8 @@ struct EsitoConferma {
     const QString& messaggio() const { return esito.messaggio; }
 };
 
-// Runs the holding check on stato.DbPortafoglio: accepted, refused with its text, or a
-// database error. Called inside the command's open transaction.
+// Runs the holding check on stato.DbPortafoglio: accepted, refused (its text also left in
+// stato.MessaggioDisponibilita) or a database error. Called inside the command's open transaction.
 using ControlloStoria = std::function<Esito(StatoApplicazione&)>;
 
 // Applies the mode to Eseguiti. The write, the holding check and, on refusal, the restore

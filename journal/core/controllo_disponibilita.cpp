@@ -21,5 +21,8 @@ Esito VerificaDisponibilita(const QSqlDatabase& portafoglio)
 
 Esito ControlloDisponibilita(StatoApplicazione& stato)
 {
-    return VerificaDisponibilita(stato.DbPortafoglio);
+    Esito esito = VerificaDisponibilita(stato.DbPortafoglio);
+    if (esito.rifiutato())
+        stato.MessaggioDisponibilita = esito.messaggio;
+    return esito;
 }

@@ -9,5 +9,6 @@
 // valid), a database error when the history could not be read.
 [[nodiscard]] Esito VerificaDisponibilita(const QSqlDatabase& portafoglio);
 
-// The same check on the open portfolio.
+// The same check on the open portfolio; a refusal's text also goes to MessaggioDisponibilita,
+// which is otherwise left untouched.
 [[nodiscard]] Esito ControlloDisponibilita(StatoApplicazione& stato);

@@ -13,6 +13,7 @@ struct StatoApplicazione {
     QSqlDatabase DbDataSet;              // settings, open for the whole run
     QSqlDatabase DbPortafoglio;          // invalid until the first new or open command
     QString PercorsoPortafoglio;         // empty until the first new or open command
+    QString MessaggioDisponibilita;      // failure text of the last holding check
     // Held for as long as this run uses the program folder and the open portfolio.
     std::shared_ptr<BloccoFile> BloccoProgramma;
     std::shared_ptr<BloccoFile> BloccoPortafoglio;

@@ -154,19 +154,19 @@ TEST_F(Controllo, SeesUncommittedTradesAndLeavesTheCallersTransactionOpen)
     EXPECT_TRUE(VerificaDisponibilita(s.portafoglio).ok());
 }
 
-TEST_F(Controllo, OnTheOpenPortfolioOnlyARefusalCarriesAMessage)
+TEST_F(Controllo, MessageIsSetOnlyOnFailure)
 {
     StatoApplicazione stato;
     stato.DbPortafoglio = s.portafoglio;
+    stato.MessaggioDisponibilita = "precedente";
     s.Inserisci(Compra("2024-03-04", "AAA", 10));
-    const Esito accettato = ControlloDisponibilita(stato);
-    EXPECT_TRUE(accettato.ok());
-    EXPECT_EQ(accettato.messaggio, QString());
+    EXPECT_TRUE(ControlloDisponibilita(stato).ok());
+    EXPECT_EQ(stato.MessaggioDisponibilita, "precedente");
 
+    stato.MessaggioDisponibilita.clear();
     s.Inserisci(Vendi("2024-03-03", "AAA", 10));
-    const Esito rifiutato = ControlloDisponibilita(stato);
-    EXPECT_TRUE(rifiutato.rifiutato());
-    EXPECT_EQ(rifiutato.messaggio, "AAA non e' in portafoglio in data: 03/03/2024");
+    EXPECT_TRUE(ControlloDisponibilita(stato).rifiutato());
+    EXPECT_EQ(stato.MessaggioDisponibilita, "AAA non e' in portafoglio in data: 03/03/2024");
 }
 
 TEST_F(Controllo, UnreadableHistoryDoesNotPass)
@@ -178,9 +178,8 @@ TEST_F(Controllo, UnreadableHistoryDoesNotPass)
     EXPECT_TRUE(esito.messaggio.startsWith("Errore del database: ")) << esito.messaggio.toStdString();
     StatoApplicazione stato;
     stato.DbPortafoglio = s.portafoglio;
-    const Esito aperto = ControlloDisponibilita(stato);
-    EXPECT_TRUE(aperto.erroreDatabase());
-    EXPECT_TRUE(aperto.messaggio.startsWith("Errore del database: ")) << aperto.messaggio.toStdString();
+    EXPECT_TRUE(ControlloDisponibilita(stato).erroreDatabase());
+    EXPECT_TRUE(stato.MessaggioDisponibilita.isEmpty());
 }
 
 } // namespace

@@ -29,9 +29,10 @@ DatiPannello Pannello(const QDate& data, const QString& tipo, const QString& cod
 }
 
 // A check that refuses whatever was written.
-Esito Rifiuta(StatoApplicazione&)
+Esito Rifiuta(StatoApplicazione& s)
 {
-    return Esito::rifiutato(QStringLiteral("ENI disponibili solo 0 pezzi"));
+    s.MessaggioDisponibilita = QStringLiteral("ENI disponibili solo 0 pezzi");
+    return Esito::rifiutato(s.MessaggioDisponibilita);
 }
 
 class ConfermaEseguitoTest : public ::testing::Test {
@@ -148,6 +149,7 @@ TEST_F(ConfermaEseguitoTest, RefusedChangeLeavesTheHistoryAsTheSnapshotHadIt)
         EXPECT_EQ(esito.stato(), Stato::Rifiutato) << k.prefisso;
         EXPECT_EQ(esito.messaggio(), QString(k.prefisso) + "ENI disponibili solo 0 pezzi");
         EXPECT_EQ(esito.RigaCorrente, k.richiesta.riga) << k.prefisso;
+        EXPECT_TRUE(a.stato.MessaggioDisponibilita.isEmpty());
         EXPECT_EQ(a.righe(), prima) << k.prefisso;
         EXPECT_EQ(a.righe("EseguitiTemp"), prima) << k.prefisso;
     }
@@ -360,6 +362,7 @@ TEST_F(ConfermaEseguitoTest, DatabaseErrorOfTheCheckIsNotARefusal)
         EXPECT_FALSE(esito.messaggio().startsWith("Impossibile")) << esito.messaggio().toStdString();
         EXPECT_TRUE(esito.messaggio().startsWith("Errore del database: ")) << esito.messaggio().toStdString();
         EXPECT_TRUE(esito.messaggio().contains("non è stato modificato")) << esito.messaggio().toStdString();
+        EXPECT_TRUE(a.stato.MessaggioDisponibilita.isEmpty());
         EXPECT_EQ(a.righe(), prima);
         EXPECT_EQ(a.righe("EseguitiTemp"), prima);
     }
