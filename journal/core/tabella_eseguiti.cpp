@@ -15,22 +15,31 @@ QString SqlEseguiti(const QString& tabella, OrdineEseguiti ordine)
              ordine == OrdineEseguiti::PerDataEId ? QStringLiteral("Data, ID") : QStringLiteral("ID"));
 }
 
-void LeggiRiga(const IstruzioneSqlite& s, RigaEseguito& r)
-{
-    r.ID = s.Intero(ColEseguiti::ID);
-    r.Data = s.Testo(ColEseguiti::Data);
-    r.Tipo = s.Testo(ColEseguiti::Tipo);
-    r.System = s.Testo(ColEseguiti::System);
-    r.Cod = s.Testo(ColEseguiti::Cod);
-    r.Titolo = s.Testo(ColEseguiti::Titolo);
-    r.Qta = s.Intero(ColEseguiti::Qta);
-    r.Prezzo = s.Reale(ColEseguiti::Prezzo);
-    r.Importo = s.Reale(ColEseguiti::Importo);
-    r.Errore = s.Testo(ColEseguiti::Errore);
-    r.PrezzoOttimale = s.Nullo(ColEseguiti::PrezzoOttimale)
-        ? std::nullopt
-        : std::optional<double>(s.Reale(ColEseguiti::PrezzoOttimale));
-}
+// A long history repeats its types, systems, codes, names and errors, and its days come
+// together: each is converted once and shared.
+class LettoreEseguiti {
+public:
+    void Leggi(const IstruzioneSqlite& s, RigaEseguito& r)
+    {
+        r.ID = s.Intero(ColEseguiti::ID);
+        r.Data = date_.Testo(s, ColEseguiti::Data);
+        r.Tipo = testi_[0].Testo(s, ColEseguiti::Tipo);
+        r.System = testi_[1].Testo(s, ColEseguiti::System);
+        r.Cod = testi_[2].Testo(s, ColEseguiti::Cod);
+        r.Titolo = testi_[3].Testo(s, ColEseguiti::Titolo);
+        r.Qta = s.Intero(ColEseguiti::Qta);
+        r.Prezzo = s.Reale(ColEseguiti::Prezzo);
+        r.Importo = s.Reale(ColEseguiti::Importo);
+        r.Errore = testi_[4].Testo(s, ColEseguiti::Errore);
+        r.PrezzoOttimale = s.Nullo(ColEseguiti::PrezzoOttimale)
+            ? std::nullopt
+            : std::optional<double>(s.Reale(ColEseguiti::PrezzoOttimale));
+    }
+
+private:
+    DateRipetute date_;
+    TestiRipetuti testi_[5];
+};
 
 } // namespace
 
@@ -40,19 +49,27 @@ Lettura<RigaEseguito> LeggiEseguiti(const QSqlDatabase& portafoglio, OrdineEsegu
     static const QStringList ammesse = {"Eseguiti", "EseguitiTemp", "EseguitiBackup"};
     if (!ammesse.contains(tabella))
         return {{}, QStringLiteral("Errore del database: tabella %1 sconosciuta.").arg(tabella)};
-    return LeggiRighe<RigaEseguito>(portafoglio, SqlEseguiti(tabella, ordine), [](const IstruzioneSqlite& s) {
-        RigaEseguito r;
-        LeggiRiga(s, r);
-        return r;
-    });
+    Lettura<RigaEseguito> lettura;
+    // Room for every row at once: a vector that grows moves a long history into fresh memory
+    // again and again. An unreadable count leaves the reading to tell the error.
+    qint64 righe = 0;
+    if (ContaRighe(portafoglio, QStringLiteral("SELECT COUNT(*) FROM ") + tabella, righe).isEmpty() && righe > 0)
+        lettura.righe.reserve(size_t(righe));
+    LettoreEseguiti lettore;
+    lettura.errore = PercorriRighe(portafoglio, SqlEseguiti(tabella, ordine),
+                                   [&](const IstruzioneSqlite& s) { lettore.Leggi(s, lettura.righe.emplace_back()); });
+    if (!lettura.ok())
+        lettura.righe.clear();
+    return lettura;
 }
 
 QString PercorriEseguiti(const QSqlDatabase& portafoglio, OrdineEseguiti ordine,
                          const std::function<void(const RigaEseguito&)>& usa)
 {
     RigaEseguito r;
+    LettoreEseguiti lettore;
     return PercorriRighe(portafoglio, SqlEseguiti(QStringLiteral("Eseguiti"), ordine), [&](const IstruzioneSqlite& s) {
-        LeggiRiga(s, r);
+        lettore.Leggi(s, r);
         usa(r);
     });
 }
