@@ -1,22 +1,19 @@
 #include "settaggi_statistiche.h"
 
 #include "esito.h"
-
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QVariant>
+#include "tabella_settaggi.h"
 
 SettaggiStatistiche LeggiSettaggiStatistiche(const QSqlDatabase& dataset)
 {
     SettaggiStatistiche s;
-    QSqlQuery q(dataset);
-    if (!q.exec(QStringLiteral("SELECT CapitalGain, SLMM FROM Settaggi ORDER BY rowid LIMIT 1"))) {
-        s.errore = TestoErroreDatabase(q.lastError().text());
+    const Lettura<RigaSettaggi> settaggi = LeggiRigaSettaggi(dataset);
+    if (!settaggi.ok()) {
+        s.errore = TestoErroreDatabase(settaggi.errore);
         return s;
     }
-    if (q.next()) {
-        s.CapitalGain = q.value(0).toDouble();
-        s.SLMM = q.value(1).toDouble();
+    if (!settaggi.righe.empty()) {
+        s.CapitalGain = settaggi.righe.front().CapitalGain.value_or(0);
+        s.SLMM = settaggi.righe.front().SLMM.value_or(0);
     }
     return s;
 }

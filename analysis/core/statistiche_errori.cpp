@@ -37,15 +37,6 @@ void ConteggioErrori::Aggiungi(const RigaEseguito& e)
     ++nErr_;
 }
 
-FigureErrori CalcolaStatisticheErrori(const std::vector<RigaEseguito>& eseguiti,
-                                      const std::vector<RigaErrore>& catalogo)
-{
-    ConteggioErrori conteggio(catalogo);
-    for (const RigaEseguito& e : eseguiti)
-        conteggio.Aggiungi(e);
-    return conteggio.Figure();
-}
-
 FigureErrori ConteggioErrori::Figure() const
 {
     FigureErrori f;

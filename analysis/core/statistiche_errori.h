@@ -54,7 +54,3 @@ private:
     long long nErr_ = 0;
     double missedTot_ = 0;
 };
-
-// The same over a list of trades.
-FigureErrori CalcolaStatisticheErrori(const std::vector<RigaEseguito>& eseguiti,
-                                      const std::vector<RigaErrore>& catalogo);

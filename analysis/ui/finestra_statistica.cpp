@@ -13,19 +13,8 @@
 #include <QRadioButton>
 
 #include <algorithm>
-#include <cmath>
 
 namespace statistiche {
-
-int Pixel(int twips)
-{
-    return static_cast<int>(std::lround(static_cast<double>(twips) / TwipsPerPixel));
-}
-
-int Twips(int pixel)
-{
-    return pixel * TwipsPerPixel;
-}
 
 QLabel* Didascalia(QWidget* genitore, const char* nome, const QString& testo, QWidget* campo)
 {
@@ -116,7 +105,7 @@ QGroupBox* FinestraStatistica::CostruisciScelta(std::initializer_list<Opzione> o
 
 int FinestraStatistica::AltezzaScelta(int progetto) const
 {
-    return std::max(progetto, Twips(frm_Grafici_->sizeHint().height()));
+    return std::max(progetto, twips::DaPixel(frm_Grafici_->sizeHint().height()));
 }
 
 void FinestraStatistica::Option1_Click(int)
@@ -154,28 +143,29 @@ void FinestraStatistica::CresciPerContenuto()
 int FinestraStatistica::Width() const
 {
     const auto* cornice = qobject_cast<const QMdiSubWindow*>(parentWidget());
-    return Twips(cornice ? cornice->width() : width());
+    return twips::DaPixel(cornice ? cornice->width() : width());
 }
 
 int FinestraStatistica::Height() const
 {
     const auto* cornice = qobject_cast<const QMdiSubWindow*>(parentWidget());
-    return Twips(cornice ? cornice->height() : height());
+    return twips::DaPixel(cornice ? cornice->height() : height());
 }
 
 int FinestraStatistica::ScaleHeight() const
 {
-    return Twips(height());
+    return twips::DaPixel(height());
 }
 
 int FinestraStatistica::ScaleWidth() const
 {
-    return Twips(width());
+    return twips::DaPixel(width());
 }
 
 void FinestraStatistica::Metti(QWidget* controllo, int left, int top, int width, int height)
 {
-    controllo->setGeometry(Pixel(left), Pixel(top), std::max(0, Pixel(width)), std::max(0, Pixel(height)));
+    controllo->setGeometry(twips::Pixel(left), twips::Pixel(top), std::max(0, twips::Pixel(width)),
+                           std::max(0, twips::Pixel(height)));
 }
 
 void FinestraStatistica::MostraErrore(const QString& testo)

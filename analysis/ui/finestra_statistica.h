@@ -4,6 +4,7 @@
 #include "controlli.h"
 #include "finestra_dati.h"
 #include "finestra_principale.h"
+#include "twips.h"
 
 #include <QWidget>
 
@@ -75,10 +76,6 @@ private:
 };
 
 namespace statistiche {
-
-constexpr int TwipsPerPixel = 15;
-int Pixel(int twips);
-int Twips(int pixel);
 
 // A caption label, buddy of its field.
 QLabel* Didascalia(QWidget* genitore, const char* nome, const QString& testo, QWidget* campo);

@@ -40,7 +40,7 @@ frmCapitale::frmCapitale(ContestoFinestre& contesto, QWidget* parent)
 
 QSize frmCapitale::sizeHint() const
 {
-    return {Pixel(9000), Pixel(6000)};
+    return {twips::Pixel(9000), twips::Pixel(6000)};
 }
 
 void frmCapitale::Main()

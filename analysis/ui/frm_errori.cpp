@@ -81,12 +81,13 @@ frmErrori::frmErrori(ContestoFinestre& contesto, QWidget* parent)
 
 QSize frmErrori::sizeHint() const
 {
-    return {Pixel(Sinistra() + LarghezzaGrafico), Pixel(6600)};
+    return {twips::Pixel(Sinistra() + LarghezzaGrafico), twips::Pixel(6600)};
 }
 
 int frmErrori::Sinistra() const
 {
-    return std::max({LarghezzaSinistra, Twips(LarghezzaPerColonne(DBGrid1_)), Twips(Frame1_->sizeHint().width())});
+    return std::max({LarghezzaSinistra, twips::DaPixel(LarghezzaPerColonne(DBGrid1_)),
+                     twips::DaPixel(Frame1_->sizeHint().width())});
 }
 
 void frmErrori::Main()
@@ -135,7 +136,7 @@ void frmErrori::Form_Resize()
     const int altezza = ScaleHeight();
     const int scelta = AltezzaScelta(AltezzaSceltaProgetto);
     // The grid's height first: it tells whether the rows need a scroll bar beside the columns.
-    DBGrid1_->resize(DBGrid1_->width(), Pixel(altezza - AltezzaEtichette - scelta));
+    DBGrid1_->resize(DBGrid1_->width(), twips::Pixel(altezza - AltezzaEtichette - scelta));
     const int sinistra = std::min(Sinistra(), larghezza);
     Metti(Frame1_, 0, 0, sinistra, AltezzaEtichette);
     Metti(DBGrid1_, 0, AltezzaEtichette, sinistra, altezza - AltezzaEtichette - scelta);

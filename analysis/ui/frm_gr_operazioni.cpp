@@ -35,7 +35,7 @@ frmGrOperazioni::frmGrOperazioni(ContestoFinestre& contesto, QWidget* parent)
 
 QSize frmGrOperazioni::sizeHint() const
 {
-    return {Pixel(9000), Pixel(6000)};
+    return {twips::Pixel(9000), twips::Pixel(6000)};
 }
 
 void frmGrOperazioni::Main()

@@ -5,7 +5,7 @@
 #include "grafico.h"
 #include "griglia_flex.h"
 #include "numeri.h"
-#include "scelta_grafico.h"
+#include "tipo_grafico.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -35,7 +35,7 @@ frmMDD::frmMDD(ContestoFinestre& contesto, QWidget* parent)
     MSFlexGrid_MDD_ = CreaGrigliaFlex(this, "MSFlexGrid_MDD");
     Frame2_ = Cornice(this, "Frame2", QStringLiteral("Tabella MDD"), MSFlexGrid_MDD_);
     msc_FrequenzaMDD_ = Crea<Grafico>(this, "msc_FrequenzaMDD");
-    msc_FrequenzaMDD_->setChartType(TipoGraficoXY);
+    msc_FrequenzaMDD_->setChartType(TipoGrafico::XY);
     Frame3_ = Cornice(this, "Frame3", QString(), msc_FrequenzaMDD_);
     CostruisciScelta({{0, "Barre"}, {2, "Area"}, {3, "Area 3D"}, {4, "Linee 3D"}, {5, "Linee"}, {6, "Barre 3D"}}, 6,
                      {msc_SeqPosNeg_}, 3);
@@ -47,17 +47,18 @@ frmMDD::frmMDD(ContestoFinestre& contesto, QWidget* parent)
 
 QSize frmMDD::sizeHint() const
 {
-    return {Pixel(12000 + Sinistra() - ColonnaMDD), Pixel(std::max(5900, 4920 + AltezzaFrame1() + 60))};
+    return {twips::Pixel(12000 + Sinistra() - ColonnaMDD), twips::Pixel(std::max(5900, 4920 + AltezzaFrame1() + 60))};
 }
 
 int frmMDD::Sinistra() const
 {
-    return std::max({ColonnaMDD, LarghezzaCornice(Frame2_, MSFlexGrid_MDD_), Twips(Frame1_->sizeHint().width())});
+    return std::max(
+        {ColonnaMDD, LarghezzaCornice(Frame2_, MSFlexGrid_MDD_), twips::DaPixel(Frame1_->sizeHint().width())});
 }
 
 int frmMDD::AltezzaFrame1() const
 {
-    return std::max(900, Twips(Frame1_->sizeHint().height()));
+    return std::max(900, twips::DaPixel(Frame1_->sizeHint().height()));
 }
 
 void frmMDD::Main()

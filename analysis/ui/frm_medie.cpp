@@ -173,15 +173,15 @@ void frmMedie::Form_Resize()
     // need when they are wider.
     inRegola_ = true;
     const QSize bordo = cornice->size() - size();
-    const int larghezzaMassima = std::max(LarghezzaMassima, Twips(FrameMedie_->width() + bordo.width()));
-    const int altezzaMassima = std::max(AltezzaMassima, Twips(FrameMedie_->height() + bordo.height()));
+    const int larghezzaMassima = std::max(LarghezzaMassima, twips::DaPixel(FrameMedie_->width() + bordo.width()));
+    const int altezzaMassima = std::max(AltezzaMassima, twips::DaPixel(FrameMedie_->height() + bordo.height()));
     QSize esterna = cornice->size();
-    if (Twips(esterna.width()) > larghezzaMassima)
-        esterna.setWidth(Pixel(larghezzaMassima == LarghezzaMassima ? LarghezzaRegolata : larghezzaMassima));
-    if (Twips(esterna.height()) > altezzaMassima)
-        esterna.setHeight(Pixel(altezzaMassima));
+    if (twips::DaPixel(esterna.width()) > larghezzaMassima)
+        esterna.setWidth(twips::Pixel(larghezzaMassima == LarghezzaMassima ? LarghezzaRegolata : larghezzaMassima));
+    if (twips::DaPixel(esterna.height()) > altezzaMassima)
+        esterna.setHeight(twips::Pixel(altezzaMassima));
     if (esterna != cornice->size())
         cornice->resize(esterna);
     inRegola_ = false;
-    FrameMedie_->move(Pixel(1), FrameMedie_->y());
+    FrameMedie_->move(twips::Pixel(1), FrameMedie_->y());
 }

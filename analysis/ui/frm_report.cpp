@@ -103,8 +103,8 @@ QSize frmReport::sizeHint() const
     // The three frames share the width: each gets a third, and the last 100 twips less.
     int cornice = 0;
     for (const QGroupBox* g : {FrameBilancio_, FrameOperazioni_, FramePercentuali_})
-        cornice = std::max(cornice, Twips(g->sizeHint().width()));
-    return {std::max(Pixel(10500), Pixel(3 * (cornice + 100))), Pixel(7500)};
+        cornice = std::max(cornice, twips::DaPixel(g->sizeHint().width()));
+    return {std::max(twips::Pixel(10500), twips::Pixel(3 * (cornice + 100))), twips::Pixel(7500)};
 }
 
 void frmReport::Main()
@@ -167,7 +167,7 @@ void frmReport::Form_Resize()
 
     // The charts sit between the frames and the switch.
     const int scelta = AltezzaScelta(AltezzaSceltaProgetto);
-    int altezza = msc_Bilancio_->height() * TwipsPerPixel;
+    int altezza = twips::DaPixel(msc_Bilancio_->height());
     if (ScaleHeight() > 1700)
         altezza = std::min(ScaleHeight() - 1700, ScaleHeight() - scelta - AltezzaCornici);
     Metti(msc_Bilancio_, 0, AltezzaCornici, w, altezza);

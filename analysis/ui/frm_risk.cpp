@@ -5,7 +5,7 @@
 #include "grafico.h"
 #include "griglia_flex.h"
 #include "numeri.h"
-#include "scelta_grafico.h"
+#include "tipo_grafico.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -34,11 +34,11 @@ frmRisk::frmRisk(ContestoFinestre& contesto, QWidget* parent)
     msc_MDD_->setTitolo(QStringLiteral("Percentuale  di  profitto /perdita raggruppate in serie"));
     lab_TotMDD_ = Valore(this, "lab_TotMDD");
     Didascalia(this, "Label1", QStringLiteral("Totale serie"), lab_TotMDD_)
-        ->setGeometry(Pixel(60), Pixel(30), Pixel(1500), Pixel(300));
+        ->setGeometry(twips::Pixel(60), twips::Pixel(30), twips::Pixel(1500), twips::Pixel(300));
     MSFlexGrid_FP_ = CreaGrigliaFlex(this, "MSFlexGrid_FP");
     Frame1_ = Cornice(this, "Frame1", QStringLiteral("Tabella :"), MSFlexGrid_FP_);
     msc_FrequenzaPerc_ = Crea<Grafico>(this, "msc_FrequenzaPerc");
-    msc_FrequenzaPerc_->setChartType(TipoGraficoXY);
+    msc_FrequenzaPerc_->setChartType(TipoGrafico::XY);
     Frame2_ = Cornice(this, "Frame2", QStringLiteral("Probabilità :"), msc_FrequenzaPerc_);
     CostruisciScelta({{0, "Barre"}, {2, "Area"}, {3, "Area3D"}, {4, "Linee3D"}, {5, "Linee"}, {6, "Barre3D"}}, 6,
                      {msc_MDD_}, 3);
@@ -48,12 +48,14 @@ frmRisk::frmRisk(ContestoFinestre& contesto, QWidget* parent)
 
 QSize frmRisk::sizeHint() const
 {
-    return {Pixel(11000 + Sinistra() - ColonnaRisk), Pixel(std::max(5800, 5010 + AltezzaScelta(700) + 90))};
+    return {twips::Pixel(11000 + Sinistra() - ColonnaRisk),
+            twips::Pixel(std::max(5800, 5010 + AltezzaScelta(700) + 90))};
 }
 
 int frmRisk::Sinistra() const
 {
-    return std::max({ColonnaRisk, LarghezzaCornice(Frame1_, MSFlexGrid_FP_), Twips(frm_Grafici_->sizeHint().width())});
+    return std::max(
+        {ColonnaRisk, LarghezzaCornice(Frame1_, MSFlexGrid_FP_), twips::DaPixel(frm_Grafici_->sizeHint().width())});
 }
 
 void frmRisk::Main()

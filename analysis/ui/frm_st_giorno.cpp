@@ -36,13 +36,13 @@ frmStGiorno::frmStGiorno(ContestoFinestre& contesto, QWidget* parent)
 
 QSize frmStGiorno::sizeHint() const
 {
-    return {Pixel(9000 + Sinistra() - LarghezzaGriglia), Pixel(5400)};
+    return {twips::Pixel(9000 + Sinistra() - LarghezzaGriglia), twips::Pixel(5400)};
 }
 
 int frmStGiorno::Sinistra() const
 {
-    return std::max(
-        {LarghezzaGriglia, Twips(LarghezzaPerColonne(MSFlexGrid_StGiorno_)), Twips(frm_Grafici_->sizeHint().width())});
+    return std::max({LarghezzaGriglia, twips::DaPixel(LarghezzaPerColonne(MSFlexGrid_StGiorno_)),
+                     twips::DaPixel(frm_Grafici_->sizeHint().width())});
 }
 
 void frmStGiorno::Main()
@@ -82,10 +82,10 @@ void frmStGiorno::Form_Resize()
     Metti(MSFlexGrid_StGiorno_, 0, 0, sinistra, AltezzaGriglia);
     Metti(frm_Grafici_, 0, AltezzaGriglia + 60, sinistra, AltezzaScelta(AltezzaSceltaProgetto));
     // The chart's place under the Part's rule, right of a widened grid, kept inside the window.
-    int larghezza = msc_Giorno_->width() * TwipsPerPixel;
+    int larghezza = twips::DaPixel(msc_Giorno_->width());
     if (Width() > 2601)
         larghezza = Width() - 2600 - spinta;
-    int altezza = msc_Giorno_->height() * TwipsPerPixel;
+    int altezza = twips::DaPixel(msc_Giorno_->height());
     if (Height() > 1000)
         altezza = Height() - 290;
     Metti(msc_Giorno_, 2400 + spinta, 0, std::min(larghezza, ScaleWidth() - 2400 - spinta),

@@ -2,7 +2,7 @@
 
 #include "grafico.h"
 #include "larghezza_griglia.h"
-#include "scelta_grafico.h"
+#include "tipo_grafico.h"
 
 #include <QGroupBox>
 #include <QLayout>
@@ -44,7 +44,7 @@ int LarghezzaCornice(const QGroupBox* cornice, const QTableWidget* tabella)
 {
     const QMargins margini = cornice->layout()->contentsMargins();
     const int bordo = cornice->width() - cornice->contentsRect().width();
-    return Twips(LarghezzaPerColonne(tabella) + bordo + margini.left() + margini.right());
+    return twips::DaPixel(LarghezzaPerColonne(tabella) + bordo + margini.left() + margini.right());
 }
 
 // The run chart: one row per completed run, back to 3D bars at every recomputation.
@@ -57,7 +57,7 @@ void MostraSerie(Grafico* grafico, const std::vector<Serie>& serie, bool lunghez
     grafico->setColumnCount(1);
     grafico->setChartData(tabella);
     NumeraRighe(grafico);
-    grafico->setChartType(TipoGraficoBarre3D);
+    grafico->setChartType(TipoGrafico::Barre3D);
 }
 
 // The XY chart of a frequency table: the value across, its share up.
@@ -70,23 +70,24 @@ void MostraFrequenze(Grafico* grafico, const std::vector<Frequenza>& frequenze)
     grafico->setColumnCount(2);
     grafico->setChartData(tabella);
     NumeraRighe(grafico);
-    grafico->setChartType(TipoGraficoXY);
+    grafico->setChartType(TipoGrafico::XY);
 }
 
 // The run chart's place by the designed sizing rule, kept inside the window.
 void DisponiSerie(QWidget* testo, QWidget* grafico, int left, int soglia, int width, bool altezzaOk, int altezzaRegola,
                   int interna, int internaAltezza)
 {
-    int w = grafico->width() * TwipsPerPixel;
+    int w = twips::DaPixel(grafico->width());
     if (width > soglia)
         w = width - left;
     w = std::min(w, interna - left);
-    int h = grafico->height() * TwipsPerPixel;
+    int h = twips::DaPixel(grafico->height());
     if (altezzaOk)
         h = altezzaRegola;
     h = std::min(h, internaAltezza - AltezzaTesto);
-    testo->setGeometry(Pixel(left), 0, Pixel(w), Pixel(AltezzaTesto));
-    grafico->setGeometry(Pixel(left), Pixel(AltezzaTesto), Pixel(std::max(0, w)), Pixel(std::max(0, h)));
+    testo->setGeometry(twips::Pixel(left), 0, twips::Pixel(w), twips::Pixel(AltezzaTesto));
+    grafico->setGeometry(twips::Pixel(left), twips::Pixel(AltezzaTesto), twips::Pixel(std::max(0, w)),
+                         twips::Pixel(std::max(0, h)));
 }
 
 } // namespace sequenze

@@ -22,9 +22,9 @@ void Disponi(QWidget* grafico, QWidget* scelta, int altezzaScelta, int top, int 
              int topScelta, int larghezza, int altezzaInterna)
 {
     const int sceltaTop = std::min(topScelta, altezzaInterna - altezzaScelta);
-    const int altezza = applica ? std::min(altezzaRegola, sceltaTop - top) : grafico->height() * TwipsPerPixel;
-    grafico->setGeometry(0, Pixel(top), Pixel(larghezza), Pixel(std::max(0, altezza)));
-    scelta->setGeometry(0, Pixel(sceltaTop), Pixel(larghezza), Pixel(altezzaScelta));
+    const int altezza = applica ? std::min(altezzaRegola, sceltaTop - top) : twips::DaPixel(grafico->height());
+    grafico->setGeometry(0, twips::Pixel(top), twips::Pixel(larghezza), twips::Pixel(std::max(0, altezza)));
+    scelta->setGeometry(0, twips::Pixel(sceltaTop), twips::Pixel(larghezza), twips::Pixel(altezzaScelta));
 }
 
 } // namespace perOperazione

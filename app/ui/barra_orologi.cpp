@@ -2,6 +2,7 @@
 
 #include "campo_data.h"
 #include "picture_box.h"
+#include "twips.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -26,7 +27,7 @@ constexpr Orologio Orologi[BarraOrologi::NumeroOrologi] = {
 
 constexpr int LatoQuadrante = 56;
 // 1000 twips: high enough for the faces and their city names.
-constexpr int AltezzaBarra = 1000 / 15;
+constexpr int AltezzaBarra = twips::PixelPerDifetto(1000);
 
 } // namespace
 

@@ -19,17 +19,6 @@ const DescrittoreFinestra* FinestreFiglie::descrittore(const QString& nome) cons
     return nullptr;
 }
 
-bool FinestreFiglie::registraFinestra(const QString& nome, FabbricaFinestra fabbrica)
-{
-    for (DescrittoreFinestra& d : tabella_)
-        if (d.nome == nome) {
-            d.fabbrica = std::move(fabbrica);
-            return true;
-        }
-    qWarning("Finestra sconosciuta: %s", qPrintable(nome));
-    return false;
-}
-
 FinestraFiglia* FinestreFiglie::sottofinestra(const QString& nome) const
 {
     for (QMdiSubWindow* s : area_->subWindowList()) {

@@ -19,8 +19,6 @@ public:
     void impostaTabella(TabellaFinestre tabella) { tabella_ = std::move(tabella); }
     const TabellaFinestre& tabella() const { return tabella_; }
     const DescrittoreFinestra* descrittore(const QString& nome) const;
-    // Replaces the factory of a window of the table; false for a name the table lacks.
-    bool registraFinestra(const QString& nome, FabbricaFinestra fabbrica);
 
     // Shows the named window. With `inPrimoPiano` a minimised child is restored and brought
     // to the front. Returns the child's widget, or nullptr for a dialog or an unknown name.

@@ -216,11 +216,6 @@ void MDIForm1::impostaTabella(TabellaFinestre tabella)
     costruisciComandi();
 }
 
-bool MDIForm1::registraFinestra(const QString& nome, FabbricaFinestra fabbrica)
-{
-    return finestre_.registraFinestra(nome, std::move(fabbrica));
-}
-
 QWidget* MDIForm1::apriFinestra(const QString& nome, bool inPrimoPiano)
 {
     return finestre_.apri(nome, inPrimoPiano);

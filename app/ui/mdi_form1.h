@@ -41,8 +41,6 @@ public:
     void impostaTabella(TabellaFinestre tabella);
     const TabellaFinestre& tabella() const { return finestre_.tabella(); }
     const DescrittoreFinestra* descrittore(const QString& nome) const { return finestre_.descrittore(nome); }
-    // Replaces the factory of a window of the table; false for a name the table lacks.
-    bool registraFinestra(const QString& nome, FabbricaFinestra fabbrica);
     // Shows the named window. A dialog is run modally and deleted; any other widget lives in
     // a child window, one per name, reused while it is open. With `inPrimoPiano` a minimised
     // child is restored and brought to the front (the toolbar); otherwise it is only shown

@@ -1,8 +1,6 @@
 #include "disponibilita_in_memoria.h"
 
 #include "date.h"
-#include "eseguito_valido.h"
-#include "numeri.h"
 #include "tipo_eseguito.h"
 
 #include <algorithm>
@@ -19,12 +17,7 @@ DisponibilitaInMemoria::DisponibilitaInMemoria(const std::vector<RigaEseguito>& 
 DisponibilitaInMemoria::Voce DisponibilitaInMemoria::voce(qint64 id, const QString& dataIso, const QString& tipo,
                                                           qint64 qta)
 {
-    Voce v{dataIso, id, motore::EAcquisto(tipo), qta, QString()};
-    if (!date::DaIso(dataIso).isValid())
-        v.difetto = motore::DifettoData();
-    else if (qta < 0 || qta > motore::QuantitaMassima)
-        v.difetto = motore::DifettoQuantita(static_cast<double>(qta)).messaggio;
-    return v;
+    return {dataIso, id, motore::EAcquisto(tipo), date::DaIso(dataIso).isValid(), qta};
 }
 
 bool DisponibilitaInMemoria::prima(const Voce& a, const Voce& b)
@@ -83,23 +76,8 @@ void DisponibilitaInMemoria::avanza(Codice& c) const
     Replay& r = c.replay;
     while (r.rifiuto.isEmpty() && r.fatte < c.voci.size()) {
         const Voce& e = c.voci[r.fatte++];
-        if (!e.difetto.isEmpty()) {
-            r.rifiuto = motore::EseguitoNonValido(e.data, c.cod, e.difetto);
-        } else if (e.acquisto) {
-            if (r.posseduta > motore::QuantitaMassima - e.qta)
-                r.rifiuto = motore::EseguitoNonValido(e.data, c.cod, motore::DifettoPosseduta());
-            else {
-                r.posseduta += e.qta;
-                r.noto = true;
-            }
-        } else if (!r.noto) {
-            r.rifiuto = c.cod + QStringLiteral(" non e' in portafoglio in data: ") + date::IsoInUtente(e.data);
-        } else if (e.qta > r.posseduta) {
-            r.rifiuto = c.cod + QStringLiteral(" disponibili solo ")
-                + numeri::TestoNumero(static_cast<double>(r.posseduta)) + QStringLiteral(" pezzi");
-        } else {
-            r.posseduta -= e.qta;
-        }
+        if (auto rifiuto = r.posseduta.Applica(e.data, e.dataValida, c.cod, e.acquisto, static_cast<double>(e.qta)))
+            r.rifiuto = std::move(*rifiuto);
     }
 }
 

@@ -2,8 +2,9 @@
 // The holding check on a trade history held in memory: read once, then each new trade is
 // put at its (Data, ID) place among the trades of its code. Holdings are per code, so a
 // new trade is checked by replaying its code alone, and only from where the last replay of
-// that code stopped when it went in after it. The replay and its texts are those of
-// VerificaDisponibilita.
+// that code stopped when it went in after it. Each code's replay is the holding check's
+// own (controllo_posseduti.h).
+#include "controllo_posseduti.h"
 #include "esito.h"
 #include "tabella_eseguiti.h"
 
@@ -33,14 +34,13 @@ private:
         QString data;
         qint64 id = 0;
         bool acquisto = false;
+        bool dataValida = false;
         qint64 qta = 0;
-        QString difetto; // why the trade cannot be replayed; empty when it can
     };
     // Where the replay of a code's trades got to.
     struct Replay {
         std::size_t fatte = 0; // trades replayed, from the first
-        qint64 posseduta = 0;
-        bool noto = false; // bought once: a sold-out code reports what is left
+        PossedutaCodice posseduta;
         QString rifiuto; // the first refusal; the replay stops at it
     };
     struct Codice {

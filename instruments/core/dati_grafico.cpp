@@ -7,32 +7,6 @@
 #include <algorithm>
 #include <cmath>
 
-namespace TipoGrafico {
-
-bool Valido(int tipo)
-{
-    switch (tipo) {
-    case Barre3D:
-    case Barre:
-    case Linee3D:
-    case Linee:
-    case Area3D:
-    case Area:
-    case Torta:
-    case XY:
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool Tridimensionale(int tipo)
-{
-    return tipo == Barre3D || tipo == Linee3D || tipo == Area3D;
-}
-
-} // namespace TipoGrafico
-
 bool DatiGrafico::impostaTipo(int tipo)
 {
     if (!TipoGrafico::Valido(tipo))
@@ -124,11 +98,6 @@ void DatiGrafico::impostaEtichettaRiga(const QString& testo)
     if (righe() == 0)
         return;
     etichette_[std::size_t(riga_ - 1)] = testo;
-}
-
-QString DatiGrafico::etichettaColonna() const
-{
-    return etichettaDiColonna(colonna_);
 }
 
 void DatiGrafico::impostaEtichettaColonna(const QString& testo)

@@ -3,25 +3,12 @@
 // (series), a current cell addressed from 1, and the kind of chart. Cells may hold no value;
 // a value that is not finite is taken as none.
 // The table has no size limit; changing the kind keeps the data and the data keeps the kind.
+#include "tipo_grafico.h"
+
 #include <QString>
 
 #include <optional>
 #include <vector>
-
-// The kinds of chart, by the numbers the windows set.
-namespace TipoGrafico {
-constexpr int Barre3D = 0;
-constexpr int Barre = 1;
-constexpr int Linee3D = 2;
-constexpr int Linee = 3;
-constexpr int Area3D = 4;
-constexpr int Area = 5;
-constexpr int Torta = 14;
-constexpr int XY = 16;
-
-bool Valido(int tipo);
-bool Tridimensionale(int tipo);
-} // namespace TipoGrafico
 
 class DatiGrafico {
 public:
@@ -54,7 +41,6 @@ public:
 
     QString etichettaRiga() const { return etichetta(riga_); }
     void impostaEtichettaRiga(const QString& testo);
-    QString etichettaColonna() const;
     void impostaEtichettaColonna(const QString& testo);
 
     // Whole tables: a row whose columns are the values, or rows by columns. Labels are

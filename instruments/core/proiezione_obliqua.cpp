@@ -1,7 +1,8 @@
 #include "proiezione_obliqua.h"
 
+#include "colori_serie.h"
 #include "disposizione_etichette.h"
-#include "numeri.h"
+#include "numeri_grafico.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -27,7 +28,7 @@ QPolygonF Quadrilatero(QPointF a, QPointF b, QPointF c, QPointF d)
 class Piano {
 public:
     // `strati`: how many steps deep the plot is (one per series of lines and areas).
-    Piano(const QRectF& area, const DatiGrafico& dati, int strati, const ProiezioneObliqua::Scala& scala,
+    Piano(const QRectF& area, const DatiGrafico& dati, int strati, const Scala& scala,
           double margineSinistro, double margineBasso)
         : scala_(scala)
     {
@@ -53,7 +54,7 @@ public:
 
     double slot() const { return frontale_.width() / righe_; }
     const QRectF& frontale() const { return frontale_; }
-    const ProiezioneObliqua::Scala& scala() const { return scala_; }
+    const Scala& scala() const { return scala_; }
     int strati() const { return strati_; }
     int righe() const { return righe_; }
 
@@ -62,21 +63,21 @@ private:
     int strati_ = 1;
     double passoProfondita_ = 10;
     QRectF frontale_;
-    ProiezioneObliqua::Scala scala_{};
+    Scala scala_{};
 };
 
-QString TestoScala(const ProiezioneObliqua::Scala& s, double v)
+// What the steps' rounding leaves of zero is written as zero.
+QString TestoScala(const Scala& s, double v)
 {
-    return numeri::TestoNumero(std::abs(v) < s.passo * 1e-9 ? 0.0 : v);
+    return TestoNumeroGrafico(std::abs(v) < s.passo * 1e-9 ? 0.0 : v);
 }
 
 // Left room for the widest mark of the scale.
-double MargineScala(const ProiezioneObliqua::Scala& s, const QFontMetricsF& metrica)
+double MargineScala(const Scala& s, const QFontMetricsF& metrica)
 {
     double largo = 0;
-    const int passi = int(std::lround((s.massimo - s.minimo) / s.passo));
-    for (int i = 0; i <= passi; ++i)
-        largo = std::max(largo, metrica.horizontalAdvance(TestoScala(s, s.minimo + i * s.passo)));
+    for (int i = 0; i < s.tacche(); ++i)
+        largo = std::max(largo, metrica.horizontalAdvance(TestoScala(s, s.marca(i))));
     return largo + 12;
 }
 
@@ -101,9 +102,8 @@ QList<TestoPosato> DisegnaPareti(QPainter& p, const Piano& piano, const Disposiz
                                piano.punto(destra, s.minimo, fondo), piano.punto(sinistra, s.minimo, fondo)));
 
     const QFontMetricsF metrica(p.font());
-    const int passi = int(std::lround((s.massimo - s.minimo) / s.passo));
-    for (int i = 0; i <= passi; ++i) {
-        const double v = s.minimo + i * s.passo;
+    for (int i = 0; i < s.tacche(); ++i) {
+        const double v = s.marca(i);
         p.setPen(QPen(QColor(190, 190, 190), 0));
         p.drawLine(piano.punto(sinistra, v, 0), piano.punto(sinistra, v, fondo));
         p.drawLine(piano.punto(sinistra, v, fondo), piano.punto(destra, v, fondo));
@@ -186,7 +186,7 @@ void DisegnaBarre(QPainter& p, const Piano& piano, const DatiGrafico& dati)
         for (int r = 0; r < dati.righe(); ++r)
             for (int c = 1; c <= colonne; ++c)
                 if (const auto v = dati.valore(r + 1, c)) {
-                    const QColor colore = ProiezioneObliqua::ColoreSerie(c);
+                    const QColor colore = ColoreSerie(c);
                     p.setPen(QPen(colore.darker(160), 0));
                     DisegnaBarra(p, piano, colore, sinistra(r, c), sinistra(r, c) + larga, std::min(0.0, *v),
                                  std::max(0.0, *v), z0, z1);
@@ -194,7 +194,7 @@ void DisegnaBarre(QPainter& p, const Piano& piano, const DatiGrafico& dati)
         return;
     }
     for (int c = 1; c <= colonne; ++c) {
-        const QColor colore = ProiezioneObliqua::ColoreSerie(c);
+        const QColor colore = ColoreSerie(c);
         p.setPen(QPen(colore.darker(160), 0));
         long long colonnaPixel = -1;
         int prima = 0;
@@ -230,7 +230,7 @@ void DisegnaBarre(QPainter& p, const Piano& piano, const DatiGrafico& dati)
 void DisegnaNastri(QPainter& p, const Piano& piano, const DatiGrafico& dati, bool area)
 {
     for (int c = dati.colonne(); c >= 1; --c) {
-        const QColor colore = ProiezioneObliqua::ColoreSerie(c);
+        const QColor colore = ColoreSerie(c);
         const double z0 = c - 1 + 0.15;
         const double z1 = c - 0.15;
         auto valore = [&](int r) -> std::optional<double> {
@@ -279,58 +279,6 @@ void DisegnaNastri(QPainter& p, const Piano& piano, const DatiGrafico& dati, boo
 }
 
 } // namespace
-
-QColor ProiezioneObliqua::ColoreSerie(int colonna)
-{
-    static const QColor colori[] = {
-        QColor(0x20, 0x6b, 0xc4), QColor(0xd9, 0x4f, 0x2b), QColor(0x3c, 0xa0, 0x4a), QColor(0xe8, 0xb0, 0x1e),
-        QColor(0x8a, 0x4f, 0xc0), QColor(0x1f, 0xa8, 0xb0), QColor(0xc4, 0x3c, 0x8a), QColor(0x6d, 0x6d, 0x6d),
-    };
-    const int n = int(std::size(colori));
-    return colori[((colonna - 1) % n + n) % n];
-}
-
-QColor ProiezioneObliqua::ColoreDiColonna(int tipo, int colonna)
-{
-    return ColoreSerie(tipo == TipoGrafico::XY ? (colonna + 1) / 2 : colonna);
-}
-
-ProiezioneObliqua::Scala ProiezioneObliqua::ScalaValori(double minimo, double massimo, int passi)
-{
-    if (!std::isfinite(minimo) || !std::isfinite(massimo))
-        return {0, 1, 0.2};
-    if (massimo - minimo <= 0) {
-        const double ampiezza = std::max(std::abs(massimo), 1.0);
-        minimo -= ampiezza / 2;
-        massimo += ampiezza / 2;
-    }
-    const double grezzo = (massimo - minimo) / std::max(passi, 1);
-    const double potenza = std::pow(10.0, std::floor(std::log10(grezzo)));
-    double passo = potenza;
-    for (double m : {1.0, 2.0, 2.5, 5.0, 10.0})
-        if (m * potenza >= grezzo) {
-            passo = m * potenza;
-            break;
-        }
-    return {std::floor(minimo / passo) * passo, std::ceil(massimo / passo) * passo, passo};
-}
-
-int ProiezioneObliqua::Scala::decimali() const
-{
-    for (int d = 0; d < 12; ++d) {
-        const double scalato = passo * std::pow(10.0, d);
-        if (std::abs(scalato - std::round(scalato)) < 1e-6 * std::max(1.0, std::abs(scalato)))
-            return d;
-    }
-    return 12;
-}
-
-int ProiezioneObliqua::PassiPerLunghezza(double lunghezza, double passoMinimo)
-{
-    if (!(passoMinimo > 0))
-        return 5;
-    return std::clamp(int(lunghezza / passoMinimo), 1, 5);
-}
 
 QList<TestoPosato> ProiezioneObliqua::Disegna(QPainter& pittore, const QRectF& area, const DatiGrafico& dati)
 {

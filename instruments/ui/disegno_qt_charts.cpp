@@ -1,9 +1,11 @@
 #include "disegno_qt_charts.h"
 
+#include "colori_serie.h"
 #include "disposizione_etichette.h"
 #include "numeri.h"
-#include "proiezione_obliqua.h"
+#include "numeri_grafico.h"
 #include "punti_per_pixel.h"
+#include "scala_valori.h"
 
 #include <QAreaSeries>
 #include <QBarCategoryAxis>
@@ -71,9 +73,9 @@ QStringList Categorie(const QStringList& testi)
 // written with the decimals the step needs; answers whether anything changed.
 bool ApplicaScala(QValueAxis* asse, double minimo, double massimo, int passi)
 {
-    const auto s = ProiezioneObliqua::ScalaValori(minimo, massimo, passi);
-    const int tacche = int(std::lround((s.massimo - s.minimo) / s.passo)) + 1;
-    const QString formato = QStringLiteral("%.%1f").arg(s.decimali());
+    const Scala s = ScalaValori(minimo, massimo, passi);
+    const int tacche = s.tacche();
+    const QString formato = FormatoDecimali(s.decimali());
     if (asse->min() == s.minimo && asse->max() == s.massimo && asse->tickCount() == tacche
         && asse->labelFormat() == formato)
         return false;
@@ -86,11 +88,10 @@ bool ApplicaScala(QValueAxis* asse, double minimo, double massimo, int passi)
 // The widest mark a scale of five steps over [minimo, massimo] would write.
 double MarcaPiuLarga(double minimo, double massimo, const QFontMetricsF& metrica)
 {
-    const auto s = ProiezioneObliqua::ScalaValori(minimo, massimo);
-    const QLocale italiano = DisegnoQtCharts::Italiano();
+    const Scala s = ScalaValori(minimo, massimo);
     double larga = 0;
-    for (double v : {s.minimo, s.massimo, s.minimo + s.passo})
-        larga = std::max(larga, metrica.horizontalAdvance(italiano.toString(v, 'f', s.decimali())));
+    for (double v : {s.minimo, s.massimo, s.marca(1)})
+        larga = std::max(larga, metrica.horizontalAdvance(TestoNumeroGrafico(v, s.decimali())));
     return larga;
 }
 
@@ -105,25 +106,17 @@ QValueAxis* NuovoAsse()
 QString TestoFetta(double valore, double totale, bool conNomi)
 {
     if (!conNomi || !(totale > 0))
-        return numeri::TestoNumero(valore);
-    return numeri::TestoNumero(numeri::ArrotondaPari(std::abs(valore) * 100 / totale, 1)) + QLatin1Char('%');
+        return TestoNumeroGrafico(valore);
+    return TestoNumeroGrafico(numeri::ArrotondaPari(std::abs(valore) * 100 / totale, 1)) + QLatin1Char('%');
 }
 
 } // namespace
-
-QLocale DisegnoQtCharts::Italiano()
-{
-    QLocale italiano(QLocale::Italian, QLocale::Italy);
-    // Our numbers never group digits.
-    italiano.setNumberOptions(QLocale::OmitGroupSeparator);
-    return italiano;
-}
 
 DisegnoQtCharts::DisegnoQtCharts(QChart* grafico, const DatiGrafico& dati) : grafico_(grafico), dati_(dati)
 {
     grafico_->setAnimationOptions(QChart::NoAnimation);
     grafico_->setLocalizeNumbers(true);
-    grafico_->setLocale(Italiano());
+    grafico_->setLocale(LocaleGrafici());
     grafico_->legend()->setVisible(false);
     grafico_->setBackgroundRoundness(0);
     // Room for the half of the top and bottom marks that stands past the plot, and for the
@@ -224,7 +217,7 @@ void DisegnoQtCharts::costruisci(int pixel)
                     continue;
                 const QString testo = TestoFetta(*v, totale, conNomi);
                 auto* fetta = torta->append(testo, std::abs(*v));
-                fetta->setColor(ProiezioneObliqua::ColoreDiColonna(dati_.tipo(), c));
+                fetta->setColor(ColoreDiColonna(dati_.tipo(), c));
                 fetta->setLabelPosition(QPieSlice::LabelOutside);
                 fetta->setLabelVisible(true);
                 testiDati_.insert(testo);
@@ -241,7 +234,7 @@ void DisegnoQtCharts::costruisci(int pixel)
         for (int c = 1; c + 1 <= colonne; c += 2) {
             auto* serie = new QLineSeries;
             serie->setPointsVisible(true);
-            serie->setColor(ProiezioneObliqua::ColoreDiColonna(dati_.tipo(), c));
+            serie->setColor(ColoreDiColonna(dati_.tipo(), c));
             for (int r = 1; r <= righe; ++r) {
                 const auto x = dati_.valore(r, c);
                 const auto y = dati_.valore(r, c + 1);
@@ -284,7 +277,7 @@ void DisegnoQtCharts::costruisci(int pixel)
                 if (punti.isEmpty())
                     return;
                 auto* tratto = new QLineSeries;
-                tratto->setColor(ProiezioneObliqua::ColoreDiColonna(dati_.tipo(), c));
+                tratto->setColor(ColoreDiColonna(dati_.tipo(), c));
                 tratto->append(PuntiPerPixel(punti, -0.5, righe - 0.5, pixel));
                 // A lone point would draw nothing without its marker.
                 tratto->setPointsVisible(punti.size() == 1 || righe <= MassimoEtichette);
@@ -313,7 +306,7 @@ void DisegnoQtCharts::costruisci(int pixel)
             QList<QPointF> basso;
             for (const QPointF& a : alto)
                 basso.append(QPointF(a.x(), 0));
-            grafico_->addSeries(NuovaArea(alto, basso, ProiezioneObliqua::ColoreDiColonna(dati_.tipo(), c), colonne > 1));
+            grafico_->addSeries(NuovaArea(alto, basso, ColoreDiColonna(dati_.tipo(), c), colonne > 1));
         }
         assiSuOgniSerie();
         break;
@@ -342,7 +335,7 @@ void DisegnoQtCharts::costruisci(int pixel)
                     alto << QPointF(da - 0.5, su) << QPointF(a - 0.5, su);
                     basso << QPointF(da - 0.5, giu) << QPointF(a - 0.5, giu);
                 }
-                grafico_->addSeries(NuovaArea(alto, basso, ProiezioneObliqua::ColoreDiColonna(dati_.tipo(), c), colonne > 1));
+                grafico_->addSeries(NuovaArea(alto, basso, ColoreDiColonna(dati_.tipo(), c), colonne > 1));
             }
             assiSuOgniSerie();
             break;
@@ -350,7 +343,7 @@ void DisegnoQtCharts::costruisci(int pixel)
         auto* barre = new QBarSeries;
         for (int c = 1; c <= colonne; ++c) {
             auto* insieme = new QBarSet(dati_.etichettaDiColonna(c));
-            insieme->setColor(ProiezioneObliqua::ColoreDiColonna(dati_.tipo(), c));
+            insieme->setColor(ColoreDiColonna(dati_.tipo(), c));
             QList<qreal> valori;
             for (int r = 1; r <= righe; ++r)
                 valori.append(dati_.valore(r, c).value_or(0));
@@ -373,13 +366,13 @@ bool DisegnoQtCharts::adattaScale()
     if (asseY_) {
         const QFontMetricsF metrica(asseY_->labelsFont());
         cambiato |= ApplicaScala(asseY_, minimoY_, massimoY_,
-                                 ProiezioneObliqua::PassiPerLunghezza(piano.height(), metrica.height() * 1.6));
+                                 PassiPerLunghezza(piano.height(), metrica.height() * 1.6));
     }
     if (asseX_) {
         const QFontMetricsF metrica(asseX_->labelsFont());
         const double marca = MarcaPiuLarga(minimoX_, massimoX_, metrica) + 2 * disposizione::Spazio;
         cambiato
-            |= ApplicaScala(asseX_, minimoX_, massimoX_, ProiezioneObliqua::PassiPerLunghezza(piano.width(), marca));
+            |= ApplicaScala(asseX_, minimoX_, massimoX_, PassiPerLunghezza(piano.width(), marca));
     }
     return cambiato;
 }

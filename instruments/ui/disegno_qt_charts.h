@@ -7,7 +7,6 @@
 #include "testi_scena.h"
 
 #include <QList>
-#include <QLocale>
 #include <QSet>
 #include <QSize>
 
@@ -28,9 +27,6 @@ public:
     void adattaTesti(QSize dimensione);
     // The texts of the chart as they show at the size last fitted.
     QList<TestoScena> testi() const;
-
-    // Decimal comma, no grouping of digits: our numbers, whatever the machine's locale.
-    static QLocale Italiano();
 
 private:
     QAbstractAxis* asseCategorie();

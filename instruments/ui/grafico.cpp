@@ -1,9 +1,9 @@
 #include "grafico.h"
 
+#include "colori_serie.h"
 #include "didascalie_grafico.h"
 #include "disegno_qt_charts.h"
-#include "numeri.h"
-#include "proiezione_obliqua.h"
+#include "numeri_grafico.h"
 #include "tela_proiezione.h"
 #include "testi_scena.h"
 
@@ -100,7 +100,7 @@ Grafico::~Grafico() = default;
 
 QColor Grafico::coloreSerie(int colonna) const
 {
-    return ProiezioneObliqua::ColoreDiColonna(dati_.tipo(), colonna);
+    return ColoreDiColonna(dati_.tipo(), colonna);
 }
 
 // A window sets cells one by one; the chart is rebuilt once, when control returns to the loop.
@@ -180,7 +180,7 @@ void Grafico::aggiornaLegenda()
             if (testo.isEmpty())
                 continue;
             if (conValori)
-                testo += QStringLiteral(": ") + numeri::TestoNumero(dati_.valore(1, c).value_or(0));
+                testo += QStringLiteral(": ") + TestoNumeroGrafico(dati_.valore(1, c).value_or(0));
             voci.append({coloreSerie(c), testo});
         }
     }

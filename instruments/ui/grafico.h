@@ -57,7 +57,6 @@ public:
     void setRowLabel(const QString& testo);
     // Name of the current column's series. When any column has one, a legend under the chart
     // names each series beside its colour; in a pie its entries carry the figures too.
-    QString ColumnLabel() const { return dati_.etichettaColonna(); }
     void setColumnLabel(const QString& testo);
 
     // One row whose columns are the values, or a whole table of rows by columns (an empty

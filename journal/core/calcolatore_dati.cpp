@@ -1,6 +1,7 @@
 #include "calcolatore_dati.h"
 
 #include "esito.h"
+#include "tabella_settaggi.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -46,15 +47,13 @@ Lettura<Sistema> LeggiSistema(const QSqlDatabase& dataset, const QString& cod)
 
 Lettura<Settaggi> LeggiSettaggi(const QSqlDatabase& dataset)
 {
+    const Lettura<RigaSettaggi> settaggi = LeggiRigaSettaggi(dataset);
     Lettura<Settaggi> lettura;
-    QSqlQuery q(dataset);
-    q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("SELECT SLP, SLMM FROM Settaggi ORDER BY rowid LIMIT 1"))) {
-        lettura.errore = ErroreLettura(q);
-        return lettura;
-    }
-    if (q.next())
-        lettura.righe.push_back(Settaggi{q.value(0).toDouble(), q.value(1).toDouble()});
+    if (!settaggi.ok())
+        lettura.errore = TestoErroreDatabase(settaggi.errore);
+    else if (!settaggi.righe.empty())
+        lettura.righe.push_back(
+            Settaggi{settaggi.righe.front().SLP.value_or(0), settaggi.righe.front().SLMM.value_or(0)});
     return lettura;
 }
 

@@ -1,41 +1,8 @@
 #include "controllo_disponibilita.h"
 
-#include "date.h"
+#include "controllo_posseduti.h"
 #include "esito.h"
-#include "eseguito_valido.h"
 #include "istruzione_sqlite.h"
-#include "numeri.h"
-#include "tipo_eseguito.h"
-
-std::optional<QString> ControlloPosseduti::Applica(const QString& data, const QString& tipo, const QString& cod,
-                                                   double letta, const QDate* giorno)
-{
-    if (primaRiga_ || data != ultimaData_) {
-        ultimaData_ = data;
-        ultimaValida_ = (giorno ? *giorno : date::DaIso(data)).isValid();
-        primaRiga_ = false;
-    }
-    if (!ultimaValida_)
-        return motore::EseguitoNonValido(data, cod, motore::DifettoData());
-    const std::optional<qint64> qta = motore::QuantitaValida(letta);
-    if (!qta)
-        return motore::EseguitoNonValido(data, cod, motore::DifettoQuantita(letta).messaggio);
-    if (motore::EAcquisto(tipo)) {
-        qint64& h = possedute_[cod];
-        if (h > motore::QuantitaMassima - *qta)
-            return motore::EseguitoNonValido(data, cod, motore::DifettoPosseduta());
-        h += *qta;
-        return std::nullopt;
-    }
-    const auto h = possedute_.find(cod);
-    if (h == possedute_.end())
-        return cod + QStringLiteral(" non e' in portafoglio in data: ") + date::IsoInUtente(data);
-    if (*qta > *h)
-        return cod + QStringLiteral(" disponibili solo ") + numeri::TestoNumero(static_cast<double>(*h))
-            + QStringLiteral(" pezzi");
-    *h -= *qta;
-    return std::nullopt;
-}
 
 Esito VerificaDisponibilita(const QSqlDatabase& portafoglio)
 {

@@ -1,6 +1,7 @@
 #include "guadagno_netto.h"
 
 #include "esito.h"
+#include "tabella_settaggi.h"
 #include "tassa_capital_gain.h"
 
 #include <QSqlError>
@@ -34,12 +35,10 @@ Lettura<double> CalcolaGuadagnoNetto(const StatoApplicazione& stato)
     if (nessuna)
         return valore(0);
 
-    double aliquota = 0;
-    QSqlQuery settaggi(stato.DbDataSet);
-    if (!settaggi.exec(QStringLiteral("SELECT CapitalGain FROM Settaggi ORDER BY rowid LIMIT 1")))
-        return guasto(settaggi);
-    if (settaggi.next())
-        aliquota = settaggi.value(0).toDouble();
+    const Lettura<RigaSettaggi> settaggi = LeggiRigaSettaggi(stato.DbDataSet);
+    if (!settaggi.ok())
+        return Lettura<double>{{}, TestoErroreDatabase(settaggi.errore)};
+    const double aliquota = settaggi.righe.empty() ? 0 : settaggi.righe.front().CapitalGain.value_or(0);
 
     return valore(sommaGP - sommaComm - TassaCapitalGain(sommaGP, sommaComm, aliquota));
 }

@@ -1,6 +1,6 @@
 #include "motore.h"
 
-#include "controllo_disponibilita.h"
+#include "controllo_posseduti.h"
 #include "date.h"
 #include "esito.h"
 #include "impostazioni_allegate.h"

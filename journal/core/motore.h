@@ -39,7 +39,7 @@ struct RicalcoloPronto {
                                          RicalcoloPronto* pronto = nullptr);
 
 // One pass over Eseguiti, for a command that has just written it on `portafoglio` and not
-// committed yet: the holding check's verdict (see controllo_disponibilita.h) and, when it
+// committed yet: the holding check's verdict (see controllo_posseduti.h) and, when it
 // accepts, the engine's replay of the same rows, ready for the rebuild. The fingerprint of
 // the portfolio is for the caller to set once it has committed.
 struct PassaggioStoria {

@@ -1,5 +1,7 @@
 #include "parametri_iniziali.h"
 
+#include "tabella_settaggi.h"
+
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -12,37 +14,20 @@ QVariant Valore(const std::optional<double>& v)
     return v ? QVariant(*v) : QVariant(QMetaType(QMetaType::Double));
 }
 
-std::optional<double> Letto(const QSqlQuery& q, int colonna)
-{
-    const QVariant v = q.value(colonna);
-    if (v.isNull())
-        return std::nullopt;
-    bool ok = false;
-    const double d = v.toDouble(&ok);
-    return ok ? std::optional<double>(d) : std::nullopt;
-}
-
 } // namespace
 
 Lettura<Parametri> LeggiParametri(const QSqlDatabase& dataset)
 {
+    const Lettura<RigaSettaggi> settaggi = LeggiRigaSettaggi(dataset);
     Lettura<Parametri> lettura;
-    QSqlQuery q(dataset);
-    q.setForwardOnly(true);
-    if (!q.exec(QStringLiteral("SELECT CapitaleIniziale, CapitalGain, SLMM, SLP FROM Settaggi LIMIT 1"))) {
-        lettura.errore = QStringLiteral("Impossibile leggere i parametri iniziali: ") + q.lastError().text();
-        return lettura;
-    }
-    if (!q.next()) {
+    if (!settaggi.ok()) {
+        lettura.errore = QStringLiteral("Impossibile leggere i parametri iniziali: ") + settaggi.errore;
+    } else if (settaggi.righe.empty()) {
         lettura.errore = QStringLiteral("Impossibile leggere i parametri iniziali: la tabella Settaggi è vuota.");
-        return lettura;
+    } else {
+        const RigaSettaggi& r = settaggi.righe.front();
+        lettura.righe.push_back(Parametri{r.CapitaleIniziale, r.CapitalGain, r.SLMM, r.SLP});
     }
-    Parametri p;
-    p.CapitaleIniziale = Letto(q, 0);
-    p.CapitalGain = Letto(q, 1);
-    p.SLMM = Letto(q, 2);
-    p.SLP = Letto(q, 3);
-    lettura.righe.push_back(p);
     return lettura;
 }
 

@@ -11,6 +11,7 @@
 #include "liquidita.h"
 #include "modello_griglia.h"
 #include "numeri.h"
+#include "scelta_barre.h"
 #include "tabella_conto.h"
 #include "twips.h"
 
@@ -135,21 +136,12 @@ void frmContoTitoli::Costruisci()
     frm_Grafici_->setGeometry(2, 382, LarghezzaSinistra, 34);
     auto* tipi = new QHBoxLayout(frm_Grafici_);
     tipi->setContentsMargins(6, 2, 6, 2);
-    Option2_ = new QButtonGroup(this);
-    Option2_->setObjectName(QStringLiteral("Option2"));
-    const std::pair<int, const char*> grafici[] = {{IdBarre, "Barre"}, {IdBarre3D, "Barre 3D"}};
-    for (const auto& [id, testo] : grafici) {
-        auto* b = new QRadioButton(QString::fromUtf8(testo), frm_Grafici_);
-        b->setObjectName(QStringLiteral("Option2_%1").arg(id));
-        Option2_->addButton(b, id);
-        tipi->addWidget(b);
-    }
+    Option2_ = CreaSceltaBarre(this, "Option2", frm_Grafici_, tipi, {IdBarre, IdBarre3D});
     tipi->addStretch(1);
-    Option2_->button(IdBarre)->setChecked(true);
 
     msc_ContoTitoli_ = Crea<Grafico>(this, "msc_ContoTitoli");
-    msc_ContoTitoli_->setChartType(TipoGrafico::Barre);
     msc_ContoTitoli_->setAccessibleName(QStringLiteral("Grafico del conto"));
+    CollegaSceltaBarre(Option2_, {IdBarre, IdBarre3D}, msc_ContoTitoli_);
 
     connect(Option1_, &QButtonGroup::idClicked, this, [this](int) { RegolaModo(); });
     // The row the user moves to is the one a refresh returns to.
@@ -161,7 +153,6 @@ void frmContoTitoli::Costruisci()
             });
     connect(txtImporto_, &QLineEdit::textChanged, this, [this] { ControlloImporto(); });
     connect(cmd_Ok_, &QPushButton::clicked, this, [this] { Conferma(); });
-    connect(Option2_, &QButtonGroup::idClicked, this, [this](int) { CambiaTipoGrafico(); });
     connect(Command1_, &QPushButton::clicked, this, [this] { Esci(); });
 }
 
@@ -414,14 +405,6 @@ void frmContoTitoli::Conferma()
         dtp_Data_->setFocus(Qt::TabFocusReason);
     else if (QAbstractButton* scelto = Option1_->checkedButton())
         scelto->setFocus(Qt::TabFocusReason);
-}
-
-void frmContoTitoli::CambiaTipoGrafico()
-{
-    if (Option2_->button(IdBarre)->isChecked())
-        msc_ContoTitoli_->setChartType(TipoGrafico::Barre);
-    else if (Option2_->button(IdBarre3D)->isChecked())
-        msc_ContoTitoli_->setChartType(TipoGrafico::Barre3D);
 }
 
 void frmContoTitoli::resizeEvent(QResizeEvent* evento)

@@ -49,7 +49,6 @@ private:
     void ControlloImporto();
     void RiempiDaRiga();
     void Conferma();
-    void CambiaTipoGrafico();
     void RegolaDimensioni();
     void Esci();
 

@@ -8,6 +8,7 @@
 #include "griglia_sola_lettura.h"
 #include "larghezza_griglia.h"
 #include "numeri.h"
+#include "twips.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -26,21 +27,13 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
-// Sizes of the window come in twips, at 15 twips to a pixel.
-constexpr int TwipsPerPixel = 15;
 constexpr int LarghezzaFinestra = 10660;  // twips
 constexpr int AltezzaPannello = 2200;     // twips kept below the grid
 constexpr int AltezzaProgetto = 520;      // pixels, at the first opening
 constexpr int AltezzaMinimaGriglia = 2201;
-
-int Pixel(int twips)
-{
-    return static_cast<int>(std::lround(static_cast<double>(twips) / TwipsPerPixel));
-}
 
 constexpr int LarghezzaGriglia = 703;     // pixels
 constexpr int AltezzaFrame1 = 145;        // fits in the 2200 twips under the grid
@@ -247,7 +240,7 @@ QSize frmEseguiti::sizeHint() const
 int frmEseguiti::larghezzaVoluta() const
 {
     // The designed width, or what a grid widened by its figures needs with the same margins.
-    return Pixel(LarghezzaFinestra) + std::max(0, dbg_Eseguiti_->width() - LarghezzaGriglia);
+    return twips::Pixel(LarghezzaFinestra) + std::max(0, dbg_Eseguiti_->width() - LarghezzaGriglia);
 }
 
 void frmEseguiti::resizeEvent(QResizeEvent* evento)
@@ -258,19 +251,19 @@ void frmEseguiti::resizeEvent(QResizeEvent* evento)
 
 void frmEseguiti::RegolaDimensioni()
 {
-    const int larghezza = width() * TwipsPerPixel;
-    const int altezza = height() * TwipsPerPixel;
+    const int larghezza = twips::DaPixel(width());
+    const int altezza = twips::DaPixel(height());
     dbg_Eseguiti_->move((width() - dbg_Eseguiti_->width()) / 2, dbg_Eseguiti_->y());
     if (altezza > AltezzaMinimaGriglia)
-        dbg_Eseguiti_->resize(dbg_Eseguiti_->width(), Pixel(altezza - AltezzaPannello));
-    Frame1_->move((width() - Frame1_->width()) / 2, Pixel(altezza - AltezzaPannello));
+        dbg_Eseguiti_->resize(dbg_Eseguiti_->width(), twips::Pixel(altezza - AltezzaPannello));
+    Frame1_->move((width() - Frame1_->width()) / 2, twips::Pixel(altezza - AltezzaPannello));
 
     // In its normal state the window keeps its design width (or its grid's); inside the MDI
     // area that is the width of the sub-window's contents.
     QWidget* cornice = qobject_cast<QMdiSubWindow*>(parentWidget()) ? parentWidget() : this;
     const bool normale = !(cornice->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
     const int voluta = larghezzaVoluta();
-    if (normale && larghezza != voluta * TwipsPerPixel) {
+    if (normale && larghezza != twips::DaPixel(voluta)) {
         if (cornice == this)
             resize(voluta, height());
         else

@@ -10,6 +10,7 @@
 #include "numeri.h"
 #include "picture_box.h"
 #include "quadrante_strum.h"
+#include "scelta_barre.h"
 #include "strum.h"
 #include "tabella_portafoglio.h"
 #include "twips.h"
@@ -18,7 +19,6 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
-#include <QRadioButton>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -88,22 +88,11 @@ frmPortafoglio::frmPortafoglio(ContestoFinestre& contesto, QWidget* parent)
     frm_Grafici_->setGeometry(170, 280, 92, 70);
     auto* opzioni = new QVBoxLayout(frm_Grafici_);
     opzioni->setContentsMargins(4, 4, 4, 4);
-    Option1_ = new QButtonGroup(this);
-    Option1_->setObjectName(QStringLiteral("Option1"));
-    const std::pair<int, const char*> bottoni[] = {{IdBarre, "Barre"}, {IdBarre3D, "Barre 3D"}};
-    for (const auto& [id, testo] : bottoni) {
-        auto* b = new QRadioButton(QString::fromUtf8(testo), frm_Grafici_);
-        b->setObjectName(QStringLiteral("Option1_%1").arg(id));
-        Option1_->addButton(b, id);
-        opzioni->addWidget(b);
-    }
-    Option1_->button(IdBarre)->setChecked(true);
+    Option1_ = CreaSceltaBarre(this, "Option1", frm_Grafici_, opzioni, {IdBarre, IdBarre3D});
 
     msc_Portafoglio_ = Crea<Grafico>(this, "msc_Portafoglio");
-    msc_Portafoglio_->setChartType(TipoGrafico::Barre);
     msc_Portafoglio_->setAccessibleName(QStringLiteral("Valore delle posizioni"));
-
-    connect(Option1_, &QButtonGroup::idClicked, this, [this](int) { CambiaTipoGrafico(); });
+    CollegaSceltaBarre(Option1_, {IdBarre, IdBarre3D}, msc_Portafoglio_);
 
     Colore();
     Main();
@@ -161,14 +150,6 @@ void frmPortafoglio::Main()
         strum_ = std::make_unique<Strum>();
     strum_->NewLCD(Picture1_);
     strum_->BottomCenter(l.indicatore);
-}
-
-void frmPortafoglio::CambiaTipoGrafico()
-{
-    if (Option1_->button(IdBarre)->isChecked())
-        msc_Portafoglio_->setChartType(TipoGrafico::Barre);
-    else if (Option1_->button(IdBarre3D)->isChecked())
-        msc_Portafoglio_->setChartType(TipoGrafico::Barre3D);
 }
 
 void frmPortafoglio::resizeEvent(QResizeEvent* evento)

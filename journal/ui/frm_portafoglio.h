@@ -37,7 +37,6 @@ protected:
     void resizeEvent(QResizeEvent* evento) override;
 
 private:
-    void CambiaTipoGrafico();
     void RegolaDimensioni();
     // The panel as wide as the grid's columns need, at least its designed width.
     void DisponiPannello();

@@ -2,6 +2,7 @@
 
 #include "colonne_portafoglio.h"
 #include "schema_spedito.h"
+#include "tabella_settaggi.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,8 +25,7 @@ const std::vector<Tabella>& TabelleRichieste(TipoDatabase tipo)
     static const QStringList colonneEseguiti = ListaColonne(ColonneEseguiti);
     static const QStringList colonneErrori = {"Cod", "Descrizione", "Note", "Contatore", "Importo"};
     static const std::vector<Tabella> impostazioni = {
-        {"Settaggi", {"CapitaleIniziale", "CapitalGain", "SLMM", "SLP", "Pwd", "Tip", "Benvenuto", "Clock",
-                      "Menu", "Icone32", "IconeName", "ApriUltimo"}},
+        {"Settaggi", ListaColonne(ColonneSettaggi)},
         {"Colori", {"ColoreSfondo", "ColoreTesto", "ClockLancette"}},
         {"System", {"Cod", "Commissioni", "CommissioniMin"}},
         {"Errori", colonneErrori},

@@ -1,12 +1,9 @@
 #include "file_portafoglio.h"
 
-#include "blocco_contenuto.h"
-#include "errore_sistema.h"
-#include "file_utili.h"
 #include "punto_salvataggio.h"
 #include "scrittura_accanto.h"
+#include "tabella_settaggi.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -39,41 +36,6 @@ Esito SvuotaPortafoglio(QSqlDatabase& portafoglio)
     return Esito::accettato();
 }
 
-Esito ScriviFileSicuro(QIODevice& sorgente, const QString& destinazione)
-{
-    return ScriviAccanto(destinazione, [&](const QString& temporaneo) {
-        QFile uscita(temporaneo);
-        if (!uscita.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            return Esito::erroreDatabase(
-                QStringLiteral("Impossibile scrivere il file %1: %2").arg(destinazione, TestoErroreFile(uscita)));
-        QByteArray blocco(64 * 1024, Qt::Uninitialized);
-        for (;;) {
-            const qint64 letti = sorgente.read(blocco.data(), blocco.size());
-            if (letti < 0)
-                return Esito::erroreDatabase(
-                    QStringLiteral("Impossibile leggere il portafoglio da copiare: %1").arg(TestoErroreFile(sorgente)));
-            if (letti == 0)
-                break;
-            if (uscita.write(blocco.constData(), letti) != letti)
-                return Esito::erroreDatabase(
-                    QStringLiteral("Impossibile scrivere il file %1: %2").arg(destinazione, TestoErroreFile(uscita)));
-        }
-        if (!uscita.flush())
-            return Esito::erroreDatabase(
-                QStringLiteral("Impossibile completare il file %1: %2").arg(destinazione, TestoErroreFile(uscita)));
-        return Esito::accettato();
-    });
-}
-
-Esito CopiaFileSicura(const QString& da, const QString& a)
-{
-    QFile sorgente(da);
-    if (!sorgente.open(QIODevice::ReadOnly))
-        return Esito::erroreDatabase(
-            QStringLiteral("Impossibile leggere il file %1: %2").arg(Nome(da), TestoErroreFile(sorgente)));
-    return ScriviFileSicuro(sorgente, a);
-}
-
 Esito CopiaDatabaseSicura(QSqlDatabase& sorgente, const QString& destinazione, const RifinituraCopia& rifinisci)
 {
     return ScriviAccanto(destinazione, [&](const QString& temporaneo) {
@@ -91,11 +53,10 @@ Esito CopiaDatabaseSicura(QSqlDatabase& sorgente, const QString& destinazione, c
 
 QString LeggiApriUltimo(const QSqlDatabase& dataset)
 {
-    QSqlQuery q(dataset);
-    if (!dataset.isOpen() || !q.exec(QStringLiteral("SELECT ApriUltimo FROM Settaggi LIMIT 1")) || !q.next())
+    if (!dataset.isOpen())
         return QStringLiteral("0");
-    const QString valore = q.value(0).toString();
-    return valore.isEmpty() ? QStringLiteral("0") : valore;
+    const Lettura<RigaSettaggi> settaggi = LeggiRigaSettaggi(dataset);
+    return settaggi.righe.empty() ? QStringLiteral("0") : settaggi.righe.front().ApriUltimo;
 }
 
 Esito ScriviApriUltimo(QSqlDatabase& dataset, const QString& percorso)

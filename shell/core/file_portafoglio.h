@@ -8,20 +8,9 @@
 
 #include <functional>
 
-class QIODevice;
-
 // Empties Portafoglio, OperazioniChiuse, Eseguiti, EseguitiBackup, EseguitiTemp and Conto,
 // in that order and all or nothing. On a database error, why nothing was emptied.
 Esito SvuotaPortafoglio(QSqlDatabase& portafoglio);
-
-// Writes everything `sorgente` holds to `destinazione` through ScriviAccanto: on any failure
-// the target keeps what it had (or stays absent). A failure is a database error with the
-// Italian reason.
-Esito ScriviFileSicuro(QIODevice& sorgente, const QString& destinazione);
-
-// Byte copy of the file `da` onto `a`, replacing it, with the guarantee above. Not for a
-// database that may be in use: a copy taken while it is written is torn.
-Esito CopiaFileSicura(const QString& da, const QString& a);
 
 // Work done on the finished copy, at the path given, before it takes the target's name.
 using RifinituraCopia = std::function<Esito(const QString& copia)>;

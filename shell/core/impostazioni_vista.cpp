@@ -1,25 +1,14 @@
 #include "impostazioni_vista.h"
 
-#include <QSqlQuery>
-#include <QVariant>
+#include "tabella_settaggi.h"
 
 std::optional<ImpostazioniVista> LeggiImpostazioniVista(const QSqlDatabase& dataset)
 {
     if (!dataset.isOpen())
         return std::nullopt;
-    QSqlQuery q(dataset);
-    if (!q.exec(QStringLiteral("SELECT Tip, Benvenuto, Clock, Menu, Icone32, IconeName, ApriUltimo "
-                               "FROM Settaggi LIMIT 1"))
-        || !q.next())
+    const Lettura<RigaSettaggi> settaggi = LeggiRigaSettaggi(dataset);
+    if (!settaggi.ok() || settaggi.righe.empty())
         return std::nullopt;
-    ImpostazioniVista v;
-    v.Tip = q.value(0).toInt();
-    v.Benvenuto = q.value(1).toInt();
-    v.Clock = q.value(2).toInt();
-    v.Menu = q.value(3).toInt();
-    v.Icone32 = q.value(4).toInt();
-    v.IconeName = q.value(5).toInt();
-    const QString ultimo = q.value(6).toString();
-    v.ApriUltimo = ultimo.isEmpty() ? QStringLiteral("0") : ultimo;
-    return v;
+    const RigaSettaggi& r = settaggi.righe.front();
+    return ImpostazioniVista{r.Tip, r.Benvenuto, r.Clock, r.Menu, r.Icone32, r.IconeName, r.ApriUltimo};
 }

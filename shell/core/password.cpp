@@ -1,6 +1,7 @@
 #include "password.h"
 
 #include "cifra_stringa.h"
+#include "tabella_settaggi.h"
 
 #include <QSqlError>
 #include <QSqlQuery>
@@ -8,17 +9,14 @@
 
 Lettura<QString> LeggiPwd(const QSqlDatabase& dataset)
 {
+    const Lettura<RigaSettaggi> settaggi = LeggiRigaSettaggi(dataset);
     Lettura<QString> lettura;
-    QSqlQuery q(dataset);
-    if (!q.exec(QStringLiteral("SELECT Pwd FROM Settaggi LIMIT 1"))) {
-        lettura.errore = QStringLiteral("Impossibile leggere la password: ") + q.lastError().text();
-        return lettura;
-    }
-    if (!q.next()) {
+    if (!settaggi.ok())
+        lettura.errore = QStringLiteral("Impossibile leggere la password: ") + settaggi.errore;
+    else if (settaggi.righe.empty())
         lettura.errore = QStringLiteral("Impossibile leggere la password: la tabella Settaggi è vuota.");
-        return lettura;
-    }
-    lettura.righe.push_back(q.value(0).toString());
+    else
+        lettura.righe.push_back(settaggi.righe.front().Pwd);
     return lettura;
 }
 

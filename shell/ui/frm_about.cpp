@@ -5,6 +5,7 @@
 #include "crediti.h"
 #include "immagini_avvio.h"
 #include "picture_box.h"
+#include "twips.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -14,15 +15,8 @@
 
 namespace {
 
-constexpr int TwipPerPixel = 15;
 constexpr int LarghezzaFinestra = 480;
 constexpr int LarghezzaCredito = 440;
-
-int Pixel(int twip)
-{
-    // Whole pixels towards minus infinity, so a line moves by one pixel every 15 ticks.
-    return twip >= 0 ? twip / TwipPerPixel : -((-twip + TwipPerPixel - 1) / TwipPerPixel);
-}
 
 // Ten lines: the first two and the last are empty.
 const std::array<const char*, FrmAbout::N + 1> TestiCrediti = {
@@ -53,12 +47,12 @@ FrmAbout::FrmAbout(ContestoFinestre& contesto, QWidget* parent) : QDialog(parent
     // children, so whatever leaves it is cut away.
     Shape1_ = new QFrame(this);
     Shape1_->setObjectName(QStringLiteral("Shape1"));
-    Shape1_->setFixedSize(LarghezzaFinestra, AltezzaCrediti / TwipPerPixel);
+    Shape1_->setFixedSize(LarghezzaFinestra, twips::PixelPerDifetto(AltezzaCrediti));
     for (int i = 0; i <= N; ++i) {
         auto* l = new QLabel(QString::fromUtf8(TestiCrediti[i]), Shape1_);
         l->setObjectName(QStringLiteral("lblCredits%1").arg(i));
         l->setAlignment(Qt::AlignCenter);
-        l->resize(LarghezzaCredito, AltezzaRiga / TwipPerPixel);
+        l->resize(LarghezzaCredito, twips::PixelPerDifetto(AltezzaRiga));
         lblCredits_[i] = l;
     }
 
@@ -125,7 +119,7 @@ void FrmAbout::impostaCima(int i, int twip)
 {
     cime_[i] = twip;
     QLabel* l = lblCredits_[i];
-    l->move((Shape1_->width() - l->width()) / 2, Pixel(twip));
+    l->move((Shape1_->width() - l->width()) / 2, twips::PixelPerDifetto(twip));
 }
 
 void FrmAbout::scorri()

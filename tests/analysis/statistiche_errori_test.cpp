@@ -18,6 +18,15 @@ RigaEseguito Trade(const char* errore, long long qta, double prezzo, std::option
     return e;
 }
 
+// The figures as the windows count them, one trade at a time.
+FigureErrori Conta(const std::vector<RigaEseguito>& eseguiti, const std::vector<RigaErrore>& catalogo)
+{
+    ConteggioErrori conteggio(catalogo);
+    for (const RigaEseguito& e : eseguiti)
+        conteggio.Aggiungi(e);
+    return conteggio.Figure();
+}
+
 std::vector<RigaErrore> Catalogo()
 {
     // Stale figures from an earlier portfolio: every run starts them from 0.
@@ -26,7 +35,7 @@ std::vector<RigaErrore> Catalogo()
 
 TEST(StatisticheErrori, WorkedExampleOfE1)
 {
-    const FigureErrori f = CalcolaStatisticheErrori(
+    const FigureErrori f = Conta(
         {Trade("E1", 100, 10.00, 9.50), Trade("E1", 100, 12.00, 12.30), Trade("NE", 10, 5, 5)}, Catalogo());
     EXPECT_EQ(f.nErr, 2);
     EXPECT_EQ(f.nEse, 3);
@@ -61,7 +70,7 @@ TEST(StatisticheErrori, MissedGainDropsOnlyATrueFraction)
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.nome);
         EXPECT_EQ(MancatoGuadagno(Trade("E1", c.qta, c.prezzo, c.ottimale)), c.mancato);
-        const FigureErrori f = CalcolaStatisticheErrori({Trade("E1", c.qta, c.prezzo, c.ottimale)}, Catalogo());
+        const FigureErrori f = Conta({Trade("E1", c.qta, c.prezzo, c.ottimale)}, Catalogo());
         EXPECT_EQ(f.missedTot, c.mancato);
         EXPECT_EQ(f.catalogo[1].Importo, c.mancato);
     }
@@ -89,7 +98,7 @@ TEST(StatisticheErrori, SharesAndLabels)
     };
     for (const Caso& c : casi) {
         SCOPED_TRACE(c.nome);
-        const FigureErrori f = CalcolaStatisticheErrori(c.eseguiti, Catalogo());
+        const FigureErrori f = Conta(c.eseguiti, Catalogo());
         EXPECT_EQ(f.nErr, c.nErr);
         EXPECT_EQ(f.nEse, static_cast<long long>(c.eseguiti.size()));
         EXPECT_EQ(TestoNumero(f.percentuale), c.percentuale);
@@ -102,7 +111,7 @@ TEST(StatisticheErrori, SharesAndLabels)
 TEST(StatisticheErrori, TiesGoToTheEarlierCatalogueRow)
 {
     // E3 and E2 both twice, E2 first in the catalogue; E3 and E1 cost the same, E1 first.
-    const FigureErrori f = CalcolaStatisticheErrori({Trade("E3", 10, 1, 2), Trade("E3", 1, 1, 1), Trade("E2", 1, 1, 1),
+    const FigureErrori f = Conta({Trade("E3", 10, 1, 2), Trade("E3", 1, 1, 1), Trade("E2", 1, 1, 1),
                                                      Trade("E2", 1, 1, 1), Trade("E1", 10, 2, 1)},
                                                     Catalogo());
     EXPECT_EQ(f.piuFrequente, "Uscita");
@@ -119,7 +128,7 @@ TEST(StatisticheErrori, TiesGoToTheEarlierCatalogueRow)
 TEST(StatisticheErrori, NoErrorCodeIsTheFirstRow)
 {
     std::vector<RigaErrore> catalogo = {{"OK", "Tutto bene", 0, 0}, {"NE", "Non eseguito", 0, 0}};
-    const FigureErrori f = CalcolaStatisticheErrori({Trade("OK", 1, 1, 2), Trade("NE", 1, 1, 3)}, catalogo);
+    const FigureErrori f = Conta({Trade("OK", 1, 1, 2), Trade("NE", 1, 1, 3)}, catalogo);
     EXPECT_EQ(f.nErr, 1);
     EXPECT_EQ(f.missedTot, 2);
     EXPECT_EQ(f.piuFrequente, "Non eseguito");
@@ -129,7 +138,7 @@ TEST(StatisticheErrori, NoErrorCodeIsTheFirstRow)
 
 TEST(StatisticheErrori, EmptyCatalogueShowsZeros)
 {
-    const FigureErrori f = CalcolaStatisticheErrori({Trade("E1", 1, 1, 2)}, {});
+    const FigureErrori f = Conta({Trade("E1", 1, 1, 2)}, {});
     EXPECT_EQ(f.nErr, 0);
     EXPECT_EQ(f.percentuale, 0);
     EXPECT_TRUE(f.catalogo.empty());

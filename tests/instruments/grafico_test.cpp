@@ -1,6 +1,7 @@
 #include "colori_prova.h"
+#include "colori_serie.h"
 #include "grafico.h"
-#include "proiezione_obliqua.h"
+#include "scala_valori.h"
 
 #include <gtest/gtest.h>
 #include <QAreaSeries>
@@ -153,8 +154,8 @@ TEST(GraficoTest, ValuesThatAreNotFiniteAreCellsWithoutValue)
     EXPECT_EQ(g.Data(), "");
     // Drawn, the one finite cell is a bar on a scale from 0 to 1; the others draw nothing.
     const QImage immagine = g.immagine(QSize(200, 150));
-    EXPECT_GT(PixelDelColore(immagine, ProiezioneObliqua::ColoreSerie(2)), 30);
-    EXPECT_EQ(PixelDelColore(immagine, ProiezioneObliqua::ColoreSerie(1)), 0);
+    EXPECT_GT(PixelDelColore(immagine, ColoreSerie(2)), 30);
+    EXPECT_EQ(PixelDelColore(immagine, ColoreSerie(1)), 0);
     EXPECT_EQ(TestiInteri(g), (QStringList{"0,00", "0,25", "0,50", "0,75", "1,00"}));
 }
 
@@ -197,9 +198,9 @@ TEST(GraficoTest, EveryKindRendersItsSeries)
         ASSERT_FALSE(immagine.isNull());
         EXPECT_EQ(g.disegnatoInProiezione(), c.proiezione);
         // XY pairs the two columns into one series, drawn in the first colour.
-        EXPECT_GT(PixelDelColore(immagine, ProiezioneObliqua::ColoreSerie(1)), 30);
+        EXPECT_GT(PixelDelColore(immagine, ColoreSerie(1)), 30);
         if (c.tipo != 16) {
-            EXPECT_GT(PixelDelColore(immagine, ProiezioneObliqua::ColoreSerie(2)), 30);
+            EXPECT_GT(PixelDelColore(immagine, ColoreSerie(2)), 30);
         }
     }
 }
@@ -224,7 +225,7 @@ TEST(GraficoTest, EmptyAndDegenerateTablesRenderWithoutError)
         vuoto.setChartType(tipo);
         const QImage nulla = vuoto.immagine(QSize(200, 150));
         EXPECT_EQ(nulla.size(), QSize(200, 150));
-        EXPECT_EQ(PixelDelColore(nulla, ProiezioneObliqua::ColoreSerie(1)), 0);
+        EXPECT_EQ(PixelDelColore(nulla, ColoreSerie(1)), 0);
         if (!torta) {
             EXPECT_GT(ColoriDistinti(nulla), 10) << "no scale drawn";
         }
@@ -236,7 +237,7 @@ TEST(GraficoTest, EmptyAndDegenerateTablesRenderWithoutError)
         const QImage vuote = senzaValori.immagine(QSize(200, 150));
         EXPECT_EQ(vuote.size(), QSize(200, 150));
         if (!area) {
-            EXPECT_EQ(PixelDelColore(vuote, ProiezioneObliqua::ColoreSerie(1)), 0);
+            EXPECT_EQ(PixelDelColore(vuote, ColoreSerie(1)), 0);
         }
         scalaSulloZero(senzaValori);
 
@@ -260,7 +261,7 @@ TEST(GraficoTest, LongTablesWithoutLabelsRender)
         g.setChartData(tabella);
         const QImage immagine = g.immagine(QSize(400, 300));
         // The waves reach the whole width, above and below zero, on their scale alone.
-        const QColor colore = ProiezioneObliqua::ColoreSerie(1);
+        const QColor colore = ColoreSerie(1);
         for (int x = 0; x < 400; x += 200) {
             SCOPED_TRACE(x);
             EXPECT_GT(PixelDelColore(immagine.copy(x, 0, 200, 150), colore), 500) << "above zero";
@@ -283,7 +284,7 @@ TEST(ScalaValoriTest, StepsAreRoundAndCoverTheRange)
     };
     for (const Caso& c : casi) {
         SCOPED_TRACE(testing::Message() << c.minimo << ".." << c.massimo);
-        const auto s = ProiezioneObliqua::ScalaValori(c.minimo, c.massimo);
+        const auto s = ScalaValori(c.minimo, c.massimo);
         EXPECT_NEAR(s.minimo, c.primo, 1e-9);
         EXPECT_NEAR(s.massimo, c.ultimo, 1e-9);
         EXPECT_NEAR(s.passo, c.passo, 1e-9);
@@ -304,8 +305,8 @@ TEST(GraficoTest, LongHistoriesDrawAcrossTheWholeWidth)
         const QImage immagine = g.immagine(QSize(420, 300));
         ASSERT_FALSE(immagine.isNull());
         // Both halves of the plot hold the series.
-        EXPECT_GT(PixelDelColore(immagine.copy(0, 0, 210, 300), ProiezioneObliqua::ColoreSerie(1)), 100);
-        EXPECT_GT(PixelDelColore(immagine.copy(210, 0, 210, 300), ProiezioneObliqua::ColoreSerie(1)), 100);
+        EXPECT_GT(PixelDelColore(immagine.copy(0, 0, 210, 300), ColoreSerie(1)), 100);
+        EXPECT_GT(PixelDelColore(immagine.copy(210, 0, 210, 300), ColoreSerie(1)), 100);
     }
 }
 
@@ -325,7 +326,7 @@ TEST(GraficoTest, VeryLongSeriesStillDrawEveryPartAndKeepEveryValue)
         g.setChartData(tabella);
         const QImage immagine = g.immagine(QSize(420, 300));
         ASSERT_FALSE(immagine.isNull());
-        const QColor colore = ProiezioneObliqua::ColoreSerie(1);
+        const QColor colore = ColoreSerie(1);
         for (int x = 0; x < 420; x += 140) {
             SCOPED_TRACE(x);
             EXPECT_GT(PixelDelColore(immagine.copy(x, 0, 140, 150), colore), 100) << "above zero";

@@ -145,7 +145,7 @@ const QSize SchermoPiccolo(1024, 768);
 struct ProgrammaPieno : ProgrammaProva {
     QString cartellaDiPrima = QDir::currentPath();
 
-    explicit ProgrammaPieno(Storia storia = Storia::Piena, QSize schermo = SchermoGrande)
+    explicit ProgrammaPieno(Storia storia = Storia::Piena, QSize schermo = SchermoGrande) : ProgrammaProva(true)
     {
         const QString file = cartella.nuovoPortafoglio(QStringLiteral("Pieno.gvf"));
         QSqlDatabase db = cartella.apri(file);
@@ -171,8 +171,7 @@ struct ProgrammaPieno : ProgrammaProva {
         QDir::setCurrent(cartellaImport);
 
         // The start-up windows are checked like every other.
-        for (const DescrittoreFinestra& d : FinestreDelProgramma())
-            principale->registraFinestra(d.nome, d.fabbrica);
+        conAvvio = true;
         principale->setGeometry(QRect(QPoint(0, 0), schermo));
         principale->show();
         dialoghi.scelte << file;

@@ -17,15 +17,25 @@ struct ProgrammaProva {
     MessaggiProva messaggi;
     DialogoFileProva dialoghi;
     std::unique_ptr<MDIForm1> principale;
+    // Whether the start-up windows open: not at the load, which they would keep waiting.
+    bool conAvvio = false;
 
-    ProgrammaProva()
+    // With `avvioPiuTardi` the start-up windows are in the table, opening nothing until
+    // `conAvvio` is set; without, they are not available at all.
+    explicit ProgrammaProva(bool avvioPiuTardi = false)
     {
         EXPECT_EQ(ApriImpostazioni(stato, cartella.cartella()).messaggio, QString());
         principale = std::make_unique<MDIForm1>(stato, messaggi, dialoghi);
         TabellaFinestre tabella = FinestreDelProgramma();
         for (DescrittoreFinestra& d : tabella)
-            if (d.nome == "Presentazione" || d.nome == "Tip" || d.nome == "frmBenvenuto")
-                d.fabbrica = nullptr;
+            if (d.nome == "Presentazione" || d.nome == "Tip" || d.nome == "frmBenvenuto") {
+                if (avvioPiuTardi)
+                    d.fabbrica = [this, vera = d.fabbrica](ContestoFinestre& c) {
+                        return conAvvio ? vera(c) : nullptr;
+                    };
+                else
+                    d.fabbrica = nullptr;
+            }
         principale->impostaTabella(std::move(tabella));
         principale->Carica();
         stato.PrimaAttivazione = false;

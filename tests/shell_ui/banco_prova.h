@@ -18,6 +18,7 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -58,6 +59,7 @@ struct BancoProva {
     std::unique_ptr<MDIForm1> finestra;
     QStringList aggiornate;  // windows whose Main ran, in order
     QStringList mostrate;    // modal windows shown, in order
+    std::map<QString, FabbricaFinestra> fabbriche; // the stand-ins registered, by window
 
     // `settaggi`: an UPDATE of Settaggi to run before the load step ("" for none).
     explicit BancoProva(const QString& settaggi = QString(), bool carica = true)
@@ -71,7 +73,10 @@ struct BancoProva {
         // The program's table with no window available: each test registers the stand-ins it needs.
         TabellaFinestre tabella = FinestreDelProgramma();
         for (DescrittoreFinestra& d : tabella)
-            d.fabbrica = nullptr;
+            d.fabbrica = [this, nome = d.nome](ContestoFinestre& c) -> QWidget* {
+                const auto f = fabbriche.find(nome);
+                return f != fabbriche.end() ? f->second(c) : nullptr;
+            };
         finestra->impostaTabella(std::move(tabella));
         if (carica)
             finestra->Carica();
@@ -83,18 +88,21 @@ struct BancoProva {
         stato.DbPortafoglio = QSqlDatabase();
     }
 
+    // What the table's window `nome` opens from now on.
+    void registra(const QString& nome, FabbricaFinestra fabbrica)
+    {
+        EXPECT_NE(finestra->descrittore(nome), nullptr) << nome.toStdString();
+        fabbriche[nome] = std::move(fabbrica);
+    }
+
     void registraFinta(const QString& nome)
     {
-        EXPECT_TRUE(finestra->registraFinestra(
-            nome, [this, nome](ContestoFinestre&) { return new FinestraFinta(nome, &aggiornate); }))
-            << nome.toStdString();
+        registra(nome, [this, nome](ContestoFinestre&) { return new FinestraFinta(nome, &aggiornate); });
     }
 
     void registraDialogo(const QString& nome, std::function<void()> azione = {})
     {
-        EXPECT_TRUE(finestra->registraFinestra(nome, [this, nome, azione](ContestoFinestre&) {
-            return new DialogoFinto(nome, &mostrate, azione);
-        })) << nome.toStdString();
+        registra(nome, [this, nome, azione](ContestoFinestre&) { return new DialogoFinto(nome, &mostrate, azione); });
     }
 
     void menu(const char* nome)

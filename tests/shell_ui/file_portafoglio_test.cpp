@@ -3,6 +3,7 @@
 #include "file_portafoglio.h"
 #include "guasti_file.h"
 #include "impostazioni_vista.h"
+#include "scrittura_accanto.h"
 #include "semina_eseguiti.h"
 
 #include <QBuffer>
@@ -89,38 +90,54 @@ TEST(SvuotaPortafoglio, AFailureEmptiesNothing)
             << t;
 }
 
-TEST(CopiaFileSicura, CopiesBytesAndReplacesTheTarget)
+TEST(ScriviAccanto, TheWholeWriteReplacesTheTarget)
 {
     CartellaProva c;
-    const QString a = c.percorso("a.gvf");
     const QString b = c.percorso("b.gvf");
     QByteArray dati(200 * 1024 + 7, '\0');
     for (int i = 0; i < dati.size(); ++i)
         dati[i] = char(i * 31);
-    Scrivi(a, dati);
     Scrivi(b, "vecchio contenuto");
+    auto scriviDati = [&](const QString& temporaneo) {
+        Scrivi(temporaneo, dati);
+        return Esito::accettato();
+    };
 
-    EXPECT_EQ(CopiaFileSicura(a, b).messaggio, QString());
+    EXPECT_EQ(ScriviAccanto(b, scriviDati).messaggio, QString());
     EXPECT_EQ(Leggi(b), dati);
-    EXPECT_EQ(CopiaFileSicura(a, c.percorso("nuovo.gvf")).messaggio, QString());
+    EXPECT_EQ(ScriviAccanto(c.percorso("nuovo.gvf"), scriviDati).messaggio, QString());
     EXPECT_EQ(Leggi(c.percorso("nuovo.gvf")), dati);
 }
 
-TEST(CopiaFileSicura, AFailureLeavesTheTargetAsItWasAndNoTemporaryFile)
+TEST(ScriviAccanto, AFailureLeavesTheTargetAsItWasAndNoTemporaryFile)
 {
     CartellaProva c;
     const QString b = c.percorso("b.gvf");
     Scrivi(b, "contenuto da non perdere");
     const QStringList prima = QDir(c.cartella()).entryList(QDir::Files | QDir::Hidden);
 
-    SorgenteGuasta guasta(100 * 1024);
-    const QString errore = ScriviFileSicuro(guasta, b).messaggio;
+    // The source breaks in the middle of the write.
+    const QString errore = ScriviAccanto(b, [](const QString& temporaneo) {
+                               QFile uscita(temporaneo);
+                               if (!uscita.open(QIODevice::WriteOnly))
+                                   return Esito::erroreDatabase(QStringLiteral("non aperto"));
+                               SorgenteGuasta guasta(100 * 1024);
+                               QByteArray blocco(64 * 1024, Qt::Uninitialized);
+                               for (qint64 letti; (letti = guasta.read(blocco.data(), blocco.size())) > 0;)
+                                   uscita.write(blocco.constData(), letti);
+                               return Esito::erroreDatabase(guasta.errorString());
+                           }).messaggio;
     EXPECT_TRUE(errore.contains("disco guasto")) << errore.toStdString();
     EXPECT_EQ(Leggi(b), "contenuto da non perdere");
 
-    EXPECT_FALSE(CopiaFileSicura(c.percorso("manca.gvf"), b).messaggio.isEmpty());
+    // Nothing to write from: the target is not touched.
+    EXPECT_FALSE(ScriviAccanto(b, [](const QString&) {
+                     return Esito::erroreDatabase(QStringLiteral("Impossibile leggere il file manca.gvf"));
+                 }).messaggio.isEmpty());
     EXPECT_EQ(Leggi(b), "contenuto da non perdere");
-    EXPECT_FALSE(CopiaFileSicura(b, c.percorso("manca/b.gvf")).messaggio.isEmpty());
+    // A target in a folder that is not there.
+    EXPECT_FALSE(ScriviAccanto(c.percorso("manca/b.gvf"), [](const QString&) { return Esito::accettato(); })
+                     .messaggio.isEmpty());
 
     EXPECT_EQ(QDir(c.cartella()).entryList(QDir::Files | QDir::Hidden), prima);
 }

@@ -158,7 +158,7 @@ TEST(Presentazione, EscAndTheFrameButtonCloseItWithoutPasswordAndEndTheProgramWi
         }
         int risultato = -1;
         const bool esc = k.esc;
-        b.finestra->registraFinestra("Presentazione", [esc, &risultato](ContestoFinestre& c) {
+        b.registra("Presentazione", [esc, &risultato](ContestoFinestre& c) {
             auto* p = new Presentazione(c);
             QObject::connect(p, &QDialog::finished, [&risultato](int r) { risultato = r; });
             QTimer::singleShot(0, p, [p, esc] {

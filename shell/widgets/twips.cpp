@@ -3,19 +3,7 @@
 #include <QMdiSubWindow>
 #include <QWidget>
 
-#include <cmath>
-
 namespace twips {
-
-int Pixel(int twips)
-{
-    return int(std::lround(double(twips) / PerPixel));
-}
-
-int DaPixel(int pixel)
-{
-    return pixel * PerPixel;
-}
 
 QSize DimensioneEsterna(const QWidget* finestra)
 {
