@@ -62,6 +62,8 @@ public:
             voci << T(c);
         linea(voci);
     }
+    // What is made and not yet written goes; a failed write stays failed.
+    void ricomincia() { testo_.clear(); }
     // False when a block could not be written; what follows is then not written either.
     bool chiudi()
     {
@@ -139,24 +141,6 @@ bool PerData(const RigaOperazioneChiusa& a, const RigaOperazioneChiusa& b)
     return a.Data < b.Data;
 }
 
-// Whether the closed operations already stand by date in storage order, as the engine writes
-// them: then they go out as they are read, and only a table from elsewhere is sorted whole.
-std::optional<bool> ChiuseInOrdine(const QSqlDatabase& portafoglio, QString& errore)
-{
-    bool inOrdine = true;
-    QString precedente;
-    bool primo = true;
-    errore = PercorriOperazioniChiuse(portafoglio, [&](const RigaOperazioneChiusa& r) {
-        if (!primo && r.Data < precedente)
-            inOrdine = false;
-        precedente = r.Data;
-        primo = false;
-    });
-    if (!errore.isEmpty())
-        return std::nullopt;
-    return inOrdine;
-}
-
 } // namespace
 
 QString NumeroTesto(double valore)
@@ -210,10 +194,7 @@ EsitoEsportazione EsportaTesto(const QSqlDatabase& portafoglio, const QString& p
     QString errore;
     qint64 nChiuse = 0;
     qint64 nEseguiti = 0;
-    std::optional<bool> chiuseInOrdine;
-    if (scelte.OperazioniChiuse
-        && (!(errore = ContaOperazioniChiuse(portafoglio, nChiuse)).isEmpty()
-            || !(chiuseInOrdine = ChiuseInOrdine(portafoglio, errore))))
+    if (scelte.OperazioniChiuse && !(errore = ContaOperazioniChiuse(portafoglio, nChiuse)).isEmpty())
         return fallito(errore);
     if (scelte.Eseguiti && !(errore = ContaEseguiti(portafoglio, nEseguiti)).isEmpty())
         return fallito(errore);
@@ -247,21 +228,43 @@ EsitoEsportazione EsportaTesto(const QSqlDatabase& portafoglio, const QString& p
     if (scelte.OperazioniChiuse) {
         inizio(nChiuse);
         qint64 scritte = 0;
-        auto scrivi = [&](const RigaOperazioneChiusa& r) {
+        InizioChiuse(s);
+        // The engine writes them by date: they go out as they are read. A table from elsewhere
+        // stored out of date order is found at its first row out of place; the file then starts
+        // again, this table being its first, with the table read whole and sorted, and the
+        // progress goes on from the rows already counted.
+        bool inOrdine = true;
+        QString precedente;
+        auto scriviInOrdine = [&](const RigaOperazioneChiusa& r) {
+            if (!inOrdine)
+                return;
+            if (scritte > 0 && r.Data < precedente) {
+                inOrdine = false;
+                return;
+            }
+            precedente = r.Data;
             Riga(s, r);
             ++scritte;
             passo();
         };
-        InizioChiuse(s);
-        if (*chiuseInOrdine) {
-            if (const QString e = PercorriOperazioniChiuse(portafoglio, scrivi); !e.isEmpty())
-                return nonLetto(e);
-        } else {
+        if (const QString e = PercorriOperazioniChiuse(portafoglio, scriviInOrdine); !e.isEmpty())
+            return nonLetto(e);
+        if (!inOrdine) {
+            s.ricomincia();
+            if (!file.flush() || !file.resize(0) || !file.seek(0))
+                return nonScritto();
+            InizioChiuse(s);
             Lettura<RigaOperazioneChiusa> l = LeggiOperazioniChiuse(portafoglio);
             if (!l.ok())
                 return nonLetto(l.errore);
             std::stable_sort(l.righe.begin(), l.righe.end(), PerData);
-            std::for_each(l.righe.begin(), l.righe.end(), scrivi);
+            const qint64 contate = scritte;
+            scritte = 0;
+            for (const RigaOperazioneChiusa& r : l.righe) {
+                Riga(s, r);
+                if (++scritte > contate)
+                    passo();
+            }
         }
         FineTabella(s);
         esito.conteggi.OperazioniChiuse = scritte;

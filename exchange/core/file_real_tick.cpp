@@ -143,11 +143,18 @@ LetturaRealTick AnalizzaRealTick(const QByteArray& testo, const QString& percors
     const QString dataIso = date::DataIso(QDate::fromString(data, QStringLiteral("dd/MM/yyyy")));
 
     // The header is skipped, and so is the piece after the last CR LF: a last line
-    // without CR LF is not read.
-    const QStringList linee = Decodifica(testo).split(QStringLiteral("\r\n"));
-    for (qsizetype i = 1; i + 1 < linee.size(); ++i) {
+    // without CR LF is not read. Lines are taken one at a time from the decoded text, so
+    // that a long file is not held a second time as a list of lines.
+    const QString decodificato = Decodifica(testo);
+    const QLatin1StringView acapo("\r\n");
+    qsizetype inizio = 0;
+    for (qsizetype i = 0, fine; (fine = decodificato.indexOf(acapo, inizio)) >= 0; ++i, inizio = fine + acapo.size()) {
+        if (i == 0)
+            continue;
         RigaImportata riga;
-        if (const QString difetto = DifettoLinea(linee.at(i).split(QLatin1Char(',')), riga); !difetto.isEmpty()) {
+        const QStringList campi
+            = QStringView(decodificato).sliced(inizio, fine - inizio).toString().split(QLatin1Char(','));
+        if (const QString difetto = DifettoLinea(campi, riga); !difetto.isEmpty()) {
             lettura.valido = false;
             lettura.messaggio = QStringLiteral("%1 (%2, riga %3: %4).")
                                     .arg(MessaggioRealTickNonValido, QFileInfo(percorso).fileName())

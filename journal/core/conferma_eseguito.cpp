@@ -61,6 +61,25 @@ bool CopiaTabella(const QSqlDatabase& db, const QString& da, const QString& a, Q
                   errore);
 }
 
+// Whether the snapshot already holds the history row for row, keys and stored values alike, as
+// it does on opening a file closed after a confirmation: copying it again would write the
+// same rows. A check that cannot be made leaves the copy to tell what is wrong.
+bool FotografiaIdentica(const QSqlDatabase& db)
+{
+    QStringList diversi;
+    for (const QString& c : ListaColonne(ColonneEseguiti))
+        if (c != QLatin1String("ID"))
+            diversi << QStringLiteral("a.%1 IS NOT b.%1").arg(c);
+    QString errore;
+    const auto identica = Conta(
+        db,
+        QStringLiteral("SELECT (SELECT COUNT(*) FROM Eseguiti) = (SELECT COUNT(*) FROM EseguitiTemp) AND NOT EXISTS "
+                       "(SELECT 1 FROM Eseguiti a LEFT JOIN EseguitiTemp b ON b.ID = a.ID WHERE b.ID IS NULL OR %1)")
+            .arg(diversi.join(QStringLiteral(" OR "))),
+        {}, errore);
+    return identica && *identica == 1;
+}
+
 // The snapshot is the only source of a rollback: it must still be the history the user
 // is looking at, or a restore would write back something else.
 std::optional<bool> FotografiaAllineata(const QSqlDatabase& db, QString& errore)
@@ -151,7 +170,9 @@ Esito RicostruisciFotografia(QSqlDatabase& portafoglio)
     QString errore;
     if (!t.aperto())
         errore = t.errore();
-    else if (CopiaTabella(portafoglio, QStringLiteral("Eseguiti"), QStringLiteral("EseguitiTemp"), errore) && !t.conferma())
+    else if ((FotografiaIdentica(portafoglio)
+              || CopiaTabella(portafoglio, QStringLiteral("Eseguiti"), QStringLiteral("EseguitiTemp"), errore))
+             && !t.conferma())
         errore = t.errore();
     if (errore.isEmpty())
         return Esito::accettato();

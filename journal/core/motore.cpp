@@ -105,36 +105,6 @@ private:
     bool primo_ = true;
 };
 
-// Feeds one trade to the replay; false once the replay has stopped.
-bool Applica(ReplayPosizioni& replay, const Eseguito& e, const QDate& giorno, RicalcoloPronto& esito)
-{
-    Passo passo = replay.Applica(e, giorno);
-    if (passo.chiusa)
-        esito.chiuse.push_back(std::move(*passo.chiusa));
-    if (passo.messaggio.isEmpty())
-        return true;
-    esito.messaggio = std::move(passo.messaggio);
-    return false;
-}
-
-void Concludi(const ReplayPosizioni& replay, RicalcoloPronto& esito)
-{
-    esito.posizioni = replay.Posizioni();
-    esito.conteggi = replay.Conteggi();
-}
-
-// The whole history through the replay, up to the trade that stops it.
-void Riproduci(sqlite3* portafoglio, ReplayPosizioni& replay, RicalcoloPronto& esito)
-{
-    IstruzioneSqlite eseguiti(portafoglio, SqlStoria);
-    LettoreStoria lettore;
-    while (eseguiti.Riga())
-        if (!Applica(replay, lettore.Leggi(eseguiti), lettore.Giorno(), esito))
-            break;
-    Verifica(eseguiti);
-    Concludi(replay, esito);
-}
-
 bool Testo(const IstruzioneSqlite& s, int c, const QString& atteso)
 {
     return s.Tipo(c) == SQLITE_TEXT && s.Testo(c) == atteso;
@@ -160,36 +130,63 @@ bool Uguale(const IstruzioneSqlite& s, const RigaOperazioneChiusa& o, qint64 row
         && Reale(s, 11, o.Commissioni) && s.Tipo(12) == SQLITE_NULL && s.Tipo(13) == SQLITE_NULL;
 }
 
-// The closed operations a run derives. Emptying the table and writing every row gives rows
-// 1 to n in replay order; the rows already there that are exactly that stay, and only the
-// rest is written, so a change late in the history costs only what follows it.
-void ScriviChiuse(sqlite3* portafoglio, const std::vector<RigaOperazioneChiusa>& chiuse)
-{
-    size_t uguali = 0;
+// The closed operations a run derives, written as the replay makes them. Emptying the table
+// and writing every row gives rows 1 to n in replay order; the rows already there that are
+// exactly that stay, and only the rest is written, so a change late in the history costs only
+// what follows it. Taken one at a time, a long history's closed operations are never held.
+class ScrittoreChiuse {
+public:
+    explicit ScrittoreChiuse(sqlite3* portafoglio) : db_(portafoglio)
     {
-        IstruzioneSqlite s(portafoglio,
-                           "SELECT rowid, Data, giornoDiSettimana, System, Cod, Titolo, PzoCarico, Qta, "
-                           "Prezzo, GP, GPPercentuale, Commissioni, Errore, PrezzoOttimale "
-                           "FROM OperazioniChiuse ORDER BY rowid");
-        while (uguali < chiuse.size() && s.Riga() && Uguale(s, chiuse[uguali], static_cast<qint64>(uguali) + 1))
-            ++uguali;
-        Verifica(s);
+        salvate_.emplace(db_,
+                         "SELECT rowid, Data, giornoDiSettimana, System, Cod, Titolo, PzoCarico, Qta, "
+                         "Prezzo, GP, GPPercentuale, Commissioni, Errore, PrezzoOttimale "
+                         "FROM OperazioniChiuse ORDER BY rowid");
+        Verifica(*salvate_);
     }
-    if (uguali == 0) {
-        Esegui(portafoglio, "DELETE FROM OperazioniChiuse");
-    } else {
-        IstruzioneSqlite coda(portafoglio, "DELETE FROM OperazioniChiuse WHERE rowid > ?");
-        coda.Lega(1, static_cast<qint64>(uguali));
-        coda.Esegui();
-        Verifica(coda);
+
+    void Aggiungi(const RigaOperazioneChiusa& o)
+    {
+        if (salvate_) {
+            if (salvate_->Riga() && Uguale(*salvate_, o, static_cast<qint64>(uguali_) + 1)) {
+                ++uguali_;
+                return;
+            }
+            Diverge();
+        }
+        Inserisci(o);
     }
-    IstruzioneSqlite s(portafoglio,
-                       "INSERT INTO OperazioniChiuse (Data, giornoDiSettimana, System, Cod, Titolo, "
-                       "PzoCarico, Qta, Prezzo, GP, GPPercentuale, Commissioni) "
-                       "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
-    Verifica(s);
-    for (size_t i = uguali; i < chiuse.size(); ++i) {
-        const RigaOperazioneChiusa& o = chiuse[i];
+
+    // After the last one: the stored rows beyond what the run derived go.
+    void Chiudi()
+    {
+        if (salvate_)
+            Diverge();
+    }
+
+private:
+    void Diverge()
+    {
+        Verifica(*salvate_);
+        salvate_.reset();
+        if (uguali_ == 0) {
+            Esegui(db_, "DELETE FROM OperazioniChiuse");
+        } else {
+            IstruzioneSqlite coda(db_, "DELETE FROM OperazioniChiuse WHERE rowid > ?");
+            coda.Lega(1, static_cast<qint64>(uguali_));
+            coda.Esegui();
+            Verifica(coda);
+        }
+        inserisci_.emplace(db_,
+                           "INSERT INTO OperazioniChiuse (Data, giornoDiSettimana, System, Cod, Titolo, "
+                           "PzoCarico, Qta, Prezzo, GP, GPPercentuale, Commissioni) "
+                           "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+        Verifica(*inserisci_);
+    }
+
+    void Inserisci(const RigaOperazioneChiusa& o)
+    {
+        IstruzioneSqlite& s = *inserisci_;
         s.Lega(1, o.Data);
         if (o.giornoDiSettimana)
             s.Lega(2, static_cast<qint64>(*o.giornoDiSettimana));
@@ -207,6 +204,58 @@ void ScriviChiuse(sqlite3* portafoglio, const std::vector<RigaOperazioneChiusa>&
         s.Esegui();
         Verifica(s);
     }
+
+    sqlite3* db_;
+    std::optional<IstruzioneSqlite> salvate_; // while every row so far matched
+    std::optional<IstruzioneSqlite> inserisci_;
+    size_t uguali_ = 0;
+};
+
+// Feeds one trade to the replay; false once the replay has stopped. A closed operation goes to
+// `scrittore` when there is one, otherwise it is kept in `esito`.
+bool Applica(ReplayPosizioni& replay, const Eseguito& e, const QDate& giorno, RicalcoloPronto& esito,
+             ScrittoreChiuse* scrittore = nullptr)
+{
+    Passo passo = replay.Applica(e, giorno);
+    if (passo.chiusa) {
+        if (scrittore)
+            scrittore->Aggiungi(*passo.chiusa);
+        else
+            esito.chiuse.push_back(std::move(*passo.chiusa));
+    }
+    if (passo.messaggio.isEmpty())
+        return true;
+    esito.messaggio = std::move(passo.messaggio);
+    return false;
+}
+
+void Concludi(const ReplayPosizioni& replay, RicalcoloPronto& esito)
+{
+    esito.posizioni = replay.Posizioni();
+    esito.conteggi = replay.Conteggi();
+}
+
+// The whole history through the replay, up to the trade that stops it; the closed operations
+// are written as they come.
+void Riproduci(sqlite3* portafoglio, ReplayPosizioni& replay, RicalcoloPronto& esito)
+{
+    IstruzioneSqlite eseguiti(portafoglio, SqlStoria);
+    LettoreStoria lettore;
+    ScrittoreChiuse chiuse(portafoglio);
+    while (eseguiti.Riga())
+        if (!Applica(replay, lettore.Leggi(eseguiti), lettore.Giorno(), esito, &chiuse))
+            break;
+    Verifica(eseguiti);
+    chiuse.Chiudi();
+    Concludi(replay, esito);
+}
+
+void ScriviChiuse(sqlite3* portafoglio, const std::vector<RigaOperazioneChiusa>& chiuse)
+{
+    ScrittoreChiuse scrittore(portafoglio);
+    for (const RigaOperazioneChiusa& o : chiuse)
+        scrittore.Aggiungi(o);
+    scrittore.Chiudi();
 }
 
 void ScriviPosizioni(sqlite3* portafoglio, const std::vector<RigaPortafoglio>& posizioni)
@@ -281,7 +330,8 @@ Esito RicalcolaPortafoglio(QSqlDatabase& dataset, QSqlDatabase& portafoglio, Ric
         }
         const RicalcoloPronto& r = riuso ? *pronto : proprio;
         // A stopped replay still keeps what it wrote up to the offending trade.
-        ScriviChiuse(pf, r.chiuse);
+        if (riuso)
+            ScriviChiuse(pf, r.chiuse);
         ScriviPosizioni(pf, r.posizioni);
         ScriviContatori(pf, r.conteggi);
 

@@ -33,17 +33,13 @@ Lettura<Parametri> LeggiParametri(const QSqlDatabase& dataset)
 
 Esito ScriviParametri(QSqlDatabase& dataset, const Parametri& valori)
 {
-    QSqlQuery q(dataset);
-    q.prepare(QStringLiteral("UPDATE Settaggi SET CapitaleIniziale = COALESCE(?, CapitaleIniziale), "
-                             "CapitalGain = COALESCE(?, CapitalGain), SLMM = COALESCE(?, SLMM), "
-                             "SLP = COALESCE(?, SLP)"));
-    q.addBindValue(Valore(valori.CapitaleIniziale));
-    q.addBindValue(Valore(valori.CapitalGain));
-    q.addBindValue(Valore(valori.SLMM));
-    q.addBindValue(Valore(valori.SLP));
-    if (!q.exec())
-        return Esito::erroreDatabase(QStringLiteral("Impossibile salvare i parametri iniziali: ")
-                                     + q.lastError().text());
+    using enum CampoSettaggi;
+    const QString errore = ScriviRigaSettaggi(dataset, {{CapitaleIniziale, Valore(valori.CapitaleIniziale), true},
+                                                        {CapitalGain, Valore(valori.CapitalGain), true},
+                                                        {SLMM, Valore(valori.SLMM), true},
+                                                        {SLP, Valore(valori.SLP), true}});
+    if (!errore.isEmpty())
+        return Esito::erroreDatabase(QStringLiteral("Impossibile salvare i parametri iniziali: ") + errore);
     return Esito::accettato();
 }
 

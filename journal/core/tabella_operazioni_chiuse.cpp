@@ -1,30 +1,7 @@
 #include "tabella_operazioni_chiuse.h"
 
 #include "lettura_righe.h"
-
-namespace {
-
-// Sells of one day come together: their date is converted once and shared.
-class DateRipetute {
-public:
-    QString Testo(const IstruzioneSqlite& s, int colonna)
-    {
-        const QByteArrayView byte = s.Byte(colonna);
-        if (letta_ && !s.Nullo(colonna) && byte == ultima_)
-            return testo_;
-        testo_ = s.Testo(colonna);
-        ultima_ = byte.toByteArray();
-        letta_ = !s.Nullo(colonna);
-        return testo_;
-    }
-
-private:
-    QByteArray ultima_;
-    QString testo_;
-    bool letta_ = false;
-};
-
-} // namespace
+#include "testi_ripetuti.h"
 
 Lettura<RigaOperazioneChiusa> LeggiOperazioniChiuse(const QSqlDatabase& portafoglio, CampiChiuse campi)
 {

@@ -83,3 +83,24 @@ private:
     std::vector<const Noto*> posti_; // open addressing over noti_, a power of two long
     const Noto* ultimo_ = nullptr;
 };
+
+// The texts of a column that comes sorted, such as the dates of a history read by date: only
+// the last one is worth keeping.
+class DateRipetute {
+public:
+    QString Testo(const IstruzioneSqlite& s, int colonna)
+    {
+        const QByteArrayView byte = s.Byte(colonna);
+        if (letta_ && !s.Nullo(colonna) && byte == ultima_)
+            return testo_;
+        testo_ = s.Testo(colonna);
+        ultima_ = byte.toByteArray();
+        letta_ = !s.Nullo(colonna);
+        return testo_;
+    }
+
+private:
+    QByteArray ultima_;
+    QString testo_;
+    bool letta_ = false;
+};

@@ -61,10 +61,8 @@ QString LeggiApriUltimo(const QSqlDatabase& dataset)
 
 Esito ScriviApriUltimo(QSqlDatabase& dataset, const QString& percorso)
 {
-    QSqlQuery q(dataset);
-    q.prepare(QStringLiteral("UPDATE Settaggi SET ApriUltimo = ?"));
-    q.addBindValue(percorso);
-    if (!q.exec())
-        return Esito::erroreDatabase(TestoErroreDatabase(q.lastError().text()));
+    const QString errore = ScriviRigaSettaggi(dataset, {{CampoSettaggi::ApriUltimo, percorso}});
+    if (!errore.isEmpty())
+        return Esito::erroreDatabase(TestoErroreDatabase(errore));
     return Esito::accettato();
 }

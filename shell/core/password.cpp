@@ -49,10 +49,8 @@ std::optional<QString> CifraPassword(const QString& password)
 
 Esito ScriviPwd(const QSqlDatabase& dataset, const QString& cifrata)
 {
-    QSqlQuery q(dataset);
-    q.prepare(QStringLiteral("UPDATE Settaggi SET Pwd = ?"));
-    q.addBindValue(cifrata);
-    if (!q.exec())
-        return Esito::erroreDatabase(QStringLiteral("Impossibile salvare la password: ") + q.lastError().text());
+    const QString errore = ScriviRigaSettaggi(dataset, {{CampoSettaggi::Pwd, cifrata}});
+    if (!errore.isEmpty())
+        return Esito::erroreDatabase(QStringLiteral("Impossibile salvare la password: ") + errore);
     return Esito::accettato();
 }

@@ -1,5 +1,7 @@
 #include "settaggi_avvio.h"
 
+#include "tabella_settaggi.h"
+
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
@@ -8,14 +10,11 @@
 
 namespace {
 
-Esito Esegui(const QSqlDatabase& dataset, const QString& sql, const QVariantList& valori = {})
+Esito Scrivi(const QSqlDatabase& dataset, std::initializer_list<ValoreSettaggi> valori)
 {
-    QSqlQuery q(dataset);
-    q.prepare(sql);
-    for (const QVariant& v : valori)
-        q.addBindValue(v);
-    if (!q.exec())
-        return Esito::erroreDatabase(QStringLiteral("Impossibile salvare le impostazioni: ") + q.lastError().text());
+    const QString errore = ScriviRigaSettaggi(dataset, valori);
+    if (!errore.isEmpty())
+        return Esito::erroreDatabase(QStringLiteral("Impossibile salvare le impostazioni: ") + errore);
     return Esito::accettato();
 }
 
@@ -46,18 +45,21 @@ int IndiceConsiglio(double caso, int righe)
 
 Esito SpegniConsigliAllAvvio(const QSqlDatabase& dataset)
 {
-    return Esegui(dataset, QStringLiteral("UPDATE Settaggi SET Tip = 0"));
+    return Scrivi(dataset, {{CampoSettaggi::Tip, 0}});
 }
 
 Esito SpegniBenvenutoAllAvvio(const QSqlDatabase& dataset)
 {
-    return Esegui(dataset, QStringLiteral("UPDATE Settaggi SET Benvenuto = 0"));
+    return Scrivi(dataset, {{CampoSettaggi::Benvenuto, 0}});
 }
 
 Esito ScriviImpostazioniVista(const QSqlDatabase& dataset, const ImpostazioniVista& v)
 {
-    return Esegui(dataset,
-                  QStringLiteral("UPDATE Settaggi SET Tip = ?, Clock = ?, Menu = ?, Benvenuto = ?, Icone32 = ?, "
-                                 "IconeName = ?"),
-                  {v.Tip, v.Clock, v.Menu, v.Benvenuto, v.Icone32, v.IconeName});
+    using enum CampoSettaggi;
+    return Scrivi(dataset, {{Tip, v.Tip},
+                            {Clock, v.Clock},
+                            {Menu, v.Menu},
+                            {Benvenuto, v.Benvenuto},
+                            {Icone32, v.Icone32},
+                            {IconeName, v.IconeName}});
 }

@@ -6,24 +6,13 @@
 
 namespace {
 
-enum Colonna {
-    CapitaleIniziale,
-    CapitalGain,
-    SLMM,
-    SLP,
-    Pwd,
-    Tip,
-    Benvenuto,
-    Clock,
-    Menu,
-    Icone32,
-    IconeName,
-    ApriUltimo
-};
+using enum CampoSettaggi;
 
-std::optional<double> Numero(const QSqlQuery& q, Colonna c)
+int Indice(CampoSettaggi c) { return static_cast<int>(c); }
+
+std::optional<double> Numero(const QSqlQuery& q, CampoSettaggi c)
 {
-    const QVariant v = q.value(c);
+    const QVariant v = q.value(Indice(c));
     if (v.isNull())
         return std::nullopt;
     bool ok = false;
@@ -51,16 +40,32 @@ Lettura<RigaSettaggi> LeggiRigaSettaggi(const QSqlDatabase& dataset)
     r.CapitalGain = Numero(q, CapitalGain);
     r.SLMM = Numero(q, SLMM);
     r.SLP = Numero(q, SLP);
-    r.Pwd = q.value(Pwd).toString();
-    r.Tip = q.value(Tip).toInt();
-    r.Benvenuto = q.value(Benvenuto).toInt();
-    r.Clock = q.value(Clock).toInt();
-    r.Menu = q.value(Menu).toInt();
-    r.Icone32 = q.value(Icone32).toInt();
-    r.IconeName = q.value(IconeName).toInt();
-    const QString ultimo = q.value(ApriUltimo).toString();
+    r.Pwd = q.value(Indice(Pwd)).toString();
+    r.Tip = q.value(Indice(Tip)).toInt();
+    r.Benvenuto = q.value(Indice(Benvenuto)).toInt();
+    r.Clock = q.value(Indice(Clock)).toInt();
+    r.Menu = q.value(Indice(Menu)).toInt();
+    r.Icone32 = q.value(Indice(Icone32)).toInt();
+    r.IconeName = q.value(Indice(IconeName)).toInt();
+    const QString ultimo = q.value(Indice(ApriUltimo)).toString();
     if (!ultimo.isEmpty())
         r.ApriUltimo = ultimo;
     lettura.righe.push_back(r);
     return lettura;
+}
+
+QString ScriviRigaSettaggi(const QSqlDatabase& dataset, std::initializer_list<ValoreSettaggi> valori)
+{
+    // Column names come from the fixed list above; every value is bound.
+    QStringList assegnazioni;
+    for (const ValoreSettaggi& v : valori) {
+        const QString colonna = QString::fromLatin1(ColonneSettaggi[Indice(v.campo)]);
+        assegnazioni << (v.tieniSeNullo ? QStringLiteral("%1 = COALESCE(?, %1)").arg(colonna)
+                                        : QStringLiteral("%1 = ?").arg(colonna));
+    }
+    QSqlQuery q(dataset);
+    q.prepare(QStringLiteral("UPDATE Settaggi SET ") + assegnazioni.join(QStringLiteral(", ")));
+    for (const ValoreSettaggi& v : valori)
+        q.addBindValue(v.valore);
+    return q.exec() ? QString() : q.lastError().text();
 }

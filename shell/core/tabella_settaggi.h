@@ -1,15 +1,32 @@
 #pragma once
-// The settings row (Settaggi) and its one reader: every subsystem reads its settings through
-// it and takes the fields it needs. Each write stays with what it changes (password, view
-// options, last portfolio, initial parameters).
+// The settings row (Settaggi), its one reader and its one writer: every subsystem reads its
+// settings through it and takes the fields it needs, and writes the fields it changes
+// (password, view options, last portfolio, initial parameters) through it.
 #include "colonne_portafoglio.h"
 #include "lettura.h"
 
 #include <QSqlDatabase>
 #include <QString>
+#include <QVariant>
 
 #include <array>
 #include <optional>
+
+// Indexes into ColonneSettaggi.
+enum class CampoSettaggi {
+    CapitaleIniziale,
+    CapitalGain,
+    SLMM,
+    SLP,
+    Pwd,
+    Tip,
+    Benvenuto,
+    Clock,
+    Menu,
+    Icone32,
+    IconeName,
+    ApriUltimo
+};
 
 inline constexpr std::array ColonneSettaggi
     = {"CapitaleIniziale", "CapitalGain", "SLMM", "SLP",     "Pwd",       "Tip",
@@ -34,3 +51,14 @@ struct RigaSettaggi {
 
 // The first row: one row, none when the table is empty, or the database's own error text.
 Lettura<RigaSettaggi> LeggiRigaSettaggi(const QSqlDatabase& dataset);
+
+// One field written: a null value under tieniSeNullo keeps what is stored (an empty input
+// means "unchanged").
+struct ValoreSettaggi {
+    CampoSettaggi campo;
+    QVariant valore;
+    bool tieniSeNullo = false;
+};
+
+// Writes the fields into every row; the database's own error text, empty when written.
+QString ScriviRigaSettaggi(const QSqlDatabase& dataset, std::initializer_list<ValoreSettaggi> valori);

@@ -3,11 +3,13 @@
 #include "testo_windows.h"
 
 #include <gtest/gtest.h>
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QSqlQuery>
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -186,6 +188,51 @@ TEST(EsportaTesto, IlMotivoDelSistemaInItaliano)
         EXPECT_FALSE(esito.esito.ok());
         EXPECT_TRUE(esito.esito.messaggio.contains(QString::fromUtf8(k.motivo))) << esito.esito.messaggio.toStdString();
     }
+}
+
+
+// A long table of closed operations whose first row out of date order comes after blocks
+// already written: the file holds the bytes of the table read whole and ordered, and the
+// progress counts each operation once.
+TEST(EsportaTesto, ChiuseFuoriOrdineDopoBlocchiGiaScritti)
+{
+    AmbientePortafoglio a;
+    CartellaProva::esegui(a.stato.DbPortafoglio, "BEGIN");
+    for (int i = 0; i < 2400; ++i)
+        CartellaProva::esegui(a.stato.DbPortafoglio,
+                              QStringLiteral("INSERT INTO OperazioniChiuse (Data, System, Cod, Titolo, PzoCarico, Qta, "
+                                             "Prezzo, GP, GPPercentuale, Commissioni) VALUES ('%1', 'WEB', 'C%2', "
+                                             "'Titolo di una certa lunghezza %2', 1.5, 10, 2.25, 7.5, 50, 1)")
+                                  .arg(QDate(2020, 1, 1).addDays(i / 3).toString(Qt::ISODate))
+                                  .arg(i));
+    for (const char* data : {"2020-06-01", "2019-12-31"})
+        CartellaProva::esegui(a.stato.DbPortafoglio,
+                              QStringLiteral("INSERT INTO OperazioniChiuse (Data, System, Cod, Titolo, PzoCarico, Qta, "
+                                             "Prezzo, GP, GPPercentuale, Commissioni) VALUES ('%1', 'WEB', 'ULT', "
+                                             "'Ultima', 1, 1, 1, 0, 0, 0)")
+                                  .arg(QLatin1String(data)));
+    CartellaProva::esegui(a.stato.DbPortafoglio, "COMMIT");
+
+    DatiTesto dati;
+    Lettura<RigaOperazioneChiusa> chiuse = LeggiOperazioniChiuse(a.stato.DbPortafoglio);
+    std::stable_sort(chiuse.righe.begin(), chiuse.righe.end(),
+                     [](const RigaOperazioneChiusa& x, const RigaOperazioneChiusa& y) { return x.Data < y.Data; });
+    dati.OperazioniChiuse = chiuse.righe;
+    const QByteArray atteso = TestoEsportazione(dati);
+    ASSERT_GT(atteso.size(), 2 * 65536) << "the row out of order comes after written blocks";
+
+    const QString file = a.cartella.percorso(QStringLiteral("chiuse.csv"));
+    std::vector<qint64> tabelle;
+    qint64 passi = 0;
+    const EsitoEsportazione esito = EsportaTesto(a.stato.DbPortafoglio, file, {true, false, false},
+                                                 {[&](qint64 n) { tabelle.push_back(n); }, [&] { ++passi; }});
+    ASSERT_TRUE(esito.esito.ok()) << esito.esito.messaggio.toStdString();
+    EXPECT_EQ(esito.conteggi.OperazioniChiuse, 2402);
+    EXPECT_EQ(tabelle, std::vector<qint64>{2402});
+    EXPECT_EQ(passi, 2402);
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(f.readAll() == atteso);
 }
 
 } // namespace

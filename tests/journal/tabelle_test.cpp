@@ -8,6 +8,8 @@
 #include "tabella_portafoglio.h"
 
 #include <gtest/gtest.h>
+#include <QSqlQuery>
+#include <QStringList>
 
 namespace {
 
@@ -44,6 +46,48 @@ TEST_F(Portafoglio, EseguitiInReplayOrderAndByKey)
     ASSERT_EQ(errori.righe.size(), 2u);
     EXPECT_EQ(errori.righe[0], (RigaEseguito{1, "", "", "", "", "", 5, 12.5, 0, "E1", 12.0}));
     EXPECT_EQ(errori.righe[1], (RigaEseguito{2, "", "", "", "", "", 10, 10, 0, "NE", std::nullopt}));
+}
+
+// A long table in every arrangement of dates and keys comes by date, then key, as SQLite orders
+// them (an empty and a missing date first), each row whole, from each of the three tables.
+TEST_F(Portafoglio, EseguitiByDateAndKeyInAnyStoredOrder)
+{
+    CartellaProva::esegui(db, "BEGIN");
+    for (int i = 0; i < 600; ++i) {
+        const int id = 1 + (i * 7919) % 600; // keys stored out of their order
+        const QString data = i % 97 == 5 ? QStringLiteral("NULL")
+            : i % 89 == 3                ? QStringLiteral("''")
+                          : QStringLiteral("'2024-%1-01'").arg(1 + (i * 31) % 12, 2, 10, QLatin1Char('0'));
+        for (const char* tabella : {"Eseguiti", "EseguitiTemp", "EseguitiBackup"})
+            CartellaProva::esegui(db,
+                                  QStringLiteral("INSERT INTO %1 (ID, Data, Tipo, Cod, Titolo, Qta, Prezzo, Errore) "
+                                                 "VALUES (%2, %3, 'Buy', 'C%4', 'Titolo %4', %2, %4.5, 'E%5')")
+                                      .arg(QLatin1String(tabella))
+                                      .arg(id)
+                                      .arg(data)
+                                      .arg(i % 13)
+                                      .arg(i % 3));
+    }
+    CartellaProva::esegui(db, "COMMIT");
+    for (const QString tabella :
+         {QStringLiteral("Eseguiti"), QStringLiteral("EseguitiTemp"), QStringLiteral("EseguitiBackup")}) {
+        SCOPED_TRACE(tabella.toStdString());
+        QStringList attese;
+        QSqlQuery q(db);
+        ASSERT_TRUE(q.exec(QStringLiteral("SELECT ID || '|' || ifnull(Data, '') || '|' || Cod || '|' || Titolo || '|' "
+                                          "|| Qta || '|' || Errore FROM %1 ORDER BY Data, ID")
+                               .arg(tabella)));
+        while (q.next())
+            attese << q.value(0).toString();
+        const auto lette = LeggiEseguiti(db, OrdineEseguiti::PerDataEId, tabella);
+        ASSERT_TRUE(lette.ok()) << lette.errore.toStdString();
+        QStringList ottenute;
+        for (const RigaEseguito& r : lette.righe)
+            ottenute
+                << QStringLiteral("%1|%2|%3|%4|%5|%6").arg(r.ID).arg(r.Data, r.Cod, r.Titolo).arg(r.Qta).arg(r.Errore);
+        ASSERT_EQ(attese.size(), 600);
+        EXPECT_EQ(ottenute, attese);
+    }
 }
 
 TEST_F(Portafoglio, SnapshotTablesOnlyByName)

@@ -509,3 +509,52 @@ TEST_F(ConfermaEseguitoTest, UnreadableSettingsDoNotStopTheCheck)
     EXPECT_EQ(a.righe("EseguitiTemp"), a.righe());
     CartellaProva::esegui(a.stato.DbDataSet, "ALTER TABLE Altrove RENAME TO System");
 }
+
+namespace {
+
+// Every stored value of a trade table with its kind (NULL, text, blob, number), by key.
+QString Valori(AmbientePortafoglio& a, const QString& tabella)
+{
+    return a
+        .valore(QStringLiteral("SELECT group_concat(riga, '|') FROM (SELECT quote(ID) || quote(Data) || quote(Tipo) "
+                               "|| quote(System) || quote(Cod) || quote(Titolo) || quote(Qta) || quote(Prezzo) || "
+                               "quote(Importo) || quote(Errore) || quote(PrezzoOttimale) AS riga FROM %1 ORDER BY ID)")
+                    .arg(tabella))
+        .toString();
+}
+
+} // namespace
+
+// A snapshot that differs from the history in any stored value, its kind, a key or a row is
+// made the history again; one that already is stays it.
+TEST(FotografiaEseguiti, RifattaQuandoNonTieneLoStorico)
+{
+    AmbientePortafoglio a;
+    a.inserisci({"2024-03-01", "Buy", "ENI", "Eni", 10, 2.5});
+    a.inserisci({"2024-03-02", "Buy", "ENEL", "Enel", 5, 1.25, ""});
+    a.inserisci({"2024-03-03", "Sell", "ENI", "Eni", 10, 3});
+    CartellaProva::esegui(a.stato.DbPortafoglio, "UPDATE Eseguiti SET PrezzoOttimale = NULL WHERE ID = 3");
+    const char* const guasti[] = {
+        "",
+        "UPDATE EseguitiTemp SET Errore = NULL WHERE ID = 2",
+        "UPDATE EseguitiTemp SET Titolo = CAST(Titolo AS BLOB) WHERE ID = 1",
+        "UPDATE EseguitiTemp SET Prezzo = 2.5000001 WHERE ID = 1",
+        "UPDATE EseguitiTemp SET PrezzoOttimale = 0 WHERE ID = 3",
+        "UPDATE EseguitiTemp SET Data = '2024-03-01 ' WHERE ID = 1",
+        "UPDATE EseguitiTemp SET ID = 7 WHERE ID = 3",
+        "DELETE FROM EseguitiTemp WHERE ID = 2",
+        "INSERT INTO EseguitiTemp SELECT 9, Data, Tipo, System, Cod, Titolo, Qta, Prezzo, Importo, Errore, "
+        "PrezzoOttimale FROM Eseguiti WHERE ID = 1",
+        "DELETE FROM EseguitiTemp",
+    };
+    const QString storia = Valori(a, QStringLiteral("Eseguiti"));
+    for (const char* guasto : guasti) {
+        SCOPED_TRACE(guasto);
+        ASSERT_TRUE(EsitoAccettato(eseguiti::RicostruisciFotografia(a.stato.DbPortafoglio)));
+        if (*guasto)
+            CartellaProva::esegui(a.stato.DbPortafoglio, guasto);
+        ASSERT_TRUE(EsitoAccettato(eseguiti::RicostruisciFotografia(a.stato.DbPortafoglio)));
+        EXPECT_EQ(Valori(a, QStringLiteral("EseguitiTemp")), storia);
+    }
+    EXPECT_EQ(Valori(a, QStringLiteral("Eseguiti")), storia);
+}

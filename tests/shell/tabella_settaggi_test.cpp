@@ -2,6 +2,8 @@
 #include "cartella_prova.h"
 #include "tabella_settaggi.h"
 
+#include <QSqlQuery>
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -93,4 +95,43 @@ TEST(TabellaSettaggi, AnEmptyTableHasNoRowAMissingOneIsAnError)
     EXPECT_FALSE(senza.ok());
     EXPECT_TRUE(senza.righe.empty());
     EXPECT_TRUE(senza.errore.contains("Settaggi")) << senza.errore.toStdString();
+}
+
+TEST(TabellaSettaggi, TheWriterPutsEachFieldInItsColumnAndKeepsWhatItIsToldTo)
+{
+    CartellaProva c;
+    QSqlDatabase db = c.apri(c.dataset());
+    CartellaProva::esegui(db, "INSERT INTO Settaggi (CapitalGain, Clock) VALUES (99, 0)");
+    using enum CampoSettaggi;
+    ASSERT_EQ(ScriviRigaSettaggi(db, {{Tip, 2},
+                                      {Benvenuto, 3},
+                                      {Clock, 4},
+                                      {Menu, 5},
+                                      {Icone32, 6},
+                                      {IconeName, 7},
+                                      {Pwd, QStringLiteral("x'y")},
+                                      {ApriUltimo, QStringLiteral("/dati/l'anno.gvf")},
+                                      {CapitaleIniziale, QVariant(), true},
+                                      {CapitalGain, 12.5, true},
+                                      {SLMM, QVariant()}}),
+              QString());
+    QSqlQuery q(db);
+    ASSERT_TRUE(q.exec("SELECT Tip, Benvenuto, Clock, Menu, Icone32, IconeName, Pwd, ApriUltimo, "
+                       "CapitaleIniziale, CapitalGain, SLMM, SLP FROM Settaggi ORDER BY rowid"));
+    for (int riga = 0; riga < 2; ++riga) {
+        SCOPED_TRACE(riga);
+        ASSERT_TRUE(q.next());
+        EXPECT_EQ(std::vector({q.value(0).toInt(), q.value(1).toInt(), q.value(2).toInt(), q.value(3).toInt(),
+                               q.value(4).toInt(), q.value(5).toInt()}),
+                  std::vector({2, 3, 4, 5, 6, 7}));
+        EXPECT_EQ(q.value(6).toString(), "x'y");
+        EXPECT_EQ(q.value(7).toString(), "/dati/l'anno.gvf");
+        EXPECT_EQ(q.value(8).isNull(), riga == 1) << "a kept field keeps its stored value";
+        EXPECT_EQ(q.value(9).toDouble(), 12.5);
+        EXPECT_TRUE(q.value(10).isNull()) << "a written null is written";
+        EXPECT_EQ(q.value(11).isNull(), riga == 1) << "a field not named is untouched";
+    }
+    q.finish();
+    CartellaProva::esegui(db, "DROP TABLE Settaggi");
+    EXPECT_FALSE(ScriviRigaSettaggi(db, {{Tip, 0}}).isEmpty()) << "a failed write says so";
 }
