@@ -21,12 +21,22 @@ void Aggiungi(ImprontaRighe& impronta, const void* dati, size_t quanti)
 
 std::optional<ImprontaRighe> ImprontaRigheDi(const QSqlDatabase& db, const QString& sql)
 {
+    ImprontaRighe inizio;
+    return ImprontaRigheDi(db, sql, 0, inizio);
+}
+
+std::optional<ImprontaRighe> ImprontaRigheDi(const QSqlDatabase& db, const QString& sql, qint64 righeInizio,
+                                             ImprontaRighe& inizio)
+{
+    inizio = ImprontaRighe();
     sqlite3* maniglia = ManigliaSqlite(db);
     if (!maniglia)
         return std::nullopt;
     IstruzioneSqlite s(maniglia, sql.toUtf8().constData());
     ImprontaRighe impronta;
     while (s.Riga()) {
+        if (impronta.righe == righeInizio)
+            inizio = impronta;
         ++impronta.righe;
         for (int c = 0; c < s.Colonne(); ++c) {
             const int tipo = s.Tipo(c);
@@ -51,5 +61,7 @@ std::optional<ImprontaRighe> ImprontaRigheDi(const QSqlDatabase& db, const QStri
     }
     if (!s.ok())
         return std::nullopt;
+    if (impronta.righe == righeInizio)
+        inizio = impronta;
     return impronta;
 }

@@ -17,3 +17,7 @@ struct ImprontaRighe {
 
 // None when the query cannot be run to its end.
 std::optional<ImprontaRighe> ImprontaRigheDi(const QSqlDatabase& db, const QString& sql);
+// The same, and in `inizio` the digest of the first `righeInizio` rows alone, as a query that
+// returned only them would have it; when the query returns fewer rows, `inizio` is that of none.
+std::optional<ImprontaRighe> ImprontaRigheDi(const QSqlDatabase& db, const QString& sql, qint64 righeInizio,
+                                             ImprontaRighe& inizio);

@@ -99,11 +99,18 @@ void frmOperazioniChiuse::Main()
         return;
     // Most changes (a buy, an edit of a later trade) leave the closed operations as they were:
     // then the grid already shows them, and loading and measuring every row again is not needed.
-    const std::optional<ImprontaRighe> impronta = ImprontaRigheDi(stato.DbPortafoglio, SqlGrigliaOperazioniChiuse);
+    // A sell adds its operation after the others, which stay as they were: only the new rows
+    // are read then.
+    ImprontaRighe inizio;
+    const std::optional<ImprontaRighe> impronta
+        = ImprontaRigheDi(stato.DbPortafoglio, SqlGrigliaOperazioniChiuse, mostrate_ ? mostrate_->righe : 0, inizio);
     if (impronta && mostrate_ && *impronta == *mostrate_)
         return;
+    const bool inCoda = impronta && mostrate_ && mostrate_->righe > 0 && inizio == *mostrate_
+        && mostrate_->righe == modello_->rowCount();
     mostrate_.reset();
-    const Esito errore = modello_->carica(SqlGrigliaOperazioniChiuse, stato.DbPortafoglio);
+    const Esito errore = inCoda ? modello_->caricaDopo(SqlGrigliaOperazioniChiuse, stato.DbPortafoglio, modello_->rowCount())
+                                : modello_->carica(SqlGrigliaOperazioniChiuse, stato.DbPortafoglio);
     if (errore.ok())
         mostrate_ = impronta;
     if (!errore.ok())

@@ -1,9 +1,9 @@
 #include "numeri.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cfenv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <iterator>
 
@@ -84,48 +84,75 @@ double SenzaRumore(double valore)
     return std::nearbyint(valore * scala) / scala;
 }
 
+int ScriviNumero(double valore, char* uscita)
+{
+    char* p = uscita;
+    if (valore == 0.0 || !std::isfinite(valore)) {
+        *p++ = '0';
+        return int(p - uscita);
+    }
+    // Whole numbers (counts, row numbers: the most frequent by far) are their digits, as the
+    // general way below writes them.
+    if (std::fabs(valore) < 1e15 && valore == std::trunc(valore))
+        return int(std::to_chars(p, uscita + TestoNumeroMassimo, static_cast<long long>(valore)).ptr - uscita);
+
+    // 15 significant digits: d.dddddddddddddde+XX, rounded as printf's %.14e rounds, to the
+    // nearest and halves (exact in binary) to even.
+    char esponenziale[32];
+    const char* fine = std::to_chars(esponenziale, esponenziale + sizeof esponenziale, std::fabs(valore),
+                                     std::chars_format::scientific, CifreSignificative - 1)
+                           .ptr;
+    char cifre[CifreSignificative];
+    int quante = 0;
+    const char* e = esponenziale;
+    for (; e < fine && *e != 'e'; ++e)
+        if (*e >= '0' && *e <= '9')
+            cifre[quante++] = *e;
+    int esponente = 0;
+    std::from_chars(e + 1 + (e + 1 < fine && e[1] == '+'), fine, esponente);
+    while (quante > 1 && cifre[quante - 1] == '0')
+        --quante;
+
+    if (valore < 0)
+        *p++ = '-';
+    const auto copia = [&p](const char* da, int n) {
+        for (int i = 0; i < n; ++i)
+            *p++ = da[i];
+    };
+    if (esponente >= CifreSignificative || esponente < -4) {
+        *p++ = cifre[0];
+        if (quante > 1) {
+            *p++ = ',';
+            copia(cifre + 1, quante - 1);
+        }
+        *p++ = 'E';
+        *p++ = esponente < 0 ? '-' : '+';
+        const int assoluto = std::abs(esponente);
+        if (assoluto < 10)
+            *p++ = '0';
+        p = std::to_chars(p, uscita + TestoNumeroMassimo, assoluto).ptr;
+    } else if (esponente < 0) {
+        *p++ = '0';
+        *p++ = ',';
+        for (int i = 0; i < -esponente - 1; ++i)
+            *p++ = '0';
+        copia(cifre, quante);
+    } else if (quante <= esponente + 1) {
+        copia(cifre, quante);
+        for (int i = 0; i < esponente + 1 - quante; ++i)
+            *p++ = '0';
+    } else {
+        copia(cifre, esponente + 1);
+        *p++ = ',';
+        copia(cifre + esponente + 1, quante - esponente - 1);
+    }
+    return int(p - uscita);
+}
+
 QString TestoNumero(double valore)
 {
-    if (valore == 0.0 || !std::isfinite(valore))
-        return QStringLiteral("0");
-    // Whole numbers (counts, row numbers: the most frequent by far) are their digits, as the
-    // general way below writes them; it costs ten times as much.
-    if (std::fabs(valore) < 1e15 && valore == std::trunc(valore))
-        return QString::number(static_cast<long long>(valore));
-
-    // 15 significant digits: d.dddddddddddddde+XX
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.14e", std::fabs(valore));
-    QString cifre;
-    int esponente = 0;
-    for (const char* p = buffer; *p; ++p) {
-        if (*p >= '0' && *p <= '9')
-            cifre += QLatin1Char(*p);
-        else if (*p == 'e') {
-            esponente = std::atoi(p + 1);
-            break;
-        }
-    }
-    while (cifre.size() > 1 && cifre.endsWith(QLatin1Char('0')))
-        cifre.chop(1);
-
-    QString testo;
-    if (esponente >= 15 || esponente < -4) {
-        testo = cifre.left(1);
-        if (cifre.size() > 1)
-            testo += QLatin1Char(',') + cifre.mid(1);
-        testo += QLatin1String(esponente < 0 ? "E-" : "E+");
-        testo += QString::number(std::abs(esponente)).rightJustified(2, QLatin1Char('0'));
-    } else if (esponente < 0) {
-        testo = QStringLiteral("0,") + QString(-esponente - 1, QLatin1Char('0')) + cifre;
-    } else if (cifre.size() <= esponente + 1) {
-        testo = cifre + QString(esponente + 1 - cifre.size(), QLatin1Char('0'));
-    } else {
-        testo = cifre.left(esponente + 1) + QLatin1Char(',') + cifre.mid(esponente + 1);
-    }
-    if (valore < 0)
-        testo.prepend(QLatin1Char('-'));
-    return testo;
+    char testo[TestoNumeroMassimo];
+    return QString::fromLatin1(testo, ScriviNumero(valore, testo));
 }
 
 std::optional<double> LeggiNumero(const QString& testo)

@@ -26,6 +26,11 @@ double SenzaRumore(double valore);
 // up to 15 significant digits, exponent form ("1E+20", "1,5E-07") for very large or small values.
 QString TestoNumero(double valore);
 
+// The same text, ASCII only, into `uscita` (room for TestoNumeroMassimo characters, no
+// terminating zero): its length. For a caller that only measures the text, or writes many.
+constexpr int TestoNumeroMassimo = 32;
+int ScriviNumero(double valore, char* uscita);
+
 // Reads a number typed by the user with the decimal comma ("12,5", "7", ",5").
 // Anything else (empty, a comma alone, a point, letters, signs) gives no value.
 std::optional<double> LeggiNumero(const QString& testo);

@@ -1,94 +1,47 @@
 #include "larghezza_griglia.h"
 
 #include "delegato_testo_libero.h"
+#include "stima_larghezza.h"
 
-#include <QHash>
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QTableView>
 
 #include <algorithm>
-#include <array>
-#include <vector>
 
 namespace {
-
-// The cells of a column measured exactly: those whose text is estimated widest. A full layout
-// of every cell would cost a grid of thousands of rows, refreshed after every trade, too much.
-constexpr int CelleMisurate = 8;
 
 // Where AdattaColonne leaves what each column's cells need, for LarghezzaPerColonne to count
 // a stretched column by its content and not by the room it was given.
 constexpr char LarghezzeCelle[] = "larghezzeCelle";
 
-// A text's width as the sum of its characters' advances, with no layout: what it leaves out
-// (kerning, shaping) is a pixel or two, enough to choose which cells to measure.
-class StimaTesto {
-public:
-    explicit StimaTesto(const QFontMetrics& metrica) : metrica_(metrica)
-    {
-        for (int c = 0; c < int(ascii_.size()); ++c)
-            ascii_[size_t(c)] = metrica_.horizontalAdvance(QChar(c));
-    }
-
-    int operator()(const QString& testo)
-    {
-        int larghezza = 0;
-        for (const QChar c : testo) {
-            if (c.unicode() < ascii_.size()) {
-                larghezza += ascii_[c.unicode()];
-                continue;
-            }
-            auto trovato = altri_.constFind(c.unicode());
-            if (trovato == altri_.cend())
-                trovato = altri_.insert(c.unicode(), metrica_.horizontalAdvance(c));
-            larghezza += *trovato;
-        }
-        return larghezza;
-    }
-
-private:
-    QFontMetrics metrica_;
-    std::array<int, 128> ascii_ {};
-    QHash<char16_t, int> altri_;
-};
+CelleLarghe Stimate(const QTableView* griglia, int colonna)
+{
+    const QAbstractItemModel* modello = griglia->model();
+    StimaTesto stima(griglia->fontMetrics());
+    CelleLarghe celle;
+    for (int r = 0; r < modello->rowCount(); ++r)
+        celle.aggiungi(stima(modello->index(r, colonna).data(Qt::DisplayRole).toString()), r);
+    return celle;
+}
 
 // What the column's widest cell needs, over every row: the few cells estimated widest are
 // laid out as the grid lays them out; the others, estimated narrower, are counted by their
 // estimate and the widest cell's margins, so that an estimate off by a pixel cuts nothing.
 int LarghezzaCelle(const QTableView* griglia, int colonna)
 {
-    const QAbstractItemModel* modello = griglia->model();
-    const int righe = modello->rowCount();
-    if (righe == 0)
+    QAbstractItemModel* modello = griglia->model();
+    if (modello->rowCount() == 0)
         return 0;
-    StimaTesto stima(griglia->fontMetrics());
-    struct Candidata {
-        int stima;
-        int riga;
-    };
-    std::vector<Candidata> scelte;
-    scelte.reserve(CelleMisurate + 1);
-    int scartata = -1;
-    for (int r = 0; r < righe; ++r) {
-        const int s = stima(modello->index(r, colonna).data(Qt::DisplayRole).toString());
-        if (int(scelte.size()) == CelleMisurate && s <= scelte.back().stima) {
-            scartata = std::max(scartata, s);
-            continue;
-        }
-        const auto posto = std::upper_bound(scelte.begin(), scelte.end(), s,
-                                            [](int v, const Candidata& c) { return v > c.stima; });
-        scelte.insert(posto, {s, r});
-        if (int(scelte.size()) > CelleMisurate) {
-            scartata = std::max(scartata, scelte.back().stima);
-            scelte.pop_back();
-        }
-    }
+    CelleLarghe proprie;
+    auto* delModello = dynamic_cast<CelleLargheDelModello*>(modello);
+    const CelleLarghe& celle
+        = delModello ? delModello->celleLarghe(colonna, griglia->font()) : (proprie = Stimate(griglia, colonna));
     int larghezza = 0;
-    for (const Candidata& c : scelte)
+    for (const CelleLarghe::Candidata& c : celle.scelte())
         larghezza = std::max(larghezza, griglia->sizeHintForIndex(modello->index(c.riga, colonna)).width());
-    if (scartata >= 0)
-        larghezza = std::max(larghezza, scartata + larghezza - scelte.front().stima);
+    if (celle.scartata() >= 0)
+        larghezza = std::max(larghezza, celle.scartata() + larghezza - celle.scelte().front().stima);
     return larghezza + (griglia->showGrid() ? 1 : 0);
 }
 

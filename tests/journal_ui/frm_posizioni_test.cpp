@@ -23,6 +23,7 @@
 
 #include <cmath>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -310,4 +311,35 @@ TEST_F(FinestrePosizioniTest, ClosedOperationsReloadOnlyWhatChanged)
     }
     EXPECT_EQ(griglia->model()->rowCount(), 2);
     EXPECT_EQ(Riga(griglia, 0).at(3), "Eni ");
+}
+
+// A sell adds its operation after the others: the grid then shows every row as a window
+// opened afresh does, whether the rows before it stayed as they were or changed with it.
+TEST_F(FinestrePosizioniTest, ClosedOperationsAddedAfterTheOthersShowWithThem)
+{
+    a.inserisci({"2024-03-01", "Buy", "ENI", "Eni", 100, 10.0});
+    a.inserisci({"2024-03-04", "Sell", "ENI", "Eni", 60, 9.0});
+    ricalcola();
+    frmOperazioniChiuse f(contesto);
+    auto* griglia = w<QTableView>(&f, "dbg_OperazioniChiuse");
+    const std::vector<std::vector<const char*>> cambi = {
+        {"INSERT INTO OperazioniChiuse (Data, Cod, Qta, Prezzo) VALUES ('2024-03-06', 'ENI', 1, 123456.789)"},
+        {"UPDATE OperazioniChiuse SET Cod = 'ENIX' WHERE rowid = 1",
+         "INSERT INTO OperazioniChiuse (Data, Cod, Qta) VALUES ('2024-03-07', 'ENI', 2)"},
+        {"DELETE FROM OperazioniChiuse WHERE rowid = 2",
+         "INSERT INTO OperazioniChiuse (Data, Cod, Qta) VALUES ('2024-03-08', 'ENI', 3)"},
+    };
+    for (const auto& cambio : cambi) {
+        SCOPED_TRACE(cambio.front());
+        for (const char* istruzione : cambio)
+            CartellaProva::esegui(a.stato.DbPortafoglio, istruzione);
+        f.Main();
+        frmOperazioniChiuse nuova(contesto);
+        auto* attesa = w<QTableView>(&nuova, "dbg_OperazioniChiuse");
+        ASSERT_EQ(griglia->model()->rowCount(), attesa->model()->rowCount());
+        for (int r = 0; r < attesa->model()->rowCount(); ++r)
+            EXPECT_EQ(Riga(griglia, r), Riga(attesa, r)) << r;
+        for (int c = 0; c < attesa->model()->columnCount(); ++c)
+            EXPECT_EQ(griglia->columnWidth(c), attesa->columnWidth(c)) << c;
+    }
 }

@@ -1,8 +1,13 @@
 #include "modello_griglia.h"
 
 #include "cartella_prova.h"
+#include "larghezza_griglia.h"
+
+#include <QTableView>
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 TEST(ModelloGriglia, ShowsDatesAndNumbersTheItalianWay)
 {
@@ -37,4 +42,115 @@ TEST(ModelloGriglia, ShowsDatesAndNumbersTheItalianWay)
     db.close();
     db = QSqlDatabase();
     QSqlDatabase::removeDatabase("modello-griglia");
+}
+
+namespace {
+
+// The grid a window makes of the model, sized on it.
+struct GrigliaDi {
+    QTableView vista;
+
+    explicit GrigliaDi(ModelloGriglia& m)
+    {
+        vista.setModel(&m);
+        vista.resize(600, 200);
+        AdattaColonne(&vista);
+    }
+
+    std::vector<int> larghezze()
+    {
+        AdattaColonne(&vista);
+        std::vector<int> l;
+        for (int c = 0; c < vista.model()->columnCount(); ++c)
+            l.push_back(vista.columnWidth(c));
+        return l;
+    }
+};
+
+std::vector<QString> Celle(const ModelloGriglia& m)
+{
+    std::vector<QString> celle;
+    for (int r = 0; r < m.rowCount(); ++r)
+        for (int c = 0; c < m.columnCount(); ++c)
+            celle.push_back(m.data(m.index(r, c)).toString() + QLatin1Char('|')
+                            + m.data(m.index(r, c), Qt::EditRole).toString());
+    return celle;
+}
+
+} // namespace
+
+// Rows added after those held, read alone, give the grid what reading them all gives: the same
+// cells and, wherever the widest figure stands, the same column widths.
+TEST(ModelloGriglia, RowsReadAfterThoseHeldShowAsAWholeReading)
+{
+    struct Caso {
+        const char* nome;
+        const char* prima;   // rows held
+        const char* dopo;    // rows added
+    };
+    const Caso casi[] = {
+        {"the widest among the new rows", "('2024-03-05', 'ENI', 3, 1.5), ('2024-03-06', 'ENI', 30, 2.25)",
+         "('2024-03-07', 'STLAM', 123456789, -98765.4321)"},
+        {"the widest among the rows held", "('2024-03-05', 'STLAM', 123456789, -98765.4321)",
+         "('2024-03-06', 'ENI', 3, 1.5), (NULL, 'ENI', 30, 0.0001)"},
+        {"more rows than are measured", "('2024-03-05', 'A', 1, 1.1), ('2024-03-05', 'A', 11, 1.11), "
+                                        "('2024-03-05', 'B', 111, 1.111), ('2024-03-05', 'B', 1111, 11.1)",
+         "('2024-03-06', 'C', 2, 2.2), ('2024-03-06', 'C', 22, 22.2), ('2024-03-06', 'D', 222, 2.222), "
+         "('2024-03-06', 'D', 2222, 222.2), ('2024-03-07', 'E', 22222, 0.5), ('2024-03-07', 'E', 3, 3.3)"},
+    };
+    int n = 0;
+    for (const Caso& caso : casi) {
+        SCOPED_TRACE(caso.nome);
+        const QString nome = QStringLiteral("modello-griglia-%1").arg(++n);
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", nome);
+            db.setDatabaseName(":memory:");
+            ASSERT_TRUE(db.open());
+            CartellaProva::esegui(db, "CREATE TABLE T (Data TEXT, Cod TEXT, Qta INTEGER, Prezzo REAL)");
+            CartellaProva::esegui(db, QStringLiteral("INSERT INTO T VALUES %1").arg(caso.prima));
+            const QString sql = QStringLiteral("SELECT * FROM T ORDER BY rowid");
+            ModelloGriglia seguito;
+            seguito.impostaColonneData({0});
+            ASSERT_TRUE(seguito.carica(sql, db).ok());
+            GrigliaDi grigliaSeguito(seguito);
+            const int tenute = seguito.rowCount();
+            CartellaProva::esegui(db, QStringLiteral("INSERT INTO T VALUES %1").arg(caso.dopo));
+            ASSERT_TRUE(seguito.caricaDopo(sql, db, tenute).ok());
+
+            ModelloGriglia intero;
+            intero.impostaColonneData({0});
+            ASSERT_TRUE(intero.carica(sql, db).ok());
+            GrigliaDi grigliaIntero(intero);
+            EXPECT_EQ(Celle(seguito), Celle(intero));
+            EXPECT_EQ(grigliaSeguito.larghezze(), grigliaIntero.larghezze());
+
+            // A larger font sizes again on the rows held, as a grid first shown in it does.
+            QFont grande = grigliaSeguito.vista.font();
+            grande.setPointSize(grande.pointSize() * 2);
+            grigliaSeguito.vista.setFont(grande);
+            grigliaIntero.vista.setFont(grande);
+            ModelloGriglia nuovo;
+            nuovo.impostaColonneData({0});
+            ASSERT_TRUE(nuovo.carica(sql, db).ok());
+            QTableView vistaNuova;
+            vistaNuova.setFont(grande);
+            vistaNuova.setModel(&nuovo);
+            AdattaColonne(&vistaNuova);
+            std::vector<int> attese;
+            for (int c = 0; c < nuovo.columnCount(); ++c)
+                attese.push_back(vistaNuova.columnWidth(c));
+            EXPECT_EQ(grigliaSeguito.larghezze(), attese);
+            for (int c = 0; c < nuovo.columnCount(); ++c) {
+                const CelleLarghe& tenuta = seguito.celleLarghe(c, grande);
+                const CelleLarghe& letta = nuovo.celleLarghe(c, grande);
+                EXPECT_EQ(tenuta.scartata(), letta.scartata()) << c;
+                ASSERT_EQ(tenuta.scelte().size(), letta.scelte().size()) << c;
+                for (size_t i = 0; i < letta.scelte().size(); ++i) {
+                    EXPECT_EQ(tenuta.scelte()[i].stima, letta.scelte()[i].stima) << c;
+                    EXPECT_EQ(tenuta.scelte()[i].riga, letta.scelte()[i].riga) << c;
+                }
+            }
+        }
+        QSqlDatabase::removeDatabase(nome);
+    }
 }

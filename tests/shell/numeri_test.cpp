@@ -5,6 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
 #include <cstring>
 #include <iomanip>
 #include <random>
@@ -88,6 +92,76 @@ TEST(TestoNumero, ItalianPlainForm)
     };
     for (const Caso& c : casi)
         EXPECT_EQ(TestoNumero(c.valore).toStdString(), c.atteso) << c.valore;
+}
+
+// The text as printf rounds 15 significant digits, built the plain way.
+std::string TestoDaPrintf(double valore)
+{
+    if (valore == 0.0 || !std::isfinite(valore))
+        return "0";
+    if (std::fabs(valore) < 1e15 && valore == std::trunc(valore))
+        return std::to_string(static_cast<long long>(valore));
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.14e", std::fabs(valore));
+    std::string cifre;
+    const char* e = buffer;
+    for (; *e && *e != 'e'; ++e)
+        if (*e >= '0' && *e <= '9')
+            cifre += *e;
+    const int esponente = std::atoi(e + 1);
+    while (cifre.size() > 1 && cifre.back() == '0')
+        cifre.pop_back();
+    std::string testo;
+    if (esponente >= 15 || esponente < -4) {
+        testo = cifre.substr(0, 1) + (cifre.size() > 1 ? "," + cifre.substr(1) : "") + (esponente < 0 ? "E-" : "E+");
+        const std::string x = std::to_string(std::abs(esponente));
+        testo += (x.size() < 2 ? "0" : "") + x;
+    } else if (esponente < 0) {
+        testo = "0," + std::string(size_t(-esponente - 1), '0') + cifre;
+    } else if (int(cifre.size()) <= esponente + 1) {
+        testo = cifre + std::string(size_t(esponente + 1 - int(cifre.size())), '0');
+    } else {
+        testo = cifre.substr(0, size_t(esponente + 1)) + "," + cifre.substr(size_t(esponente + 1));
+    }
+    return valore < 0 ? "-" + testo : testo;
+}
+
+TEST(TestoNumero, RoundsAsPrintfOverEveryScale)
+{
+    std::vector<double> valori = {0.5, 1e15 + 0.5, 9.999999999999995, 0.000099999999999999995, 1e-5, 1e300, 5e-324,
+                                  -1.7976931348623157e308, 123456789012345.6, 99999999999999.95, 1e21, 1e100};
+    // Halves exact in binary at the 16th digit, where the rounding goes to even.
+    for (int k = 1; k <= 60; ++k) {
+        valori.push_back(std::ldexp(1.0, -k));
+        valori.push_back(std::ldexp(3.0, -k) * 1e6);
+    }
+    std::mt19937_64 caso(7);
+    std::uniform_real_distribution<double> unita(-1, 1);
+    std::uniform_int_distribution<int> scala(-12, 22);
+    for (int i = 0; i < 200000; ++i) {
+        const double v = unita(caso) * std::pow(10.0, scala(caso));
+        valori.push_back(v);
+        valori.push_back(ArrotondaPari(v, 4));
+        valori.push_back(ArrotondaPari(v, 2));
+    }
+    std::uniform_int_distribution<std::uint64_t> bit;
+    for (int i = 0; i < 100000; ++i) {
+        const std::uint64_t b = bit(caso);
+        double v;
+        std::memcpy(&v, &b, sizeof v);
+        valori.push_back(v);
+    }
+    int diverse = 0;
+    for (const double v : valori) {
+        char testo[TestoNumeroMassimo];
+        const int n = ScriviNumero(v, testo);
+        const std::string atteso = TestoDaPrintf(v);
+        if (std::string(testo, size_t(n)) != atteso || TestoNumero(v).toStdString() != atteso) {
+            if (++diverse <= 10)
+                ADD_FAILURE() << std::setprecision(17) << v << ": " << std::string(testo, size_t(n)) << " != " << atteso;
+        }
+    }
+    EXPECT_EQ(diverse, 0);
 }
 
 TEST(LeggiNumero, AcceptsOnlyDigitsWithOneComma)
