@@ -534,6 +534,7 @@ TEST_F(Motore, ConfirmationPassFollowsTheSortedHistory)
         const char* tipo;
         qint64 qta;
         double prezzo;
+        const char* cod = "AAA"; // another code tells which trade a refusal is about
     };
     struct Caso {
         const char* nome;
@@ -563,16 +564,23 @@ TEST_F(Motore, ConfirmationPassFollowsTheSortedHistory)
           {"'2024-03-04'", "Buy", 10, 12}, {"NULL", "Buy", 3, 7}, {"'2024-03-04 '", "Buy", 5, 13},
           {"20240305", "Sell", 4, 9}, {"'2024-03-040'", "Buy", 1, 9}, {"'2024-03-04'", "Buy", 2, 8}}},
         {"a blank date after the dated ones",
-         {{"'2024-03-04'", "Buy", 10, 10}, {"'2024-03-05'", "Sell", 10, 12}, {"''", "Buy", 2, 11}}},
+         {{"'2024-02-3x'", "Buy", 10, 10, "CCC"}, {"'2024-03-05'", "Buy", 10, 12}, {"''", "Buy", 2, 11, "BBB"}}},
         {"an empty date after the dated ones",
-         {{"'2024-03-04'", "Buy", 10, 10}, {"'2024-03-05'", "Sell", 10, 12}, {"NULL", "Buy", 2, 11}}},
+         {{"'2024-02-3x'", "Buy", 10, 10, "CCC"}, {"'2024-03-05'", "Buy", 10, 12}, {"NULL", "Buy", 2, 11, "BBB"}}},
+        {"a date that is a longer text after its start",
+         {{"'2024-03-04x'", "Buy", 10, 10, "CCC"}, {"'2024-03-04'", "Sell", 10, 12, "BBB"}}},
+        {"a date stored as bytes sorts after the texts",
+         {{"x'323032342d30332d3033'", "Buy", 10, 10}, {"'2024-03-05'", "Sell", 10, 12}}},
+        {"dates stored as bytes among themselves",
+         {{"x'323032342d30332d3034'", "Buy", 10, 10}, {"x'323032342d30332d3035'", "Sell", 5, 12},
+          {"x'323032342d30332d3033'", "Sell", 5, 11}}},
     };
     for (const Caso& caso : casi) {
         SCOPED_TRACE(caso.nome);
         CartellaProva::esegui(s.portafoglio, "DELETE FROM Eseguiti");
         CartellaProva::esegui(s.portafoglio, "DELETE FROM sqlite_sequence WHERE name = 'Eseguiti'");
         for (const Riga& r : caso.righe)
-            s.Inserisci({"2024-03-04", r.tipo, "PCT", "AAA", "Alfa", r.qta, r.prezzo});
+            s.Inserisci({"2024-03-04", r.tipo, "PCT", r.cod, "Alfa", r.qta, r.prezzo});
         for (size_t i = 0; i < caso.righe.size(); ++i)
             CartellaProva::esegui(s.portafoglio, QStringLiteral("UPDATE Eseguiti SET Data = %1 WHERE ID = %2")
                                                      .arg(QLatin1String(caso.righe[i].data))
