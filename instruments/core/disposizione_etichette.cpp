@@ -1,11 +1,39 @@
 #include "disposizione_etichette.h"
 
+#include <QHash>
+
 #include <algorithm>
 #include <cmath>
 
 using namespace disposizione;
 
-QStringList ACapo(const QString& testo, double larghezza, const QFontMetricsF& metrica)
+namespace {
+
+// A long history puts tens of thousands of labels on an axis, each measured several times
+// while its forms are tried: a text is shaped once.
+class Larghezze {
+public:
+    explicit Larghezze(const QFontMetricsF& metrica)
+        : metrica_(metrica)
+    {
+    }
+    double operator()(const QString& testo)
+    {
+        const auto trovata = note_.constFind(testo);
+        if (trovata != note_.constEnd())
+            return *trovata;
+        const double larga = metrica_.horizontalAdvance(testo);
+        note_.insert(testo, larga);
+        return larga;
+    }
+
+private:
+    const QFontMetricsF& metrica_;
+    QHash<QString, double> note_;
+};
+
+template <class Misura>
+QStringList ACapoCon(const QString& testo, double larghezza, Misura&& misura)
 {
     const QStringList parole = testo.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     if (parole.isEmpty())
@@ -14,7 +42,7 @@ QStringList ACapo(const QString& testo, double larghezza, const QFontMetricsF& m
     QString riga;
     for (const QString& parola : parole) {
         const QString prova = riga.isEmpty() ? parola : riga + QLatin1Char(' ') + parola;
-        if (!riga.isEmpty() && metrica.horizontalAdvance(prova) > larghezza) {
+        if (!riga.isEmpty() && misura(prova) > larghezza) {
             righe << riga;
             riga = parola;
         } else {
@@ -23,6 +51,13 @@ QStringList ACapo(const QString& testo, double larghezza, const QFontMetricsF& m
     }
     righe << riga;
     return righe;
+}
+
+} // namespace
+
+QStringList ACapo(const QString& testo, double larghezza, const QFontMetricsF& metrica)
+{
+    return ACapoCon(testo, larghezza, [&metrica](const QString& t) { return metrica.horizontalAdvance(t); });
 }
 
 double LarghezzaTesto(const QString& testo, const QFontMetricsF& metrica)
@@ -36,20 +71,20 @@ double LarghezzaTesto(const QString& testo, const QFontMetricsF& metrica)
 namespace {
 
 // The narrowest width at which `testo` wraps on `righe` lines or fewer.
-double LarghezzaSuRighe(const QString& testo, int righe, const QFontMetricsF& metrica)
+double LarghezzaSuRighe(const QString& testo, int righe, Larghezze& misura)
 {
-    double alta = metrica.horizontalAdvance(testo);
+    double alta = misura(testo);
     if (righe <= 1)
         return alta;
     double bassa = 0;
     for (const QString& parola : testo.split(QLatin1Char(' '), Qt::SkipEmptyParts))
-        bassa = std::max(bassa, metrica.horizontalAdvance(parola));
-    if (ACapo(testo, bassa, metrica).size() <= righe)
+        bassa = std::max(bassa, misura(parola));
+    if (ACapoCon(testo, bassa, misura).size() <= righe)
         return bassa;
     // More room never needs more lines: halve the interval down to a pixel.
     while (alta - bassa > 0.5) {
         const double mezzo = (alta + bassa) / 2;
-        if (ACapo(testo, mezzo, metrica).size() <= righe)
+        if (ACapoCon(testo, mezzo, misura).size() <= righe)
             alta = mezzo;
         else
             bassa = mezzo;
@@ -81,17 +116,18 @@ DisposizioneEtichette DisponiEtichette(const QStringList& etichette, const QFont
         int righe = 1;
     };
     Forma forme[RigheMassime];
+    Larghezze misura(metrica);
     for (int r = 1; r <= RigheMassime; ++r) {
         double larghezza = 0;
         for (const QString& e : etichette)
-            larghezza = std::max(larghezza, LarghezzaSuRighe(e, r, metrica));
+            larghezza = std::max(larghezza, LarghezzaSuRighe(e, r, misura));
         Forma& f = forme[r - 1];
         for (const QString& e : etichette) {
-            const QStringList righe = ACapo(e, larghezza, metrica);
+            const QStringList righe = ACapoCon(e, larghezza, misura);
             f.testi << righe.join(QLatin1Char('\n'));
             f.righe = std::max(f.righe, int(righe.size()));
             for (const QString& riga : righe)
-                f.larghezza = std::max(f.larghezza, metrica.horizontalAdvance(riga));
+                f.larghezza = std::max(f.larghezza, misura(riga));
         }
     }
 
