@@ -10,6 +10,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -62,9 +63,72 @@ QSet<QString> LeggiCatalogo(sqlite3* db, const QByteArray& schema)
 }
 
 // Trades of one day replay in the order they were entered.
-const char* const SqlStoria = "SELECT Data, Tipo, System, Cod, Titolo, Qta, Prezzo, Importo, Errore, ID, "
-                              "PrezzoOttimale FROM Eseguiti ORDER BY Data, ID";
+#define COLONNE_STORIA "SELECT Data, Tipo, System, Cod, Titolo, Qta, Prezzo, Importo, Errore, ID, PrezzoOttimale "
+const char* const SqlStoria = COLONNE_STORIA "FROM Eseguiti ORDER BY Data, ID";
+// Trades are mostly entered in date order: read by key, the history needs no sort of whole rows.
+const char* const SqlStoriaPerChiave = COLONNE_STORIA "FROM Eseguiti ORDER BY ID";
+#undef COLONNE_STORIA
 enum Colonna { Data, Tipo, System, Cod, Titolo, Qta, Prezzo, Importo, Errore, ID, PrezzoOttimale };
+
+// Whether the rows read by key come in the order SQLite sorts the dates: empty values first,
+// then numbers by value, texts byte by byte, blobs byte by byte. Ties go by key, as read.
+class OrdineDate {
+public:
+    // Call before the row's date is read any other way: reading converts its type.
+    bool Segue(const IstruzioneSqlite& s)
+    {
+        const int tipo = s.Tipo(Data);
+        const int classe = Classe(tipo);
+        bool segue = primo_ || classe > classe_;
+        if (classe == 1) {
+            const bool intero = tipo == SQLITE_INTEGER;
+            const qint64 n = intero ? s.Intero(Data) : 0;
+            const double x = intero ? 0 : s.Reale(Data);
+            if (!primo_ && classe == classe_)
+                segue = intero && tipo_ == SQLITE_INTEGER ? n >= intero_ : (intero ? double(n) : x) >= Numero();
+            intero_ = n;
+            reale_ = x;
+        } else if (classe > 1) {
+            const QByteArrayView b = s.Byte(Data);
+            const int confronto = !primo_ && classe == classe_ ? QByteArrayView(byte_).compare(b) : -1;
+            if (!primo_ && classe == classe_)
+                segue = confronto <= 0;
+            if (confronto != 0)
+                byte_ = b.toByteArray();
+        } else if (!primo_ && classe == classe_) {
+            segue = true;
+        }
+        primo_ = false;
+        classe_ = classe;
+        tipo_ = tipo;
+        return segue;
+    }
+
+private:
+    static int Classe(int tipo)
+    {
+        switch (tipo) {
+        case SQLITE_NULL:
+            return 0;
+        case SQLITE_INTEGER:
+        case SQLITE_FLOAT:
+            return 1;
+        case SQLITE_TEXT:
+            return 2;
+        default:
+            return 3;
+        }
+    }
+
+    double Numero() const { return tipo_ == SQLITE_INTEGER ? double(intero_) : reale_; }
+
+    bool primo_ = true;
+    int classe_ = 0;
+    int tipo_ = SQLITE_NULL;
+    qint64 intero_ = 0;
+    double reale_ = 0;
+    QByteArray byte_;
+};
 
 class LettoreStoria {
 public:
@@ -347,49 +411,80 @@ Esito RicalcolaPortafoglio(QSqlDatabase& dataset, QSqlDatabase& portafoglio, Ric
     }
 }
 
+namespace {
+
+// One pass of the check and the replay over the history. Read by key (`ordine` given), none
+// when a trade turns out to come before the one read ahead of it: only the sorted reading then
+// tells. A refusal read by key stands only once the rest is seen to be in order too.
+std::optional<PassaggioStoria> Passa(const QSqlDatabase& dataset, sqlite3* pf, std::optional<qint64> cercato,
+                                     OrdineDate* ordine)
+{
+    PassaggioStoria passaggio;
+    auto pronto = std::make_shared<RicalcoloPronto>();
+    pronto->dataset = ImprontaDi(dataset);
+    // The check needs no settings: without them there is only no replay to hand on, and
+    // the refresh replays on its own and tells what failed.
+    std::optional<ReplayPosizioni> replay;
+    if (sqlite3* ds = ManigliaSqlite(dataset)) {
+        try {
+            replay.emplace(LeggiTariffe(ds, "main"), LeggiCatalogo(ds, "main"));
+        } catch (const ErroreDb&) {
+        }
+    }
+    if (replay) {
+        // The last refresh stored about as many as this replay makes: room for them at once,
+        // and they are not moved again and again as the vector grows. Bounded, for a file whose
+        // keys run far past its rows.
+        IstruzioneSqlite ultima(pf, "SELECT MAX(rowid) FROM OperazioniChiuse");
+        if (ultima.Riga() && !ultima.Nullo(0) && ultima.Intero(0) > 0)
+            pronto->chiuse.reserve(size_t(std::min<qint64>(ultima.Intero(0), qint64(1) << 19)));
+    }
+    ControlloPosseduti controllo;
+    bool replayFermo = !replay;
+    IstruzioneSqlite eseguiti(pf, ordine ? SqlStoriaPerChiave : SqlStoria);
+    LettoreStoria lettore;
+    while (eseguiti.Riga()) {
+        if (ordine && !ordine->Segue(eseguiti))
+            return std::nullopt;
+        const Eseguito e = lettore.Leggi(eseguiti);
+        if (auto rifiuto = controllo.Applica(e.Data, e.Tipo, e.Cod, e.Qta, &lettore.Giorno())) {
+            while (ordine && eseguiti.Riga())
+                if (!ordine->Segue(eseguiti))
+                    return std::nullopt;
+            if (!eseguiti.ok())
+                break;
+            passaggio.controllo = Esito::rifiutato(std::move(*rifiuto));
+            return passaggio;
+        }
+        if (cercato && eseguiti.Intero(ID) == *cercato)
+            passaggio.rigaCercato = passaggio.righe;
+        ++passaggio.righe;
+        if (!replayFermo)
+            replayFermo = !Applica(*replay, e, lettore.Giorno(), *pronto);
+    }
+    if (!eseguiti.ok())
+        return PassaggioStoria{Esito::erroreDatabase(TestoErroreDatabase(eseguiti.errore())), {}, 0, {}};
+    if (replay) {
+        Concludi(*replay, *pronto);
+        passaggio.ricalcolo = std::move(pronto);
+    }
+    return passaggio;
+}
+
+} // namespace
+
 PassaggioStoria ControllaERiproduci(const QSqlDatabase& dataset, const QSqlDatabase& portafoglio,
                                     std::optional<qint64> cercato)
 {
-    PassaggioStoria passaggio;
     try {
         sqlite3* pf = ManigliaSqlite(portafoglio);
         if (!pf)
             throw ErroreDb{QStringLiteral("database non aperto")};
-        auto pronto = std::make_shared<RicalcoloPronto>();
-        pronto->dataset = ImprontaDi(dataset);
-        // The check needs no settings: without them there is only no replay to hand on, and
-        // the refresh replays on its own and tells what failed.
-        std::optional<ReplayPosizioni> replay;
-        if (sqlite3* ds = ManigliaSqlite(dataset)) {
-            try {
-                replay.emplace(LeggiTariffe(ds, "main"), LeggiCatalogo(ds, "main"));
-            } catch (const ErroreDb&) {
-            }
-        }
-        ControlloPosseduti controllo;
-        bool replayFermo = !replay;
-        IstruzioneSqlite eseguiti(pf, SqlStoria);
-        LettoreStoria lettore;
-        while (eseguiti.Riga()) {
-            const Eseguito e = lettore.Leggi(eseguiti);
-            if (auto rifiuto = controllo.Applica(e.Data, e.Tipo, e.Cod, e.Qta, &lettore.Giorno())) {
-                passaggio.controllo = Esito::rifiutato(std::move(*rifiuto));
-                return passaggio;
-            }
-            if (cercato && eseguiti.Intero(ID) == *cercato)
-                passaggio.rigaCercato = passaggio.righe;
-            ++passaggio.righe;
-            if (!replayFermo)
-                replayFermo = !Applica(*replay, e, lettore.Giorno(), *pronto);
-        }
-        if (!eseguiti.ok())
-            return {Esito::erroreDatabase(TestoErroreDatabase(eseguiti.errore())), {}, 0, {}};
-        if (replay) {
-            Concludi(*replay, *pronto);
-            passaggio.ricalcolo = std::move(pronto);
-        }
+        OrdineDate ordine;
+        if (std::optional<PassaggioStoria> perChiave = Passa(dataset, pf, cercato, &ordine))
+            return std::move(*perChiave);
+        return *Passa(dataset, pf, cercato, nullptr);
     } catch (const ErroreDb& errore) {
         return {Esito::erroreDatabase(TestoErroreDatabase(errore.testo)), {}, 0, {}};
     }
-    return passaggio;
 }

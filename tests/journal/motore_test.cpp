@@ -524,3 +524,88 @@ TEST_F(Motore, CountersAlreadyUpToDateAreNotRewritten)
     EXPECT_TRUE(esito.erroreDatabase()) << "a changed counter is written";
     EXPECT_TRUE(esito.messaggio.contains("disco pieno")) << esito.messaggio.toStdString();
 }
+
+// The confirmation's pass sees the trades in the order SQLite sorts them by date and key,
+// whatever order the keys were given in and whatever the stored dates hold.
+TEST_F(Motore, ConfirmationPassFollowsTheSortedHistory)
+{
+    struct Riga {
+        const char* data; // SQL written over the stored date
+        const char* tipo;
+        qint64 qta;
+        double prezzo;
+        const char* cod = "AAA"; // another code tells which trade a refusal is about
+    };
+    struct Caso {
+        const char* nome;
+        std::vector<Riga> righe; // keys 1, 2, ... in this order
+    };
+    const Caso casi[] = {
+        {"dates follow the keys, ties included",
+         {{"'2024-03-04'", "Buy", 100, 10}, {"'2024-03-05'", "Sell", 30, 11}, {"'2024-03-05'", "Sell", 20, 12},
+          {"'2024-03-06'", "Sell", 50, 9}}},
+        {"two sells entered the other way round",
+         {{"'2024-03-04'", "Buy", 100, 10}, {"'2024-03-07'", "Sell", 50, 12}, {"'2024-03-06'", "Sell", 50, 11}}},
+        {"the sell entered before its buy",
+         {{"'2024-03-06'", "Sell", 10, 12}, {"'2024-03-05'", "Buy", 10, 10}}},
+        {"a buy entered after the sell it covers, further on",
+         {{"'2024-03-04'", "Buy", 10, 10}, {"'2024-03-05'", "Sell", 20, 12}, {"'2024-03-06'", "Buy", 1, 1},
+          {"'2024-03-03'", "Buy", 10, 11}}},
+        {"a sell uncovered by key and by date",
+         {{"'2024-03-04'", "Buy", 10, 10}, {"'2024-03-05'", "Sell", 20, 12}, {"'2024-03-06'", "Buy", 10, 11}}},
+        {"a buy dated before the rest, last",
+         {{"'2024-03-05'", "Buy", 10, 10}, {"'2024-03-06'", "Sell", 10, 12}, {"'2024-03-04'", "Buy", 5, 11}}},
+        {"odd dates in the order SQLite sorts them",
+         {{"NULL", "Buy", 10, 10}, {"NULL", "Buy", 10, 10}, {"''", "Buy", 10, 11}, {"'2024-03-04'", "Buy", 10, 12},
+          {"'2024-03-04 '", "Sell", 5, 13}, {"'2024-03-4'", "Buy", 1, 9}, {"x'323032342d30332d3033'", "Buy", 2, 8},
+          {"x'32'", "Sell", 1, 14}}},
+        {"odd dates out of order",
+         {{"'2024-03-4'", "Buy", 10, 10}, {"x'323032342d30332d3033'", "Buy", 1, 10}, {"''", "Buy", 10, 11},
+          {"'2024-03-04'", "Buy", 10, 12}, {"NULL", "Buy", 3, 7}, {"'2024-03-04 '", "Buy", 5, 13},
+          {"20240305", "Sell", 4, 9}, {"'2024-03-040'", "Buy", 1, 9}, {"'2024-03-04'", "Buy", 2, 8}}},
+        {"a blank date after the dated ones",
+         {{"'2024-02-3x'", "Buy", 10, 10, "CCC"}, {"'2024-03-05'", "Buy", 10, 12}, {"''", "Buy", 2, 11, "BBB"}}},
+        {"an empty date after the dated ones",
+         {{"'2024-02-3x'", "Buy", 10, 10, "CCC"}, {"'2024-03-05'", "Buy", 10, 12}, {"NULL", "Buy", 2, 11, "BBB"}}},
+        {"a date that is a longer text after its start",
+         {{"'2024-03-04x'", "Buy", 10, 10, "CCC"}, {"'2024-03-04'", "Sell", 10, 12, "BBB"}}},
+        {"a date stored as bytes sorts after the texts",
+         {{"x'323032342d30332d3033'", "Buy", 10, 10}, {"'2024-03-05'", "Sell", 10, 12}}},
+        {"dates stored as bytes among themselves",
+         {{"x'323032342d30332d3034'", "Buy", 10, 10}, {"x'323032342d30332d3035'", "Sell", 5, 12},
+          {"x'323032342d30332d3033'", "Sell", 5, 11}}},
+    };
+    for (const Caso& caso : casi) {
+        SCOPED_TRACE(caso.nome);
+        CartellaProva::esegui(s.portafoglio, "DELETE FROM Eseguiti");
+        CartellaProva::esegui(s.portafoglio, "DELETE FROM sqlite_sequence WHERE name = 'Eseguiti'");
+        for (const Riga& r : caso.righe)
+            s.Inserisci({"2024-03-04", r.tipo, "PCT", r.cod, "Alfa", r.qta, r.prezzo});
+        for (size_t i = 0; i < caso.righe.size(); ++i)
+            CartellaProva::esegui(s.portafoglio, QStringLiteral("UPDATE Eseguiti SET Data = %1 WHERE ID = %2")
+                                                     .arg(QLatin1String(caso.righe[i].data))
+                                                     .arg(i + 1));
+        QSqlQuery perData(s.portafoglio);
+        ASSERT_TRUE(perData.exec("SELECT ID FROM Eseguiti ORDER BY Data, ID"));
+        std::vector<qint64> ordine;
+        while (perData.next())
+            ordine.push_back(perData.value(0).toLongLong());
+        ASSERT_EQ(ordine.size(), caso.righe.size());
+
+        const Esito controllo = VerificaDisponibilita(s.portafoglio);
+        const PassaggioStoria passaggio = ControllaERiproduci(s.dataset, s.portafoglio, std::nullopt);
+        EXPECT_EQ(passaggio.controllo.messaggio, controllo.messaggio);
+        if (controllo.rifiutato())
+            continue;
+        EXPECT_EQ(passaggio.righe, qint64(ordine.size()));
+        for (size_t i = 0; i < ordine.size(); ++i)
+            EXPECT_EQ(ControllaERiproduci(s.dataset, s.portafoglio, ordine[i]).rigaCercato, qint64(i))
+                << "key " << ordine[i];
+
+        const Esito ricalcolo = RicalcolaPortafoglio(s.dataset, s.portafoglio);
+        ASSERT_TRUE(passaggio.ricalcolo);
+        EXPECT_EQ(passaggio.ricalcolo->messaggio, ricalcolo.messaggio);
+        EXPECT_EQ(passaggio.ricalcolo->posizioni, s.Portafoglio());
+        EXPECT_EQ(passaggio.ricalcolo->chiuse, s.Chiuse());
+    }
+}
